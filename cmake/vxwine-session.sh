@@ -1,0 +1,55 @@
+# Sourced by ./vx and by vxwine: one Wine session for a whole run.
+#  - a private WINEPREFIX in the build tree, created on first use;
+#  - an Xvfb display on a free number when no DISPLAY is set;
+#  - a persistent wineserver, detached from our standard streams (a server
+#    that inherits CTest's pipes makes CTest wait for it for minutes).
+
+vxwine_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="${VX_WINEPREFIX:-$vxwine_root/build/win32/wineprefix}"
+export WINEDEBUG=-all
+export WINEARCH=win64
+# No Mono or Gecko installers, no crash dialogs.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+vxwine_start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  VXWINE_XVFB_PID=$!
+  export DISPLAY=":$n"
+  export VXWINE_OWN_DISPLAY=1
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+}
+
+vxwine_init_prefix() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      wineboot -i </dev/null >/dev/null 2>&1 || true
+      wineserver -w
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}
+
+vxwine_session_start() {
+  vxwine_start_display
+  vxwine_init_prefix
+  wineserver -p </dev/null >/dev/null 2>&1 || true
+  # Start Wine's helper processes (services, explorer for the desktop) now,
+  # detached; started by a test they would inherit CTest's pipes.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+  wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true
+}
+
+vxwine_session_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  if [ -n "${VXWINE_XVFB_PID:-}" ]; then
+    kill "$VXWINE_XVFB_PID" 2>/dev/null || true
+    unset VXWINE_XVFB_PID
+  fi
+}

@@ -1,0 +1,76 @@
+// Windows-1252 case tables: the code page of the suite's Western languages.
+// The same tables are used on every platform so that results do not depend
+// on the host's locale.
+#include "vl3Ansi.h"
+
+#include <array>
+
+namespace Ansi {
+namespace {
+
+struct TCaseTables {
+  std::array<unsigned char, 256> upper{};
+  std::array<unsigned char, 256> lower{};
+  TCaseTables() {
+    for (int i = 0; i < 256; ++i) upper[i] = lower[i] = static_cast<unsigned char>(i);
+    auto pair = [this](int up, int low) {
+      upper[low] = static_cast<unsigned char>(up);
+      lower[up] = static_cast<unsigned char>(low);
+    };
+    for (int c = 'A'; c <= 'Z'; ++c) pair(c, c + 32);
+    pair(0x8A, 0x9A);  // S caron
+    pair(0x8C, 0x9C);  // OE
+    pair(0x8E, 0x9E);  // Z caron
+    pair(0x9F, 0xFF);  // Y diaeresis
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+      if (c != 0xD7) pair(c, c + 32);  // not the multiplication sign
+    }
+  }
+};
+
+const TCaseTables& Tables() {
+  static const TCaseTables tables;
+  return tables;
+}
+
+unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+
+}  // namespace
+
+char ToUpper(char c) { return static_cast<char>(Tables().upper[Byte(c)]); }
+char ToLower(char c) { return static_cast<char>(Tables().lower[Byte(c)]); }
+bool IsUpper(char c) { return Tables().lower[Byte(c)] != Byte(c); }
+bool IsLower(char c) { return Tables().upper[Byte(c)] != Byte(c); }
+bool IsAlpha(char c) {
+  // Sharp s (0xDF) and the feminine/masculine ordinals are letters without a case pair.
+  unsigned char b = Byte(c);
+  return IsUpper(c) || IsLower(c) || b == 0xDF || b == 0xAA || b == 0xBA || b == 0x83;
+}
+
+std::string UpperCase(const std::string& s) {
+  std::string r(s);
+  for (char& c : r) c = ToUpper(c);
+  return r;
+}
+
+std::string LowerCase(const std::string& s) {
+  std::string r(s);
+  for (char& c : r) c = ToLower(c);
+  return r;
+}
+
+int CompareText(const std::string& a, const std::string& b) {
+  size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (size_t i = 0; i < n; ++i) {
+    int ca = Byte(ToLower(a[i]));
+    int cb = Byte(ToLower(b[i]));
+    if (ca != cb) return ca - cb;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && CompareText(a, b) == 0;
+}
+
+}  // namespace Ansi
