@@ -1,0 +1,63 @@
+// Enumerations and sets shared by the engine, the parsers, the configuration
+// and the dialogs. Values and bit numbers are part of stored settings.
+#pragma once
+
+#include <cstdint>
+
+#include "vl3Sets.h"
+
+// The verdict on one word during a check.
+enum TWordCheckType : uint8_t { wcAccepted, wcExcluded, wcAutoCorrect, wcMisspelled, wcRepeated };
+
+enum TSpellUI : uint8_t { suiDialog, suiSilent };
+
+// Language of the built-in texts.
+enum TSpellLanguageType : uint8_t {
+  ltEnglish, ltSwedish, ltBrPort, ltAfrikaans, ltGerman, ltSpanish,
+  ltRussian, ltCzech, ltDutch, ltDanish, ltPolish, ltFrench
+};
+constexpr int kSpellLanguageCount = 12;
+
+enum TSpellDialogInitialPos : uint8_t {
+  ipScreenCenter, ipUnderSelection, ipAvoidControl, ipUserDefined, ipLastUserPos, ipIgnore
+};
+enum TSpellDialogAvoidPos : uint8_t { saNone, saAvoid, saAvoidUpDown, saMove, saMoveUpDown };
+enum TSpellEndMessage : uint8_t { emNever, emAlways, emExceptCancel, emNoDialog };
+enum TSpellEndPosition : uint8_t { epHome, epOriginal, epNoModify };
+
+enum TSpellDialogCommand : uint8_t {
+  sdcIgnore, sdcIgnoreAll, sdcChange, sdcChangeAll, sdcAdd, sdcAutoCorrect, sdcUndo, sdcHelp,
+  sdcCancel, sdcOptions, sdcCustomDictionary, sdcCustomDictionaries, sdcConfigOK, sdcAddedEdit,
+  sdcAutoCorrectEdit, sdcExcludedEdit, sdcInternalEdit, sdcMainDictFolderBrowse, sdcResetDefaults
+};
+using TSpellDialogCommands = TSet<TSpellDialogCommand, uint32_t>;
+constexpr uint32_t kAllSpellDialogCommands = 0x7FFFF;
+
+enum TSpellPopupOption : uint8_t {
+  spCancel, spDialog, spAutoCorrect, spChangeAll, spAdd, spIgnoreAll, spIgnore, spReplace
+};
+using TSpellPopupOptions = TSet<TSpellPopupOption, uint8_t>;
+
+// The portion of a text source a check covers.
+enum TCheckType : uint8_t { ctSelected, ctFromCursor, ctAll, ctSmart, ctContinue };
+
+// The kind of an undoable action.
+enum TSpellAction : uint8_t { uaIgnore, uaIgnoreAll, uaChange, uaChangeAll, uaAdd, uaAutoCorrect };
+
+enum TSpellOption : uint8_t {
+  soLiveSpelling, soLiveCorrect, soUpcase, soNumbers, soHTML, soInternet, soQuoted,
+  soAbbreviations, soPrimaryOnly, soRepeated, soUser1, soUser2, soUser3, soUser4
+};
+using TSpellOptions = TSet<TSpellOption, uint16_t>;
+
+enum TConfigStorage : uint8_t { csFile, csRegistry, csCallback, csNone };
+
+// Screen rectangle: left, top, right, bottom.
+struct TRect {
+  int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  int32_t Width() const { return Right - Left; }
+  int32_t Height() const { return Bottom - Top; }
+  bool operator==(const TRect& o) const {
+    return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
+  }
+};
