@@ -1,0 +1,26 @@
+// UTF-8 to and from the single-byte Windows code pages 1250, 1251 and 1252:
+// word lists, thesaurus sources, translated texts and terminal text pass here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace Codepage {
+
+constexpr uint32_t kInvalid = 0xFFFFFFFF;
+
+bool IsSupported(int codePage);  // 1250, 1251 or 1252
+
+// Decodes one UTF-8 sequence at pos; returns the bytes consumed (at least 1).
+// A malformed or overlong sequence yields kInvalid and consumes one byte.
+size_t DecodeUtf8(const std::string& text, size_t pos, uint32_t& codePoint);
+
+// Converts UTF-8 text; each character the code page lacks (and each malformed
+// byte) becomes `replacement`, so the result has one byte per character.
+// Returns true when every character converted exactly.
+bool FromUtf8(const std::string& utf8, int codePage, std::string& out, char replacement = '?');
+
+std::string ToUtf8(const std::string& text, int codePage);
+
+}  // namespace Codepage
