@@ -41,6 +41,14 @@ function(vx_core_win_sources)
   endif()
 endfunction()
 
+# The data folder as the built programs see it: under Wine the Linux root is
+# drive Z:.
+if(VX_WINDOWS)
+  string(REPLACE "/" "\\\\" VX_DATA_DIR_FOR_TARGET "Z:${VX_DATA_DIR}")
+else()
+  set(VX_DATA_DIR_FOR_TARGET "${VX_DATA_DIR}")
+endif()
+
 set(VX_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 
 function(vx_configure_core target)
@@ -124,7 +132,7 @@ function(vx_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} ${core} GTest::gtest GTest::gtest_main)
     set(label native)
   endif()
-  target_compile_definitions(${name} PRIVATE VX_DATA_DIR="${VX_DATA_DIR}")
+  target_compile_definitions(${name} PRIVATE VX_DATA_DIR="${VX_DATA_DIR_FOR_TARGET}")
   add_test(NAME ${label}.${name} COMMAND ${name})
   set_tests_properties(${label}.${name} PROPERTIES LABELS ${label} TIMEOUT 600)
 endfunction()

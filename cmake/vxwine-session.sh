@@ -5,7 +5,22 @@
 #    that inherits CTest's pipes makes CTest wait for it for minutes).
 
 vxwine_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="${VX_WINEPREFIX:-$vxwine_root/build/win32/wineprefix}"
+
+# The prefix belongs to the build tree we run in (CTest runs tests inside it),
+# so that separate trees never share, or stop, each other's wineserver; from
+# the repository root it is build/win32's. A session exports its choice.
+vxwine_find_prefix() {
+  local dir=$PWD
+  while [ "$dir" != / ] && [ -n "$dir" ]; do
+    if [ -f "$dir/CMakeCache.txt" ] && grep -q '^CMAKE_TOOLCHAIN_FILE.*mingw' "$dir/CMakeCache.txt" 2>/dev/null; then
+      echo "$dir/wineprefix"
+      return
+    fi
+    dir=$(dirname "$dir")
+  done
+  echo "$vxwine_root/build/win32/wineprefix"
+}
+export WINEPREFIX="${VX_WINEPREFIX:-$(vxwine_find_prefix)}"
 export WINEDEBUG=-all
 export WINEARCH=win64
 # No Mono or Gecko installers, no crash dialogs.
@@ -37,6 +52,7 @@ vxwine_init_prefix() {
 }
 
 vxwine_session_start() {
+  export VX_WINEPREFIX="$WINEPREFIX"
   vxwine_start_display
   vxwine_init_prefix
   wineserver -p </dev/null >/dev/null 2>&1 || true

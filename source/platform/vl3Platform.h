@@ -9,6 +9,24 @@
 #include <string>
 #include <vector>
 
+// <windows.h> maps several of these names to their A/W forms with macros;
+// the seam keeps the plain names. Include <windows.h> before this header.
+#ifdef _WIN32
+#undef GetFileAttributes
+#undef SetFileAttributes
+#undef DeleteFile
+#undef CopyFile
+#undef CreateDirectory
+#undef RemoveDirectory
+#undef RegCreateKey
+#undef RegDeleteValue
+#undef RegDeleteKey
+#undef GetUserName
+#undef ExpandEnvironmentStrings
+#undef GetEnvironmentVariable
+#undef MessageBox
+#endif
+
 // Paths use Windows conventions throughout the core ("C:\dir\file.vlu");
 // the portable implementation maps '\' to '/' when it calls the system.
 namespace Platform {
@@ -49,7 +67,8 @@ bool TryCreateFile(const std::string& path, bool deleteOnClose);
 std::string TempDirectory();  // without a trailing delimiter
 
 // A read-only mapping of a whole file. Data() is null when nothing is mapped
-// (also for an empty file); Size() is the file's size in bytes.
+// (also for an empty file, which opens with Size() 0); Size() is the file's
+// size in bytes. The file stays open, and readable by others, until Close.
 class TMappedFile {
  public:
   TMappedFile();
@@ -59,13 +78,14 @@ class TMappedFile {
 
   bool Open(const std::string& path);
   void Close();
-  bool IsOpen() const { return data_ != nullptr; }
+  bool IsOpen() const { return open_; }
   const uint8_t* Data() const { return data_; }
   size_t Size() const { return size_; }
 
  private:
   const uint8_t* data_ = nullptr;
   size_t size_ = 0;
+  bool open_ = false;
   intptr_t file_ = -1;     // OS handle of the file
   intptr_t mapping_ = -1;  // OS handle of the mapping (Windows only)
 };

@@ -1,11 +1,99 @@
-// The platform seam on Windows.
+// The platform seam on Windows: files and mapping, the user and shell
+// folders, version resources, message pumping, message boxes and the cursor.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+
+#include "vl3Ansi.h"
 #include "vl3Platform.h"
+#include "vl3PlatformRules.h"
 
 namespace Platform {
+namespace {
+
+bool Attributes(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
+  return !path.empty() && ::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != FALSE;
+}
+
+}  // namespace
+
+// ---- Files ---------------------------------------------------------------
+
+bool FileExists(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  return Attributes(path, d) && !(d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  return Attributes(path, d) && (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool GetFileSize(const std::string& path, uint64_t& size) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  if (!Attributes(path, d) || (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  size = (static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
+  return true;
+}
+
+uint32_t GetFileAttributes(const std::string& path) {
+  if (path.empty()) return kInvalidAttributes;
+  return ::GetFileAttributesA(path.c_str());
+}
+
+bool SetFileAttributes(const std::string& path, uint32_t attributes) {
+  return !path.empty() && ::SetFileAttributesA(path.c_str(), attributes) != FALSE;
+}
+
+bool GetLastWriteTime(const std::string& path, int64_t& stamp) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  if (!Attributes(path, d)) return false;
+  stamp = static_cast<int64_t>((static_cast<uint64_t>(d.ftLastWriteTime.dwHighDateTime) << 32) |
+                               d.ftLastWriteTime.dwLowDateTime);
+  return true;
+}
+
+bool DeleteFile(const std::string& path) { return !path.empty() && ::DeleteFileA(path.c_str()) != FALSE; }
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  return !from.empty() && !to.empty() && ::MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+  return !from.empty() && !to.empty() && ::CopyFileA(from.c_str(), to.c_str(), failIfExists) != FALSE;
+}
+
+bool CreateDirectory(const std::string& path) {
+  return !path.empty() && ::CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+bool RemoveDirectory(const std::string& path) {
+  return !path.empty() && ::RemoveDirectoryA(path.c_str()) != FALSE;
+}
+
+std::vector<std::string> FindFiles(const std::string& pattern) {
+  std::vector<std::string> names;
+  if (pattern.empty()) return names;
+  // The system also matches 8.3 short names ("*.vlm" finding "a.vlmx");
+  // filter by the long name so both hosts answer alike.
+  size_t slash = pattern.find_last_of("\\/:");
+  std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+  WIN32_FIND_DATAA fd;
+  HANDLE h = ::FindFirstFileA(pattern.c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && Rules::WildcardMatch(namePattern, fd.cFileName))
+      names.push_back(fd.cFileName);
+  } while (::FindNextFileA(h, &fd));
+  ::FindClose(h);
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return Ansi::CompareText(a, b) < 0; });
+  return names;
+}
 
 bool ReadWholeFile(const std::string& path, std::string& data) {
+  if (path.empty()) return false;
   HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
@@ -20,14 +108,232 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& data) {
+  if (path.empty() || data.size() > 0xFFFFFFFFu) return false;
   HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   bool ok = ::WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
             written == data.size();
-  ::CloseHandle(h);
+  ok = ::CloseHandle(h) && ok;
   return ok;
 }
+
+bool TryCreateFile(const std::string& path, bool deleteOnClose) {
+  if (path.empty()) return false;
+  // Windows refuses to open a read-only file for writing, but Wine running
+  // as root would not; ask the attribute directly so both agree.
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  HANDLE h;
+  if (deleteOnClose) {
+    // Delete-on-close would also remove a file that was already there; only
+    // a file this call creates may go again.
+    h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS)
+      h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                        nullptr);
+  } else {
+    h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                      nullptr);
+  }
+  if (h == INVALID_HANDLE_VALUE) return false;
+  ::CloseHandle(h);
+  return true;
+}
+
+std::string TempDirectory() {
+  char buffer[MAX_PATH + 2];
+  DWORD n = ::GetTempPathA(sizeof buffer, buffer);
+  if (n == 0 || n >= sizeof buffer) return "C:\\Windows\\Temp";
+  std::string dir(buffer, n);
+  if (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
+  return dir;
+}
+
+// ---- Mapping ---------------------------------------------------------------
+
+TMappedFile::TMappedFile() = default;
+
+TMappedFile::~TMappedFile() { Close(); }
+
+bool TMappedFile::Open(const std::string& path) {
+  Close();
+  if (path.empty()) return false;
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size;
+  if (!::GetFileSizeEx(file, &size) || size.QuadPart < 0 ||
+      static_cast<uint64_t>(size.QuadPart) > SIZE_MAX) {
+    ::CloseHandle(file);
+    return false;
+  }
+  if (size.QuadPart > 0) {
+    // A file of size 0 cannot be mapped; it opens with nothing mapped.
+    HANDLE mapping = ::CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (!mapping) {
+      ::CloseHandle(file);
+      return false;
+    }
+    void* view = ::MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+    if (!view) {
+      ::CloseHandle(mapping);
+      ::CloseHandle(file);
+      return false;
+    }
+    data_ = static_cast<const uint8_t*>(view);
+    mapping_ = reinterpret_cast<intptr_t>(mapping);
+  }
+  size_ = static_cast<size_t>(size.QuadPart);
+  file_ = reinterpret_cast<intptr_t>(file);
+  open_ = true;
+  return true;
+}
+
+void TMappedFile::Close() {
+  if (data_) ::UnmapViewOfFile(data_);
+  if (mapping_ != -1) ::CloseHandle(reinterpret_cast<HANDLE>(mapping_));
+  if (file_ != -1) ::CloseHandle(reinterpret_cast<HANDLE>(file_));
+  data_ = nullptr;
+  size_ = 0;
+  mapping_ = -1;
+  file_ = -1;
+  open_ = false;
+}
+
+// ---- System --------------------------------------------------------------
+
+bool GetUserName(std::string& name) {
+  char buffer[256];
+  DWORD size = sizeof buffer;
+  if (!::GetUserNameA(buffer, &size)) return false;
+  name.assign(buffer, strnlen(buffer, sizeof buffer));
+  return !name.empty();
+}
+
+bool GetSpecialFolderPath(int csidl, std::string& path) {
+  // Loaded at run time: older shells lack the function, and a missing DLL
+  // must not bring up the system's error box.
+  using TGetPath = BOOL(WINAPI*)(HWND, LPSTR, int, BOOL);
+  UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  HMODULE shell = ::LoadLibraryA("shell32.dll");
+  ::SetErrorMode(oldMode);
+  if (!shell) return false;
+  auto getPath = reinterpret_cast<TGetPath>(
+      reinterpret_cast<void*>(::GetProcAddress(shell, "SHGetSpecialFolderPathA")));
+  if (!getPath)
+    getPath = reinterpret_cast<TGetPath>(
+        reinterpret_cast<void*>(::GetProcAddress(shell, "SHGetSpecialFolderPath")));
+  char buffer[MAX_PATH + 1] = {};
+  bool ok = getPath && getPath(nullptr, buffer, csidl, FALSE);
+  ::FreeLibrary(shell);
+  buffer[MAX_PATH] = '\0';
+  if (!ok || !buffer[0]) return false;
+  path = buffer;
+  if (path.size() > 1 && path.back() == '\\') path.pop_back();
+  return true;
+}
+
+bool ExpandEnvironmentStrings(const std::string& text, std::string& expanded) {
+  // Start with 4096 bytes and grow when Windows asks for more, rather than
+  // take a cut-off path for the real one.
+  std::string buffer(4096, '\0');
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    DWORD n = ::ExpandEnvironmentStringsA(text.c_str(), &buffer[0], static_cast<DWORD>(buffer.size()));
+    if (n == 0) return false;
+    if (n <= buffer.size()) {
+      expanded.assign(buffer.c_str(), strnlen(buffer.c_str(), buffer.size()));
+      return true;
+    }
+    buffer.assign(n + 1, '\0');
+  }
+  return false;
+}
+
+std::string GetEnvironmentVariable(const std::string& name) {
+  if (name.empty()) return std::string();
+  std::string buffer(256, '\0');
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    DWORD n = ::GetEnvironmentVariableA(name.c_str(), &buffer[0], static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::string();
+    if (n < buffer.size()) return std::string(buffer.c_str(), n);
+    buffer.assign(n + 1, '\0');
+  }
+  return std::string();
+}
+
+std::string ExecutablePath() {
+  std::string buffer(MAX_PATH, '\0');
+  for (int attempt = 0; attempt < 6; ++attempt) {
+    DWORD n = ::GetModuleFileNameA(nullptr, &buffer[0], static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::string();
+    if (n < buffer.size()) return buffer.substr(0, n);
+    buffer.assign(buffer.size() * 2, '\0');
+  }
+  return std::string();
+}
+
+bool GetFileVersion(const std::string& path, uint32_t& versionMS, uint32_t& versionLS) {
+  if (path.empty()) return false;
+  DWORD handle = 0;
+  DWORD size = ::GetFileVersionInfoSizeA(path.c_str(), &handle);
+  if (size == 0) return false;
+  std::string block(size, '\0');
+  if (!::GetFileVersionInfoA(path.c_str(), 0, size, &block[0])) return false;
+  void* info = nullptr;
+  UINT length = 0;
+  if (!::VerQueryValueA(&block[0], "\\", &info, &length) || !info || length < sizeof(VS_FIXEDFILEINFO))
+    return false;
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(info);
+  if (fixed->dwSignature != 0xFEEF04BD) return false;
+  versionMS = fixed->dwFileVersionMS;
+  versionLS = fixed->dwFileVersionLS;
+  return true;
+}
+
+uint32_t TickCount() { return ::GetTickCount(); }
+
+// ---- User interface --------------------------------------------------------
+
+namespace {
+TMessageBoxHook& MessageBoxHook() {
+  static TMessageBoxHook hook;
+  return hook;
+}
+TCursor gCursor = TCursor::Default;
+}  // namespace
+
+void ProcessMessages() {
+  // Bounded, so that a window that keeps posting to itself cannot hold the
+  // caller here for ever.
+  MSG msg;
+  for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+    if (msg.message == WM_QUIT) {
+      // Leave it for the application's own loop.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+int MessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
+  if (MessageBoxHook()) return MessageBoxHook()(text, caption, flags);
+  return ::MessageBoxA(::GetActiveWindow(), text.c_str(), caption.c_str(), flags);
+}
+
+void SetMessageBoxHook(TMessageBoxHook hook) { MessageBoxHook() = std::move(hook); }
+
+void SetCursor(TCursor cursor) {
+  gCursor = cursor;
+  // IDC_WAIT and IDC_ARROW.
+  LPCSTR id = cursor == TCursor::Hourglass ? MAKEINTRESOURCEA(32514) : MAKEINTRESOURCEA(32512);
+  ::SetCursor(::LoadCursorA(nullptr, id));
+}
+
+TCursor GetCursor() { return gCursor; }
 
 }  // namespace Platform

@@ -1,0 +1,722 @@
+// The user-editable word store: ignore, exclude and auto-correct entries kept
+// in a ".vlu" file that is the in-memory image (a hash table over a byte pool).
+#include "vl3CustomDictionary.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <new>
+
+#include "vl3Platform.h"
+
+namespace VluFormat {
+
+#define VLU_BANNER_TEXT                 \
+  "Vexlor User Dictionary, Version 4.0\r\n" \
+  "Copyright (c) Vexlor Labs, 2026.\r\n"    \
+  "http://www.vexlor-labs.io\r\n"           \
+  "support@vexlor.io\r\n"                   \
+  "\r\n"
+static_assert(sizeof(VLU_BANNER_TEXT) == kBannerSize, "banner text is 119 bytes and a 0x00");
+const char kBanner[kBannerSize] = VLU_BANNER_TEXT;
+#undef VLU_BANNER_TEXT
+
+const int32_t kTableSizes[kTableSizeCount] = {
+    251,      509,      1021,      2039,      4093,      8191,       16381,      32749,
+    65521,    131071,   262139,    524287,    1048573,   2097143,    4194301,    8388593,
+    16777213, 33554393, 67108859,  134217689, 268435399, 536870909, 1073741789, 2147483647};
+
+namespace {
+
+// Signed 32-bit arithmetic that wraps instead of overflowing.
+int32_t WrapMul(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
+int32_t WrapAdd(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+}  // namespace
+
+int32_t HashWord(const std::string& word, int32_t tableSize) {
+  if (tableSize <= 2) return 0;  // not a listed size; keeps the modulo defined
+  int32_t r = 0;
+  int32_t m = 31415;
+  for (unsigned char b : word) {
+    r = WrapAdd(WrapMul(m, r), b) % tableSize;
+    if (r < 0) r = (-r) % tableSize;
+    m = WrapMul(m, 27183) % (tableSize - 1);
+  }
+  return r;
+}
+
+bool IsTableSize(int32_t size) {
+  return size == 0 || std::binary_search(kTableSizes, kTableSizes + kTableSizeCount, size);
+}
+
+}  // namespace VluFormat
+
+using namespace VluFormat;
+
+namespace {
+
+bool IsKnownKind(uint8_t kind) {
+  return kind == kIgnore || kind == kExclude || kind == kAutoCorrect;
+}
+
+void PutInt32(std::string& out, int32_t value) {
+  uint32_t u = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
+}
+
+int32_t NextTableSize(int32_t size) {
+  for (int32_t s : kTableSizes) {
+    if (s > size) return s;
+  }
+  return 0;  // already the largest
+}
+
+// Keep at least this share (1/8) of the slots empty so that a probe for an
+// absent word stops early; deleted slots are reclaimed by rebuilding.
+bool TooFewEmptySlots(int64_t emptyAfterInsert, int64_t size) { return emptyAfterInsert * 8 < size; }
+
+const char* const kBackupSuffix = ".bak";
+constexpr int kBackupAttempts = 100;
+
+}  // namespace
+
+// ---- TCustomDictionaryFile ------------------------------------------------
+
+bool TCustomDictionaryFile::Load(const std::string& path) {
+  pos_ = 0;
+  data_.clear();
+  if (path.empty()) return false;
+  try {
+    return Platform::ReadWholeFile(path, data_);
+  } catch (const std::bad_alloc&) {
+    data_.clear();
+    return false;
+  }
+}
+
+void TCustomDictionaryFile::Assign(std::string bytes) {
+  data_ = std::move(bytes);
+  pos_ = 0;
+}
+
+bool TCustomDictionaryFile::ReadInt32(int32_t& value) {
+  if (Remaining() < 4) return false;
+  const auto* p = reinterpret_cast<const uint8_t*>(data_.data()) + pos_;
+  value = static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+                               static_cast<uint32_t>(p[2]) << 16 |
+                               static_cast<uint32_t>(p[3]) << 24);
+  pos_ += 4;
+  return true;
+}
+
+bool TCustomDictionaryFile::ReadBytes(void* dest, size_t count) {
+  if (Remaining() < count) return false;
+  if (count > 0) std::memcpy(dest, data_.data() + pos_, count);
+  pos_ += count;
+  return true;
+}
+
+uint64_t TCustomDictionaryFile::Stamp() const {
+  uint64_t h = 14695981039346656037ull;  // FNV-1a
+  for (unsigned char c : data_) {
+    h ^= c;
+    h *= 1099511628211ull;
+  }
+  h ^= static_cast<uint64_t>(data_.size()) * 0x9E3779B97F4A7C15ull;
+  return h == 0 ? 1 : h;
+}
+
+// ---- TCustomDictionary ----------------------------------------------------
+
+TCustomDictionary::TCustomDictionary() = default;
+
+TCustomDictionary::~TCustomDictionary() { SetActive(false); }
+
+void TCustomDictionary::SetFilename(const std::string& path) {
+  std::unique_ptr<TCustomDictionaryFile> none;
+  if (!ValidateFile(path, false, none)) return;
+  bool wasActive = active_;
+  SetActive(false);
+  path_ = path;
+  tracking_ = !path.empty();
+  SetActive(wasActive);
+}
+
+void TCustomDictionary::SetActive(bool value) {
+  if (value == active_) return;
+  active_ = value;
+  if (!value) {
+    if (modified_) SaveChanges();
+    modified_ = false;
+    ClearContent();
+    ClearChanges();
+    return;
+  }
+  loadFailed_ = false;
+  if (path_.empty()) return;
+  std::unique_ptr<TCustomDictionaryFile> file;
+  if (!ValidateFile(path_, true, file)) {
+    SetActive(false);
+    return;
+  }
+  if (!file) {
+    stamp_ = 0;
+    modified_ = true;  // the new file is written on the next save
+    return;
+  }
+  stamp_ = file->Stamp();
+  ReadContent(*file);
+}
+
+int TCustomDictionary::CountIgnored() {
+  BuildKindLists();
+  return static_cast<int>(ignoreList_.size());
+}
+
+int TCustomDictionary::CountExcluded() {
+  BuildKindLists();
+  return static_cast<int>(excludeList_.size());
+}
+
+int TCustomDictionary::CountAutoCorrect() {
+  BuildKindLists();
+  return static_cast<int>(autoCorrectList_.size());
+}
+
+bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
+                                     std::unique_ptr<TCustomDictionaryFile>& file) {
+  file.reset();
+  auto opened = std::make_unique<TCustomDictionaryFile>();
+  if (!opened->Load(path)) {
+    if (path.empty()) return true;
+    // A file that exists but cannot be read (locked, no access) is not a new
+    // dictionary: creating it with delete-on-close could remove it.
+    if (Platform::FileExists(path)) return false;
+    return Platform::TryCreateFile(path, true);
+  }
+  if (opened->Size() < kHeaderSize || std::memcmp(opened->Bytes().data(), kBanner, kBannerSize) != 0)
+    return false;
+  if (keepOpen) {
+    opened->Seek(kHeaderSize);
+    file = std::move(opened);
+  }
+  return true;
+}
+
+void TCustomDictionary::ReadContent(TCustomDictionaryFile& file) {
+  ClearContent();
+  loadFailed_ = false;
+  int32_t counts[4] = {0, 0, 0, 0};
+  int32_t tableSize = 0;
+  int32_t poolSize = 0;
+  bool ok = true;
+  for (int32_t& c : counts) ok = ok && file.ReadInt32(c);
+  ok = ok && file.ReadInt32(tableSize) && tableSize >= 0 && IsTableSize(tableSize) &&
+       static_cast<uint64_t>(tableSize) * 4 <= file.Remaining();
+  try {
+    if (ok) {
+      table_.assign(static_cast<size_t>(tableSize), 0);
+      for (int32_t& slot : table_) file.ReadInt32(slot);  // length checked above
+    }
+    ok = ok && file.ReadInt32(poolSize) && poolSize >= 0 &&
+         static_cast<uint64_t>(poolSize) <= file.Remaining();
+    if (ok) {
+      size_t allocation = (static_cast<size_t>(poolSize) / kPoolStep + 1) * kPoolStep;
+      pool_.assign(allocation, 0);
+      file.ReadBytes(pool_.data(), static_cast<size_t>(poolSize));
+      poolUsed_ = static_cast<size_t>(poolSize);
+    }
+  } catch (const std::bad_alloc&) {
+    ok = false;
+  }
+  if (!ok) {
+    ClearContent();
+    loadFailed_ = true;
+    return;
+  }
+  ignoreCount_ = counts[0];
+  excludeCount_ = counts[1];
+  autoCorrectCount_ = counts[2];
+  liveCount_ = counts[3];
+  SanitizeLoadedContent();
+}
+
+void TCustomDictionary::SanitizeLoadedContent() {
+  const size_t used = poolUsed_;
+  auto terminatorFrom = [&](size_t start) -> size_t {
+    if (start >= used) return used;
+    const void* end = std::memchr(pool_.data() + start, 0, used - start);
+    return end ? static_cast<size_t>(static_cast<const char*>(end) - pool_.data()) : used;
+  };
+  for (int32_t& slot : table_) {
+    if (slot < 0) slot = -1;
+    if (slot <= 0) continue;
+    size_t kindAt = static_cast<size_t>(slot) - 1;
+    bool valid = kindAt < used && IsKnownKind(static_cast<uint8_t>(pool_[kindAt]));
+    size_t wordEnd = valid ? terminatorFrom(kindAt + 1) : used;
+    valid = valid && wordEnd < used;
+    if (valid && pool_[kindAt] == kAutoCorrect) valid = terminatorFrom(wordEnd + 1) < used;
+    if (!valid) slot = -1;
+  }
+  // Each entry must be the one a look-up of its word reaches; misplaced or
+  // repeated words (never written by a sound writer) get a fresh table.
+  bool consistent = true;
+  for (size_t i = 0; i < table_.size() && consistent; ++i) {
+    if (table_[i] > 0) consistent = ProbeFor(ReadPoolString(table_[i])) == static_cast<int64_t>(i);
+  }
+  if (!consistent) {
+    std::vector<int32_t> old;
+    old.swap(table_);
+    table_.assign(old.size(), 0);
+    for (int32_t slot : old) {
+      if (slot <= 0) continue;
+      std::string word = ReadPoolString(slot);
+      if (ProbeFor(word) < 0) PlaceInTable(table_, word, slot);  // first copy wins
+    }
+  }
+  int32_t counts[3] = {0, 0, 0};
+  emptySlots_ = 0;
+  for (int32_t slot : table_) {
+    if (slot == 0) ++emptySlots_;
+    if (slot <= 0) continue;
+    switch (pool_[static_cast<size_t>(slot) - 1]) {
+      case kIgnore: ++counts[0]; break;
+      case kExclude: ++counts[1]; break;
+      default: ++counts[2]; break;
+    }
+  }
+  // The table is the truth; stored counts that disagree would misdirect growth.
+  ignoreCount_ = counts[0];
+  excludeCount_ = counts[1];
+  autoCorrectCount_ = counts[2];
+  liveCount_ = counts[0] + counts[1] + counts[2];
+  kindListsValid_ = false;
+}
+
+std::string TCustomDictionary::ContentImage() const {
+  std::string out;
+  out.reserve(kHeaderSize + 24 + table_.size() * 4 + poolUsed_);
+  out.append(kBanner, kBannerSize);
+  out.push_back(static_cast<char>(kEndOfBanner));
+  PutInt32(out, ignoreCount_);
+  PutInt32(out, excludeCount_);
+  PutInt32(out, autoCorrectCount_);
+  PutInt32(out, liveCount_);
+  PutInt32(out, static_cast<int32_t>(table_.size()));
+  for (int32_t slot : table_) PutInt32(out, slot);
+  PutInt32(out, static_cast<int32_t>(poolUsed_));
+  out.append(pool_.data(), poolUsed_);
+  return out;
+}
+
+bool TCustomDictionary::LoadContentImage(const std::string& image) {
+  if (image.size() < kHeaderSize || std::memcmp(image.data(), kBanner, kBannerSize) != 0)
+    return false;
+  TCustomDictionaryFile file;
+  file.Assign(image);
+  file.Seek(kHeaderSize);
+  active_ = true;
+  ReadContent(file);
+  return true;
+}
+
+bool TCustomDictionary::WriteContent(const std::string& path) {
+  try {
+    return Platform::WriteWholeFile(path, ContentImage());
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+void TCustomDictionary::ListEntry(char kind, int32_t slotValue) {
+  switch (kind) {
+    case kAutoCorrect: autoCorrectList_.push_back(slotValue); break;
+    case kExclude: excludeList_.push_back(slotValue); break;
+    case kIgnore: ignoreList_.push_back(slotValue); break;
+    default: break;
+  }
+}
+
+void TCustomDictionary::BuildKindLists() {
+  if (kindListsValid_) return;
+  EnsureActive();
+  ignoreList_.clear();
+  excludeList_.clear();
+  autoCorrectList_.clear();
+  auto capacity = [&](int32_t stored) {
+    return static_cast<size_t>(std::clamp<int64_t>(stored, 0, static_cast<int64_t>(table_.size()))) + 256;
+  };
+  ignoreList_.reserve(capacity(ignoreCount_));
+  excludeList_.reserve(capacity(excludeCount_));
+  autoCorrectList_.reserve(capacity(autoCorrectCount_));
+  for (int32_t slot : table_) {
+    if (slot > 0) ListEntry(static_cast<char>(PoolByte(slot - 1)), slot);
+  }
+  kindListsValid_ = true;
+}
+
+std::string TCustomDictionary::ReadPoolString(int32_t offset) {
+  if (offset < 0 || static_cast<size_t>(offset) >= poolUsed_) return std::string();
+  const char* start = pool_.data() + offset;
+  size_t available = poolUsed_ - static_cast<size_t>(offset);
+  const void* end = std::memchr(start, 0, available);
+  size_t length = end ? static_cast<size_t>(static_cast<const char*>(end) - start) : available;
+  return std::string(start, length);
+}
+
+uint8_t TCustomDictionary::PoolByte(int32_t offset) const {
+  if (offset < 0 || static_cast<size_t>(offset) >= poolUsed_) return 0;
+  return static_cast<uint8_t>(pool_[static_cast<size_t>(offset)]);
+}
+
+bool TCustomDictionary::PoolStringEquals(int32_t offset, const std::string& word) const {
+  if (offset < 0) return false;
+  size_t start = static_cast<size_t>(offset);
+  // The stored word and its terminator must both lie inside the used pool.
+  if (start > poolUsed_ || poolUsed_ - start < word.size() + 1) return false;
+  const char* p = pool_.data() + start;
+  return p[word.size()] == 0 && std::memcmp(p, word.data(), word.size()) == 0;
+}
+
+int64_t TCustomDictionary::ProbeFor(const std::string& word) const {
+  const int64_t size = static_cast<int64_t>(table_.size());
+  if (size <= 0) return -1;
+  int64_t index = HashWord(word, static_cast<int32_t>(size));
+  const int64_t step = index % 97 + 1;
+  // Every slot at most once: a table without empty slots must not trap us.
+  for (int64_t visited = 0; visited < size; ++visited) {
+    int32_t v = table_[static_cast<size_t>(index)];
+    if (v == 0) return -1;
+    if (v > 0 && PoolStringEquals(v, word)) return index;
+    index = (index + step) % size;
+  }
+  return -1;
+}
+
+bool TCustomDictionary::FindEntry(char kind, const std::string& word, int32_t& slotValue,
+                                  int32_t& slotIndex) {
+  slotValue = 0;
+  slotIndex = -1;
+  EnsureActive();
+  int64_t index = ProbeFor(word);
+  if (index < 0) return false;
+  slotValue = table_[static_cast<size_t>(index)];
+  slotIndex = static_cast<int32_t>(index);
+  return kind == kAnyKind || PoolByte(slotValue - 1) == static_cast<uint8_t>(kind);
+}
+
+void TCustomDictionary::AppendToPool(const char* bytes, size_t length) {
+  while (pool_.size() - poolUsed_ <= length) pool_.resize(pool_.size() + kPoolStep);
+  if (length > 0) std::memcpy(pool_.data() + poolUsed_, bytes, length);
+  poolUsed_ += length;
+}
+
+void TCustomDictionary::PlaceInTable(std::vector<int32_t>& table, const std::string& word,
+                                     int32_t slotValue) {
+  const int64_t size = static_cast<int64_t>(table.size());
+  if (size <= 0) return;
+  const bool own = &table == &table_;
+  int64_t index = HashWord(word, static_cast<int32_t>(size));
+  if (table[static_cast<size_t>(index)] <= 0) {
+    if (own && table[static_cast<size_t>(index)] == 0) --emptySlots_;
+    table[static_cast<size_t>(index)] = slotValue;
+    return;
+  }
+  const int64_t step = index % 97 + 1;
+  int64_t firstDeleted = -1;
+  for (int64_t visited = 1; visited < size; ++visited) {
+    index = (index + step) % size;
+    int32_t v = table[static_cast<size_t>(index)];
+    if (v == 0) {
+      if (own) --emptySlots_;
+      table[static_cast<size_t>(index)] = slotValue;
+      return;
+    }
+    if (v < 0 && firstDeleted < 0) firstDeleted = index;
+  }
+  // No empty slot anywhere (only reachable for tables we did not keep in
+  // shape ourselves): a deleted slot on the probe path still gets found.
+  if (firstDeleted >= 0) table[static_cast<size_t>(firstDeleted)] = slotValue;
+}
+
+bool TCustomDictionary::RebuildTable(int32_t newSize) {
+  try {
+    std::vector<int32_t> fresh(static_cast<size_t>(newSize), 0);
+    for (int32_t slot : table_) {
+      if (slot > 0) PlaceInTable(fresh, ReadPoolString(slot), slot);
+    }
+    table_.swap(fresh);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  emptySlots_ = std::count(table_.begin(), table_.end(), 0);
+  kindListsValid_ = false;
+  return true;
+}
+
+void TCustomDictionary::AddToTable(const std::string& word, int32_t slotValue) {
+  const int64_t size = static_cast<int64_t>(table_.size());
+  if (4 * static_cast<int64_t>(liveCount_) >= size) {
+    int32_t next = NextTableSize(static_cast<int32_t>(size));
+    if (next > 0) RebuildTable(next);
+  } else if (TooFewEmptySlots(emptySlots_ - 1, size)) {
+    RebuildTable(static_cast<int32_t>(size));
+  }
+  if (!table_.empty()) PlaceInTable(table_, word, slotValue);
+}
+
+bool TCustomDictionary::AddEntry(char kind, const std::string& word,
+                                 const std::string& replacement) {
+  EnsureActive();
+  if (!active_) return false;  // a file that could not be opened takes no entries
+  if (!IsKnownKind(static_cast<uint8_t>(kind))) return false;
+  const std::string& text = kind == kAutoCorrect ? replacement : std::string();
+  if (word.size() + text.size() > kMaxEntryText) return false;
+  if (word.empty()) return false;
+  // A stored string ends at its first 0x00; such a word could never be found.
+  if (word.find('\0') != std::string::npos || text.find('\0') != std::string::npos) return false;
+  int32_t slotValue = 0;
+  int32_t slotIndex = 0;
+  if (FindEntry(kAnyKind, word, slotValue, slotIndex)) return false;
+
+  std::string entry;
+  entry.reserve(word.size() + text.size() + 3);
+  entry.push_back(kind);
+  entry.append(word);
+  entry.push_back('\0');
+  if (kind == kAutoCorrect) {
+    entry.append(text);
+    entry.push_back('\0');
+  }
+  // Slot values are positive 32-bit pool offsets.
+  if (poolUsed_ + entry.size() + 1 > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+    return false;
+  const size_t oldUsed = poolUsed_;
+  const int32_t oldLive = liveCount_;
+  try {
+    int32_t v = static_cast<int32_t>(poolUsed_) + 1;
+    AppendToPool(entry.data(), entry.size());
+    ++liveCount_;
+    AddToTable(word, v);
+    if (kindListsValid_) ListEntry(kind, v);
+  } catch (const std::bad_alloc&) {
+    poolUsed_ = oldUsed;
+    liveCount_ = oldLive;
+    return false;
+  }
+  return true;
+}
+
+bool TCustomDictionary::RemoveEntry(char kind, const std::string& word) {
+  int32_t slotValue = 0;
+  int32_t slotIndex = -1;
+  if (!FindEntry(kind, word, slotValue, slotIndex)) return false;
+  kindListsValid_ = false;
+  table_[static_cast<size_t>(slotIndex)] = -1;
+  --liveCount_;
+  return true;
+}
+
+std::unique_ptr<TCustomDictionary> TCustomDictionary::CreateSameKind() {
+  return std::make_unique<TCustomDictionary>();
+}
+
+bool TCustomDictionary::MoveDamagedFileAside() {
+  for (int i = 1; i <= kBackupAttempts; ++i) {
+    std::string candidate = path_ + kBackupSuffix;
+    if (i > 1) candidate += std::to_string(i);
+    if (Platform::FileExists(candidate)) continue;
+    if (Platform::RenameFile(path_, candidate)) {
+      backupPath_ = candidate;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TCustomDictionary::SaveChanges() {
+  bool ok = true;
+  if (modified_ && !path_.empty()) {
+    std::unique_ptr<TCustomDictionaryFile> file;
+    if (!ValidateFile(path_, true, file)) {
+      ok = false;
+    } else {
+      const bool fileExists = file != nullptr;
+      const uint64_t current = fileExists ? file->Stamp() : stamp_;
+      file.reset();
+      // An inactive dictionary holds no content: writing it over an existing
+      // file would empty that file, so it goes the merging way instead.
+      if (current == stamp_ && (active_ || !fileExists)) {
+        // Content that could not be read is kept, never overwritten.
+        if (loadFailed_ && fileExists && !MoveDamagedFileAside()) {
+          ok = false;
+        } else {
+          ok = WriteContent(path_);
+          if (ok) loadFailed_ = false;
+        }
+      } else {
+        std::unique_ptr<TCustomDictionary> latest = CreateSameKind();
+        latest->SetFilename(path_);
+        if (latest->DictionaryPath() != path_) {
+          ok = false;
+        } else {
+          latest->SetActive(true);
+          for (const std::string& w : addedIgnore_) latest->AddIgnore(w);
+          for (const std::string& w : addedExclude_) latest->AddExclude(w);
+          for (size_t i = 0; i < addedAutoCorrect_.size(); ++i) {
+            latest->AddAutoCorrect(addedAutoCorrect_[i],
+                                    i < addedReplacements_.size() ? addedReplacements_[i] : "");
+          }
+          for (const std::string& w : removedIgnore_) latest->RemoveIgnore(w);
+          for (const std::string& w : removedExclude_) latest->RemoveExclude(w);
+          for (const std::string& w : removedAutoCorrect_) latest->RemoveAutoCorrect(w);
+          ok = latest->SaveChanges();
+          if (!latest->BackupPath().empty()) backupPath_ = latest->BackupPath();
+        }
+      }
+    }
+  }
+  modified_ = false;
+  ClearChanges();
+  return ok;
+}
+
+bool TCustomDictionary::SaveCopyAs(const std::string& path) {
+  EnsureActive();
+  return WriteContent(path);
+}
+
+std::string TCustomDictionary::IgnoreWordAt(int index) {
+  BuildKindLists();
+  if (index < 0 || static_cast<size_t>(index) >= ignoreList_.size()) return std::string();
+  return ReadPoolString(ignoreList_[static_cast<size_t>(index)]);
+}
+
+std::string TCustomDictionary::ExcludeWordAt(int index) {
+  BuildKindLists();
+  if (index < 0 || static_cast<size_t>(index) >= excludeList_.size()) return std::string();
+  return ReadPoolString(excludeList_[static_cast<size_t>(index)]);
+}
+
+bool TCustomDictionary::AutoCorrectAt(int index, std::string& word, std::string& replacement) {
+  word.clear();
+  replacement.clear();
+  BuildKindLists();
+  if (index < 0 || static_cast<size_t>(index) >= autoCorrectList_.size()) return false;
+  int32_t v = autoCorrectList_[static_cast<size_t>(index)];
+  word = ReadPoolString(v);
+  replacement = ReadPoolString(static_cast<int32_t>(v + static_cast<int64_t>(word.size()) + 1));
+  return true;
+}
+
+bool TCustomDictionary::HasIgnore(const std::string& word) {
+  int32_t v = 0;
+  int32_t i = 0;
+  return FindEntry(kIgnore, word, v, i);
+}
+
+bool TCustomDictionary::HasExclude(const std::string& word) {
+  int32_t v = 0;
+  int32_t i = 0;
+  return FindEntry(kExclude, word, v, i);
+}
+
+bool TCustomDictionary::LookupAutoCorrect(const std::string& word, std::string& replacement) {
+  replacement.clear();
+  int32_t v = 0;
+  int32_t i = 0;
+  if (!FindEntry(kAutoCorrect, word, v, i)) return false;
+  replacement = ReadPoolString(static_cast<int32_t>(v + static_cast<int64_t>(word.size()) + 1));
+  return true;
+}
+
+bool TCustomDictionary::AddIgnore(const std::string& word) {
+  if (!AddEntry(kIgnore, word, std::string())) return false;
+  if (tracking_) addedIgnore_.push_back(word);
+  modified_ = true;
+  ++ignoreCount_;
+  return true;
+}
+
+bool TCustomDictionary::AddExclude(const std::string& word) {
+  if (!AddEntry(kExclude, word, std::string())) return false;
+  if (tracking_) addedExclude_.push_back(word);
+  modified_ = true;
+  ++excludeCount_;
+  return true;
+}
+
+bool TCustomDictionary::AddAutoCorrect(const std::string& word, const std::string& replacement) {
+  if (!AddEntry(kAutoCorrect, word, replacement)) return false;
+  if (tracking_) {
+    addedAutoCorrect_.push_back(word);
+    addedReplacements_.push_back(replacement);
+  }
+  modified_ = true;
+  ++autoCorrectCount_;
+  return true;
+}
+
+bool TCustomDictionary::RemoveIgnore(const std::string& word) {
+  if (!RemoveEntry(kIgnore, word)) return false;
+  if (tracking_) removedIgnore_.push_back(word);
+  modified_ = true;
+  --ignoreCount_;
+  return true;
+}
+
+bool TCustomDictionary::RemoveExclude(const std::string& word) {
+  if (!RemoveEntry(kExclude, word)) return false;
+  if (tracking_) removedExclude_.push_back(word);
+  modified_ = true;
+  --excludeCount_;
+  return true;
+}
+
+bool TCustomDictionary::RemoveAutoCorrect(const std::string& word) {
+  if (!RemoveEntry(kAutoCorrect, word)) return false;
+  if (tracking_) removedAutoCorrect_.push_back(word);
+  modified_ = true;
+  --autoCorrectCount_;
+  return true;
+}
+
+void TCustomDictionary::ClearAll() {
+  EnsureActive();
+  ClearContent();
+  ClearChanges();
+}
+
+void TCustomDictionary::EnsureActive() {
+  if (!active_) SetActive(true);
+}
+
+void TCustomDictionary::ClearContent() {
+  ignoreCount_ = 0;
+  excludeCount_ = 0;
+  autoCorrectCount_ = 0;
+  liveCount_ = 0;
+  std::vector<char>().swap(pool_);
+  poolUsed_ = 0;
+  std::vector<int32_t>().swap(table_);
+  emptySlots_ = 0;
+  ignoreList_.clear();
+  excludeList_.clear();
+  autoCorrectList_.clear();
+  kindListsValid_ = false;
+}
+
+void TCustomDictionary::ClearChanges() {
+  removedIgnore_.clear();
+  removedExclude_.clear();
+  removedAutoCorrect_.clear();
+  addedIgnore_.clear();
+  addedExclude_.clear();
+  addedAutoCorrect_.clear();
+  addedReplacements_.clear();
+}

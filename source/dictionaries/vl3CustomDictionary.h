@@ -1,0 +1,188 @@
+// The user-editable word store: ignore, exclude and auto-correct entries kept
+// in a ".vlu" file that is the in-memory image (a hash table over a byte pool).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Layout constants of ".vlu" (and ".vll") files.
+namespace VluFormat {
+
+constexpr size_t kBannerSize = 120;  // 119 text bytes and a 0x00
+constexpr size_t kHeaderSize = 121;  // the banner and the 0x1A byte
+// Five CR LF lines (35, 32, 25, 17 and 0 characters) and the 0x00.
+extern const char kBanner[kBannerSize];
+constexpr uint8_t kEndOfBanner = 0x1A;
+
+constexpr char kIgnore = 'I';
+constexpr char kExclude = 'E';
+constexpr char kAutoCorrect = 'A';
+constexpr char kAnyKind = '*';  // FindEntry: match an entry of any kind
+
+constexpr size_t kMaxEntryText = 500;  // word and replacement together
+constexpr size_t kPoolStep = 65535;
+
+// The only table sizes a file may use; growth takes the next one.
+constexpr int kTableSizeCount = 24;
+extern const int32_t kTableSizes[kTableSizeCount];
+
+// Home slot of a word in a table of `tableSize` slots (a listed size).
+int32_t HashWord(const std::string& word, int32_t tableSize);
+// True when `size` is 0 or one of kTableSizes.
+bool IsTableSize(int32_t size);
+
+}  // namespace VluFormat
+
+// The bytes of one dictionary file, read in one piece, with a bound-checked
+// read position: what ValidateFile hands to ReadContent as the open file.
+class TCustomDictionaryFile {
+ public:
+  // Reads the whole file; false when it cannot be opened or read.
+  bool Load(const std::string& path);
+  // Takes bytes that did not come from a file (tests, in-memory images).
+  void Assign(std::string bytes);
+
+  const std::string& Bytes() const { return data_; }
+  size_t Size() const { return data_.size(); }
+  size_t Position() const { return pos_; }
+  size_t Remaining() const { return data_.size() - pos_; }
+  void Seek(size_t position) { pos_ = position < data_.size() ? position : data_.size(); }
+  // Each read fails without moving when fewer bytes remain than it needs.
+  bool ReadInt32(int32_t& value);
+  bool ReadBytes(void* dest, size_t count);
+
+  // Stands for the file's modification stamp: a fingerprint of its size and
+  // contents, because file-system clocks are too coarse to tell two quick
+  // rewrites apart. Never 0 (0 means "no file").
+  uint64_t Stamp() const;
+
+ private:
+  std::string data_;
+  size_t pos_ = 0;
+};
+
+class TCustomDictionary {
+ public:
+  TCustomDictionary();
+  // Saves pending changes (SetActive(false)). A subclass with its own saving
+  // must call SetActive(false) in its own destructor.
+  virtual ~TCustomDictionary();
+  TCustomDictionary(const TCustomDictionary&) = delete;
+  TCustomDictionary& operator=(const TCustomDictionary&) = delete;
+
+  // Virtual operations, in slot order.
+  virtual void SetFilename(const std::string& path);
+  virtual void SetActive(bool value);
+  virtual int CountIgnored();
+  virtual int CountExcluded();
+  virtual int CountAutoCorrect();
+  // With keepOpen and an existing, valid file, `file` receives its bytes
+  // positioned after the 121-byte header; otherwise `file` is reset.
+  virtual bool ValidateFile(const std::string& path, bool keepOpen,
+                            std::unique_ptr<TCustomDictionaryFile>& file);
+  virtual void ReadContent(TCustomDictionaryFile& file);
+  virtual bool WriteContent(const std::string& path);
+  virtual void ListEntry(char kind, int32_t slotValue);
+  virtual void BuildKindLists();
+  virtual std::string ReadPoolString(int32_t offset);
+  // kind is 'I', 'E', 'A' or '*'. slotValue/slotIndex describe the entry
+  // found under the word, also when its kind differs (then the result is false).
+  virtual bool FindEntry(char kind, const std::string& word, int32_t& slotValue,
+                         int32_t& slotIndex);
+  virtual void AppendToPool(const char* bytes, size_t length);
+  virtual void PlaceInTable(std::vector<int32_t>& table, const std::string& word,
+                            int32_t slotValue);
+  virtual void AddToTable(const std::string& word, int32_t slotValue);
+  virtual bool AddEntry(char kind, const std::string& word, const std::string& replacement);
+  virtual bool RemoveEntry(char kind, const std::string& word);
+  virtual std::unique_ptr<TCustomDictionary> CreateSameKind();
+  // False when pending changes could not be written (they are dropped anyway).
+  virtual bool SaveChanges();
+  virtual bool SaveCopyAs(const std::string& path);
+  virtual std::string IgnoreWordAt(int index);
+  virtual std::string ExcludeWordAt(int index);
+  // False (both strings empty) when index is out of range.
+  virtual bool AutoCorrectAt(int index, std::string& word, std::string& replacement);
+  virtual bool HasIgnore(const std::string& word);
+  virtual bool HasExclude(const std::string& word);
+  virtual bool LookupAutoCorrect(const std::string& word, std::string& replacement);
+  virtual bool AddIgnore(const std::string& word);
+  virtual bool AddExclude(const std::string& word);
+  virtual bool AddAutoCorrect(const std::string& word, const std::string& replacement);
+  virtual bool RemoveIgnore(const std::string& word);
+  virtual bool RemoveExclude(const std::string& word);
+  virtual bool RemoveAutoCorrect(const std::string& word);
+  virtual void ClearAll();
+
+  // Properties.
+  const std::string& DictionaryPath() const { return path_; }
+  bool PendingChanges() const { return modified_; }
+  void SetPendingChanges(bool value) { modified_ = value; }
+  bool Active() const { return active_; }
+
+  // True after a load found a valid banner but content it could not read:
+  // the dictionary is empty, and the next save moves the damaged file aside
+  // (BackupPath) instead of overwriting it.
+  bool LoadFailed() const { return loadFailed_; }
+  const std::string& BackupPath() const { return backupPath_; }
+
+  // The whole file as WriteContent writes it.
+  std::string ContentImage() const;
+  // Replaces the content with a file image (banner included), as a load
+  // would; false when the banner is wrong. For tests and in-memory use.
+  bool LoadContentImage(const std::string& image);
+
+  int32_t TableSize() const { return static_cast<int32_t>(table_.size()); }
+  int32_t LiveCount() const { return liveCount_; }
+  size_t PoolUsed() const { return poolUsed_; }
+
+ protected:
+  // Sets an inactive dictionary active (loading it) before content is used.
+  void EnsureActive();
+  void ClearContent();
+  void ClearChanges();
+  // Re-inserts the live slots into a fresh table of `newSize` slots.
+  bool RebuildTable(int32_t newSize);
+  // Slot index of the word's entry by the probe sequence, -1 when absent.
+  int64_t ProbeFor(const std::string& word) const;
+  uint8_t PoolByte(int32_t offset) const;
+  bool PoolStringEquals(int32_t offset, const std::string& word) const;
+  // Makes every positive slot name a complete entry of a known kind and
+  // recounts the kinds, so that later reads can trust the table.
+  void SanitizeLoadedContent();
+  bool MoveDamagedFileAside();
+
+  std::string path_;
+  bool active_ = false;
+  bool modified_ = false;
+  bool tracking_ = false;
+  bool loadFailed_ = false;
+  std::string backupPath_;
+
+  int32_t ignoreCount_ = 0;
+  int32_t excludeCount_ = 0;
+  int32_t autoCorrectCount_ = 0;
+  int32_t liveCount_ = 0;
+  uint64_t stamp_ = 0;  // fingerprint remembered at load; 0: no file
+
+  std::vector<char> pool_;  // size() is the allocation
+  size_t poolUsed_ = 0;
+  std::vector<int32_t> table_;
+  int64_t emptySlots_ = 0;  // slots holding 0
+
+  std::vector<int32_t> ignoreList_;
+  std::vector<int32_t> excludeList_;
+  std::vector<int32_t> autoCorrectList_;
+  bool kindListsValid_ = false;
+
+  std::vector<std::string> removedIgnore_;
+  std::vector<std::string> removedExclude_;
+  std::vector<std::string> removedAutoCorrect_;
+  std::vector<std::string> addedIgnore_;
+  std::vector<std::string> addedExclude_;
+  std::vector<std::string> addedAutoCorrect_;
+  std::vector<std::string> addedReplacements_;
+};

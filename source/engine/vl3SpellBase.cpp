@@ -1,0 +1,581 @@
+// The spell-checker component's construction, properties, dictionary set,
+// word acceptance, filter plumbing, configuration coupling and texts.
+#include "vl3SpellBase.h"
+
+#include <algorithm>
+
+#include "vl3Ansi.h"
+#include "vl3Configuration.h"
+#include "vl3CustomDictionary.h"
+#include "vl3Ignore.h"
+#include "vl3MainDictionary.h"
+#include "vl3ParseEngine.h"
+#include "vl3ParserBase.h"
+#include "vl3PhoneticsMap.h"
+#include "vl3Suggestions.h"
+#include "vl3Util.h"
+
+namespace {
+
+constexpr int32_t kReorderAfterWords = 100;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+TVexlorSpell3Base::TVexlorSpell3Base(TComponent* AOwner)
+    : TComponent(AOwner),
+      parsingEngine_(new TMainParsingEngine()),
+      internalDictionary_(new TCustomDictionary()),
+      suggestionsGenerator_(new TSuggestionsGenerator()),
+      phoneticsMap_(new TPhoneticsMap()),
+      configuration_(new TVexlorConfig()),
+      configAvailableOptions_({soUpcase, soNumbers, soPrimaryOnly, soRepeated}),
+      configDefaultOptions_({soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated}),
+      commandsVisible_(TSpellDialogCommands::FromBits(kAllSpellDialogCommands)),
+      commandsEnabled_(TSpellDialogCommands::FromBits(kAllSpellDialogCommands)),
+      optionsChangedListeners_(new TEventList()),
+      configChangedListeners_(new TEventList()),
+      ignoreWordListeners_(new TParserIgnoreWordEventList()) {
+  ConnectEngineHooks(parsingEngine_.get());
+  configuration_->SetOwner(this);
+  configDefaultMain_.Add("American.vlm");
+  configDictionaryDir_.Add("%AppDir%");
+  dictionaryFolders_.Assign(configDictionaryDir_);
+  configDictionaryDir_.OnChange = [this](TStringList*) {
+    // Before the first load there is nothing to reopen: the load itself
+    // builds the dictionary set from the new folders.
+    if (IsLoadingOrReading()) return;
+    if (configuration_->ConfigLoaded()) {
+      ConfigurationChanged(true);
+    } else {
+      RebuildDictionaryFolders();
+      ClearFileCaches();
+    }
+  };
+}
+
+TVexlorSpell3Base::~TVexlorSpell3Base() {
+  // Saved here, while the object is whole, so that OnConfigSaved can run.
+  configuration_.reset();
+  if (parser_ != nullptr && ownsParser_) delete parser_;
+  parser_ = nullptr;
+  configDictionaryDir_.OnChange = nullptr;
+  ClearIgnoreFilters();
+}
+
+// ---- Helpers -----------------------------------------------------------------
+
+void TVexlorSpell3Base::EnsureConfigLoaded() { configuration_->SetConfigLoaded(true); }
+
+bool TVexlorSpell3Base::IsLoadingOrReading() const {
+  TComponentState s = ComponentState();
+  return s.Contains(TComponentStateFlag::csLoading) || s.Contains(TComponentStateFlag::csReading);
+}
+
+bool TVexlorSpell3Base::IsDesigning() const {
+  return ComponentState().Contains(TComponentStateFlag::csDesigning);
+}
+
+void TVexlorSpell3Base::ClearFileCaches() {
+  mainDictionaryFiles_.Clear();
+  customDictionaryFiles_.Clear();
+  msWordCustomDictionaryFiles_.Clear();
+}
+
+void TVexlorSpell3Base::RebuildDictionaryFolders() {
+  dictionaryFolders_.Assign(configDictionaryDir_);
+  if (configuration_->ConfigLoaded()) dictionaryFolders_.AddStrings(configuration_->GetNewDictionaryPaths());
+}
+
+void TVexlorSpell3Base::ConnectEngineHooks(TParsingEngine* engine) {
+  engine->OnScanChar = [this](char ch, TControlParser* parser, bool& skip) { ScanCharHook(ch, parser, skip); };
+  engine->OnScanWord = [this](const std::string& word, TControlParser* parser, bool& skip) {
+    ScanWordHook(word, parser, skip);
+  };
+}
+
+// Digits with an optional fraction and exponent, as the locale's number
+// conversion accepts them (no hexadecimal, no infinities).
+bool TVexlorSpell3Base::IsNumber(const std::string& word) const {
+  size_t i = 0, n = word.size();
+  if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < n && IsDigit(word[i])) ++i, ++digits;
+  if (i < n && word[i] == '.') {
+    ++i;
+    while (i < n && IsDigit(word[i])) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < n && (word[i] == 'e' || word[i] == 'E')) {
+    ++i;
+    if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
+    size_t expDigits = 0;
+    while (i < n && IsDigit(word[i])) ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  return i == n;
+}
+
+std::string TVexlorSpell3Base::VersionText() { return GetVersionString(); }
+
+const std::string& TVexlorSpell3Base::Version() const {
+  static const std::string version = GetVersionString();
+  return version;
+}
+
+// ---- Replacing owned objects ---------------------------------------------------
+
+void TVexlorSpell3Base::SetParsingEngine(TParsingEngine* Engine) {
+  if (Engine == nullptr || Engine == parsingEngine_.get()) return;
+  parsingEngine_.reset(Engine);
+  ConnectEngineHooks(Engine);
+  // Before the first load the filters are built by the load itself.
+  if (configuration_->ConfigLoaded()) RebuildIgnoreFilters(true);
+}
+
+void TVexlorSpell3Base::SetSuggestionsGenerator(TSuggestionsGenerator* Generator) {
+  if (Generator == nullptr || Generator == suggestionsGenerator_.get()) return;
+  suggestionsGenerator_.reset(Generator);
+}
+
+void TVexlorSpell3Base::SetPhoneticsMap(TPhoneticsMap* Map) {
+  if (Map == nullptr || Map == phoneticsMap_.get()) return;
+  phoneticsMap_.reset(Map);
+}
+
+// ---- Property setters ----------------------------------------------------------
+
+void TVexlorSpell3Base::SetConfigStorage(TConfigStorage Value) {
+  configStorage_ = Value;
+  configuration_->Reload();
+}
+
+void TVexlorSpell3Base::SetConfigID(const std::string& Value) {
+  configID_ = Value;
+  configuration_->Reload();
+}
+
+void TVexlorSpell3Base::SetConfigFilename(const std::string& Value) {
+  configFilename_ = Value;
+  if (configStorage_ == csFile) configuration_->Reload();
+}
+
+void TVexlorSpell3Base::SetConfigRegistryKey(const std::string& Value) {
+  configRegistryKey_ = Value;
+  if (configStorage_ == csRegistry) configuration_->Reload();
+}
+
+void TVexlorSpell3Base::SetConfigDictionaryDir(const TStringList& Value) {
+  if (&Value != &configDictionaryDir_) {
+    configDictionaryDir_.BeginUpdate();
+    configDictionaryDir_.Assign(Value);
+    configDictionaryDir_.EndUpdate();
+  }
+  RebuildDictionaryFolders();
+  ClearFileCaches();
+}
+
+void TVexlorSpell3Base::SetConfigDefaultMain(const TStringList& Value) {
+  if (&Value != &configDefaultMain_) configDefaultMain_.Assign(Value);
+}
+
+void TVexlorSpell3Base::SetConfigDefaultCustom(const TStringList& Value) {
+  if (&Value != &configDefaultCustom_) configDefaultCustom_.Assign(Value);
+}
+
+void TVexlorSpell3Base::SetQuoteChars(const std::string& Value) {
+  quoteChars_ = Value;
+  if (configuration_->ConfigLoaded()) RebuildIgnoreFilters(true);
+}
+
+void TVexlorSpell3Base::SetKeepDictionariesActive(bool Value) {
+  keepDictionariesActive_ = Value;
+  if (!Value) CloseDictionaries();
+}
+
+void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t Value) { phoneticsMap_->SetMaxDistance(Value); }
+void TVexlorSpell3Base::SetPhoneticDivisor(int32_t Value) { phoneticsMap_->SetDivisor(Value); }
+void TVexlorSpell3Base::SetPhoneticDepth(int32_t Value) { phoneticsMap_->SetDepth(Value); }
+int32_t TVexlorSpell3Base::PhoneticMaxDistance() { return phoneticsMap_->MaxDistance(); }
+int32_t TVexlorSpell3Base::PhoneticDivisor() { return phoneticsMap_->Divisor(); }
+int32_t TVexlorSpell3Base::PhoneticDepth() { return phoneticsMap_->Depth(); }
+
+void TVexlorSpell3Base::SetMappingDictionaryName(const std::string& Value) {
+  if (Value == mappingDictionaryName_) return;
+  mappingDictionaryName_ = Value;
+  mappingDictionary_.reset();
+  if (!mainDictionaries_.empty()) OpenDictionaries();
+}
+
+// ---- Dictionary set ------------------------------------------------------------
+
+uint32_t TVexlorSpell3Base::GetLanguage() {
+  return mainDictionaries_.empty() ? 0 : mainDictionaries_.front()->LangId();
+}
+
+void TVexlorSpell3Base::ReorderMainDictionaries() {
+  if (mainDictionaries_.size() >= 2) {
+    size_t best = 0;
+    for (size_t i = 1; i < mainDictionaries_.size(); ++i) {
+      if (mainDictionaries_[i]->HitCount() > mainDictionaries_[best]->HitCount()) best = i;
+    }
+    if (best != 0) {
+      std::unique_ptr<TMainDictionary> moved = std::move(mainDictionaries_[best]);
+      mainDictionaries_.erase(mainDictionaries_.begin() + static_cast<std::ptrdiff_t>(best));
+      mainDictionaries_.insert(mainDictionaries_.begin(), std::move(moved));
+    }
+  }
+  if (!mainDictionaries_.empty()) suggestionsGenerator_->SetLanguage(mainDictionaries_.front()->LangId());
+}
+
+void TVexlorSpell3Base::OpenDictionaries() {
+  possessiveRule_ = false;
+  reorderCountdown_ = kReorderAfterWords;
+
+  // Copies: opening a custom dictionary may raise events that edit the lists.
+  const TStringList mainNames = configuration_->GetMainDictionaries();
+  mainDictionaries_.clear();
+  for (int i = 0; i < mainNames.Count(); ++i) {
+    std::unique_ptr<TMainDictionary> dictionary = OpenMainDictionary(mainNames[i]);
+    if (!dictionary) continue;
+    if ((dictionary->LangId() & 0xFF) == 9) possessiveRule_ = true;
+    mainDictionaries_.push_back(std::move(dictionary));
+  }
+
+  const std::string activeName = configuration_->GetActiveCustom();
+  const TStringList customNames = configuration_->GetCustomDictionaries();
+  customDictionaries_.clear();
+  for (int i = 0; i < customNames.Count(); ++i) {
+    if (customNames[i] == activeName) continue;
+    std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(customNames[i]);
+    if (dictionary) customDictionaries_.push_back(std::move(dictionary));
+  }
+
+  const TStringList wordNames = configuration_->GetMSWordCustomDictionaries();
+  msWordCustomDictionaries_.clear();
+  for (int i = 0; i < wordNames.Count(); ++i) {
+    std::unique_ptr<TCustomDictionary> dictionary = OpenMSWordCustomDictionary(wordNames[i]);
+    if (dictionary) msWordCustomDictionaries_.push_back(std::move(dictionary));
+  }
+
+  // The old active object is saved and released before its file is read
+  // again, so that its pending changes are part of what the new one reads.
+  activeCustomDictionary_.reset();
+  activeCustomDictionary_ = OpenCustomDictionary(activeName);
+
+  if (!mappingDictionary_ && !mappingDictionaryName_.empty())
+    mappingDictionary_ = OpenCustomDictionary(mappingDictionaryName_);
+  if (!learningDictionary_ && suggestionsLearning_)
+    learningDictionary_ = OpenCustomDictionary(suggestionsLearningDict_);
+
+  if (OnDictionariesChanged) OnDictionariesChanged(this);
+}
+
+void TVexlorSpell3Base::CloseDictionaries() {
+  if (keepDictionariesActive_ || checking_) return;
+  configuration_->Save();
+  for (auto& dictionary : mainDictionaries_) dictionary->SetMapped(false);
+  if (activeCustomDictionary_) activeCustomDictionary_->SetActive(false);
+  for (auto& dictionary : customDictionaries_) dictionary->SetActive(false);
+  if (learningDictionary_) learningDictionary_->SetActive(false);
+}
+
+std::string TVexlorSpell3Base::ExpandConfigID(const std::string& Path) {
+  return ReplaceFirst("%ConfigID%", ExpandMacros(configID_), Path);
+}
+
+std::string TVexlorSpell3Base::ExpandPath(const std::string& Path) {
+  return ExpandConfigID(ExpandMacros(Path));
+}
+
+// ---- Word acceptance -------------------------------------------------------------
+
+bool TVexlorSpell3Base::LookUpWord(const std::string& word) {
+  for (auto& dictionary : mainDictionaries_) {
+    if (dictionary->WordExists(word)) {
+      dictionary->IncHitCount();
+      return true;
+    }
+  }
+  if (activeCustomDictionary_ && activeCustomDictionary_->HasIgnore(word)) return true;
+  for (auto& dictionary : customDictionaries_)
+    if (dictionary->HasIgnore(word)) return true;
+  for (auto& dictionary : msWordCustomDictionaries_)
+    if (dictionary->HasIgnore(word)) return true;
+  return internalDictionary_->HasIgnore(word);
+}
+
+bool TVexlorSpell3Base::IsWordInDictionaries(const std::string& Word) {
+  EnsureConfigLoaded();
+  return LookUpWord(Word);
+}
+
+bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& Word) {
+  EnsureConfigLoaded();
+  for (auto& dictionary : mainDictionaries_) {
+    if (dictionary->WordExists(Word)) {
+      dictionary->IncHitCount();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
+  if (IsWordInDictionaries(Word)) return true;
+  // The lower-case form differs only when the word has capitals; otherwise
+  // the second look-up would repeat the first.
+  std::string lower = Ansi::LowerCase(Word);
+  if (lower != Word && IsWordInDictionaries(lower)) return true;
+  if (possessiveRule_ && IsPossessive(Word)) return true;
+  if (IsNumber(Word)) return true;
+  if (Word.size() == 1) return true;
+  return IsIgnoredByFilters(Word, parser_);
+}
+
+bool TVexlorSpell3Base::IsWordExcluded(const std::string& Word) {
+  EnsureConfigLoaded();
+  if (activeCustomDictionary_ && activeCustomDictionary_->HasExclude(Word)) return true;
+  for (auto& dictionary : customDictionaries_)
+    if (dictionary->HasExclude(Word)) return true;
+  std::string unused;
+  return mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, unused);
+}
+
+bool TVexlorSpell3Base::GetAutoCorrection(const std::string& Word, std::string& Replacement) {
+  EnsureConfigLoaded();
+  if (activeCustomDictionary_ && activeCustomDictionary_->LookupAutoCorrect(Word, Replacement)) return true;
+  if (internalDictionary_->LookupAutoCorrect(Word, Replacement)) return true;
+  for (auto& dictionary : customDictionaries_)
+    if (dictionary->LookupAutoCorrect(Word, Replacement)) return true;
+  if (mappingAutoReplace_ && mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, Replacement))
+    return true;
+  if (suggestionsAutoReplace_ && learningDictionary_ && learningDictionary_->LookupAutoCorrect(Word, Replacement))
+    return true;
+  return false;
+}
+
+bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
+  if (parser_ == nullptr) return false;
+  int32_t x = 0, y = 0;
+  parser_->GetPosition(x, y);
+  const size_t length = Word.size();
+  for (size_t i = 0; i <= length; ++i) parser_->MovePrevious();
+  bool repeated = false;
+  if (parser_->GetChar() == ' ') {
+    repeated = true;
+    for (size_t i = length; i >= 1; --i) {
+      parser_->MovePrevious();
+      if (parser_->GetChar() != Word[i - 1]) {
+        repeated = false;
+        break;
+      }
+    }
+  }
+  parser_->SetPosition(x, y, ppCurrent);
+  return repeated;
+}
+
+bool TVexlorSpell3Base::IsPossessive(const std::string& Word) {
+  const size_t n = Word.size();
+  if (n < 2) return false;
+  // The first "'s" (or else the first "'S") must be the word's last two bytes.
+  size_t at = Word.find("'s");
+  if (at != n - 2) {
+    at = Word.find("'S");
+    if (at != n - 2) return false;
+  }
+  const std::string stem = Word.substr(0, n - 2);
+  const std::string lowerStem = Ansi::LowerCase(stem);
+  for (auto& dictionary : mainDictionaries_) {
+    if ((dictionary->LangId() & 0xFF) != 9) continue;
+    if (dictionary->WordExists(lowerStem) || dictionary->WordExists(stem)) return true;
+  }
+  return false;
+}
+
+void TVexlorSpell3Base::SuggestionWordExists(const char* Word, bool& Exists) {
+  const std::string word = Word != nullptr ? std::string(Word) : std::string();
+  const std::string lower = Ansi::LowerCase(word);
+  const bool sameCase = lower == word;  // a second look-up would repeat the first
+  if (primaryOnly_)
+    Exists = IsWordInMainDictionaries(word) || (!sameCase && IsWordInMainDictionaries(lower));
+  else
+    Exists = IsWordInDictionaries(word) || (!sameCase && IsWordInDictionaries(lower));
+  if (!Exists && possessiveRule_) Exists = IsPossessive(word);
+}
+
+// ---- Filters -------------------------------------------------------------------
+
+void TVexlorSpell3Base::RebuildIgnoreFilters(bool Force) {
+  if (IsLoadingOrReading() || IsDesigning()) return;
+  const TSpellOptions options = configuration_->GetSpellOptions();
+  // The first build always happens: the initial snapshot is not a real
+  // option set, and the option copies below must follow the configuration.
+  if (optionsSnapshotValid_ && options == optionsSnapshot_ && !Force) return;
+  optionsSnapshot_ = options;
+  optionsSnapshotValid_ = true;
+  ClearIgnoreFilters();
+  for (auto& filter : CreateIgnoreFilters(options, quoteChars_)) AddIgnoreFilter(filter.release());
+  primaryOnly_ = options.Contains(soPrimaryOnly);
+  promptRepeated_ = options.Contains(soRepeated);
+  liveSpelling_ = options.Contains(soLiveSpelling);
+  liveCorrect_ = options.Contains(soLiveCorrect);
+  if (OnAddCustomIgnore) OnAddCustomIgnore(this);
+  optionsChangedListeners_->Notify(this);
+}
+
+void TVexlorSpell3Base::AddIgnoreFilter(TParserIgnore* Filter) {
+  if (Filter == nullptr) return;
+  if (Filter->UsesScanHooks()) scanFilters_.push_back(Filter);
+  if (Filter->UsesLineCheck()) lineFilters_.push_back(Filter);
+  filters_.emplace_back(Filter);
+}
+
+void TVexlorSpell3Base::ClearIgnoreFilters() {
+  scanFilters_.clear();
+  lineFilters_.clear();
+  filters_.clear();
+}
+
+void TVexlorSpell3Base::ScanCharHook(char Ch, TControlParser* Parser, bool& Skip) {
+  if (!scanFilters_.empty() && RunScanCharFilters(scanFilters_, Ch, Parser)) Skip = true;
+}
+
+void TVexlorSpell3Base::ScanWordHook(const std::string& Word, TControlParser* Parser, bool& Skip) {
+  if (!scanFilters_.empty() && RunScanWordFilters(scanFilters_, Word, Parser)) Skip = true;
+}
+
+bool TVexlorSpell3Base::IsIgnoredByFilters(const std::string& Word, TControlParser* Parser) {
+  return RunWordCheckFilters(filters_, Word, Parser);
+}
+
+bool TVexlorSpell3Base::IsLineIgnored(const std::string& Line) { return RunLineFilters(lineFilters_, Line); }
+
+// ---- Configuration coupling --------------------------------------------------------
+
+void TVexlorSpell3Base::ConfigurationChanged(bool Reopen) {
+  RebuildDictionaryFolders();
+  ClearFileCaches();
+  if (Reopen) {
+    const std::string oldPath = activeCustomDictionary_ ? activeCustomDictionary_->DictionaryPath() : std::string();
+    OpenDictionaries();
+    if (!activeCustomDictionary_ || activeCustomDictionary_->DictionaryPath() != oldPath) ClearUndo();
+  }
+  RebuildIgnoreFilters(false);
+  if (OnConfigChanged) OnConfigChanged(this);
+  configChangedListeners_->Notify(this);
+}
+
+void TVexlorSpell3Base::ReadConfigString(const std::string& ConfigID, const std::string& Key,
+                                         const std::string& Default, std::string& Value) {
+  Value = Default;
+  if (OnConfigReadString) OnConfigReadString(this, ConfigID, Key, Default, Value);
+}
+
+void TVexlorSpell3Base::WriteConfigString(const std::string& ConfigID, const std::string& Key,
+                                          const std::string& Value) {
+  if (OnConfigWriteString) OnConfigWriteString(this, ConfigID, Key, Value);
+}
+
+void TVexlorSpell3Base::ConfigLoaded() {
+  if (OnConfigLoaded) OnConfigLoaded(this);
+}
+
+void TVexlorSpell3Base::ConfigSaved() {
+  if (OnConfigSaved) OnConfigSaved(this);
+}
+
+// ---- Texts -----------------------------------------------------------------------
+
+void TVexlorSpell3Base::GetString(TSpellLanguageString Id, std::string& Text) {
+  Text = SpellLanguageText(Id, uiLanguage_);
+  if (OnGetString) OnGetString(this, Id, Text);
+}
+
+// ---- Suggestions ------------------------------------------------------------------
+
+void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results) {
+  std::string mapped;
+  if (mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, mapped)) {
+    Results.Clear();
+    Results.Add(mapped);
+    return;
+  }
+
+  TStringList candidates;
+  const TWordExistsTest exists = [this](const std::string& word) {
+    bool found = false;
+    SuggestionWordExists(word.c_str(), found);
+    return found;
+  };
+  suggestionsGenerator_->GenerateWithCase(Word, MaxCount, exists, &candidates);
+  const int generated = candidates.Count();
+
+  if (phoneticSuggestions_ && !mainDictionaries_.empty()) {
+    TMainDictionary& first = *mainDictionaries_.front();
+    if (phoneticsMap_->Language() != first.LangId()) {
+      phoneticsMap_->SetLanguage(first.LangId());
+      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
+    }
+    first.FindPhoneticMatches(Word, *phoneticsMap_, candidates);
+    if ((phoneticsMap_->Language() & 0xFF) == 9 && candidates.Count() < 20 && phoneticFallback_) {
+      phoneticsMap_->SetLanguage(0);
+      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
+      first.FindPhoneticMatches(Word, *phoneticsMap_, candidates);
+    }
+  }
+
+  ScoreSuggestions(Word, candidates);
+  DropDistantPhoneticMatches(Word, *phoneticsMap_, candidates, generated);
+
+  if (learningDictionary_) {
+    std::string learned;
+    if (learningDictionary_->LookupAutoCorrect(Word, learned)) PromoteLearnedReplacement(candidates, learned);
+    TCustomDictionary* learning = learningDictionary_.get();
+    ApplyLearnedPreference(candidates, [learning](const std::string& entry) { return learning->HasIgnore(entry); });
+  }
+
+  SortSuggestionsByScore(candidates);
+  TruncateSuggestions(candidates, MaxCount);
+  Results.Assign(candidates);
+}
+
+void TVexlorSpell3Base::GetSuggestions(const std::string& Word, TStringList& List) {
+  EnsureConfigLoaded();
+  BuildSuggestions(Word, maxSuggestions_, List);
+}
+
+void TVexlorSpell3Base::LearnReplacement(const std::string& Word, const std::string& Replacement) {
+  if (!learningDictionary_) return;
+  learningDictionary_->AddAutoCorrect(Word, Replacement);
+  learningDictionary_->AddIgnore(Replacement);
+}
+
+// ---- Dialog requests that the standard dialogs answer ------------------------------
+
+void TVexlorSpell3Base::ShowConfigDialog(TComponent* AOwner) {
+  if (OnShowConfigDialog) OnShowConfigDialog(this, AOwner);
+}
+
+void TVexlorSpell3Base::ShowCustomDictionariesDialog(TComponent* AOwner) {
+  if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, AOwner);
+}
+
+void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary*) {
+  if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, AOwner);
+}
+
+void TVexlorSpell3Base::ShowAddDictionaryDir(TComponent* AOwner) {
+  if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, AOwner);
+}
+
+void TVexlorSpell3Base::ShowConfigDialog() { ShowConfigDialog(this); }
+void TVexlorSpell3Base::ShowCustomDictionariesDialog() { ShowCustomDictionariesDialog(this); }
+void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary) {
+  ShowEditCustomDictionaryDialog(this, Dictionary);
+}
+void TVexlorSpell3Base::ShowAddDictionaryDir() { ShowAddDictionaryDir(this); }
+
+void TVexlorSpell3Base::Reserved() {}

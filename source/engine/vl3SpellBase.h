@@ -1,0 +1,556 @@
+// The spell-checker component: owns the dictionary set, the parsing engine,
+// the filters and the configuration, judges words and runs checks with undo.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vl3Component.h"
+#include "vl3Configuration.h"
+#include "vl3Platform.h"
+#include "vl3SpellLanguages.h"
+#include "vl3SpellTypes.h"
+#include "vl3StringList.h"
+#include "vl3Util.h"
+
+class TControlParser;
+class TParsingEngine;
+class TParserIgnore;
+class TMainDictionary;
+class TCustomDictionary;
+class TSuggestionsGenerator;
+class TPhoneticsMap;
+class TVexlorConfig;
+class TConfigurationDialogCtrl;
+class TVexlorSpell3Base;
+
+// One undo record. Positions are those of the check's parser.
+struct TVexlorUndo {
+  int32_t XPos = 0;
+  int32_t YPos = 0;
+  std::string Word;         // as it stood in the text
+  std::string Replacement;  // what was put in its place; empty when the text was left
+  TSpellAction Action = uaIgnore;
+  bool Automatic = false;  // made by the run loop, not by the user
+  int32_t Data = 0;        // the parser's own value, returned at undo time
+};
+
+using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* Sender)>;
+using TSpellConfigReadEvent =
+    std::function<void(TVexlorSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
+                       const std::string& Default, std::string& Value)>;
+using TSpellConfigWriteEvent =
+    std::function<void(TVexlorSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
+                       const std::string& Value)>;
+using TSpellWordCheckEvent = std::function<void(TVexlorSpell3Base* Sender, const std::string& Word,
+                                                TWordCheckType& CheckType, std::string& Replacement)>;
+using TSpellPromptWordEvent =
+    std::function<void(TVexlorSpell3Base* Sender, const std::string& Word, bool Repeated)>;
+// A form supplied with Create true becomes the component's spelling dialog
+// (not owned); with Create false the handler disposes of it.
+using TSpellCreateDialogEvent =
+    std::function<void(TVexlorSpell3Base* Sender, TComponent*& SpellForm, bool Create)>;
+using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* Sender, TComponent* AOwner)>;
+using TSpellGetStringEvent =
+    std::function<void(TVexlorSpell3Base* Sender, TSpellLanguageString LanguageString, std::string& Text)>;
+using TSpellParserReplaceWordEvent = std::function<void(
+    TVexlorSpell3Base* Sender, bool Before, const std::string& Replacement, int32_t State)>;
+using TSpellParserIgnoreWordEvent =
+    std::function<void(TVexlorSpell3Base* Sender, bool Before, int32_t State)>;
+using TSpellParserUndoLastEvent = std::function<void(
+    TVexlorSpell3Base* Sender, int32_t UndoState, TSpellAction UndoAction, int32_t UndoData)>;
+// A dictionary supplied here is owned by the component from then on.
+using TSpellCreateCustomDictionaryEvent =
+    std::function<void(TVexlorSpell3Base* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>;
+using TSpellPopupDoMenuEvent =
+    std::function<void(TVexlorSpell3Base* Sender, TComponent* Menu, int32_t XPos, int32_t YPos,
+                       int32_t& PopupAction, std::string& PopupWord)>;
+using TSpellPopupAddMenuItemEvent = std::function<void(
+    TVexlorSpell3Base* Sender, TComponent* Menu, TComponent* SubMenu, const std::string& Caption,
+    bool Enable, bool HasChildren, int32_t Tag, TComponent*& MenuItem)>;
+using TSpellPopupCreateMenuEvent =
+    std::function<void(TVexlorSpell3Base* Sender, TComponent* Owner, TComponent*& PopupMenu)>;
+
+// Makes the parser of a window control; installed by the Windows build.
+using TWindowParserFactory = TControlParser* (*)(void* control);
+
+// What the engine needs from spelling dialog forms and menus, which exist
+// only in the Windows build. The dialog units install these; each may stay
+// unset, and the engine then does without (no form is shown or placed).
+struct TSpellDialogHooks {
+  // The first TConfigurationDialogCtrl owned by form, or null.
+  std::function<TConfigurationDialogCtrl*(TComponent* form)> FindDialogControl;
+  // Links the bridge to the engine and hands it the dictionary (may be null).
+  std::function<void(TConfigurationDialogCtrl* control, TVexlorSpell3Base* engine,
+                     TCustomDictionary* dictionary)>
+      AttachDialogControl;
+  // Calls the bridge's OnPromptWord when it has a handler.
+  std::function<void(TConfigurationDialogCtrl* control, TVexlorSpell3Base* engine,
+                     const std::string& word, bool repeated)>
+      PromptDialogControl;
+  // Makes the form visible (modeless) or runs its modal loop (modal).
+  std::function<void(TComponent* form, bool modal)> ShowForm;
+  // Ends the modal loop with OK (modal) or makes the form invisible.
+  std::function<void(TComponent* form, bool modal)> HideForm;
+  // Destroys the form once its pending messages are handled.
+  std::function<void(TComponent* form)> ReleaseForm;
+  // Shows a popup menu at screen (x, y) and handles the chosen item's click.
+  std::function<void(TComponent* menu, int32_t x, int32_t y)> PopupMenu;
+};
+
+// An entry of the live-spelling popup menu built by the engine; owned by
+// its menu (or by its parent entry).
+class TSpellPopupMenuItem : public TComponent {
+ public:
+  explicit TSpellPopupMenuItem(TComponent* owner) : TComponent(owner) {}
+  std::string Caption;
+  bool Enabled = true;
+  int32_t Tag = 0;
+  std::function<void(TSpellPopupMenuItem* item)> OnClick;
+};
+
+class TVexlorSpell3Base : public TComponent, public TConfigOwner {
+ public:
+  explicit TVexlorSpell3Base(TComponent* AOwner = nullptr);
+  ~TVexlorSpell3Base() override;
+
+  // ---- Virtual operations, in slot order -----------------------------------
+  virtual void SetParsingEngine(TParsingEngine* Engine);  // takes ownership
+  virtual void SetSuggestionsGenerator(TSuggestionsGenerator* Generator);
+  virtual void SetPhoneticsMap(TPhoneticsMap* Map);
+  virtual void SetConfigStorage(TConfigStorage Value);
+  virtual void SetConfigID(const std::string& Value);
+  virtual void SetConfigFilename(const std::string& Value);
+  virtual void SetConfigRegistryKey(const std::string& Value);
+  virtual void SetConfigDictionaryDir(const TStringList& Value);
+  virtual void SetConfigDefaultMain(const TStringList& Value);
+  virtual void SetConfigDefaultCustom(const TStringList& Value);
+  virtual void SetQuoteChars(const std::string& Value);
+  virtual void SetKeepDictionariesActive(bool Value);
+  virtual void SetPhoneticMaxDistance(int32_t Value);
+  virtual void SetPhoneticDivisor(int32_t Value);
+  virtual void SetPhoneticDepth(int32_t Value);
+  virtual void SetMappingDictionaryName(const std::string& Value);
+  // The three listings are caches owned by the component.
+  virtual TStringList* GetMainDictionaryFiles();
+  virtual TStringList* GetCustomDictionaryFiles();
+  TStringList* GetMSWordCustomDictionaryFiles() override;
+  virtual bool CanUndo();
+  virtual int32_t PhoneticMaxDistance();
+  virtual int32_t PhoneticDivisor();
+  virtual int32_t PhoneticDepth();
+  virtual uint32_t GetLanguage();
+  virtual void ReorderMainDictionaries();
+  virtual void OpenDictionaries();
+  virtual void FindDictionaryFiles(const std::string& Extension, TStringList& List);
+  virtual TConfigurationDialogCtrl* AttachDialogControl(TComponent* Form, TCustomDictionary* Dictionary);
+  virtual void RebuildIgnoreFilters(bool Force);
+  virtual void DialogShowHook();
+  virtual void DialogDeactivateHook();
+  virtual void DialogActivateHook();
+  virtual void PromptWord();
+  virtual void PlaceDialogNearSelection(bool Horizontal, bool Vertical);
+  virtual void PlaceDialogNearControl();
+  virtual void PositionDialog();
+  virtual void AvoidSelection();
+  virtual TComponent* CreateSpellDialog();
+  virtual void ShowSpellDialog();
+  virtual void HideSpellDialog();
+  virtual void ShowEndMessage();
+  virtual void ReplaceCurrentWord(const std::string& Replacement, int32_t State);
+  virtual void IgnoreCurrentWord(int32_t State);
+  virtual void NotifyUndo(int32_t UndoState, TSpellAction Action, int32_t& Data);
+  virtual bool IsRepeatedWord(const std::string& Word);
+  virtual bool IsPossessive(const std::string& Word);
+  virtual void UndoLast();
+  virtual void AddUndo(TSpellAction Action, const std::string& Replacement, bool Automatic);
+  virtual void PopupItemClick(int32_t Tag, const std::string& Caption);
+  virtual void CompleteCheck();
+  virtual void ResumeCheck();
+  virtual void SmartCheck(TControlParser* Parser);
+  virtual void BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results);
+  virtual void SuggestionWordExists(const char* Word, bool& Exists);
+  virtual void ScanCharHook(char Ch, TControlParser* Parser, bool& Skip);
+  virtual void ScanWordHook(const std::string& Word, TControlParser* Parser, bool& Skip);
+  virtual bool IsIgnoredByFilters(const std::string& Word, TControlParser* Parser);
+  virtual bool IsLineIgnored(const std::string& Line);
+  virtual void AddIgnoreFilter(TParserIgnore* Filter);  // takes ownership
+  virtual void ClearIgnoreFilters();
+  void ConfigurationChanged(bool Reopen) override;
+  void ReadConfigString(const std::string& ConfigID, const std::string& Key, const std::string& Default,
+                        std::string& Value) override;
+  void WriteConfigString(const std::string& ConfigID, const std::string& Key,
+                         const std::string& Value) override;
+  void ConfigLoaded() override;
+  void ConfigSaved() override;
+  virtual void ShowConfigDialog(TComponent* AOwner);
+  virtual void ShowCustomDictionariesDialog(TComponent* AOwner);
+  virtual void ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary* Dictionary);
+  virtual void ShowAddDictionaryDir(TComponent* AOwner);
+  std::string ExpandConfigID(const std::string& Path) override;
+  virtual void SetCustomDictionaryActive(const std::string& Name, bool Active);
+  virtual void SetMSWordCustomDictionaryActive(const std::string& FileName, bool Active);
+  virtual void DeleteCustomDictionary(const std::string& Name);
+  virtual void NewCustomDictionary(const std::string& Name);
+  virtual bool RenameCustomDictionary(const std::string& OldName, const std::string& NewName);
+  // The three openers return a new object that the caller owns, or null.
+  virtual std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& Name);
+  virtual std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& Name);
+  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(const std::string& FileName);
+  std::string ExpandPath(const std::string& Path) override;
+  virtual void ShowConfigDialog();
+  virtual void ShowCustomDictionariesDialog();
+  virtual void ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary);
+  virtual void ShowAddDictionaryDir();
+  virtual void GetString(TSpellLanguageString Id, std::string& Text);
+  virtual void ClearUndo();
+  virtual void CloseDictionaries();
+  virtual void CloseDialog();
+  // S is edited in place; it must outlive the check (with SynchronousCheck
+  // false the check goes on after the call returns).
+  virtual void CheckString(std::string& S);
+  virtual void CheckWinControl(void* Control, TCheckType CheckType);
+  // Parser is freed by the check when OwnsParser is true.
+  virtual void CheckParser(TControlParser* Parser, TCheckType CheckType);
+  virtual void StartSequenceCheck();
+  virtual void StopSequenceCheck();
+  virtual void StopCheck(bool Flag);
+  virtual int32_t WordCount(const std::string& S);
+  virtual int32_t WordCountWinControl(void* Control, TCheckType CheckType);
+  virtual int32_t WordCountParser(TControlParser* Parser, TCheckType CheckType);
+  virtual void Ignore();
+  virtual void IgnoreAll();
+  virtual void Change(const std::string& Replacement);
+  virtual void ChangeAll(const std::string& Replacement);
+  virtual void Add();
+  virtual void AutoCorrect(const std::string& Replacement);
+  virtual void Undo();
+  virtual void IgnoreRepeated();
+  virtual void DeleteRepeated();
+  virtual void Resynchronize();
+  virtual void Reserved();  // keeps a slot that does nothing
+  virtual void Cancel();
+  virtual bool IsWordInMainDictionaries(const std::string& Word);
+  virtual bool IsWordInDictionaries(const std::string& Word);
+  virtual bool IsWordCorrect(const std::string& Word);
+  virtual bool IsWordExcluded(const std::string& Word);
+  virtual bool GetAutoCorrection(const std::string& Word, std::string& Replacement);
+  virtual void GetSuggestions(const std::string& Word, TStringList& List);
+  virtual void LearnReplacement(const std::string& Word, const std::string& Replacement);
+  virtual TSpellPopupOption ShowPopupMenu(TComponent* Owner, TSpellPopupOptions Options, int32_t X,
+                                          int32_t Y, std::string& Word);
+
+  // ---- Popup companions (Windows menus come with the live-spelling edit) ----
+  TComponent* CreatePopupMenu(TComponent* Owner);
+  TComponent* AddPopupMenuItem(TComponent* Menu, TComponent* SubMenu, const std::string& Caption,
+                               bool Enable, bool HasChildren, int32_t Tag);
+  void DoPopupMenu(TComponent* Menu, int32_t X, int32_t Y);
+
+  // ---- TConfigOwner -----------------------------------------------------------
+  TConfigStorage ConfigStorage() const override { return configStorage_; }
+  const std::string& ConfigID() const override { return configID_; }
+  const std::string& ConfigFilename() const override { return configFilename_; }
+  const std::string& ConfigRegistryKey() const override { return configRegistryKey_; }
+  const TStringList& ConfigDefaultMain() const override { return configDefaultMain_; }
+  const TStringList& ConfigDefaultCustom() const override { return configDefaultCustom_; }
+  const std::string& ConfigDefaultActiveCustom() const override { return configDefaultActiveCustom_; }
+  TSpellOptions ConfigDefaultOptions() const override { return configDefaultOptions_; }
+  bool ConfigUseMSWordCustom() const override { return configUseMSWordCustom_; }
+  bool ConfigDefaultUseMSWordCustom() const override { return configDefaultUseMSWordCustom_; }
+  bool IsDesigning() const override;
+
+  // ---- Version ------------------------------------------------------------------
+  static std::string VersionText();
+  const std::string& Version() const;
+  void SetVersion(const std::string&) {}
+
+  // ---- Published properties ---------------------------------------------------
+  const TStringList& ConfigDictionaryDir() const { return configDictionaryDir_; }
+  TSpellOptions ConfigAvailableOptions() const { return configAvailableOptions_; }
+  void SetConfigAvailableOptions(TSpellOptions v) { configAvailableOptions_ = v; }
+  const std::string& ConfigUserOption1() const { return configUserOption_[0]; }
+  const std::string& ConfigUserOption2() const { return configUserOption_[1]; }
+  const std::string& ConfigUserOption3() const { return configUserOption_[2]; }
+  const std::string& ConfigUserOption4() const { return configUserOption_[3]; }
+  void SetConfigUserOption1(const std::string& v) { configUserOption_[0] = v; }
+  void SetConfigUserOption2(const std::string& v) { configUserOption_[1] = v; }
+  void SetConfigUserOption3(const std::string& v) { configUserOption_[2] = v; }
+  void SetConfigUserOption4(const std::string& v) { configUserOption_[3] = v; }
+  void SetConfigUseMSWordCustom(bool v) { configUseMSWordCustom_ = v; }
+  void SetConfigDefaultActiveCustom(const std::string& v) { configDefaultActiveCustom_ = v; }
+  void SetConfigDefaultOptions(TSpellOptions v) { configDefaultOptions_ = v; }
+  void SetConfigDefaultUseMSWordCustom(bool v) { configDefaultUseMSWordCustom_ = v; }
+
+  const std::string& HelpFile() const { return helpFile_; }
+  void SetHelpFile(const std::string& v) { helpFile_ = v; }
+  int32_t HelpCtxSpellDialog() const { return helpCtx_[0]; }
+  int32_t HelpCtxConfigDialog() const { return helpCtx_[1]; }
+  int32_t HelpCtxDictionariesDialog() const { return helpCtx_[2]; }
+  int32_t HelpCtxDictionaryEditDialog() const { return helpCtx_[3]; }
+  void SetHelpCtxSpellDialog(int32_t v) { helpCtx_[0] = v; }
+  void SetHelpCtxConfigDialog(int32_t v) { helpCtx_[1] = v; }
+  void SetHelpCtxDictionariesDialog(int32_t v) { helpCtx_[2] = v; }
+  void SetHelpCtxDictionaryEditDialog(int32_t v) { helpCtx_[3] = v; }
+
+  bool SuggestionsAutoReplace() const { return suggestionsAutoReplace_; }
+  void SetSuggestionsAutoReplace(bool v) { suggestionsAutoReplace_ = v; }
+  bool SuggestionsLearning() const { return suggestionsLearning_; }
+  void SetSuggestionsLearning(bool v) { suggestionsLearning_ = v; }
+  const std::string& SuggestionsLearningDict() const { return suggestionsLearningDict_; }
+  void SetSuggestionsLearningDict(const std::string& v) { suggestionsLearningDict_ = v; }
+  bool LiveSpelling() const { return liveSpelling_; }
+  bool LiveCorrect() const { return liveCorrect_; }
+  const std::string& QuoteChars() const { return quoteChars_; }
+
+  TSpellDialogInitialPos DialogInitialPos() const { return dialogInitialPos_; }
+  void SetDialogInitialPos(TSpellDialogInitialPos v) { dialogInitialPos_ = v; }
+  TSpellDialogAvoidPos DialogSelectionAvoid() const { return dialogSelectionAvoid_; }
+  void SetDialogSelectionAvoid(TSpellDialogAvoidPos v) { dialogSelectionAvoid_ = v; }
+  bool DialogShowImmediate() const { return dialogShowImmediate_; }
+  void SetDialogShowImmediate(bool v) { dialogShowImmediate_ = v; }
+  bool DialogShowModal() const { return dialogShowModal_; }
+  void SetDialogShowModal(bool v) { dialogShowModal_ = v; }
+  TSpellEndMessage EndMessage() const { return endMessage_; }
+  void SetEndMessage(TSpellEndMessage v) { endMessage_ = v; }
+  TSpellEndPosition EndCursorPosition() const { return endCursorPosition_; }
+  void SetEndCursorPosition(TSpellEndPosition v) { endCursorPosition_ = v; }
+  bool EndMessageWordCount() const { return endMessageWordCount_; }
+  void SetEndMessageWordCount(bool v) { endMessageWordCount_ = v; }
+  int32_t MaxUndo() const { return maxUndo_; }
+  void SetMaxUndo(int32_t v) { maxUndo_ = v; }
+  int32_t MaxSuggestions() const { return maxSuggestions_; }
+  void SetMaxSuggestions(int32_t v) { maxSuggestions_ = v; }
+  bool KeepDictionariesActive() const { return keepDictionariesActive_; }
+  bool SynchronousCheck() const { return synchronousCheck_; }
+  void SetSynchronousCheck(bool v) { synchronousCheck_ = v; }
+  bool UseHourglassCursor() const { return useHourglassCursor_; }
+  void SetUseHourglassCursor(bool v) { useHourglassCursor_ = v; }
+  TSpellDialogCommands CommandsVisible() const { return commandsVisible_; }
+  void SetCommandsVisible(TSpellDialogCommands v) { commandsVisible_ = v; }
+  TSpellDialogCommands CommandsEnabled() const { return commandsEnabled_; }
+  void SetCommandsEnabled(TSpellDialogCommands v) { commandsEnabled_ = v; }
+  bool PhoneticSuggestions() const { return phoneticSuggestions_; }
+  void SetPhoneticSuggestions(bool v) { phoneticSuggestions_ = v; }
+  const std::string& MappingDictionaryName() const { return mappingDictionaryName_; }
+  bool MappingAutoReplace() const { return mappingAutoReplace_; }
+  void SetMappingAutoReplace(bool v) { mappingAutoReplace_ = v; }
+  bool UseExcludeWords() const { return useExcludeWords_; }
+  void SetUseExcludeWords(bool v) { useExcludeWords_ = v; }
+  bool UseAutoCorrectFirst() const { return useAutoCorrectFirst_; }
+  void SetUseAutoCorrectFirst(bool v) { useAutoCorrectFirst_ = v; }
+  bool RecheckReplacedWords() const { return recheckReplacedWords_; }
+  void SetRecheckReplacedWords(bool v) { recheckReplacedWords_ = v; }
+  TSpellLanguageType UILanguage() const { return uiLanguage_; }
+  void SetUILanguage(TSpellLanguageType v) { uiLanguage_ = v; }
+  TSpellUI UIType() const { return uiType_; }
+  void SetUIType(TSpellUI v) { uiType_ = v; }
+  bool HideDialogAtEnd() const { return hideDialogAtEnd_; }
+  void SetHideDialogAtEnd(bool v) { hideDialogAtEnd_ = v; }
+  bool OwnsParser() const { return ownsParser_; }
+  void SetOwnsParser(bool v) { ownsParser_ = v; }
+
+  // ---- Run-time state, read-only for hosts and dialogs -------------------------
+  TVexlorConfig* Configuration() const { return configuration_.get(); }
+  TParsingEngine* ParsingEngine() const { return parsingEngine_.get(); }
+  TControlParser* Parser() const { return parser_; }
+  TCustomDictionary* InternalDictionary() const { return internalDictionary_.get(); }
+  TCustomDictionary* ActiveCustomDictionary() const { return activeCustomDictionary_.get(); }
+  TCustomDictionary* MappingDictionary() const { return mappingDictionary_.get(); }
+  TCustomDictionary* LearningDictionary() const { return learningDictionary_.get(); }
+  TSuggestionsGenerator* SuggestionsGenerator() const { return suggestionsGenerator_.get(); }
+  TPhoneticsMap* PhoneticsMap() const { return phoneticsMap_.get(); }
+  int MainDictionaryCount() const { return static_cast<int>(mainDictionaries_.size()); }
+  TMainDictionary* MainDictionaries(int i) const { return mainDictionaries_[i].get(); }
+  int CustomDictionaryCount() const { return static_cast<int>(customDictionaries_.size()); }
+  TCustomDictionary* CustomDictionaries(int i) const { return customDictionaries_[i].get(); }
+  int MSWordCustomDictionaryCount() const { return static_cast<int>(msWordCustomDictionaries_.size()); }
+  TCustomDictionary* MSWordCustomDictionaries(int i) const { return msWordCustomDictionaries_[i].get(); }
+  int FilterCount() const { return static_cast<int>(filters_.size()); }
+  TParserIgnore* Filters(int i) const { return filters_[i].get(); }
+  const TStringList& DictionaryFolders() const { return dictionaryFolders_; }
+  bool Checking() const { return checking_; }
+  bool Cancelled() const { return cancelled_; }
+  bool SequenceActive() const { return sequenceActive_; }
+  const std::string& CurrentWord() const { return currentWord_; }
+  bool PromptIsRepeated() const { return promptIsRepeated_; }
+  int32_t WordsChecked() const { return wordsChecked_; }
+  bool PossessiveRule() const { return possessiveRule_; }
+  bool PrimaryOnly() const { return primaryOnly_; }
+  bool PromptRepeated() const { return promptRepeated_; }
+  bool PhoneticFallback() const { return phoneticFallback_; }
+  int UndoCount() const { return static_cast<int>(undoStack_.size()); }
+  const TVexlorUndo& UndoRecord(int i) const { return *undoStack_[i]; }
+  TComponent* SpellDialog() const { return spellDialog_; }
+  TConfigurationDialogCtrl* DialogControl() const { return dialogControl_; }
+  bool DialogShown() const { return dialogShown_; }
+  bool PopupActive() const { return popupActive_; }
+  TEventList* OptionsChangedListeners() const { return optionsChangedListeners_.get(); }
+  TEventList* ConfigChangedListeners() const { return configChangedListeners_.get(); }
+  TParserIgnoreWordEventList* IgnoreWordListeners() const { return ignoreWordListeners_.get(); }
+
+  static void SetWindowParserFactory(TWindowParserFactory factory);
+  static TSpellDialogHooks& DialogHooks();
+
+  // ---- Events, in published order ---------------------------------------------
+  TSpellNotifyEvent OnConfigChanged;
+  TSpellNotifyEvent OnConfigLoaded;
+  TSpellNotifyEvent OnConfigSaved;
+  TSpellConfigReadEvent OnConfigReadString;
+  TSpellConfigWriteEvent OnConfigWriteString;
+  TSpellNotifyEvent OnDictionariesChanged;
+  TSpellWordCheckEvent OnWordCheck;
+  TSpellPromptWordEvent OnPromptWord;
+  TSpellCreateDialogEvent OnCreateSpellDialog;
+  TSpellShowDialogEvent OnShowConfigDialog;
+  TSpellShowDialogEvent OnShowCustomDictionariesDialog;
+  TSpellShowDialogEvent OnShowEditCustomDictionaryDialog;
+  TSpellShowDialogEvent OnShowAddDictionaryDir;
+  TSpellGetStringEvent OnGetString;
+  TSpellNotifyEvent OnAddCustomIgnore;
+  TSpellNotifyEvent OnSpellDialogShow;
+  TSpellNotifyEvent OnSpellDialogHide;
+  TSpellNotifyEvent OnPositionDialog;
+  TSpellNotifyEvent OnShowEndMessage;
+  TSpellNotifyEvent OnCompleteCheck;
+  TSpellNotifyEvent OnDialogDeactivate;
+  TSpellNotifyEvent OnDialogActivate;
+  TSpellNotifyEvent OnAdjustPhoneticsMap;
+  TSpellParserReplaceWordEvent OnParserReplaceWord;
+  TSpellParserIgnoreWordEvent OnParserIgnoreWord;
+  TSpellParserUndoLastEvent OnParserUndoLast;
+  TSpellNotifyEvent OnBeforeChange;
+  TSpellCreateCustomDictionaryEvent OnCreateCustomDictionary;
+  TSpellPopupDoMenuEvent OnPopupDoMenu;
+  TSpellPopupAddMenuItemEvent OnPopupAddMenuItem;
+  TSpellPopupCreateMenuEvent OnPopupCreateMenu;
+
+ protected:
+  // Loads the configuration when it is not loaded yet (the first load opens
+  // the dictionary set).
+  void EnsureConfigLoaded();
+  bool IsLoadingOrReading() const;
+  void ClearFileCaches();
+  void RebuildDictionaryFolders();
+  void ConnectEngineHooks(TParsingEngine* engine);
+  bool LookUpWord(const std::string& word);  // IsWordInDictionaries without the load step
+  bool IsNumber(const std::string& word) const;
+  std::string ResolveCustomDictionaryPath(const std::string& name);
+  void SaveOpenCopies(const std::string& path);
+  bool NobodyAnswersPrompts() const;
+  void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
+  int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
+
+ private:
+  // Fields, in the documented order.
+  std::unique_ptr<TParsingEngine> parsingEngine_;
+  TControlParser* parser_ = nullptr;  // owned while ownsParser_ is true
+  std::unique_ptr<TCustomDictionary> internalDictionary_;
+  std::unique_ptr<TSuggestionsGenerator> suggestionsGenerator_;
+  std::unique_ptr<TPhoneticsMap> phoneticsMap_;
+  bool changeNotified_ = false;
+  bool checking_ = false;
+  bool cancelled_ = false;
+  std::string currentWord_;
+  TSpellOptions optionsSnapshot_;
+  bool optionsSnapshotValid_ = false;
+  bool primaryOnly_ = false;
+  bool promptRepeated_ = true;
+  bool liveSpelling_ = true;
+  bool liveCorrect_ = true;
+  std::vector<std::unique_ptr<TMainDictionary>> mainDictionaries_;
+  std::vector<std::unique_ptr<TCustomDictionary>> customDictionaries_;
+  std::vector<std::unique_ptr<TCustomDictionary>> msWordCustomDictionaries_;
+  std::unique_ptr<TCustomDictionary> activeCustomDictionary_;
+  std::unique_ptr<TCustomDictionary> mappingDictionary_;
+  std::unique_ptr<TCustomDictionary> learningDictionary_;
+  std::vector<TParserIgnore*> scanFilters_;
+  std::vector<std::unique_ptr<TParserIgnore>> filters_;
+  std::vector<TParserIgnore*> lineFilters_;
+  bool possessiveRule_ = false;
+  bool phoneticFallback_ = true;
+  TSpellLanguageType uiLanguage_ = ltEnglish;
+  TSpellUI uiType_ = suiSilent;
+  bool useExcludeWords_ = true;
+  bool useAutoCorrectFirst_ = false;
+  bool recheckReplacedWords_ = true;
+  TComponent* spellDialog_ = nullptr;  // not owned: supplied and disposed of by the host
+  TConfigurationDialogCtrl* dialogControl_ = nullptr;
+  bool dialogShown_ = false;
+  int32_t wordsChecked_ = 0;
+  int32_t reorderCountdown_ = 100;
+  std::vector<std::unique_ptr<TVexlorUndo>> undoStack_;
+  bool sequenceActive_ = false;
+  int32_t startX_ = 0;
+  int32_t startY_ = 0;
+  bool dialogDeactivated_ = false;
+  TStringList dictionaryFolders_;
+  std::string helpFile_;
+  int32_t helpCtx_[4] = {0, 0, 0, 0};
+  std::unique_ptr<TVexlorConfig> configuration_;
+  TStringList mainDictionaryFiles_;
+  TStringList customDictionaryFiles_;
+  TStringList msWordCustomDictionaryFiles_;
+  TConfigStorage configStorage_ = csRegistry;
+  std::string configID_ = "%UserName%";
+  std::string configFilename_ = "%AppDir%\\Spell.cfg";
+  std::string configRegistryKey_ = "Software\\Torvane Software\\%AppName%";
+  TStringList configDictionaryDir_;
+  TSpellOptions configAvailableOptions_;
+  std::string configUserOption_[4];
+  bool configUseMSWordCustom_ = true;
+  TStringList configDefaultMain_;
+  TStringList configDefaultCustom_;
+  std::string configDefaultActiveCustom_ = "%ConfigID%.vlu";
+  TSpellOptions configDefaultOptions_;
+  bool configDefaultUseMSWordCustom_ = false;
+  bool savedHideDialogAtEnd_ = true;
+  bool savedKeepDictionariesActive_ = false;
+  std::string previousWord_;
+  bool promptIsRepeated_ = false;
+  bool popupActive_ = false;
+  int32_t popupAction_ = 0;
+  std::string popupWord_;
+  std::string quoteChars_ = ">";
+  TSpellDialogInitialPos dialogInitialPos_ = ipLastUserPos;
+  TSpellDialogAvoidPos dialogSelectionAvoid_ = saAvoid;
+  bool dialogShowImmediate_ = false;
+  bool dialogShowModal_ = false;
+  TSpellEndMessage endMessage_ = emExceptCancel;
+  TSpellEndPosition endCursorPosition_ = epOriginal;
+  bool endMessageWordCount_ = false;
+  int32_t maxUndo_ = -1;
+  int32_t maxSuggestions_ = -1;
+  bool keepDictionariesActive_ = false;
+  bool synchronousCheck_ = true;
+  bool useHourglassCursor_ = true;
+  TSpellDialogCommands commandsVisible_;
+  TSpellDialogCommands commandsEnabled_;
+  bool phoneticSuggestions_ = true;
+  std::string mappingDictionaryName_;
+  bool mappingAutoReplace_ = true;
+  std::string suggestionsLearningDict_ = "%AppDir%\\%UserName%_sp.vll";
+  bool suggestionsAutoReplace_ = false;
+  bool suggestionsLearning_ = true;
+  bool hideDialogAtEnd_ = true;
+  bool ownsParser_ = true;
+  std::unique_ptr<TEventList> optionsChangedListeners_;
+  std::unique_ptr<TEventList> configChangedListeners_;
+  std::unique_ptr<TParserIgnoreWordEventList> ignoreWordListeners_;
+
+  // Scratch reused by the run loop so that an accepted word costs no allocation.
+  std::string replacement_;
+  // An action called while OnPromptWord runs only asks the run loop to go
+  // on, so a host answering every prompt at once does not nest one loop
+  // inside the next for each misspelled word.
+  bool promptDispatching_ = false;
+  bool resumePending_ = false;
+  // A parser a wrapper made while OwnsParser is false, still in use by an
+  // asynchronous check; freed when that check completes.
+  std::unique_ptr<TControlParser> wrapperParser_;
+  Platform::TCursor savedCursor_ = Platform::TCursor::Default;
+
+  bool UndoOne();  // one record of UndoLast; true when the next one follows
+};

@@ -1,0 +1,54 @@
+// Placing real windows on their monitor: the Windows side of the form
+// helpers in vl3Util.
+#include <windows.h>
+
+#include "vl3Util.h"
+
+namespace {
+
+// The whole rectangle of the window's monitor (the nearest one when it is
+// off screen), not the work area: that is what the dialogs are kept inside.
+TRect MonitorRect(HWND form) {
+  TRect r;
+  HMONITOR monitor = ::MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO info;
+  info.cbSize = sizeof info;
+  if (monitor && ::GetMonitorInfoA(monitor, &info)) {
+    r = TRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+  } else {
+    r = TRect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return r;
+}
+
+bool WindowRect(HWND form, TRect& r) {
+  RECT w;
+  if (!::GetWindowRect(form, &w)) return false;
+  r = TRect{w.left, w.top, w.right, w.bottom};
+  return true;
+}
+
+// Moves to a screen position; a child window is positioned in its parent's
+// client coordinates.
+void MoveTo(HWND form, TFormPosition p) {
+  POINT pt{p.Left, p.Top};
+  HWND parent = ::GetParent(form);
+  if (parent && (::GetWindowLongPtrA(form, GWL_STYLE) & WS_CHILD)) ::ScreenToClient(parent, &pt);
+  ::SetWindowPos(form, nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void MoveFormOnScreen(HWND__* Form, int32_t Left, int32_t Top) {
+  if (!Form || !::IsWindow(Form)) return;
+  TRect w;
+  if (!WindowRect(Form, w)) return;
+  MoveTo(Form, FitFormOnMonitor(MonitorRect(Form), w.Width(), w.Height(), Left, Top));
+}
+
+void MoveFormNearRect(HWND__* Form, const TRect& R, bool Horizontal, bool Vertical) {
+  if (!Form || !::IsWindow(Form)) return;
+  TRect w;
+  if (!WindowRect(Form, w)) return;
+  MoveTo(Form, FormPositionNearRect(MonitorRect(Form), w, R, Horizontal, Vertical));
+}

@@ -1,0 +1,99 @@
+// INI-style files on Windows through the private-profile functions, with the
+// same write checks as the POSIX side and relative names kept relative.
+#include <windows.h>
+
+#include <cstring>
+
+#include "vl3Platform.h"
+#include "vl3PlatformRules.h"
+
+namespace Platform {
+namespace {
+
+// The profile functions look for a bare file name in the Windows folder; the
+// core means the current folder, as every other file function does.
+std::string FullPath(const std::string& file) {
+  char buffer[MAX_PATH * 4];
+  DWORD n = ::GetFullPathNameA(file.c_str(), sizeof buffer, buffer, nullptr);
+  if (n == 0 || n >= sizeof buffer) return file;
+  return std::string(buffer, n);
+}
+
+// Reads a NUL-separated list the profile functions fill; `truncated(n, size)`
+// says whether the buffer was too small.
+template <typename TFill>
+std::vector<std::string> ReadList(TFill fill) {
+  std::vector<std::string> items;
+  std::string buffer(4096, '\0');
+  DWORD n = 0;
+  for (int attempt = 0; attempt < 12; ++attempt) {
+    n = fill(&buffer[0], static_cast<DWORD>(buffer.size()));
+    if (n + 2 < buffer.size()) break;
+    buffer.assign(buffer.size() * 2, '\0');
+  }
+  if (n + 2 >= buffer.size()) return items;
+  size_t i = 0;
+  while (i < n && buffer[i]) {
+    size_t len = strnlen(&buffer[i], n - i);
+    items.emplace_back(&buffer[i], len);
+    i += len + 1;
+  }
+  return items;
+}
+
+}  // namespace
+
+std::string IniReadString(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& defaultValue) {
+  std::string fallback = defaultValue;
+  while (!fallback.empty() && Rules::IsBlank(fallback.back())) fallback.pop_back();
+  if (file.empty() || section.empty() || key.empty()) return fallback;
+  std::string path = FullPath(file);
+  std::string buffer(1024, '\0');
+  for (int attempt = 0; attempt < 12; ++attempt) {
+    DWORD n = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), &buffer[0],
+                                         static_cast<DWORD>(buffer.size()), path.c_str());
+    if (n + 1 < buffer.size()) return std::string(buffer.data(), n);
+    buffer.assign(buffer.size() * 2, '\0');
+  }
+  return fallback;
+}
+
+bool IniWriteString(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& value) {
+  if (file.empty() || !Rules::IsWritableIniEntry(section, key, value)) return false;
+  return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FullPath(file).c_str()) !=
+         FALSE;
+}
+
+bool IniDeleteKey(const std::string& file, const std::string& section, const std::string& key) {
+  if (file.empty() || section.empty() || key.empty()) return false;
+  std::string path = FullPath(file);
+  if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return true;  // nothing to delete
+  return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, path.c_str()) != FALSE;
+}
+
+bool IniDeleteSection(const std::string& file, const std::string& section) {
+  if (file.empty() || section.empty()) return false;
+  std::string path = FullPath(file);
+  if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+  return ::WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path.c_str()) != FALSE;
+}
+
+std::vector<std::string> IniReadKeys(const std::string& file, const std::string& section) {
+  if (file.empty() || section.empty()) return {};
+  std::string path = FullPath(file);
+  return ReadList([&](char* buffer, DWORD size) {
+    return ::GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer, size, path.c_str());
+  });
+}
+
+std::vector<std::string> IniReadSections(const std::string& file) {
+  if (file.empty()) return {};
+  std::string path = FullPath(file);
+  return ReadList([&](char* buffer, DWORD size) {
+    return ::GetPrivateProfileSectionNamesA(buffer, size, path.c_str());
+  });
+}
+
+}  // namespace Platform

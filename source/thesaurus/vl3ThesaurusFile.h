@@ -1,0 +1,117 @@
+// Reader of compiled thesaurus files (".vlt"): a character trie packed into
+// 32-bit node records, meaning records and word lists held as node numbers.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vl3StringList.h"
+
+// One node as needed for climbing towards the root.
+class TReverseNode {
+ public:
+  virtual ~TReverseNode() = default;
+
+  uint32_t LinkOffset = 0;
+  bool EndOfWord = false;
+  bool TailChain = false;
+  bool HasParent = false;
+  bool SingleChild = false;
+  uint16_t Parent = 0;
+  uint16_t Child = 0;  // the only child when SingleChild
+  uint8_t Character = 0;
+};
+
+// One node with its children and meaning links.
+class TForwardNode : public TReverseNode {
+ public:
+  std::vector<uint16_t> Children;
+  std::vector<uint16_t> Links;  // meaning * 5 + category
+};
+
+// One meaning record as stored.
+class TEntry {
+ public:
+  int Category = 0;
+  uint16_t Headword = 0;
+  std::array<std::vector<uint16_t>, 4> Lists;
+};
+
+// One meaning as handed to callers.
+class TThesaurusEntry {
+ public:
+  std::string Headword;
+  int Category = 0;
+  std::string CategoryName;
+  std::array<TStringList, 4> Lists;  // word lists 1 to 4
+};
+
+using TThesaurusEntryList = std::vector<std::unique_ptr<TThesaurusEntry>>;
+
+class TThesaurusFile {
+ public:
+  static constexpr size_t kHeaderSize = 165;
+  static constexpr size_t kMeaningRecordSize = 14;
+  static constexpr int kCategoryCount = 5;
+
+  TThesaurusFile();
+  virtual ~TThesaurusFile();
+  TThesaurusFile(const TThesaurusFile&) = delete;
+  TThesaurusFile& operator=(const TThesaurusFile&) = delete;
+
+  virtual void LoadFile();
+  virtual void UnloadFile();
+  // False when the node or one on its way to the root is damaged.
+  virtual bool NodeToWord(std::string& word, uint16_t node);
+  virtual bool FindNode(const std::string& word, uint16_t& node);
+  virtual bool BuildEntry(const TEntry& meaning, TThesaurusEntry& result);
+  virtual void MatchCase(const std::string& model, TThesaurusEntry& result);
+  virtual void SetLoaded(bool value);
+  virtual void SetFileName(const std::string& name);
+  virtual bool Lookup(const std::string& word);
+
+  // Takes the file's bytes from memory instead of the file (tests, fuzzing).
+  bool LoadFromBytes(const std::string& bytes);
+
+  // Decoders over the loaded blocks; false when a record lies outside them.
+  bool ReadNode(uint16_t node, TReverseNode& result) const;
+  bool ReadForwardNode(uint16_t node, TForwardNode& result) const;
+  bool ReadMeaning(uint16_t meaning, TEntry& result) const;
+
+  bool Loaded() const { return loaded_; }
+  const std::string& FileName() const { return fileName_; }
+  uint32_t NodeCount() const { return nodeCount_; }
+  uint32_t LinkAreaSize() const { return linkAreaSize_; }
+  uint16_t MeaningCount() const { return meaningCount_; }
+  uint32_t WordIndexSize() const { return wordIndexSize_; }
+  const std::string& ThesaurusName() const { return thesaurusName_; }
+  const TStringList& CategoryNames() const { return categoryNames_; }
+  // The meanings of the last look-up; the thesaurus component sorts them.
+  TThesaurusEntryList& Results() { return results_; }
+  const TThesaurusEntryList& Results() const { return results_; }
+  const std::string& LastWord() const { return lastWord_; }
+  bool TryLowerCase() const { return tryLowerCase_; }
+
+ private:
+  void ClearBlocks();
+  bool ChainText(const TForwardNode& start, std::string& text) const;
+
+  bool loaded_ = false;
+  std::string fileName_;
+  uint32_t nodeCount_ = 0;
+  uint32_t linkAreaSize_ = 0;
+  uint16_t meaningCount_ = 0;
+  uint32_t wordIndexSize_ = 0;
+  std::string nodeBlock_;
+  std::string linkBlock_;
+  std::string meaningBlock_;
+  std::string wordIndexBlock_;
+  std::string thesaurusName_;
+  TStringList categoryNames_;
+  TThesaurusEntryList results_;
+  std::string lastWord_;
+  bool tryLowerCase_ = true;
+};

@@ -1,0 +1,324 @@
+// Thesaurus compiler: files it writes read back through the reader, the
+// mythes parser, the format's limits and the choice of what to keep.
+#include "vl3ThesaurusCompiler.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "vl3Platform.h"
+#include "vl3ThesaurusFile.h"
+
+namespace {
+
+TThesaurusMeaning Meaning(const std::string& headword, int category,
+                          std::array<std::vector<std::string>, 4> lists) {
+  TThesaurusMeaning m;
+  m.Headword = headword;
+  m.Category = category;
+  m.Lists = std::move(lists);
+  return m;
+}
+
+// Words sharing endings ("-tion") and prefixes, a word that is a prefix of
+// another ("car", "cart"), and list words that are no headwords.
+TThesaurusContent SmallContent() {
+  TThesaurusContent c;
+  c.Name = "Small";
+  c.CategoryNames = {"noun", "verb", "adjective", "adverb", "other"};
+  c.Meanings.push_back(Meaning("nation", 0, {{{"nation", "country", "state"}, {"station"}, {}, {}}}));
+  c.Meanings.push_back(Meaning("station", 1, {{{"post"}, {"station", "position", "place"}, {}, {}}}));
+  c.Meanings.push_back(Meaning("car", 0, {{{"car", "auto", "automobile"}, {}, {"motor vehicle"}, {}}}));
+  c.Meanings.push_back(Meaning("cart", 0, {{{"cart", "wagon"}, {}, {"car"}, {}}}));
+  c.Meanings.push_back(Meaning("glad", 2, {{{}, {"glad", "happy", "joyful"}, {}, {"sad"}}}));
+  c.Headwords.push_back({"nation", {0 * 5 + 0}});
+  c.Headwords.push_back({"station", {1 * 5 + 1, 0 * 5 + 0}});
+  c.Headwords.push_back({"car", {2 * 5 + 0}});
+  c.Headwords.push_back({"cart", {3 * 5 + 0}});
+  c.Headwords.push_back({"happy", {4 * 5 + 2}});
+  c.Headwords.push_back({"glad", {4 * 5 + 2}});
+  return c;
+}
+
+std::vector<std::string> Words(const TStringList& list) { return list.ToVector(); }
+
+// A word stored only in lists may be found with no meanings.
+bool HasMeanings(TThesaurusFile& file, const std::string& word) {
+  return file.Lookup(word) && !file.Results().empty();
+}
+
+std::string Compile(const TThesaurusContent& content, TThesaurusLayoutStats* stats = nullptr) {
+  std::string bytes, error;
+  EXPECT_TRUE(WriteThesaurus(content, bytes, stats, &error)) << error;
+  return bytes;
+}
+
+}  // namespace
+
+TEST(ThesaurusCompiler, WrittenFileReadsBackEveryMeaning) {
+  const TThesaurusContent content = SmallContent();
+  TThesaurusLayoutStats stats;
+  TThesaurusFile file;
+  const std::string bytes = Compile(content, &stats);
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  EXPECT_EQ(file.ThesaurusName(), "Small");
+  EXPECT_EQ(file.CategoryNames()[2], "adjective");
+  EXPECT_EQ(stats.FileSize, bytes.size());
+  EXPECT_EQ(file.NodeCount(), stats.Nodes);
+  EXPECT_GT(stats.TailNodes, 0u);
+
+  for (const auto& headword : content.Headwords) {
+    ASSERT_TRUE(file.Lookup(headword.Word)) << headword.Word;
+    ASSERT_EQ(file.Results().size(), headword.Links.size());
+    for (size_t i = 0; i < headword.Links.size(); ++i) {
+      const TThesaurusMeaning& expected = content.Meanings[headword.Links[i] / 5];
+      const TThesaurusEntry& got = *file.Results()[i];
+      EXPECT_EQ(got.Headword, expected.Headword);
+      EXPECT_EQ(got.Category, headword.Links[i] % 5);
+      EXPECT_EQ(got.CategoryName, content.CategoryNames[got.Category]);
+      for (int l = 0; l < 4; ++l) EXPECT_EQ(Words(got.Lists[l]), expected.Lists[l]) << headword.Word << l;
+    }
+  }
+}
+
+TEST(ThesaurusCompiler, OnlyHeadwordsCarryMeanings) {
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(Compile(SmallContent())));
+  for (const char* word : {"country", "wagon", "sad", "motor vehicle", "post", "nat", "ca", "carts", "stations"})
+    EXPECT_FALSE(HasMeanings(file, word)) << word;
+  ASSERT_TRUE(file.Lookup("Glad"));
+  EXPECT_EQ(Words(file.Results()[0]->Lists[1]), (std::vector<std::string>{"Glad", "Happy", "Joyful"}));
+}
+
+TEST(ThesaurusCompiler, RefusesContentBeyondTheFormatsLimits) {
+  const struct {
+    const char* what;
+    std::function<void(TThesaurusContent&)> change;
+  } cases[] = {
+      {"link to a missing meaning", [](auto& c) { c.Headwords[0].Links.push_back(5 * 5); }},
+      {"empty headword", [](auto& c) { c.Headwords.push_back({"", {0}}); }},
+      {"zero byte in a word", [](auto& c) { c.Meanings[0].Lists[0].push_back(std::string("a\0b", 3)); }},
+      {"more than 255 links", [](auto& c) {
+         c.Meanings.resize(300, c.Meanings[0]);
+         for (uint16_t m = 5; m < 300; ++m) c.Headwords[0].Links.push_back(static_cast<uint16_t>(m * 5));
+       }},
+  };
+  for (const auto& c : cases) {
+    TThesaurusContent content = SmallContent();
+    c.change(content);
+    std::string bytes, error;
+    EXPECT_FALSE(WriteThesaurus(content, bytes, nullptr, &error)) << c.what;
+    EXPECT_FALSE(error.empty()) << c.what;
+  }
+}
+
+TEST(ThesaurusCompiler, RefusesMoreNodesThanNumbersCanName) {
+  TThesaurusContent content;
+  TThesaurusMeaning m;
+  m.Headword = "w";
+  // 26^4 words of four letters: far more nodes than 16-bit numbers reach.
+  for (char a = 'a'; a <= 'z'; ++a)
+    for (char b = 'a'; b <= 'z'; ++b)
+      for (char c = 'a'; c <= 'z'; ++c)
+        for (char d = 'a'; d <= 'z'; d += 5) m.Lists[0].push_back(std::string{a, b, c, d});
+  content.Meanings.push_back(m);
+  std::string bytes, error;
+  EXPECT_FALSE(WriteThesaurus(content, bytes, nullptr, &error));
+}
+
+TEST(ThesaurusCompiler, ParsesMythesSenses) {
+  const std::string text =
+      "UTF-8\n"
+      "caf\xC3\xA9|2\n"
+      "(noun)|coffee shop|coffeehouse|restaurant (generic term)\n"
+      "(verb)|tarry\n"
+      "glad|1\n"
+      "(adj)|happy|willing (similar term)|cheerful (related term)|sad (antonym)|\xCE\xA9mega\n"
+      "\xCE\xA9|1\n"
+      "(noun)|omega\n";
+  std::vector<TSourceEntry> entries;
+  std::string error;
+  ASSERT_TRUE(ParseMythes(text, entries, error)) << error;
+  ASSERT_EQ(entries.size(), 2u);  // the omega headword has no Windows-1252 form
+  EXPECT_EQ(entries[0].Word, "caf\xE9");
+  ASSERT_EQ(entries[0].Senses.size(), 2u);
+  EXPECT_EQ(entries[0].Senses[0].Category, 0);
+  EXPECT_EQ(entries[0].Senses[0].Synonyms, (std::vector<std::string>{"coffee shop", "coffeehouse"}));
+  EXPECT_EQ(entries[0].Senses[0].Generic, (std::vector<std::string>{"restaurant"}));
+  EXPECT_EQ(entries[0].Senses[1].Category, 1);
+  const TSourceSense& glad = entries[1].Senses.at(0);
+  EXPECT_EQ(glad.Category, 2);
+  EXPECT_EQ(glad.Synonyms, (std::vector<std::string>{"happy"}));
+  EXPECT_EQ(glad.Similar, (std::vector<std::string>{"willing"}));
+  EXPECT_EQ(glad.Related, (std::vector<std::string>{"cheerful"}));
+  EXPECT_EQ(glad.Antonyms, (std::vector<std::string>{"sad"}));
+}
+
+TEST(ThesaurusCompiler, ParsesLatin1AndRefusesUnknownEncodings) {
+  std::vector<TSourceEntry> entries;
+  std::string error;
+  ASSERT_TRUE(ParseMythes("ISO8859-1\r\nna\xEFve|1\r\n(adj)|artless\r\n", entries, error));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].Word, "na\xEFve");
+  EXPECT_EQ(entries[0].Senses[0].Synonyms, (std::vector<std::string>{"artless"}));
+  EXPECT_FALSE(ParseMythes("KOI8-R\nword|1\n(noun)|x\n", entries, error));
+  EXPECT_FALSE(ParseMythes("word|1\n(noun)|x\n", entries, error));
+  EXPECT_FALSE(ParseMythes("", entries, error));
+}
+
+TEST(ThesaurusCompiler, PartsOfSpeechMapToFiveCategories) {
+  const std::pair<const char*, int> cases[] = {{"noun", 0}, {"verb", 1}, {"adj", 2}, {"Adjective", 2},
+                                               {"adv", 3},  {"prep", 4}, {"", 4}};
+  for (const auto& c : cases) EXPECT_EQ(CategoryOfPartOfSpeech(c.first), c.second) << c.first;
+}
+
+namespace {
+
+// A source where "big" is mentioned most and "vast" least.
+std::vector<TSourceEntry> RankedSource() {
+  const std::string text =
+      "UTF-8\n"
+      "big|2\n(adj)|large|huge\n(adj)|important|significant\n"
+      "large|1\n(adj)|big|huge\n"
+      "huge|1\n(adj)|big|large|vast\n"
+      "vast|1\n(adj)|immense\n"
+      "two words|1\n(noun)|big\n";
+  std::vector<TSourceEntry> entries;
+  std::string error;
+  EXPECT_TRUE(ParseMythes(text, entries, error));
+  return entries;
+}
+
+}  // namespace
+
+TEST(ThesaurusCompiler, CompileKeepsEverythingThatFits) {
+  std::string bytes, error;
+  TCompileStats stats;
+  ASSERT_TRUE(CompileThesaurus(RankedSource(), TCompileOptions(), bytes, stats, error)) << error;
+  EXPECT_EQ(stats.SourceHeadwords, 5u);
+  EXPECT_EQ(stats.EligibleHeadwords, 4u);  // "two words" is no single word
+  EXPECT_EQ(stats.KeptHeadwords, 4u);
+  EXPECT_EQ(stats.Meanings, 4u);  // big and large share one; huge's lists vast as well
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  ASSERT_TRUE(file.Lookup("big"));
+  ASSERT_EQ(file.Results().size(), 2u);
+  EXPECT_EQ(file.Results()[0]->Headword, "large");
+  EXPECT_EQ(file.Results()[0]->CategoryName, "adjective");
+  // Adjectives show list 2, which holds the word itself and its synonyms.
+  EXPECT_EQ(Words(file.Results()[0]->Lists[1]), (std::vector<std::string>{"big", "large", "huge"}));
+  EXPECT_EQ(file.Results()[1]->Headword, "important");
+  ASSERT_TRUE(file.Lookup("large"));
+  EXPECT_EQ(file.Results()[0]->Headword, "large");  // the meaning big created
+  EXPECT_FALSE(file.Lookup("two words"));
+}
+
+TEST(ThesaurusCompiler, CompileDropsTheLeastMentionedHeadwordsFirst) {
+  std::string bytes, error;
+  TCompileStats full, tight;
+  ASSERT_TRUE(CompileThesaurus(RankedSource(), TCompileOptions(), bytes, full, error));
+  TCompileOptions options;
+  options.MaxNodes = full.Layout.Nodes - 1;
+  ASSERT_TRUE(CompileThesaurus(RankedSource(), options, bytes, tight, error));
+  EXPECT_LT(tight.KeptHeadwords, full.KeptHeadwords);
+  EXPECT_LE(tight.Layout.Nodes, options.MaxNodes);
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  EXPECT_TRUE(HasMeanings(file, "big"));
+  EXPECT_FALSE(HasMeanings(file, "vast"));
+}
+
+TEST(ThesaurusCompiler, CompileSharesMeaningsWhenTheyRunOut) {
+  TCompileOptions options;
+  options.MaxMeanings = 1;
+  std::string bytes, error;
+  TCompileStats stats;
+  ASSERT_TRUE(CompileThesaurus(RankedSource(), options, bytes, stats, error));
+  EXPECT_EQ(stats.Meanings, 1u);
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  ASSERT_TRUE(file.Lookup("big"));
+  EXPECT_EQ(file.Results().size(), 1u);
+  ASSERT_TRUE(file.Lookup("large"));  // lists the same words as big's first sense
+  EXPECT_EQ(file.Results().size(), 1u);
+  EXPECT_FALSE(HasMeanings(file, "vast"));
+}
+
+TEST(ThesaurusCompiler, KnownWordsLimitTheHeadwords) {
+  TCompileOptions options;
+  options.KnownWords = {"big", "huge"};
+  std::string bytes, error;
+  TCompileStats stats;
+  ASSERT_TRUE(CompileThesaurus(RankedSource(), options, bytes, stats, error));
+  EXPECT_EQ(stats.KeptHeadwords, 2u);
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  EXPECT_TRUE(HasMeanings(file, "huge"));
+  EXPECT_FALSE(HasMeanings(file, "large"));
+}
+
+// Random mutations of a compiled file: the reader must refuse or answer,
+// never crash or hang (the sanitizers watch every read).
+TEST(ThesaurusCompiler, MutatedFilesNeverCrashTheReader) {
+  const std::string original = Compile(SmallContent());
+  std::mt19937 random(20261208);
+  const char* words[] = {"nation", "station", "car", "cart", "glad", "Happy", "zzz"};
+  for (int round = 0; round < 3000; ++round) {
+    std::string bytes = original;
+    const int flips = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < flips; ++i) {
+      const size_t at = TThesaurusFile::kHeaderSize + random() % (bytes.size() - TThesaurusFile::kHeaderSize);
+      bytes[at] = static_cast<char>(random() % 3 == 0 ? 0xFFu : random());
+    }
+    if (round % 7 == 0) bytes.resize(random() % bytes.size());
+    TThesaurusFile file;
+    if (!file.LoadFromBytes(bytes)) continue;
+    for (const char* word : words) file.Lookup(word);
+    std::string word;
+    for (uint32_t n = 0; n < file.NodeCount(); ++n) file.NodeToWord(word, static_cast<uint16_t>(n));
+  }
+}
+
+TEST(ThesaurusCompiler, SampleThesaurusAnswersCommonWords) {
+  const std::string path = std::string(VX_DATA_DIR) + "/Brevant.vlt";
+  if (!Platform::FileExists(path)) GTEST_SKIP() << path << " is not built";
+  TThesaurusFile file;
+  file.SetFileName(path);
+  ASSERT_TRUE(file.Lookup("happy"));
+  ASSERT_FALSE(file.Results().empty());
+  bool glad = false;
+  for (const auto& entry : file.Results())
+    for (const auto& list : entry->Lists) glad = glad || list.Contains("glad");
+  EXPECT_TRUE(glad);
+  EXPECT_EQ(file.Results()[0]->CategoryName, "adjective");
+  for (const char* word : {"good", "big", "house", "run", "quickly", "Beautiful"})
+    EXPECT_TRUE(HasMeanings(file, word)) << word;
+}
+
+TEST(ThesaurusCompiler, MeaningsStopWhereLinkValuesWouldOverflow) {
+  std::vector<TSourceEntry> entries;
+  for (int i = 0; i < 14000; ++i) {
+    std::string word = "w";
+    for (int n = i; n; n /= 26) word += static_cast<char>('a' + n % 26);
+    TSourceSense sense;
+    sense.Category = 4;  // the largest category, the first to overflow
+    entries.push_back({word, {sense}});
+  }
+  TCompileOptions options;
+  options.MaxMeanings = 65535;
+  std::string bytes, error;
+  TCompileStats stats;
+  ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
+  EXPECT_EQ(stats.Meanings, 13107u);
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  int found = 0;
+  for (const auto& entry : entries)
+    if (HasMeanings(file, entry.Word)) {
+      ++found;
+      EXPECT_EQ(file.Results()[0]->Headword, entry.Word);
+      EXPECT_EQ(file.Results()[0]->Category, 4);
+    }
+  EXPECT_EQ(found, 13107);
+}

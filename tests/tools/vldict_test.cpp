@@ -1,0 +1,135 @@
+// The vldict command line as scripts and the data build drive it: output
+// formats, exit statuses and messages for bad input.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "vl3Platform.h"
+
+namespace {
+
+// vldict is built beside the test programs.
+std::string ToolPath() {
+  std::string buffer(4096, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", &buffer[0], buffer.size());
+  if (n <= 0) return "vldict";
+  buffer.resize(static_cast<size_t>(n));
+  return buffer.substr(0, buffer.rfind('/') + 1) + "vldict";
+}
+
+struct TRun {
+  int status = -1;
+  std::string out;
+};
+
+TRun RunTool(const std::string& arguments) {
+  TRun run;
+  FILE* pipe = ::popen((ToolPath() + " " + arguments + " 2>/dev/null").c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  int raw = ::pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+class Vldict : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = "/tmp/vldict_test_" + std::to_string(std::random_device{}());
+    ::mkdir(dir_.c_str(), 0700);
+  }
+  void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+  std::string File(const std::string& name, const std::string& contents) {
+    const std::string path = dir_ + "/" + name;
+    Platform::WriteWholeFile(path, contents);
+    return path;
+  }
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string dir_;
+};
+
+TEST_F(Vldict, CompiledDictionaryAnswersInfoLookupAndWords) {
+  const std::string list = File("words.txt", "cat\r\ndog\n\ncat\nA\nca\n");
+  const std::string dict = Path("t.vlm");
+  EXPECT_EQ(RunTool("compile --lang 0x0809 --title 'Test List' " + list + " " + dict).status, 0);
+  TRun info = RunTool("info " + dict);
+  EXPECT_EQ(info.status, 0);
+  EXPECT_EQ(info.out, "title: Test List\nlanguage: 0x0809\nwords: 4\nnodes: 8\n");
+  const std::string probes = File("probes.txt", "cat\nCat\nc\nA\ncats\r\n");
+  TRun lookup = RunTool("lookup " + dict + " < " + probes);
+  EXPECT_EQ(lookup.status, 0);
+  EXPECT_EQ(lookup.out, "cat\tyes\nCat\tno\nc\tno\nA\tyes\ncats\tno\n");
+  TRun words = RunTool("words " + dict);
+  EXPECT_EQ(words.status, 0);
+  EXPECT_EQ(words.out, "ca\ncat\nA\ndog\n");  // common first letters first
+}
+
+TEST_F(Vldict, LanguageIsDecimalOrHexadecimalAndDefaultsToAmerican) {
+  const std::string list = File("words.txt", "word\n");
+  struct {
+    std::string option;
+    std::string shown;
+  } cases[] = {{"", "0x0409"}, {"--lang 1031", "0x0407"}, {"--lang 0X40c", "0x040C"}};
+  for (const auto& c : cases) {
+    ASSERT_EQ(RunTool("compile " + c.option + " " + list + " " + Path("l.vlm")).status, 0) << c.option;
+    EXPECT_NE(RunTool("info " + Path("l.vlm")).out.find("language: " + c.shown + "\n"),
+              std::string::npos)
+        << c.option;
+  }
+}
+
+TEST_F(Vldict, Utf8ListsAreConvertedToTheAnsiCodePage) {
+  const std::string list = File("words.txt", "caf\xC3\xA9\n\xCE\xA9mega\n");
+  ASSERT_EQ(RunTool("compile --utf8 " + list + " " + Path("u.vlm")).status, 0);
+  EXPECT_EQ(RunTool("words " + Path("u.vlm")).out, "caf\xE9\n");
+}
+
+TEST_F(Vldict, BadUsageExitsWithTwo) {
+  const std::string list = File("words.txt", "word\n");
+  const std::string cases[] = {"",
+                               "frobnicate",
+                               "compile " + list,
+                               "compile --lang 0xZZ " + list + " " + Path("x.vlm"),
+                               "compile --lang 99999999999 " + list + " " + Path("x.vlm"),
+                               "compile --title",
+                               "compile --bogus " + list + " " + Path("x.vlm"),
+                               "info",
+                               "lookup a b",
+                               "words"};
+  for (const std::string& arguments : cases) EXPECT_EQ(RunTool(arguments).status, 2) << arguments;
+}
+
+TEST_F(Vldict, UnusableFilesExitWithOne) {
+  const std::string list = File("words.txt", "alpha\nbeta\n");
+  ASSERT_EQ(RunTool("compile " + list + " " + Path("good.vlm")).status, 0);
+  std::string image;
+  Platform::ReadWholeFile(Path("good.vlm"), image);
+  const std::string truncated = File("short.vlm", image.substr(0, image.size() - 100));
+  const std::string text = File("text.vlm", std::string(3000, 'x'));
+  const std::string cases[] = {"info " + Path("missing.vlm"), "words " + text,
+                               "lookup " + truncated, "info " + truncated,
+                               "compile " + Path("missing.txt") + " " + Path("o.vlm"),
+                               "compile " + File("empty.txt", "\n\n") + " " + Path("o.vlm")};
+  for (const std::string& arguments : cases) EXPECT_EQ(RunTool(arguments).status, 1) << arguments;
+}
+
+TEST_F(Vldict, CustomCommandsAreHandedOn) {
+  const std::string custom = Path("user.vlu");
+  EXPECT_EQ(RunTool("custom add " + custom + " I colour").status, 0);
+  TRun list = RunTool("custom list " + custom);
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.out, "I\tcolour\n");
+  EXPECT_EQ(RunTool("custom").status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+// vxspell's checking: everything goes through a silent TVexlorSpell3Base, so
+// the command line reports exactly what the components decide.
+#include "vl3CommandLineChecker.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "vl3Ansi.h"
+#include "vl3Codepage.h"
+#include "vl3CustomDictionary.h"
+#include "vl3MainDictionary.h"
+#include "vl3ParserBase.h"
+#include "vl3SpellBase.h"
+#include "vl3StringList.h"
+
+namespace {
+
+struct TOptionName {
+  const char* name;
+  TSpellOption option;
+};
+
+const TOptionName kOptionNames[] = {
+    {"livespelling", soLiveSpelling}, {"livecorrect", soLiveCorrect},
+    {"upcase", soUpcase},             {"numbers", soNumbers},
+    {"html", soHTML},                 {"internet", soInternet},
+    {"quoted", soQuoted},             {"abbreviations", soAbbreviations},
+    {"primaryonly", soPrimaryOnly},   {"repeated", soRepeated},
+};
+
+// The code page of a dictionary's language (low byte: primary language).
+int CodePageOfLanguage(uint32_t langId) {
+  switch (langId & 0xFF) {
+    case 0x02: case 0x19: case 0x22: case 0x23: case 0x2F:  // Bulgarian, Russian, Ukrainian, ...
+      return 1251;
+    case 0x05: case 0x0E: case 0x15: case 0x18: case 0x1A: case 0x1B: case 0x1C: case 0x24:
+      return 1250;  // Czech, Hungarian, Polish, Romanian, Croatian, Slovak, Albanian, Slovenian
+    default:
+      return 1252;
+  }
+}
+
+}  // namespace
+
+bool ParseOptionList(const std::string& list, TSpellOptions& options, std::string& error) {
+  options = TSpellOptions();
+  std::stringstream items(list);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    if (item.empty()) continue;
+    bool known = false;
+    for (const TOptionName& o : kOptionNames) {
+      if (Ansi::SameText(item, o.name)) {
+        options.Include(o.option);
+        known = true;
+      }
+    }
+    if (!known) {
+      error = "unknown option '" + item + "'";
+      return false;
+    }
+  }
+  return true;
+}
+
+// One checked word of pipe mode, in text order.
+struct TCommandLineChecker::TFinding {
+  std::string Word;
+  std::string Replacement;  // an automatic correction the dictionaries know
+  int Offset = 0;           // 0-based, in characters of the line
+  bool Misspelled = false;
+};
+
+TCommandLineChecker::TCommandLineChecker() = default;
+TCommandLineChecker::~TCommandLineChecker() = default;
+
+const char* TCommandLineChecker::Banner() {
+  return "@(#) International Ispell Version 3.1.20 (but really Vexlor vxspell 3.2.0 Pro)";
+}
+
+bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& error) {
+  settings_ = settings;
+  engine_ = std::make_unique<TVexlorSpell3Base>(nullptr);
+  TVexlorSpell3Base& e = *engine_;
+  // Nothing is read from or written to a stored configuration.
+  e.SetConfigStorage(csNone);
+  e.SetConfigUseMSWordCustom(false);
+  e.SetSuggestionsLearning(false);
+  e.SetKeepDictionariesActive(true);
+  e.SetSynchronousCheck(false);
+  e.SetEndMessage(emNever);
+  e.SetUseHourglassCursor(false);
+  e.SetMaxUndo(0);
+  e.SetMaxSuggestions(settings.MaxSuggestions);
+  e.SetUIType(suiSilent);
+
+  TStringList folders, mains, none;
+  for (const std::string& f : settings.DictionaryFolders) folders.Add(f);
+  for (const std::string& d : settings.Dictionaries) mains.Add(d);
+  e.SetConfigDictionaryDir(folders);
+  e.SetConfigDefaultMain(mains);
+  e.SetConfigDefaultCustom(none);
+  e.SetConfigDefaultActiveCustom(settings.PersonalDictionary);
+  if (settings.OptionsGiven) e.SetConfigDefaultOptions(settings.Options);
+
+  for (const std::string& d : settings.Dictionaries) {
+    if (!e.OpenMainDictionary(d)) {
+      error = "cannot open dictionary '" + d + "'";
+      return false;
+    }
+  }
+  if (!settings.PersonalDictionary.empty() && !e.OpenCustomDictionary(settings.PersonalDictionary)) {
+    error = "cannot use personal dictionary '" + settings.PersonalDictionary + "'";
+    return false;
+  }
+
+  e.OnWordCheck = [this](TVexlorSpell3Base*, const std::string& word, TWordCheckType& type,
+                         std::string& replacement) {
+    // A known correction is still a misspelling to report, not to apply.
+    bool misspelled = type == wcMisspelled || type == wcExcluded || type == wcAutoCorrect;
+    if (type == wcAutoCorrect) type = wcMisspelled;
+    if (listAllWords_ && findings_) findings_->push_back(TFinding{word, replacement, 0, misspelled});
+  };
+  e.OnPromptWord = [](TVexlorSpell3Base*, const std::string&, bool) {};
+
+  codePage_ = CodePageOfLanguage(e.GetLanguage());
+  return true;
+}
+
+std::string TCommandLineChecker::ToEngine(const std::string& text) const {
+  if (!settings_.Utf8) return text;
+  std::string ansi;
+  // A character with no single-byte form separates words.
+  Codepage::FromUtf8(text, codePage_, ansi, ' ');
+  return ansi;
+}
+
+std::string TCommandLineChecker::FromEngine(const std::string& text) const {
+  return settings_.Utf8 ? Codepage::ToUtf8(text, codePage_) : text;
+}
+
+void TCommandLineChecker::CheckText(std::string& text, std::vector<TFinding>& findings,
+                                    bool everyWord) {
+  findings_ = &findings;
+  listAllWords_ = everyWord;
+  TVexlorSpell3Base& e = *engine_;
+  e.CheckString(text);
+  while (e.Checking()) {
+    if (e.PromptIsRepeated()) {
+      e.IgnoreRepeated();
+      continue;
+    }
+    int x = 0, y = 0;
+    if (e.Parser()) e.Parser()->GetPosition(x, y);  // the prompted word is selected: x is its start
+    if (everyWord) {
+      if (!findings.empty()) findings.back().Offset = x - 1;
+    } else {
+      findings.push_back(TFinding{e.CurrentWord(), std::string(), x - 1, true});
+    }
+    e.Ignore();
+  }
+  findings_ = nullptr;
+}
+
+void TCommandLineChecker::ListMisspelled(std::istream& in, std::ostream& out) {
+  std::ostringstream all;
+  all << in.rdbuf();
+  std::string text = ToEngine(all.str());
+  std::vector<TFinding> findings;
+  CheckText(text, findings, false);
+  std::string buffer;
+  for (const TFinding& f : findings) {
+    buffer += FromEngine(f.Word);
+    buffer += '\n';
+  }
+  out << buffer;
+}
+
+void TCommandLineChecker::AnswerLine(const std::string& line, std::ostream& out) {
+  std::string text = ToEngine(line);
+  std::vector<TFinding> findings;
+  CheckText(text, findings, true);
+  for (const TFinding& f : findings) {
+    if (!f.Misspelled) {
+      if (!terse_) out << "*\n";
+      continue;
+    }
+    TStringList found;
+    engine_->GetSuggestions(f.Word, found);
+    std::vector<std::string> suggestions;
+    if (!f.Replacement.empty()) suggestions.push_back(f.Replacement);
+    for (int i = 0; i < found.Count(); ++i) {
+      if (found[i] != f.Replacement) suggestions.push_back(found[i]);
+    }
+    if (settings_.MaxSuggestions >= 0 && suggestions.size() > size_t(settings_.MaxSuggestions))
+      suggestions.resize(settings_.MaxSuggestions);
+    if (suggestions.empty()) {
+      out << "# " << FromEngine(f.Word) << ' ' << f.Offset << '\n';
+      continue;
+    }
+    out << "& " << FromEngine(f.Word) << ' ' << suggestions.size() << ' ' << f.Offset << ':';
+    for (size_t i = 0; i < suggestions.size(); ++i) out << (i ? ", " : " ") << FromEngine(suggestions[i]);
+    out << '\n';
+  }
+  out << '\n';
+}
+
+void TCommandLineChecker::RunPipeCommand(const std::string& line, std::ostream& out) {
+  TVexlorSpell3Base& e = *engine_;
+  const std::string word = ToEngine(line.substr(1));
+  TCustomDictionary* personal = e.ActiveCustomDictionary();
+  switch (line[0]) {
+    case '*':  // add to the personal dictionary (for this session when there is none)
+      if (!word.empty()) (personal ? personal : e.InternalDictionary())->AddIgnore(word);
+      break;
+    case '&':  // the same, in lower case
+      if (!word.empty()) (personal ? personal : e.InternalDictionary())->AddIgnore(Ansi::LowerCase(word));
+      break;
+    case '@':  // accept for this session
+      if (!word.empty()) e.InternalDictionary()->AddIgnore(word);
+      break;
+    case '#':
+      if (personal) personal->SaveChanges();
+      break;
+    case '!':
+      terse_ = true;
+      break;
+    case '%':
+      terse_ = false;
+      break;
+    case '^':
+      AnswerLine(line.substr(1), out);
+      break;
+    default:  // '+', '-', '~', '$': modes and parameters this checker does not have
+      break;
+  }
+}
+
+void TCommandLineChecker::RunPipe(std::istream& in, std::ostream& out) {
+  out << Banner() << '\n' << std::flush;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && std::string("*&@#!%^+-~$").find(line[0]) != std::string::npos) {
+      RunPipeCommand(line, out);
+    } else {
+      AnswerLine(line, out);
+    }
+    out << std::flush;
+  }
+}
