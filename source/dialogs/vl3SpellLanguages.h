@@ -33,9 +33,3 @@ std::string SpellLanguageText(TSpellLanguageString id, TSpellLanguageType langua
 // The Windows code page of a language's texts (1250, 1251 or 1252; 0 when out of range).
 int SpellLanguageCodePage(TSpellLanguageType language);
 
-// UTF-8 to a single-byte Windows code page (1250, 1251 or 1252). Characters
-// the code page lacks and malformed sequences become '?'; any other code
-// page gives the empty string.
-std::string Utf8ToCodePage(const std::string& utf8, int codePage);
-// And back, for tests and tools: every byte of the code page to UTF-8.
-std::string CodePageToUtf8(const std::string& text, int codePage);

@@ -13,14 +13,18 @@ constexpr uint32_t kInvalid = 0xFFFFFFFF;
 bool IsSupported(int codePage);  // 1250, 1251 or 1252
 
 // Decodes one UTF-8 sequence at pos; returns the bytes consumed (at least 1).
-// A malformed or overlong sequence yields kInvalid and consumes one byte.
+// A broken sequence yields kInvalid and consumes one byte; a complete one
+// with a forbidden value (overlong, surrogate) yields kInvalid as a whole.
 size_t DecodeUtf8(const std::string& text, size_t pos, uint32_t& codePoint);
 
 // Converts UTF-8 text; each character the code page lacks (and each malformed
 // byte) becomes `replacement`, so the result has one byte per character.
-// Returns true when every character converted exactly.
+// Returns true when every character converted exactly; an unsupported code
+// page gives false and an empty result.
 bool FromUtf8(const std::string& utf8, int codePage, std::string& out, char replacement = '?');
 
+// Bytes the code page leaves unassigned become U+FFFD; an unsupported code
+// page gives the empty string.
 std::string ToUtf8(const std::string& text, int codePage);
 
 }  // namespace Codepage

@@ -2,6 +2,8 @@
 // of each language, the sample rows, and the UTF-8 conversion behind them.
 #include "vl3SpellLanguages.h"
 
+#include "vl3Codepage.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +19,13 @@ const TSpellLanguageType kAllLanguages[] = {ltEnglish, ltSwedish, ltBrPort,  ltA
 
 TSpellLanguageString Id(int i) { return static_cast<TSpellLanguageString>(i); }
 
+// Characters the code page lacks become '?'.
+std::string ToCodePage(const std::string& utf8, int codePage) {
+  std::string out;
+  Codepage::FromUtf8(utf8, codePage, out, '?');
+  return out;
+}
+
 TEST(SpellLanguagesTest, EveryTextExistsAndFitsItsCodePage) {
   for (TSpellLanguageType language : kAllLanguages) {
     const int codePage = SpellLanguageCodePage(language);
@@ -24,9 +33,9 @@ TEST(SpellLanguagesTest, EveryTextExistsAndFitsItsCodePage) {
       const std::string text = SpellLanguageText(Id(i), language);
       SCOPED_TRACE("language " + std::to_string(language) + " id " + std::to_string(i));
       ASSERT_FALSE(text.empty());
-      const std::string utf8 = CodePageToUtf8(text, codePage);
+      const std::string utf8 = Codepage::ToUtf8(text, codePage);
       EXPECT_EQ(utf8.find("\xEF\xBF\xBD"), std::string::npos) << "unassigned byte";
-      EXPECT_EQ(Utf8ToCodePage(utf8, codePage), text);
+      EXPECT_EQ(ToCodePage(utf8, codePage), text);
       // A character the code page lacks would have become '?'; real question
       // marks only end a sentence.
       const size_t question = text.find('?');
@@ -62,7 +71,7 @@ TEST(SpellLanguagesTest, SampleRowsAreExact) {
         "&Rechtschreibprüfung ..."}},
       {ltSpanish, {"Ortografía", "I&gnorar", "Cancelar", "(sin sugerencias)", "&Ortografía ..."}},
       {ltRussian,
-       {"Орфография", "&Пропустить", "Отмена", "(варианты остутствуют)",
+       {"Орфография", "&Пропустить", "Отмена", "(варианты отсутствуют)",
         "&Проверка орфографии..."}},
       {ltCzech, {"Pravopis", "I&gnorovat", "Storno", "(žádné návrhy)", "&Pravopis ..."}},
       {ltDutch,
@@ -75,7 +84,7 @@ TEST(SpellLanguagesTest, SampleRowsAreExact) {
                                        lsMenuSpelling};
   for (const Row& row : rows) {
     for (int i = 0; i < 5; ++i) {
-      EXPECT_EQ(CodePageToUtf8(SpellLanguageText(ids[i], row.language),
+      EXPECT_EQ(Codepage::ToUtf8(SpellLanguageText(ids[i], row.language),
                                SpellLanguageCodePage(row.language)),
                 row.texts[i])
           << int(row.language) << " id " << int(ids[i]);
@@ -131,7 +140,7 @@ TEST(SpellLanguagesTest, KnownWordsPerLanguage) {
   };
   for (const auto& c : cases) {
     const TSpellLanguageType language = std::get<0>(c);
-    EXPECT_EQ(CodePageToUtf8(SpellLanguageText(std::get<1>(c), language),
+    EXPECT_EQ(Codepage::ToUtf8(SpellLanguageText(std::get<1>(c), language),
                              SpellLanguageCodePage(language)),
               std::get<2>(c));
   }
@@ -180,14 +189,14 @@ TEST(SpellLanguagesTest, ConversionRoundTripsEveryAssignedByte) {
   for (int codePage : {1250, 1251, 1252}) {
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-    const std::string utf8 = CodePageToUtf8(all, codePage);
+    const std::string utf8 = Codepage::ToUtf8(all, codePage);
     std::string assigned;
     for (int b = 1; b < 256; ++b) {
       const std::string one(1, static_cast<char>(b));
-      if (CodePageToUtf8(one, codePage) != "\xEF\xBF\xBD") assigned += one;
+      if (Codepage::ToUtf8(one, codePage) != "\xEF\xBF\xBD") assigned += one;
     }
     EXPECT_GE(assigned.size(), 250u) << codePage;
-    EXPECT_EQ(Utf8ToCodePage(CodePageToUtf8(assigned, codePage), codePage), assigned);
+    EXPECT_EQ(ToCodePage(Codepage::ToUtf8(assigned, codePage), codePage), assigned);
   }
 }
 
@@ -203,11 +212,11 @@ TEST(SpellLanguagesTest, ConversionReplacesWhatItCannotMap) {
       {"\xFF", "?"},
       {"\xE2\x82\xAC", "\x80"},  // euro sign
   };
-  for (const auto& c : cases) EXPECT_EQ(Utf8ToCodePage(c.first, 1252), c.second) << c.first;
-  EXPECT_EQ(Utf8ToCodePage("abc", 437), "");
-  EXPECT_EQ(CodePageToUtf8("abc", 65001), "");
-  EXPECT_EQ(Utf8ToCodePage("\xD0\x96", 1251), "\xC6");  // Cyrillic Zhe
-  EXPECT_EQ(Utf8ToCodePage("\xC5\x99", 1250), "\xF8");  // Czech r with caron
+  for (const auto& c : cases) EXPECT_EQ(ToCodePage(c.first, 1252), c.second) << c.first;
+  EXPECT_EQ(ToCodePage("abc", 437), "");
+  EXPECT_EQ(Codepage::ToUtf8("abc", 65001), "");
+  EXPECT_EQ(ToCodePage("\xD0\x96", 1251), "\xC6");  // Cyrillic Zhe
+  EXPECT_EQ(ToCodePage("\xC5\x99", 1250), "\xF8");  // Czech r with caron
 }
 
 }  // namespace

@@ -24,5 +24,5 @@ TEST(Codepage, UnmappableAndMalformedInputKeepsOneBytePerCharacter) {
   std::string ansi;
   // A Greek alpha, a truncated sequence, an overlong slash and a lone continuation byte.
   EXPECT_FALSE(Codepage::FromUtf8("a\xCE\xB1" "b\xE2\x82" "c\xC0\xAF\x80", 1252, ansi, ' '));
-  EXPECT_EQ(ansi, "a b  c   ");
+  EXPECT_EQ(ansi, "a b  c  ");
 }
