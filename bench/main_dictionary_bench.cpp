@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
   struct {
     const char* name;
     std::string (*form)(const std::string&);
-  } forms[] = {{"lower", Ansi::LowerCase}, {"capitalised", Capitalised}, {"upper", Ansi::UpperCase}};
+  } forms[] = {
+      {"lower", Ansi::LowerCase}, {"capitalised", Capitalised}, {"upper", Ansi::UpperCase}};
   for (const auto& form : forms) {
     for (int set = 0; set < 2; ++set) {
       std::vector<std::string> probes;

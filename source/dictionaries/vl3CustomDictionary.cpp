@@ -6,8 +6,10 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <utility>
 
 #include "vl3Platform.h"
+#include "vl3Util.h"
 
 namespace VluFormat {
 
@@ -197,7 +199,7 @@ bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
     // A file that exists but cannot be read (locked, no access) is not a new
     // dictionary: creating it with delete-on-close could remove it.
     if (Platform::FileExists(path)) return false;
-    return Platform::TryCreateFile(path, true);
+    return CanCreateFile(path, true);
   }
   if (opened->Size() < kHeaderSize || std::memcmp(opened->Bytes().data(), kBanner, kBannerSize) != 0)
     return false;

@@ -28,9 +28,10 @@ constexpr int kNodeKinds = 9;  // node records with 0..8 extra characters
 constexpr size_t kFirstLetterTableSize = 2048;
 constexpr size_t kFirstLetterRecordSize = 8;
 constexpr size_t kTrailerBlockSize = 1024;
-constexpr uint32_t kNoChildren = 0xFFFFF;      // link value of a leaf
-constexpr uint32_t kMaxLink = 0xFFFFE;         // largest usable 20-bit link
-constexpr uint32_t kWideChildThreshold = 0xFFFF;  // node counts from here on use 2/3-byte child numbers
+constexpr uint32_t kNoChildren = 0xFFFFF;  // link value of a leaf
+constexpr uint32_t kMaxLink = 0xFFFFE;     // largest usable 20-bit link
+constexpr uint32_t kWideChildThreshold =
+    0xFFFF;  // node counts from here on use 2/3-byte child numbers
 constexpr uint32_t kMaxWideChild = (1u << 23) - 1;
 constexpr size_t kMaxWordLength = 512;  // words the phonetic search can build
 

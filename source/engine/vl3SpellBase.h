@@ -109,6 +109,8 @@ class TSpellPopupMenuItem : public TComponent {
   std::string Caption;
   bool Enabled = true;
   int32_t Tag = 0;
+  // Set for entries with a positive Tag; a shown menu calls it for the
+  // entry the user chose.
   std::function<void(TSpellPopupMenuItem* item)> OnClick;
 };
 

@@ -28,13 +28,8 @@ bool IsUrlScheme(const std::string& word) {
 }
 
 bool IsUrlDelimiter(char ch) {
-  switch (ch) {
-    case '\r': case '\n': case '\t': case ' ': case '"': case '(': case ')': case '[':
-    case ']': case '{': case '}': case ',': case '<': case '>': case '\'':
-      return true;
-    default:
-      return false;
-  }
+  static const std::string kDelimiters = "\r\n\t \"()[]{},<>'";
+  return kDelimiters.find(ch) != std::string::npos;
 }
 
 }  // namespace

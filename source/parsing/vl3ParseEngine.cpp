@@ -28,9 +28,7 @@ struct TStringAccess {
 };
 
 // (x, y) lies after (bx, by) in reading order.
-bool IsAfter(int32_t x, int32_t y, int32_t bx, int32_t by) {
-  return y > by || (y == by && x > bx);
-}
+bool IsAfter(int32_t x, int32_t y, int32_t bx, int32_t by) { return y > by || (y == by && x > bx); }
 
 }  // namespace
 

@@ -38,9 +38,9 @@ class TMainParsingEngine : public TParsingEngine {
 
   // A descendant may change these in its constructor; the exclusion strings
   // take effect through BuildCharTables.
-  std::string startExclusions_;   // may not begin a word
-  std::string endExclusions_;     // trimmed from the end of a word
-  std::string midWordExclusions_; // may begin a word but end it elsewhere
+  std::string startExclusions_;    // may not begin a word
+  std::string endExclusions_;      // trimmed from the end of a word
+  std::string midWordExclusions_;  // may begin a word but end it elsewhere
   bool innerPeriods_ = true;
   bool keepPartialLastWord_ = false;
 

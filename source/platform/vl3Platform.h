@@ -49,20 +49,21 @@ uint32_t GetFileAttributes(const std::string& path);  // kInvalidAttributes when
 bool SetFileAttributes(const std::string& path, uint32_t attributes);
 // Last-write stamp in 100 ns units (only compared for equality and order).
 bool GetLastWriteTime(const std::string& path, int64_t& stamp);
-bool DeleteFile(const std::string& path);
+bool DeleteFile(const std::string& path);  // a read-only file stays
 bool RenameFile(const std::string& from, const std::string& to);  // fails when `to` exists
 bool CopyFile(const std::string& from, const std::string& to, bool failIfExists);
 bool CreateDirectory(const std::string& path);                   // one level
 bool RemoveDirectory(const std::string& path);                   // empty folder
 // Names (no folder part) of the files matching a pattern such as
-// "C:\dicts\*.vlm"; '*' and '?' as in Windows, case-insensitive. Folders
-// are left out.
+// "C:\dicts\*.vlm"; '*' and '?' as in Windows, case-insensitive, matched
+// against long names only. Folders are left out; sorted without case.
 std::vector<std::string> FindFiles(const std::string& pattern);
 // Whole-file reads and writes. WriteWholeFile replaces the file's contents.
 bool ReadWholeFile(const std::string& path, std::string& data);
 bool WriteWholeFile(const std::string& path, const std::string& data);
 // Opens for writing without sharing, creating the file when missing; the
-// handle is closed at once. With deleteOnClose a new file disappears again.
+// handle is closed at once. With deleteOnClose a new file disappears again;
+// a file that already existed is never deleted. Read-only files fail.
 bool TryCreateFile(const std::string& path, bool deleteOnClose);
 std::string TempDirectory();  // without a trailing delimiter
 
@@ -105,13 +106,16 @@ bool RegWriteString(TRegistryRoot root, const std::string& key, const std::strin
 bool RegValueNames(TRegistryRoot root, const std::string& key, std::vector<std::string>& names);
 bool RegSubKeyNames(TRegistryRoot root, const std::string& key, std::vector<std::string>& names);
 bool RegDeleteValue(TRegistryRoot root, const std::string& key, const std::string& name);
-bool RegDeleteKey(TRegistryRoot root, const std::string& key);  // with its subkeys
+bool RegDeleteKey(TRegistryRoot root, const std::string& key);  // with its subkeys; never ""
 
 // ---- INI files -----------------------------------------------------------
 // The semantics of GetPrivateProfileString / WritePrivateProfileString:
 // section and key names are case-insensitive, a missing file, section or key
 // gives the default, values are trimmed of surrounding blanks and lose one
 // pair of enclosing quotes, a write creates the file and section as needed.
+// Writes refuse entries that would not read back: line breaks anywhere, an
+// empty section or key, ']' in a section, '=' in a key or a key starting
+// with '[' or ';'. Relative file names are relative to the current folder.
 
 std::string IniReadString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& defaultValue);
@@ -128,7 +132,8 @@ bool GetUserName(std::string& name);  // the logged-on user; false when unknown
 // The shell's folder for a CSIDL value (26 application data, 5 documents),
 // without a trailing delimiter; false when unavailable.
 bool GetSpecialFolderPath(int csidl, std::string& path);
-// %NAME% environment expansion; false when the system reports a failure.
+// %NAME% environment expansion (unknown names stay as they are), never cut
+// short; false when the system reports a failure.
 bool ExpandEnvironmentStrings(const std::string& text, std::string& expanded);
 std::string GetEnvironmentVariable(const std::string& name);
 std::string ExecutablePath();  // full path of the running program

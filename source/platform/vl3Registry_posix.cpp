@@ -145,13 +145,13 @@ int HexDigit(char c) {
   return -1;
 }
 
-// Reads an escaped text from line[pos] up to an unescaped `stop` (or the end
-// when stop is 0); pos ends just after it. False for a malformed text.
-bool Unescape(const std::string& line, size_t& pos, char stop, std::string& out) {
+// Reads an escaped text from line[pos] up to the unescaped closing quote;
+// pos ends just after it. False for a malformed or unterminated text.
+bool Unescape(const std::string& line, size_t& pos, std::string& out) {
   out.clear();
   while (pos < line.size()) {
     char c = line[pos++];
-    if (stop && c == stop) return true;
+    if (c == '"') return true;
     if (c != '\\') {
       out += c;
       continue;
@@ -173,7 +173,7 @@ bool Unescape(const std::string& line, size_t& pos, char stop, std::string& out)
       default: out += e;
     }
   }
-  return stop == 0;
+  return false;
 }
 
 bool UnescapeKey(const std::string& s, std::string& out) {
@@ -219,13 +219,13 @@ void TRegistryStore::Load() {
       pos = 1;
     } else if (line[0] == '"') {
       pos = 1;
-      if (!Unescape(line, pos, '"', name)) continue;
+      if (!Unescape(line, pos, name)) continue;
     } else {
       continue;
     }
     if (pos + 1 >= line.size() || line[pos] != '=' || line[pos + 1] != '"') continue;
     pos += 2;
-    if (!Unescape(line, pos, '"', value) || pos != line.size()) continue;
+    if (!Unescape(line, pos, value) || pos != line.size()) continue;
     bool replaced = false;
     for (auto& v : current->values) {
       if (Ansi::SameText(v.first, name)) {

@@ -1,13 +1,12 @@
 // Main dictionary files through each platform's file mapping: compiled,
 // opened, looked up, released and mapped again (native and Windows).
-#include "vl3MainDictionary.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "vl3DictionaryCompiler.h"
+#include "vl3MainDictionary.h"
 #include "vl3Platform.h"
 
 namespace {

@@ -46,7 +46,7 @@ struct TRawNode {
   char ch = 0;
   bool wordEnd = false;
   std::string extra;
-  std::vector<int> children;  // indices into TRawDictionary::nodes
+  std::vector<int> children;   // indices into TRawDictionary::nodes
   bool explicitCount = false;  // count byte in the link area even below 8
 };
 
@@ -233,7 +233,9 @@ TEST(MainDictionaryHeader, BannerHasTheFixedLineLengths) {
 
 TEST(MainDictionaryHeader, OpenReadsTitleLanguageAndCounts) {
   TRawDictionary raw;
-  raw.title = "Fran\xE7" "ais";
+  raw.title =
+      "Fran\xE7"
+      "ais";
   raw.lang = 0x040C;
   raw.AddWords({"oui", "non"});
   TTempFile file;
@@ -243,7 +245,9 @@ TEST(MainDictionaryHeader, OpenReadsTitleLanguageAndCounts) {
   EXPECT_EQ(dictionary.HitCount(), 0u);
   dictionary.Open(file.Path());
   EXPECT_EQ(dictionary.SourcePath(), file.Path());
-  EXPECT_EQ(dictionary.DisplayTitle(), "Fran\xE7" "ais");
+  EXPECT_EQ(dictionary.DisplayTitle(),
+            "Fran\xE7"
+            "ais");
   EXPECT_EQ(dictionary.LangId(), 0x040Cu);
   EXPECT_EQ(dictionary.StoredWordCount(), 2u);
   EXPECT_FALSE(dictionary.Mapped());
@@ -414,9 +418,9 @@ TEST(MainDictionaryLookup, ChainsOfExtraCharacters) {
   TTempFile file(raw.Build());
   TMainDictionary dictionary;
   dictionary.Open(file.Path());
-  ExpectLookups(dictionary, {"strengthe", "strengths", "stx", "stxabcdefghy"},
-                {"str", "streng", "strength", "stxabcdefgh", "stxabcdefg", "strengthes",
-                 "strangths"});
+  ExpectLookups(
+      dictionary, {"strengthe", "strengths", "stx", "stxabcdefghy"},
+      {"str", "streng", "strength", "stxabcdefgh", "stxabcdefg", "strengthes", "strangths"});
   EXPECT_EQ(AllWords(dictionary), (Words{"strengthe", "strengths", "stx", "stxabcdefghy"}));
 }
 
@@ -494,9 +498,10 @@ TEST(MainDictionaryLookup, LinksOutsideTheFileAreNotFound) {
 // ---- Compiled word lists -----------------------------------------------------
 
 TEST(DictionaryCompiler, CompiledWordsAreFoundAndNothingElse) {
-  const Words words{"a", "I", "an", "and", "ant", "antelope", "antelopes", "be", "bee",
-                    "been", "Zurich", "\xE9t\xE9", "na\xEFve", "strengths", "strengthen",
-                    "x-ray", "o'clock", "internationalisation"};
+  const Words words{
+      "a",         "I",         "an",         "and",   "ant",     "antelope",
+      "antelopes", "be",        "bee",        "been",  "Zurich",  "\xE9t\xE9",
+      "na\xEFve",  "strengths", "strengthen", "x-ray", "o'clock", "internationalisation"};
   TTempFile file(Compiled(words));
   TMainDictionary dictionary;
   dictionary.Open(file.Path());
@@ -696,6 +701,26 @@ TEST_F(PhoneticSearch, PrefixFollowsTheMapDepth) {
   EXPECT_EQ(found, (Words{"fone"}));
 }
 
+TEST(ShippedDictionary, AmericanListAnswersWordsAndPhoneticMatches) {
+  const std::string path = std::string(VX_DATA_DIR) + "/American.vlm";
+  if (!Platform::FileExists(path)) GTEST_SKIP() << path << " is not built";
+  TMainDictionary dictionary;
+  dictionary.Open(path);
+  ASSERT_EQ(dictionary.SourcePath(), path);
+  EXPECT_EQ(dictionary.DisplayTitle(), "American English");
+  EXPECT_EQ(dictionary.LangId(), 0x0409u);
+  EXPECT_GT(dictionary.StoredWordCount(), 90000u);
+  ExpectLookups(dictionary, {"the", "hello", "color", "I", "a", "America", "caf\xE9"},
+                {"The", "teh", "colour", "americ", "hellos0", "Hello"});
+  TPhoneticsMap map;
+  map.SetLanguage(0x0409);
+  TStringList results;
+  dictionary.FindPhoneticMatches("thier", map, results);  // code "thr"
+  for (const char* expected : {"their", "there", "three"})
+    EXPECT_TRUE(results.Contains(expected)) << expected;
+  for (int i = 0; i < results.Count(); ++i) EXPECT_EQ(map.Encode(results[i]), "thr") << results[i];
+}
+
 // ---- Corrupted files -----------------------------------------------------------
 
 // Thousands of damaged copies of a small dictionary: every operation must
@@ -722,8 +747,7 @@ TEST(MainDictionaryRobustness, SurvivesThousandsOfCorruptedFiles) {
       const size_t from = mode == 1 ? 1024 : 1024 + 1 + 2 * 7;
       const size_t span = mode == 1 ? 60 : damaged.size() - from;
       const int flips = 1 + random() % 8;
-      for (int i = 0; i < flips; ++i)
-        damaged[from + random() % span] = static_cast<char>(random());
+      for (int i = 0; i < flips; ++i) damaged[from + random() % span] = static_cast<char>(random());
     }
     file.Write(damaged);
     TMainDictionary dictionary;

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   TMainDictionary dictionary;
   dictionary.Open(path);
-  static const char* const kProbes[] = {"a", "ab", "abc", "the", "The", "THE", "cat", "cats",
-                                        "phone", "zz", "", "\xE9t\xE9"};
+  static const char* const kProbes[] = {"a",   "ab",   "abc",   "the", "The", "THE",
+                                        "cat", "cats", "phone", "zz",  "",    "\xE9t\xE9"};
   for (const char* probe : kProbes) dictionary.WordExists(probe);
   size_t listed = 0;
   dictionary.EnumerateWords("", [&](const std::string&) { return ++listed < 10000; });

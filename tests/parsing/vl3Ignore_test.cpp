@@ -141,8 +141,8 @@ TEST(IgnoreFilters, DeclareWhichListsTheyJoin) {
 }
 
 TEST(IgnoreFilters, AreCreatedForTheOptionsInRegistrationOrder) {
-  TSpellOptions all{soHTML, soAbbreviations, soQuoted, soNumbers, soUpcase, soInternet,
-                    soRepeated, soLiveSpelling};
+  TSpellOptions all{soHTML,   soAbbreviations, soQuoted,   soNumbers,
+                    soUpcase, soInternet,      soRepeated, soLiveSpelling};
   auto filters = CreateIgnoreFilters(all, "|:");
   ASSERT_EQ(filters.size(), 6u);
   EXPECT_NE(dynamic_cast<TURLIgnore*>(filters[0].get()), nullptr);
@@ -356,9 +356,9 @@ TEST(QuotedLineIgnore, LooksOnlyAtTheFirstCharacterOfTheLine) {
     const char* quoteChars;
     const char* line;
     bool ignored;
-  } cases[] = {{">", "> quoted", true},  {">", ">>nested", true}, {">", " > indented", false},
-               {">", "", false},         {">", "text > x", false}, {"|:", "| bar", true},
-               {"|:", ": colon", true},  {"|:", "> other", false}, {"", "> none", false}};
+  } cases[] = {{">", "> quoted", true}, {">", ">>nested", true},  {">", " > indented", false},
+               {">", "", false},        {">", "text > x", false}, {"|:", "| bar", true},
+               {"|:", ": colon", true}, {"|:", "> other", false}, {"", "> none", false}};
   for (const Case& c : cases) {
     TQuotedLineIgnore quoted(c.quoteChars);
     EXPECT_EQ(quoted.IgnoreLine(c.line), c.ignored) << c.quoteChars << " / " << c.line;
@@ -372,8 +372,8 @@ TEST(QuotedLineIgnore, AcceptsEveryWordOfAQuotedLineInAWindow) {
                      " > indented is not quoted", "Yes, see you there."});
   Words checked, accepted;
   run.Run(mail, checked, accepted);
-  EXPECT_EQ(checked, (Words{"Hi", "Bob", "indented", "is", "not", "quoted", "Yes", "see", "you",
-                            "there"}));
+  EXPECT_EQ(checked,
+            (Words{"Hi", "Bob", "indented", "is", "not", "quoted", "Yes", "see", "you", "there"}));
   EXPECT_EQ(accepted,
             (Words{"Are", "we", "still", "on", "for", "lunch", "Shall", "we", "say", "noon"}));
 }
@@ -395,31 +395,41 @@ TEST(UppercaseWordIgnore, AcceptsWordsWithoutLowerCaseLetters) {
   struct Case {
     const char* word;
     bool ignored;
-  } cases[] = {{"NASA", true},        {"123", true},         {"O'NEIL", true},
-               {"\xC9T\xC9", true},   {"''", true},          {"Nasa", false},
-               {"nASA", false},       {"\xC9t\xC9", false},  {"STRA\xDF" "E", true}};
+  } cases[] = {{"NASA", true},
+               {"123", true},
+               {"O'NEIL", true},
+               {"\xC9T\xC9", true},
+               {"''", true},
+               {"Nasa", false},
+               {"nASA", false},
+               {"\xC9t\xC9", false},
+               {"STRA\xDF"
+                "E",
+                true}};
   TUppercaseWordIgnore upcase;
-  for (const Case& c : cases) EXPECT_EQ(upcase.IgnoreWordCheck(c.word, nullptr), c.ignored) << c.word;
+  for (const Case& c : cases)
+    EXPECT_EQ(upcase.IgnoreWordCheck(c.word, nullptr), c.ignored) << c.word;
 }
 
 TEST(NumbersIgnore, AcceptsWordsHoldingADigit) {
   struct Case {
     const char* word;
     bool ignored;
-  } cases[] = {{"abc1", true}, {"1st", true},    {"2.5", true}, {"x9y", true},
+  } cases[] = {{"abc1", true}, {"1st", true},   {"2.5", true}, {"x9y", true},
                {"abc", false}, {"\xB2", false}, {"", false},   {"O'Neil", false}};
   TNumbersIgnore numbers;
-  for (const Case& c : cases) EXPECT_EQ(numbers.IgnoreWordCheck(c.word, nullptr), c.ignored) << c.word;
+  for (const Case& c : cases)
+    EXPECT_EQ(numbers.IgnoreWordCheck(c.word, nullptr), c.ignored) << c.word;
 }
 
 TEST(AbbreviationsIgnore, AcceptsDottedShortParts) {
   struct Case {
     const char* word;
     bool ignored;
-  } cases[] = {{"e.g.", true},  {"i.e", true},    {"U.S.A.", true}, {"a.m.", true},
-               {"x.", true},    {"Mr.", false},   {"etc.", false},  {"Inc.", false},
-               {"ab.c", false}, {"word", false},  {"3.14", true},  {"a.b.cd", true},
-               {"a.b.cde", false}, {".", true},   {"", false}};
+  } cases[] = {{"e.g.", true},     {"i.e", true},   {"U.S.A.", true}, {"a.m.", true},
+               {"x.", true},       {"Mr.", false},  {"etc.", false},  {"Inc.", false},
+               {"ab.c", false},    {"word", false}, {"3.14", true},   {"a.b.cd", true},
+               {"a.b.cde", false}, {".", true},     {"", false}};
   TAbbreviationsIgnore abbreviations;
   for (const Case& c : cases)
     EXPECT_EQ(abbreviations.IgnoreWordCheck(c.word, nullptr), c.ignored) << c.word;
@@ -429,6 +439,6 @@ TEST(IgnoreFilters, TogetherLeaveOnlyProseOfARealMail) {
   TFilteredRun run(TSpellOptions{soInternet, soUpcase, soNumbers, soAbbreviations});
   EXPECT_EQ(run.Checked("Dear Sam, the Q3 report (v2.1) is at http://intranet/reports, "
                         "e.g. page 12. Ask the IT desk or mail it-help@example.com. Thx"),
-            (Words{"Dear", "Sam", "the", "report", "is", "at", "page", "Ask", "the", "desk",
-                   "or", "mail", "it", "Thx"}));
+            (Words{"Dear", "Sam", "the", "report", "is", "at", "page", "Ask", "the", "desk", "or",
+                   "mail", "it", "Thx"}));
 }

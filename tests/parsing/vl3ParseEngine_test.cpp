@@ -67,8 +67,13 @@ TEST(MainParsingEngine, SplitsTextIntoWordsByTheDefaultRules) {
       {"Tom &amp; Jerry", {"Tom", "&amp", "Jerry"}},
       {"a''", {"a"}},
       {"\x92tis the season\x92", {"\x92tis", "the", "season\x92"}},
-      {"caf\xE9 cr\xE8me br\xFBl\xE9" "e", {"caf\xE9", "cr\xE8me", "br\xFBl\xE9" "e"}},
-      {"\xEF\xF0\xE8\xE2\xE5\xF2 \xA8\xEB\xEA\xE0", {"\xEF\xF0\xE8\xE2\xE5\xF2", "\xA8\xEB\xEA\xE0"}},
+      {"caf\xE9 cr\xE8me br\xFBl\xE9"
+       "e",
+       {"caf\xE9", "cr\xE8me",
+        "br\xFBl\xE9"
+        "e"}},
+      {"\xEF\xF0\xE8\xE2\xE5\xF2 \xA8\xEB\xEA\xE0",
+       {"\xEF\xF0\xE8\xE2\xE5\xF2", "\xA8\xEB\xEA\xE0"}},
       {"well-known foo_bar", {"well", "known", "foo", "bar"}},
       {"x.y. end", {"x.y.", "end"}},
       {"line one\r\nline two", {"line", "one", "line", "two"}},
@@ -205,11 +210,11 @@ TEST(MainParsingEngine, CheckFromCursorStartsWithTheWordUnderTheCursor) {
     int32_t cursor;
     Words words;
   } cases[] = {{1, {"one", "two", "three"}},
-               {6, {"two", "three"}},   // inside "two"
-               {5, {"two", "three"}},   // on its first letter
-               {7, {"two", "three"}},   // on its last letter
-               {8, {"three"}},          // on the space after it
-               {14, {"three"}},         // one past the end of the text
+               {6, {"two", "three"}},  // inside "two"
+               {5, {"two", "three"}},  // on its first letter
+               {7, {"two", "three"}},  // on its last letter
+               {8, {"three"}},         // on the space after it
+               {14, {"three"}},        // one past the end of the text
                {20, {}}};
   for (const Case& c : cases) {
     std::string text = "one two  three";
@@ -268,11 +273,11 @@ TEST(MainParsingEngine, MoveToBacksUpToTheStartOfTheWord) {
     int32_t xAfterMove;
   } cases[] = {
       {"one two", 7, "two", 4},
-      {"one two", 2, "one", 1},      // stops at the very start of the text
-      {"don't stop", 4, "don't", 1}, // apostrophes are inside words
-      {"AT&T corp", 4, "&T", 3},     // stops on the & that may start a word
-      {"a, b", 3, "b", 3},           // on a separator: nothing to back over
-      {"end.", 5, "", 5},            // past the last word
+      {"one two", 2, "one", 1},       // stops at the very start of the text
+      {"don't stop", 4, "don't", 1},  // apostrophes are inside words
+      {"AT&T corp", 4, "&T", 3},      // stops on the & that may start a word
+      {"a, b", 3, "b", 3},            // on a separator: nothing to back over
+      {"end.", 5, "", 5},             // past the last word
   };
   for (const Case& c : cases) {
     std::string text = c.text;
@@ -429,7 +434,7 @@ TEST(MainParsingEngine, SplitsARealisticMailParagraph) {
       "Hi Jo,\r\n\r\nThanks for the 2.5 draft -- I've read it (twice!). "
       "The \"Q3\" numbers don't add up; see p. 4, i.e. the table.\r\n\r\n-- \r\nAnn";
   EXPECT_EQ(WordsOf(text),
-            (Words{"Hi", "Jo", "Thanks", "for", "the", "2.5", "draft", "I've", "read", "it",
-                   "twice", "The", "Q3", "numbers", "don't", "add", "up", "see", "p", "4",
-                   "i.e.", "the", "table", "Ann"}));
+            (Words{"Hi",   "Jo",  "Thanks", "for", "the",  "2.5",     "draft", "I've",
+                   "read", "it",  "twice",  "The", "Q3",   "numbers", "don't", "add",
+                   "up",   "see", "p",      "4",   "i.e.", "the",     "table", "Ann"}));
 }

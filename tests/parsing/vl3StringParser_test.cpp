@@ -84,8 +84,8 @@ TEST(StringParser, EndBoundStopsMoveNextButNotGetChar) {
   TStringParser p(s);
   p.SetPosition(3, 0, ppEnd);
   p.SetPosition(2, 0, ppCurrent);
-  EXPECT_TRUE(p.MoveNext());  // 2 -> 3
-  EXPECT_FALSE(p.MoveNext()); // 3 -> 4 lies beyond the bound
+  EXPECT_TRUE(p.MoveNext());   // 2 -> 3
+  EXPECT_FALSE(p.MoveNext());  // 3 -> 4 lies beyond the bound
   EXPECT_EQ(XOf(p), 4);
   EXPECT_EQ(p.GetChar(), 's');
 }

@@ -59,7 +59,9 @@ TEST(Ini, NewSectionsKeepTheFilesLineEnds) {
   for (const Case& c : cases) {
     TTestFolder dir;
     std::string file = dir.File("c.ini");
-    if (*c.before) ASSERT_TRUE(Platform::WriteWholeFile(file, c.before));
+    if (*c.before) {
+      ASSERT_TRUE(Platform::WriteWholeFile(file, c.before));
+    }
     ASSERT_TRUE(Platform::IniWriteString(file, "S", "k", "v")) << c.before;
     EXPECT_EQ(ReadText(file), c.after) << c.before;
   }

@@ -1,11 +1,9 @@
 // The vldict command line as scripts and the data build drive it: output
 // formats, exit statuses and messages for bad input.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,7 +79,8 @@ TEST_F(Vldict, LanguageIsDecimalOrHexadecimalAndDefaultsToAmerican) {
     std::string shown;
   } cases[] = {{"", "0x0409"}, {"--lang 1031", "0x0407"}, {"--lang 0X40c", "0x040C"}};
   for (const auto& c : cases) {
-    ASSERT_EQ(RunTool("compile " + c.option + " " + list + " " + Path("l.vlm")).status, 0) << c.option;
+    ASSERT_EQ(RunTool("compile " + c.option + " " + list + " " + Path("l.vlm")).status, 0)
+        << c.option;
     EXPECT_NE(RunTool("info " + Path("l.vlm")).out.find("language: " + c.shown + "\n"),
               std::string::npos)
         << c.option;
@@ -116,8 +115,10 @@ TEST_F(Vldict, UnusableFilesExitWithOne) {
   Platform::ReadWholeFile(Path("good.vlm"), image);
   const std::string truncated = File("short.vlm", image.substr(0, image.size() - 100));
   const std::string text = File("text.vlm", std::string(3000, 'x'));
-  const std::string cases[] = {"info " + Path("missing.vlm"), "words " + text,
-                               "lookup " + truncated, "info " + truncated,
+  const std::string cases[] = {"info " + Path("missing.vlm"),
+                               "words " + text,
+                               "lookup " + truncated,
+                               "info " + truncated,
                                "compile " + Path("missing.txt") + " " + Path("o.vlm"),
                                "compile " + File("empty.txt", "\n\n") + " " + Path("o.vlm")};
   for (const std::string& arguments : cases) EXPECT_EQ(RunTool(arguments).status, 1) << arguments;

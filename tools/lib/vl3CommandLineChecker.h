@@ -24,6 +24,16 @@ struct TCheckerSettings {
 // Option names as the command line spells them, in option order.
 bool ParseOptionList(const std::string& list, TSpellOptions& options, std::string& error);
 
+enum TCheckerMode { cmNone, cmList, cmPipe, cmHelp };
+
+// The command line without the program name. Settings arrive with their
+// defaults (encoding from the locale, dictionary folders) and leave with the
+// arguments applied; false, with a message, for bad usage.
+bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& settings,
+                      TCheckerMode& mode, std::vector<std::string>& files, std::string& error);
+
+extern const char kCheckerUsage[];
+
 class TCommandLineChecker {
  public:
   TCommandLineChecker();
@@ -42,7 +52,8 @@ class TCommandLineChecker {
  private:
   struct TFinding;
   void CheckText(std::string& text, std::vector<TFinding>& findings, bool everyWord);
-  void AnswerLine(const std::string& line, std::ostream& out);
+  // lineOffset: characters of the input line before text (the '^' escape).
+  void AnswerLine(const std::string& text, int lineOffset, std::ostream& out);
   void RunPipeCommand(const std::string& line, std::ostream& out);
   std::string ToEngine(const std::string& text) const;
   std::string FromEngine(const std::string& text) const;
@@ -51,6 +62,6 @@ class TCommandLineChecker {
   TCheckerSettings settings_;
   int codePage_ = 1252;  // of the engine's text: follows the first dictionary's language
   bool terse_ = false;
-  bool listAllWords_ = false;          // pipe mode wants a verdict for every word
+  bool listAllWords_ = false;                  // pipe mode wants a verdict for every word
   std::vector<TFinding>* findings_ = nullptr;  // of the text being checked
 };

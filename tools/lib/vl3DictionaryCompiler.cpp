@@ -20,7 +20,7 @@ struct TTrieNode {
 };
 
 struct TOutNode {
-  uint32_t trie = 0;       // the tree node this record starts at
+  uint32_t trie = 0;        // the tree node this record starts at
   uint32_t childrenOf = 0;  // the tree node whose children follow the chain
   std::string extra;
   uint32_t number = 0;
@@ -57,7 +57,7 @@ std::vector<uint16_t> TitleUnits(const std::string& title) {
     uint32_t code = 0;
     pos += Codepage::DecodeUtf8(utf8, pos, code);
     units.push_back(code == Codepage::kInvalid || code > 0xFFFF ? uint16_t('?')
-                                                               : static_cast<uint16_t>(code));
+                                                                : static_cast<uint16_t>(code));
   }
   return units;
 }
@@ -244,8 +244,8 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
       error = "a node number outgrows the 20-bit link";
       return false;
     }
-    const uint32_t value = start.ch | (link << 8) | (childField << 28) |
-                           (start.wordEnd ? 0x80000000u : 0u);
+    const uint32_t value =
+        start.ch | (link << 8) | (childField << 28) | (start.wordEnd ? 0x80000000u : 0u);
     const size_t k = node.extra.size();
     std::string& table = tables[k];
     const size_t at = size_t(tableIndex[k]++) * (4 + k);
@@ -258,8 +258,10 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
       record[0] = start.wordEnd ? 1 : 0;
       record[1] = static_cast<char>(count);
       uint32_t recordLink = 0;
-      if (count == 1) recordLink = link;
-      else if (count >= 2) recordLink = static_cast<uint32_t>(listStart);
+      if (count == 1)
+        recordLink = link;
+      else if (count >= 2)
+        recordLink = static_cast<uint32_t>(listStart);
       for (int i = 0; i < 4; ++i) record[4 + i] = static_cast<char>((recordLink >> (8 * i)) & 0xFF);
     }
   }

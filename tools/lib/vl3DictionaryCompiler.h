@@ -8,7 +8,7 @@
 #include <vector>
 
 struct TDictionaryCompileOptions {
-  std::string title;         // ANSI; stored as UTF-16, at most 255 units
+  std::string title;  // ANSI; stored as UTF-16, at most 255 units
   uint32_t langId = 0x0409;
   // Nodes of a word's first `plainDepth` letters carry no chain, so the
   // phonetic search can stop on them (its prefix length is 2 by default).
