@@ -46,6 +46,12 @@ void AppendUtf8(uint32_t unit, std::string& out) {
   }
 }
 
+uint32_t ReadU16(const uint8_t* p) { return p[0] | (static_cast<uint32_t>(p[1]) << 8); }
+
+// No node has this number in any file small enough to be mapped.
+constexpr uint32_t kNoNode = 0xFFFFFFFFu;
+constexpr uint32_t kWordEndBit = 0x80000000u;
+
 // Where the header fields end for a title of L code units.
 constexpr size_t kFixedHeaderFields = 1 + 2 + 4 + 4 + 4 + 4 * kNodeKinds;
 
@@ -116,6 +122,17 @@ void TMainDictionary::SetMapped(bool value) {
     file_.reset();
     links_ = nullptr;
     linksSize_ = 0;
+    nodeLimit_ = 0;
+    std::memset(tables_, 0, sizeof(tables_));
+    kindOfBucket_.clear();
+    std::memset(secondLetterRow_, 0, sizeof(secondLetterRow_));
+    secondLetterNodes_.clear();
+    thirdRows_.clear();
+    thirdLetterNodes_.clear();
+    listOfNode_.reset();
+    listsFull_ = false;
+    listChars_.clear();
+    listChildren_.clear();
     return;
   }
 
@@ -133,32 +150,36 @@ void TMainDictionary::SetMapped(bool value) {
         linksSize_ = linksSize;
         std::memcpy(firstLetters_, links_ + linksSize, kFirstLetterTableSize);
         std::memcpy(trailer_, links_ + linksSize + kFirstLetterTableSize, kTrailerBlockSize);
+        for (int k = 0; k < kNodeKinds; ++k) tables_[k] = file_->Data() + tableOffsets_[k];
+        // Every record lies before T(9) inside the file, so there are fewer
+        // nodes than bytes and the bucket count stays small.
+        nodeLimit_ = firstNumbers_[kNodeKinds];
+        bucketShift_ = 10;
+        while ((nodeLimit_ >> bucketShift_) >= 65536) ++bucketShift_;
+        kindOfBucket_.assign(static_cast<size_t>(nodeLimit_ >> bucketShift_) + 1, 0);
+        uint32_t kind = 0;
+        for (size_t b = 0; b < kindOfBucket_.size(); ++b) {
+          const uint64_t start = uint64_t(b) << bucketShift_;
+          while (kind + 1 < kNodeKinds && start >= firstNumbers_[kind + 1]) ++kind;
+          kindOfBucket_[b] = static_cast<uint8_t>(kind);
+        }
       }
     }
   }
   if (!ok) SetMapped(false);
 }
 
-bool TMainDictionary::EnsureMapped() {
-  if (!mapped_) SetMapped(true);
-  return mapped_;
-}
-
-// The tables lie inside the mapped file (checked when mapping), so a node
-// number below First(9) always reads inside the view.
 bool TMainDictionary::ReadNode(uint32_t number, TNode& node) const {
-  if (number >= firstNumbers_[kNodeKinds]) return false;
-  int k = 0;
-  while (number >= firstNumbers_[k + 1]) ++k;
-  const uint8_t* p =
-      file_->Data() + tableOffsets_[k] + (uint64_t(number) - firstNumbers_[k]) * uint64_t(4 + k);
+  uint32_t k = 0;
+  const uint8_t* p = NodeRecord(number, k);
+  if (p == nullptr) return false;
   const uint32_t value = ReadU32(p);
   node.ch = static_cast<uint8_t>(value & 0xFF);
   node.link = (value >> 8) & 0xFFFFF;
   node.childCount = (value >> 28) & 0x7;
   node.wordEnd = (value & 0x80000000u) != 0;
   node.extra = p + 4;
-  node.extraCount = static_cast<uint32_t>(k);
+  node.extraCount = k;
   return true;
 }
 
@@ -200,43 +221,276 @@ bool TMainDictionary::ReadChildNumber(uint32_t& offset, uint32_t& number) const 
   return true;
 }
 
+// Only the character byte of each listed child is read until one matches.
+const uint8_t* TMainDictionary::FindListedChild(uint32_t offset, uint32_t count, uint8_t ch,
+                                                uint32_t& kind) const {
+  if (offset >= linksSize_) return nullptr;
+  const uint8_t* p = links_ + offset;
+  const uint32_t left = linksSize_ - offset;
+  if (nodeCount_ < kWideChildThreshold) {
+    // A list cut short by the end of the area ends the search there.
+    const uint32_t listed = count < left / 2 ? count : left / 2;
+    for (uint32_t i = 0; i < listed; ++i, p += 2) {
+      const uint8_t* child = NodeRecord(ReadU16(p), kind);
+      if (child != nullptr && child[0] == ch) return child;
+    }
+    return nullptr;
+  }
+  if (left / 3 >= count) {
+    // The whole list lies inside the area whatever the widths.
+    for (uint32_t i = 0; i < count; ++i) {
+      uint32_t number;
+      if (p[0] & 0x80) {
+        number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
+        p += 2;
+      } else {
+        number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+        p += 3;
+      }
+      const uint8_t* child = NodeRecord(number, kind);
+      if (child != nullptr && child[0] == ch) return child;
+    }
+    return nullptr;
+  }
+  const uint8_t* end = links_ + linksSize_;
+  for (uint32_t i = 0; i < count; ++i) {
+    if (end - p < 2) return nullptr;
+    uint32_t number;
+    if (p[0] & 0x80) {
+      number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
+      p += 2;
+    } else {
+      if (end - p < 3) return nullptr;
+      number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+      p += 3;
+    }
+    const uint8_t* child = NodeRecord(number, kind);
+    if (child != nullptr && child[0] == ch) return child;
+  }
+  return nullptr;
+}
+
+const uint8_t* TMainDictionary::FindChildOf(const uint8_t* node, uint8_t ch, uint32_t& kind) const {
+  const uint32_t value = ReadU32(node);
+  const uint32_t link = (value >> 8) & 0xFFFFF;
+  const uint32_t childCount = (value >> 28) & 0x7;
+  if (childCount == 1) {
+    const uint8_t* child = NodeRecord(link, kind);
+    return child != nullptr && child[0] == ch ? child : nullptr;
+  }
+  if (childCount >= 2) return FindListedChild(link, childCount, ch, kind);
+  if (link == kNoChildren || link >= linksSize_) return nullptr;
+  return FindListedChild(link + 1, links_[link], ch, kind);
+}
+
+uint32_t TMainDictionary::DecodedList(uint32_t number, uint32_t offset, uint32_t count) {
+  if (listsFull_) return 0;
+  if (!listOfNode_) {
+    // Node numbers are below nodeLimit_, itself below the file size / 4.
+    if (nodeLimit_ > 0xFFFFFFFFu) {
+      listsFull_ = true;
+      return 0;
+    }
+    listOfNode_.reset(static_cast<uint32_t*>(std::calloc(size_t(nodeLimit_), sizeof(uint32_t))));
+    if (!listOfNode_) {
+      listsFull_ = true;
+      return 0;
+    }
+  }
+  // In a sound file every node is listed once, so the copies hold fewer
+  // entries than two per node; a damaged one can make many nodes share long
+  // lists, so the copies are capped.
+  const uint64_t cap = 2 * nodeLimit_ + 65536;
+  if (listChars_.size() + count + 1 > (cap < 0xFFFFFF00u ? cap : 0xFFFFFF00u)) {
+    listsFull_ = true;
+    return 0;
+  }
+  const size_t start = listChars_.size();
+  listChars_.push_back(0);
+  listChildren_.push_back(TDecodedChild{nullptr, 0, 0, 0, 0});
+  uint32_t kept = 0;
+  uint32_t kind = 0;
+  for (uint32_t i = 0; i < count; ++i) {
+    uint32_t child = 0;
+    if (!ReadChildNumber(offset, child)) break;
+    const uint8_t* record = NodeRecord(child, kind);
+    if (record == nullptr) continue;
+    listChars_.push_back(record[0]);
+    listChildren_.push_back(TDecodedChild{record, child, ReadU32(record), kind, 0});
+    ++kept;
+  }
+  listChars_[start] = static_cast<uint8_t>(kept);
+  listOfNode_[number] = static_cast<uint32_t>(start + 1);
+  return listOfNode_[number];
+}
+
+const uint8_t* TMainDictionary::FindChildOfNode(uint32_t number, const uint8_t* node, uint8_t ch,
+                                                uint32_t& kind, uint32_t& childNumber) {
+  const uint32_t value = ReadU32(node);
+  const uint32_t link = (value >> 8) & 0xFFFFF;
+  uint32_t count = (value >> 28) & 0x7;
+  uint32_t offset = link;
+  if (count == 1) {
+    const uint8_t* child = NodeRecord(link, kind);
+    childNumber = link;
+    return child != nullptr && child[0] == ch ? child : nullptr;
+  }
+  if (count == 0) {
+    if (link == kNoChildren || link >= linksSize_) return nullptr;
+    count = links_[link];
+    offset = link + 1;
+  }
+  uint32_t list = listOfNode_ ? listOfNode_[number] : 0;
+  if (list == 0) list = DecodedList(number, offset, count);
+  if (list == 0) {
+    const uint8_t* child = FindListedChild(offset, count, ch, kind);
+    if (child == nullptr) return nullptr;
+    // The scan gives no number: the rest of the walk goes by records.
+    childNumber = kNoNode;
+    return child;
+  }
+  const uint8_t* chars = listChars_.data() + list;
+  const uint32_t kept = chars[-1];
+  for (uint32_t i = 0; i < kept; ++i) {
+    if (chars[i] == ch) {
+      const TDecodedChild& child = listChildren_[list + i];
+      childNumber = child.number;
+      kind = child.kind;
+      return child.record;
+    }
+  }
+  return nullptr;
+}
+
 bool TMainDictionary::FindChild(const TChildren& children, uint8_t ch, TNode& child) const {
   if (children.singleLink) return ReadNode(children.single, child) && child.ch == ch;
-  uint32_t offset = children.offset;
-  for (uint32_t i = 0; i < children.count; ++i) {
+  uint32_t kind = 0;
+  const uint8_t* record = FindListedChild(children.offset, children.count, ch, kind);
+  if (record == nullptr) return false;
+  const uint32_t value = ReadU32(record);
+  child.ch = record[0];
+  child.link = (value >> 8) & 0xFFFFF;
+  child.childCount = (value >> 28) & 0x7;
+  child.wordEnd = (value & kWordEndBit) != 0;
+  child.extra = record + 4;
+  child.extraCount = kind;
+  return true;
+}
+
+// Mirrors FindListedChild: skips children outside the tables, stops where
+// the list leaves the child-link area, and keeps the first match.
+void TMainDictionary::FillListRow(uint32_t offset, uint32_t count, uint32_t* row) const {
+  uint32_t kind = 0;
+  for (uint32_t i = 0; i < count; ++i) {
     uint32_t number = 0;
-    if (!ReadChildNumber(offset, number)) return false;
-    if (ReadNode(number, child) && child.ch == ch) return true;
+    if (!ReadChildNumber(offset, number)) return;
+    const uint8_t* child = NodeRecord(number, kind);
+    if (child != nullptr && row[child[0]] == kNoNode) row[child[0]] = number;
   }
-  return false;
+}
+
+void TMainDictionary::FillChildRow(const uint8_t* node, uint32_t* row) const {
+  const uint32_t value = ReadU32(node);
+  const uint32_t link = (value >> 8) & 0xFFFFF;
+  const uint32_t childCount = (value >> 28) & 0x7;
+  uint32_t kind = 0;
+  if (childCount == 1) {
+    const uint8_t* child = NodeRecord(link, kind);
+    if (child != nullptr) row[child[0]] = link;
+  } else if (childCount >= 2) {
+    FillListRow(link, childCount, row);
+  } else if (link != kNoChildren && link < linksSize_) {
+    FillListRow(link + 1, links_[link], row);
+  }
+}
+
+size_t TMainDictionary::BuildSecondLetterRow(uint8_t first) {
+  const size_t start = secondLetterNodes_.size();
+  secondLetterNodes_.resize(start + 256, kNoNode);
+  thirdRows_.resize(start + 256, 0);
+  secondLetterRow_[first] = static_cast<uint16_t>(start / 256 + 1);
+  uint32_t* row = secondLetterNodes_.data() + start;
+  const uint8_t* record = firstLetters_ + first * kFirstLetterRecordSize;
+  const uint32_t count = record[1];
+  const uint32_t link = ReadU32(record + 4);
+  uint32_t kind = 0;
+  if (count == 1) {
+    const uint8_t* child = NodeRecord(link, kind);
+    if (child != nullptr && link != kNoNode) row[child[0]] = link;
+  } else {
+    FillListRow(link, count, row);
+  }
+  return start;
+}
+
+size_t TMainDictionary::BuildThirdLetterRow(size_t entry, const uint8_t* node) {
+  const size_t start = thirdLetterNodes_.size();
+  thirdLetterNodes_.resize(start + 256, kNoNode);
+  thirdRows_[entry] = static_cast<uint32_t>(start / 256 + 1);
+  FillChildRow(node, thirdLetterNodes_.data() + start);
+  return start;
 }
 
 bool TMainDictionary::WordExists(const std::string& word) {
   if (!EnsureMapped() || word.empty()) return false;
-  const uint8_t* record = firstLetters_ + static_cast<uint8_t>(word[0]) * kFirstLetterRecordSize;
-  if (word.size() == 1) return record[0] != 0;
-
-  TChildren children;
-  children.count = record[1];
-  if (children.count == 0) return false;
-  if (children.count == 1) {
-    children.singleLink = true;
-    children.single = ReadU32(record + 4);
-  } else {
-    children.offset = ReadU32(record + 4);
-  }
-
+  const uint8_t* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t length = word.size();
-  size_t i = 1;
-  TNode child;
-  while (i < length) {
-    if (!FindChild(children, static_cast<uint8_t>(word[i]), child)) return false;
-    ++i;
-    if (i == length) return child.wordEnd;
-    for (uint32_t e = 0; e < child.extraCount; ++e, ++i) {
-      if (i == length || child.extra[e] != static_cast<uint8_t>(word[i])) return false;
+  if (length == 1) return firstLetters_[w[0] * kFirstLetterRecordSize] != 0;
+
+  const size_t pair = SecondLetterRow(w[0]) + w[1];
+  const uint32_t second = secondLetterNodes_[pair];
+  uint32_t kind = 0;
+  uint32_t number = second;
+  const uint8_t* node = second == kNoNode ? nullptr : NodeRecord(second, kind);
+  size_t i = 2;
+  if (node != nullptr && kind == 0 && length > 2) {
+    number = thirdLetterNodes_[ThirdLetterRow(pair, node) + w[2]];
+    node = number == kNoNode ? nullptr : NodeRecord(number, kind);
+    i = 3;
+  }
+  size_t entry = 0;  // index in listChildren_ of the current node, 0 if not from a list
+  while (node != nullptr) {
+    const uint32_t value = entry != 0 ? listChildren_[entry].value : ReadU32(node);
+    if (i == length) return (value & kWordEndBit) != 0;
+    // The chain must match in full and leave a character for a child: no
+    // word ends inside or at the end of a chain.
+    if (kind > 0) {
+      if (length - i <= kind) return false;
+      for (uint32_t e = 0; e < kind; ++e, ++i) {
+        if (node[4 + e] != w[i]) return false;
+      }
     }
-    if (!NodeChildren(child, children)) return false;
+    const uint8_t ch = w[i++];
+    if (number == kNoNode) {
+      node = FindChildOf(node, ch, kind);
+      entry = 0;
+      continue;
+    }
+    // Lists already decoded are searched here; everything else goes through
+    // FindChildOfNode, which decodes them.
+    uint32_t list = 0;
+    if ((value >> 28 & 0x7) != 1) {
+      list = entry != 0 ? listChildren_[entry].list : 0;
+      if (list == 0 && listOfNode_) list = listOfNode_[number];
+    }
+    if (list == 0) {
+      const uint32_t parent = number;
+      node = FindChildOfNode(parent, node, ch, kind, number);
+      if (entry != 0 && listOfNode_) listChildren_[entry].list = listOfNode_[parent];
+      entry = 0;
+      continue;
+    }
+    if (entry != 0) listChildren_[entry].list = list;
+    const uint8_t* chars = listChars_.data() + list;
+    const uint32_t kept = chars[-1];
+    uint32_t c = 0;
+    while (c < kept && chars[c] != ch) ++c;
+    if (c == kept) return false;
+    entry = list + c;
+    const TDecodedChild& child = listChildren_[entry];
+    node = child.record;
+    kind = child.kind;
+    number = child.number;
   }
   return false;
 }

@@ -4,9 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TPhoneticsMap;
 class TStringList;
@@ -91,7 +93,53 @@ class TMainDictionary {
     uint32_t single = 0;
   };
 
-  bool EnsureMapped();
+  bool EnsureMapped() {
+    if (!mapped_) SetMapped(true);
+    return mapped_;
+  }
+  // Start of node `number`'s record in the view, or nullptr for a number
+  // outside the tables; `kind` receives its count of extra characters. The
+  // tables lie inside the view (checked when mapping).
+  const uint8_t* NodeRecord(uint64_t number, uint32_t& kind) const {
+    if (number >= nodeLimit_) return nullptr;
+    uint32_t k = kindOfBucket_[number >> bucketShift_];
+    while (number >= firstNumbers_[k + 1]) ++k;
+    kind = k;
+    return tables_[k] + (number - firstNumbers_[k]) * (4 + k);
+  }
+  // The first of `count` children listed at `offset` of the child-link area
+  // whose character is `ch`; nullptr when none matches or the list leaves the
+  // area.
+  const uint8_t* FindListedChild(uint32_t offset, uint32_t count, uint8_t ch,
+                                 uint32_t& kind) const;
+  // The child of record `node` with character `ch`; `kind` receives its kind.
+  const uint8_t* FindChildOf(const uint8_t* node, uint8_t ch, uint32_t& kind) const;
+  // The child with character `ch` of node `number` (record `node`); its
+  // number goes to `childNumber`. Lists of two or more children are read
+  // from their decoded copy, made the first time the node is passed.
+  const uint8_t* FindChildOfNode(uint32_t number, const uint8_t* node, uint8_t ch,
+                                 uint32_t& kind, uint32_t& childNumber);
+  // Where node `number`'s decoded list starts in listChars_, plus 1; 0 when
+  // it cannot be kept.
+  uint32_t DecodedList(uint32_t number, uint32_t offset, uint32_t count);
+  // Fills a 256-entry row (preset to "none") with the node number of the
+  // first child for each character, in stored child order.
+  void FillListRow(uint32_t offset, uint32_t count, uint32_t* row) const;
+  void FillChildRow(const uint8_t* node, uint32_t* row) const;
+  // Index into secondLetterNodes_ of the row for a first letter, built the
+  // first time a word starting with it is looked up.
+  size_t SecondLetterRow(uint8_t first) {
+    const uint32_t row = secondLetterRow_[first];
+    return row != 0 ? (row - 1) * size_t(256) : BuildSecondLetterRow(first);
+  }
+  size_t BuildSecondLetterRow(uint8_t first);
+  // Index into thirdLetterNodes_ of the row for the children of the node
+  // at `entry` of secondLetterNodes_ (record `node`), built on first use.
+  size_t ThirdLetterRow(size_t entry, const uint8_t* node) {
+    const uint32_t row = thirdRows_[entry];
+    return row != 0 ? (row - 1) * size_t(256) : BuildThirdLetterRow(entry, node);
+  }
+  size_t BuildThirdLetterRow(size_t entry, const uint8_t* node);
   bool ReadNode(uint32_t number, TNode& node) const;
   bool NodeChildren(const TNode& node, TChildren& children) const;
   bool ReadChildNumber(uint32_t& offset, uint32_t& number) const;
@@ -118,6 +166,46 @@ class TMainDictionary {
   uint32_t linksSize_ = 0;
   uint8_t firstLetters_[VlmFormat::kFirstLetterTableSize] = {};
   uint8_t trailer_[VlmFormat::kTrailerBlockSize] = {};
+
+  // Look-up aids, valid while mapped. Node tables in the view; the node kind
+  // at the start of every 2^bucketShift_ node numbers, so that locating a
+  // node rarely needs more than one comparison.
+  uint64_t nodeLimit_ = 0;  // First(9): node numbers at or above are outside
+  const uint8_t* tables_[VlmFormat::kNodeKinds] = {};
+  std::vector<uint8_t> kindOfBucket_;
+  uint32_t bucketShift_ = 0;
+  // Direct tables for the first levels of the tree, where nodes have the
+  // most children: for each first letter with a built row, (row index + 1);
+  // a row holds for every second letter the node number of the first
+  // matching child. thirdRows_ is parallel to secondLetterNodes_ and gives
+  // (row index + 1) in thirdLetterNodes_ for the node's own children.
+  uint16_t secondLetterRow_[256] = {};
+  std::vector<uint32_t> secondLetterNodes_;
+  std::vector<uint32_t> thirdRows_;
+  std::vector<uint32_t> thirdLetterNodes_;
+
+  // Decoded child lists: for each node, where its list starts (plus 1, 0 =
+  // not decoded yet). A list is its length byte in listChars_ followed by
+  // the children's characters, with the children themselves at the same
+  // indexes in listChildren_; children outside the tables are left out. The
+  // index is allocated zeroed on first use, so untouched pages cost nothing.
+  struct TFree {
+    void operator()(uint32_t* p) const { std::free(p); }
+  };
+  std::unique_ptr<uint32_t[], TFree> listOfNode_;
+  bool listsFull_ = false;  // the size cap was reached: scan in place
+  std::vector<uint8_t> listChars_;
+  // A child with what a walk needs from its record, so that passing it
+  // rarely touches the record itself; `list` is its own decoded list once
+  // known (0 before).
+  struct TDecodedChild {
+    const uint8_t* record;
+    uint32_t number;
+    uint32_t value;  // the record's first four bytes
+    uint32_t kind;
+    uint32_t list;
+  };
+  std::vector<TDecodedChild> listChildren_;
 
   // State of the running search: one search per object at a time.
   std::string searchWord_;

@@ -3,6 +3,7 @@
 #include "vl3SpellBase.h"
 
 #include <algorithm>
+#include <array>
 
 #include "vl3Ansi.h"
 #include "vl3Configuration.h"
@@ -20,6 +21,30 @@ namespace {
 constexpr int32_t kReorderAfterWords = 100;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Ansi::ToLower as a table, read once per word rather than once per byte.
+const unsigned char* LowerCaseTable() {
+  static const std::array<unsigned char, 256> table = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(Ansi::ToLower(static_cast<char>(c)));
+    return t;
+  }();
+  return table.data();
+}
+
+// True when `word` has capitals; then `lower` receives its lower-case form
+// (reusing its storage). Most words tested have none and are only scanned.
+bool LowerCaseDiffers(const std::string& word, std::string& lower) {
+  const unsigned char* toLower = LowerCaseTable();
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(word.data());
+  const size_t n = word.size();
+  size_t i = 0;
+  while (i < n && toLower[p[i]] == p[i]) ++i;
+  if (i == n) return false;
+  lower.assign(word);
+  for (; i < n; ++i) lower[i] = static_cast<char>(toLower[p[i]]);
+  return true;
+}
 
 }  // namespace
 
@@ -65,8 +90,6 @@ TVexlorSpell3Base::~TVexlorSpell3Base() {
 }
 
 // ---- Helpers -----------------------------------------------------------------
-
-void TVexlorSpell3Base::EnsureConfigLoaded() { configuration_->SetConfigLoaded(true); }
 
 bool TVexlorSpell3Base::IsLoadingOrReading() const {
   TComponentState s = ComponentState();
@@ -326,8 +349,7 @@ bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
   if (IsWordInDictionaries(Word)) return true;
   // The lower-case form differs only when the word has capitals; otherwise
   // the second look-up would repeat the first.
-  std::string lower = Ansi::LowerCase(Word);
-  if (lower != Word && IsWordInDictionaries(lower)) return true;
+  if (LowerCaseDiffers(Word, lowerWord_) && IsWordInDictionaries(lowerWord_)) return true;
   if (possessiveRule_ && IsPossessive(Word)) return true;
   if (IsNumber(Word)) return true;
   if (Word.size() == 1) return true;
@@ -395,15 +417,17 @@ bool TVexlorSpell3Base::IsPossessive(const std::string& Word) {
   return false;
 }
 
-void TVexlorSpell3Base::SuggestionWordExists(const char* Word, bool& Exists) {
-  const std::string word = Word != nullptr ? std::string(Word) : std::string();
-  const std::string lower = Ansi::LowerCase(word);
-  const bool sameCase = lower == word;  // a second look-up would repeat the first
-  if (primaryOnly_)
-    Exists = IsWordInMainDictionaries(word) || (!sameCase && IsWordInMainDictionaries(lower));
-  else
-    Exists = IsWordInDictionaries(word) || (!sameCase && IsWordInDictionaries(lower));
-  if (!Exists && possessiveRule_) Exists = IsPossessive(word);
+void TVexlorSpell3Base::SuggestionWordExists(const std::string& Word, bool& Exists) {
+  // The lower-case form is only made, and looked up, when the word itself
+  // is not found; a second look-up of an unchanged form would repeat the first.
+  if (primaryOnly_) {
+    Exists = IsWordInMainDictionaries(Word) ||
+             (LowerCaseDiffers(Word, suggestionLower_) && IsWordInMainDictionaries(suggestionLower_));
+  } else {
+    Exists = IsWordInDictionaries(Word) ||
+             (LowerCaseDiffers(Word, suggestionLower_) && IsWordInDictionaries(suggestionLower_));
+  }
+  if (!Exists && possessiveRule_) Exists = IsPossessive(Word);
 }
 
 // ---- Filters -------------------------------------------------------------------
@@ -507,7 +531,7 @@ void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCou
   TStringList candidates;
   const TWordExistsTest exists = [this](const std::string& word) {
     bool found = false;
-    SuggestionWordExists(word.c_str(), found);
+    SuggestionWordExists(word, found);
     return found;
   };
   suggestionsGenerator_->GenerateWithCase(Word, MaxCount, exists, &candidates);

@@ -174,7 +174,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual void ResumeCheck();
   virtual void SmartCheck(TControlParser* Parser);
   virtual void BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results);
-  virtual void SuggestionWordExists(const char* Word, bool& Exists);
+  // The existence test handed to the suggestions generator; Word is the
+  // generator's candidate buffer (zero-terminated), only valid during the call.
+  virtual void SuggestionWordExists(const std::string& Word, bool& Exists);
   virtual void ScanCharHook(char Ch, TControlParser* Parser, bool& Skip);
   virtual void ScanWordHook(const std::string& Word, TControlParser* Parser, bool& Skip);
   virtual bool IsIgnoredByFilters(const std::string& Word, TControlParser* Parser);
@@ -431,8 +433,10 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
 
  protected:
   // Loads the configuration when it is not loaded yet (the first load opens
-  // the dictionary set).
-  void EnsureConfigLoaded();
+  // the dictionary set). Inline: it runs several times for every word checked.
+  void EnsureConfigLoaded() {
+    if (!configuration_->ConfigLoaded()) configuration_->SetConfigLoaded(true);
+  }
   bool IsLoadingOrReading() const;
   void ClearFileCaches();
   void RebuildDictionaryFolders();
@@ -544,6 +548,10 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
 
   // Scratch reused by the run loop so that an accepted word costs no allocation.
   std::string replacement_;
+  // Lower-case forms for IsWordCorrect and SuggestionWordExists (the latter
+  // runs about a thousand times per misspelled word).
+  std::string lowerWord_;
+  std::string suggestionLower_;
   // An action called while OnPromptWord runs only asks the run loop to go
   // on, so a host answering every prompt at once does not nest one loop
   // inside the next for each misspelled word.

@@ -112,13 +112,18 @@ bool TSuggestionsGenerator::TryCandidate(const std::string& candidate) {
     size_t restLength = candidate.size() - 1;
     if (!IsAllLower(rest, restLength) && !IsAllUpper(rest, restLength)) return false;
   }
-  // Only exact repeats are dropped: "Hello" and "hello" are both offered,
-  // and "Hello" is not added again behind "hello".
-  for (int i = 0; i < list_->Count(); ++i) {
-    if (list_->Strings(i) == candidate) return false;
-  }
-  list_->Add(candidate);
+  AddUnlessListed(candidate);
   return false;
+}
+
+// Only exact repeats are dropped: "Hello" and "hello" are both offered, and
+// "Hello" is not added again behind "hello" (matching the first entry that is
+// equal ignoring case would let a third spelling repeat the second).
+void TSuggestionsGenerator::AddUnlessListed(const std::string& entry) {
+  for (int i = 0; i < list_->Count(); ++i) {
+    if (list_->Strings(i) == entry) return;
+  }
+  list_->Add(entry);
 }
 
 bool TSuggestionsGenerator::TryInsertions() {
@@ -194,7 +199,7 @@ bool TSuggestionsGenerator::TrySplits() {
       if (list_->Count() > maxCount_) return true;
       candidate_ += ' ';
       candidate_ += scratch_;
-      list_->Add(candidate_);
+      AddUnlessListed(candidate_);
     }
   }
 
@@ -210,7 +215,7 @@ bool TSuggestionsGenerator::TrySplits() {
   if (list_->Count() > maxCount_) return false;
   candidate_ += ".  ";
   candidate_ += scratch_;
-  list_->Add(candidate_);
+  AddUnlessListed(candidate_);
   return false;
 }
 
@@ -247,6 +252,10 @@ void TSuggestionsGenerator::GenerateWithCase(const std::string& word, int maxCou
   if (word.empty() || IsAllUpper(word) || IsAllLower(word)) return;
   std::string normalised = Ansi::LowerCase(word);
   if (Ansi::ToUpper(word[0]) == word[0]) normalised[0] = word[0];
+  // A capitalised word is its own normalised form: a second run would try
+  // the same candidates against a list that already holds every one it can
+  // accept, doubling the time for nothing.
+  if (normalised == word) return;
   Generate(normalised, maxCount, test, list);
 }
 

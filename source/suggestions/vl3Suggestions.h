@@ -53,7 +53,8 @@ class TSuggestionsGenerator {
   virtual void Generate(const std::string& word, int maxCount, const TWordExistsTest& test,
                         TStringList* list);
   // Generate, then for a mixed-case word a second run on its normalised
-  // form (all lower case, or capital + lower case) into the same list.
+  // form (all lower case, or capital + lower case) into the same list; a word
+  // that is already in that form gets one run.
   virtual void GenerateWithCase(const std::string& word, int maxCount, const TWordExistsTest& test,
                                 TStringList* list);
 
@@ -80,6 +81,8 @@ class TSuggestionsGenerator {
 
  private:
   bool Exists(const std::string& word) const { return (*test_)(word); }
+  // Appends entry to the run's list unless an exactly equal entry is there.
+  void AddUnlessListed(const std::string& entry);
   // The Try... steps are only meaningful inside Generate; outside it they stop.
   bool Running() const { return list_ != nullptr && test_ != nullptr && usageSet_ != nullptr; }
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "vl3Configuration.h"
 #include "vl3Ignore.h"
 #include "vl3MainDictionary.h"
@@ -325,6 +329,42 @@ TEST_F(SpellBase, SuggestionsComeFromTheDictionariesAndTheLearnedChoices) {
   engine->GetSuggestions("cta", list);
   ASSERT_FALSE(list.Empty());
   EXPECT_EQ(list[0], "sat");
+}
+
+TEST_F(SpellBase, SuggestionExistenceFollowsCaseAndPrimaryOnly) {
+  WriteCustom(folder.File("User.vlu"), {"zorbly"});
+  struct TCase {
+    const char* word;
+    bool exists, existsPrimaryOnly;
+  };
+  const TCase cases[] = {
+      {"hello", true, true},   {"Hello", true, true},   {"HELLO", true, true},  {"Paris", true, true},
+      {"paris", false, false}, {"PARIS", false, false}, {"dog's", true, true},  {"DOG'S", true, true},
+      {"zorbly", true, false}, {"Zorbly", true, false}, {"helo", false, false}, {"", false, false},
+  };
+  for (bool primaryOnly : {false, true}) {
+    engine->Configuration()->SetConfigLoaded(true);
+    engine->Configuration()->SetSpellOptions(primaryOnly ? TSpellOptions{soPrimaryOnly} : TSpellOptions{});
+    ASSERT_EQ(engine->PrimaryOnly(), primaryOnly);
+    for (const auto& c : cases) {
+      bool exists = !(primaryOnly ? c.existsPrimaryOnly : c.exists);
+      engine->SuggestionWordExists(c.word, exists);
+      EXPECT_EQ(exists, primaryOnly ? c.existsPrimaryOnly : c.exists) << c.word << " " << primaryOnly;
+    }
+  }
+  // The whole candidate counts, not just the part before a zero byte.
+  bool exists = true;
+  engine->SuggestionWordExists(std::string("hello\0x", 7), exists);
+  EXPECT_FALSE(exists);
+}
+
+TEST_F(SpellBase, CapitalisedMisspellingListsEachSuggestionOnce) {
+  TStringList list;
+  engine->GetSuggestions("Isin", list);
+  const std::vector<std::string> entries = list.ToVector();
+  EXPECT_EQ(std::count(entries.begin(), entries.end(), "Is in"), 1);
+  for (const std::string& entry : entries)
+    EXPECT_EQ(std::count(entries.begin(), entries.end(), entry), 1) << entry;
 }
 
 TEST_F(SpellBase, ChangeRecordsTheReplacementForLearning) {

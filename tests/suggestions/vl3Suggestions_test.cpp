@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "vl3Ansi.h"
 #include "vl3PhoneticsMap.h"
 #include "vl3StringList.h"
 
@@ -175,8 +176,19 @@ TEST(SuggestionsGenerator, ExactDuplicatesAddedOnce) {
 }
 
 TEST(SuggestionsGenerator, CaseVariantsAreDistinctButNeverRepeated) {
-  // The second run (same word) finds "Hello" again behind "hello".
   EXPECT_EQ(GenerateWithCase("Xello", {"hello", "Hello"}), (TWords{"hello", "Hello"}));
+
+  // "Hello" and "HELLO" are both listed; a later "HELLO" must not be added
+  // again just because the first entry equal ignoring case is "Hello".
+  TFakeWords fake;
+  fake.words = {"HELLO"};
+  TSuggestionsGenerator gen;
+  gen.SetOperations(kSuggestDeletions);
+  TStringList list;
+  list.Add("Hello");
+  list.Add("HELLO");
+  gen.Generate("HELLLO", -1, fake.Test(), &list);
+  EXPECT_EQ(list.ToVector(), (TWords{"Hello", "HELLO"}));
 }
 
 TEST(SuggestionsGenerator, ShortCandidatesNeverReachTheTest) {
@@ -288,7 +300,7 @@ TEST(SuggestionsGenerator, SecondRunOnNormalisedCase) {
     TWords runs;
   };
   const TCase cases[] = {
-      {"HEllo", {"HEllo", "Hello"}}, {"hELLO", {"hELLO", "hello"}}, {"Hello", {"Hello", "Hello"}},
+      {"HEllo", {"HEllo", "Hello"}}, {"hELLO", {"hELLO", "hello"}}, {"Hello", {"Hello"}},
       {"hello", {"hello"}},          {"HELLO", {"HELLO"}},          {"123", {"123"}},
   };
   for (const auto& c : cases) {
@@ -304,6 +316,46 @@ TEST(SuggestionsGenerator, MixedCaseWordGetsNormalisedSuggestions) {
   // "Hello" from the first run; "hello" only from the second.
   EXPECT_EQ(GenerateWithCase("HEllo", {"Hello", "hello"}), (TWords{"Hello", "hello"}));
   EXPECT_EQ(GenerateWithCase("hELLO", {"hello"}), TWords{"hello"});
+}
+
+// Accepts a word when it or its lower-case form is listed, as the engine does.
+TWordExistsTest CaseInsensitiveTest(const std::set<std::string>& words) {
+  return [&words](const std::string& w) {
+    std::string lower(w);
+    for (char& ch : lower) ch = Ansi::ToLower(ch);
+    return words.count(w) != 0 || words.count(lower) != 0;
+  };
+}
+
+TEST(SuggestionsGenerator, CapitalisedWordListsEachCandidateOnce) {
+  const std::set<std::string> words = {"he", "lo", "hello", "helot"};
+  TSuggestionsGenerator gen;
+  TStringList list;
+  gen.GenerateWithCase("Helo", -1, CaseInsensitiveTest(words), &list);
+  EXPECT_EQ(list.ToVector(), (TWords{"Helot", "Hello", "He lo"}));
+}
+
+TEST(SuggestionsGenerator, SplitsDoNotRepeatListedEntries) {
+  struct TCase {
+    const char* word;
+    std::set<std::string> words;
+    TWords before, after;
+  };
+  const TCase cases[] = {
+      {"inthe", {"in", "the"}, {"in the"}, {"in the"}},
+      {"inthe", {"in", "the"}, {"In the"}, {"In the", "in the"}},  // exact repeats only
+      {"end.The", {"end", "The"}, {"end.  The"}, {"end.  The"}},
+  };
+  for (const auto& c : cases) {
+    TFakeWords fake;
+    fake.words = c.words;
+    TSuggestionsGenerator gen;
+    gen.SetOperations(kSuggestSplits);
+    TStringList list;
+    for (const auto& entry : c.before) list.Add(entry);
+    gen.Generate(c.word, -1, fake.Test(), &list);
+    EXPECT_EQ(list.ToVector(), c.after) << c.word;
+  }
 }
 
 TEST(SuggestionsGenerator, ArbitraryBytesGiveOnlyAcceptedWords) {
@@ -455,6 +507,18 @@ TEST(SuggestionRanking, MaximumThreeAfterRanking) {
   SortSuggestionsByScore(list);
   TruncateSuggestions(list, 3);
   EXPECT_EQ(list.Count(), 3);
+}
+
+// Equal scores keep the order of generation: insertions after the last
+// letter are tried before those further in, so "Helot" precedes "Hello".
+TEST(SuggestionRanking, EqualScoresKeepGenerationOrder) {
+  const std::set<std::string> words = {"hello", "helot", "hole"};
+  TSuggestionsGenerator gen;
+  TStringList list;
+  gen.GenerateWithCase("Helo", -1, CaseInsensitiveTest(words), &list);
+  ScoreSuggestions("Helo", list);
+  SortSuggestionsByScore(list);
+  EXPECT_EQ(list.ToVector(), (TWords{"Helot", "Hello", "Hole"}));
 }
 
 TEST(SuggestionRanking, LearnedReplacementComesFirst) {
