@@ -3,6 +3,7 @@
 #include "vl3MainDictionary.h"
 
 #include <cstring>
+#include <typeinfo>
 
 #include "vl3Codepage.h"
 #include "vl3PhoneticsMap.h"
@@ -541,13 +542,19 @@ bool TMainDictionary::EnumerateWords(const std::string& prefix, const TWordVisit
 void TMainDictionary::EnumerateNode(const TNode& node, size_t position, const TWordVisitor& visit) {
   if (budget_ == 0 || position >= kMaxWordLength) return;
   --budget_;
-  wordBuffer_[position++] = static_cast<char>(node.ch);
-  wordBuffer_[position] = 0;
+  wordBuffer_[position] = static_cast<char>(node.ch);
+  if (prefixFilter_ != nullptr && !prefixFilter_->MayMatch(wordBuffer_, position + 1, position)) return;
+  wordBuffer_[++position] = 0;
   if (node.wordEnd && !visit(std::string(wordBuffer_, position))) return;
   if (position + node.extraCount > kMaxWordLength) return;
-  std::memcpy(wordBuffer_ + position, node.extra, node.extraCount);
-  position += node.extraCount;
-  wordBuffer_[position] = 0;
+  if (node.extraCount > 0) {
+    std::memcpy(wordBuffer_ + position, node.extra, node.extraCount);
+    if (prefixFilter_ != nullptr &&
+        !prefixFilter_->MayMatch(wordBuffer_, position + node.extraCount, position))
+      return;
+    position += node.extraCount;
+    wordBuffer_[position] = 0;
+  }
   EnumerateChildren(node, position, visit);
 }
 
@@ -577,6 +584,14 @@ void TMainDictionary::FindPhoneticMatches(const std::string& word, TPhoneticsMap
   const std::string prefix = word.substr(0, depth);
   if (!EnsureMapped() || prefix.empty()) return;
 
+  // Subtrees where no word can have the code are skipped. The filter knows
+  // only the map's own encoder, so a host's subclass gets the full walk.
+  std::unique_ptr<TPhoneticPrefixFilter> filter;
+  if (typeid(map) == typeid(TPhoneticsMap)) {
+    filter = std::make_unique<TPhoneticPrefixFilter>(map, searchCode_);
+    filter->MayMatch(prefix.data(), prefix.size() - 1, 0);
+  }
+  prefixFilter_ = filter.get();
   std::string candidateCode;
   EnumerateWords(prefix, [&](const std::string& candidate) {
     map.Encode(candidate.data(), candidate.size(), candidateCode);
@@ -587,4 +602,5 @@ void TMainDictionary::FindPhoneticMatches(const std::string& word, TPhoneticsMap
     }
     return candidateCode.size() <= searchCode_.size();
   });
+  prefixFilter_ = nullptr;
 }

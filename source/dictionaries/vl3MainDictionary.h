@@ -11,6 +11,7 @@
 #include <vector>
 
 class TPhoneticsMap;
+class TPhoneticPrefixFilter;
 class TStringList;
 
 namespace Platform {
@@ -211,5 +212,6 @@ class TMainDictionary {
   std::string searchWord_;
   std::string searchCode_;
   uint64_t budget_ = 0;  // node visits left in this enumeration
+  TPhoneticPrefixFilter* prefixFilter_ = nullptr;  // prunes the phonetic search's walk
   char wordBuffer_[VlmFormat::kMaxWordLength + 1] = {};
 };

@@ -85,7 +85,7 @@ TReplaceNode::~TReplaceNode() = default;
 bool TReplaceNode::MatchRule(const std::string& word, int position, std::string& replacement,
                              int& consumed) const {
   if (position >= 1 && static_cast<size_t>(position) <= word.size()) {
-    const TReplaceNode* child = children_[static_cast<unsigned char>(word[position - 1])].get();
+    const TReplaceNode* child = Child(static_cast<unsigned char>(word[position - 1]));
     if (child != nullptr && child->MatchRule(word, position + 1, replacement, consumed))
       return true;
   }
@@ -99,7 +99,7 @@ const TReplaceNode* TReplaceNode::FindLongestRule(const char* text, size_t lengt
   const TReplaceNode* best = ruleEnd_ ? this : nullptr;
   const TReplaceNode* node = this;
   for (size_t i = 0; i < length; ++i) {
-    node = node->children_[static_cast<unsigned char>(text[i])].get();
+    node = node->Child(static_cast<unsigned char>(text[i]));
     if (node == nullptr) break;
     if (node->ruleEnd_) best = node;
   }
@@ -107,16 +107,19 @@ const TReplaceNode* TReplaceNode::FindLongestRule(const char* text, size_t lengt
 }
 
 void TReplaceNode::ClearRules() {
+  maxSourceLength_ = 0;
   if (!hasChildren_) return;
-  for (auto& child : children_) child.reset();
+  children_.reset();
   hasChildren_ = false;
 }
 
 void TReplaceNode::AddRule(const std::string& source, const std::string& replacement,
                            int consumed) {
   // Iterative so that a host's very long source cannot exhaust the stack.
+  if (source.size() > maxSourceLength_) maxSourceLength_ = source.size();
   TReplaceNode* node = this;
   for (char ch : source) {
+    if (!node->children_) node->children_ = std::make_unique<std::unique_ptr<TReplaceNode>[]>(256);
     auto& child = node->children_[static_cast<unsigned char>(ch)];
     if (!child) {
       child = std::make_unique<TReplaceNode>();
@@ -202,4 +205,62 @@ void TPhoneticsMap::Encode(const char* word, size_t length, std::string& code) {
 bool TPhoneticsMap::AcceptDistance(const std::string& word, int distance) const {
   int divisor = divisor_ >= 1 ? divisor_ : 1;
   return distance <= static_cast<int>(word.size()) / divisor && distance <= maxDistance_;
+}
+
+// ---- TPhoneticPrefixFilter ----------------------------------------------
+
+TPhoneticPrefixFilter::TPhoneticPrefixFilter(const TPhoneticsMap& map, const std::string& code)
+    : map_(map),
+      code_(code),
+      depth_(static_cast<size_t>(map.Depth() < 1 ? 1 : map.Depth())),
+      lookAhead_(map.MaxSourceLength() < 1 ? 1 : map.MaxSourceLength()) {}
+
+bool TPhoneticPrefixFilter::MayMatch(const char* text, size_t length, size_t known) {
+  if (known > length || known >= states_.size()) known = 0;
+  if (states_.size() <= length) states_.resize(length + 1);
+  if (lowered_.size() < length) lowered_.resize(length);
+  for (size_t i = known; i < length; ++i) lowered_[i] = map_.LowerCase(text[i]);
+
+  TState s = known == 0 ? TState() : states_[known];
+  if (!s.started) {
+    if (length < depth_) {
+      states_[length] = s;
+      return true;
+    }
+    // Encode copies the first `depth` characters as they are.
+    if (code_.size() < depth_ || code_.compare(0, depth_, lowered_, 0, depth_) != 0) return false;
+    s.started = true;
+    s.position = depth_;
+    s.codeLength = depth_;
+    s.budget = map_.Limit();
+  }
+
+  const char* lowered = lowered_.data();
+  while (!s.ended && s.position + lookAhead_ <= length) {
+    const TReplaceNode* rule = map_.RuleAt(lowered + s.position, lookAhead_);
+    size_t consumed = 1;
+    if (rule != nullptr) {
+      if (rule->Consumed() > 1) consumed = static_cast<size_t>(rule->Consumed());
+      // A rule that consumes more than its source: where it leaves the
+      // encoder depends on the word's end, so decide on a longer prefix.
+      if (s.position + consumed > length) break;
+      const std::string& repl = rule->Replacement();
+      // The steps so far produced a prefix of the code, so its last
+      // character is the code's.
+      bool duplicate = map_.RemoveDuplicates() && s.codeLength > 0 && rule->Consumed() == 1 &&
+                       !repl.empty() && repl[0] == code_[s.codeLength - 1];
+      if (!duplicate) {
+        if (code_.compare(s.codeLength, repl.size(), repl) != 0 ||
+            s.codeLength + repl.size() > code_.size())
+          return false;
+        s.codeLength += repl.size();
+        s.budget -= static_cast<int>(repl.size());
+        if (s.budget <= 0) s.ended = true;
+      }
+    }
+    if (!s.ended) s.position += consumed;
+  }
+  if (s.ended && s.codeLength != code_.size()) return false;
+  states_[length] = s;
+  return true;
 }

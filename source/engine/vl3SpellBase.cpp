@@ -402,6 +402,8 @@ bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
 bool TVexlorSpell3Base::IsPossessive(const std::string& Word) {
   const size_t n = Word.size();
   if (n < 2) return false;
+  // Most words tested (every suggestion candidate) do not end in 's.
+  if (Word[n - 2] != '\'' || (Word[n - 1] != 's' && Word[n - 1] != 'S')) return false;
   // The first "'s" (or else the first "'S") must be the word's last two bytes.
   size_t at = Word.find("'s");
   if (at != n - 2) {

@@ -721,6 +721,59 @@ TEST(ShippedDictionary, AmericanListAnswersWordsAndPhoneticMatches) {
   for (int i = 0; i < results.Count(); ++i) EXPECT_EQ(map.Encode(results[i]), "thr") << results[i];
 }
 
+// A map of another class gets the plain walk over every word below the
+// prefix; the map itself prunes subtrees whose words cannot have the code.
+// Both must find the same words in the same order.
+class TSubclassedMap : public TPhoneticsMap {};
+
+TEST(ShippedDictionary, PrunedPhoneticSearchFindsWhatTheFullWalkFinds) {
+  const std::string path = std::string(VX_DATA_DIR) + "/American.vlm";
+  if (!Platform::FileExists(path)) GTEST_SKIP() << path << " is not built";
+  TMainDictionary dictionary;
+  dictionary.Open(path);
+  ASSERT_EQ(dictionary.SourcePath(), path);
+
+  // Words of every kind: misspellings, capitals, apostrophes, rule contexts
+  // at the end of the word, and every 97th dictionary word.
+  Words probes{"thier", "recieve", "seperate", "fone", "nite", "tomorow", "acheive", "Peeple",
+               "WICH", "dont", "cia", "dgee", "ghost", "laugh", "xylofone", "tch", "ahaha",
+               "beleive", "ocasion", "wiht", "jst", "mispell", "phenomenom"};
+  size_t n = 0;
+  dictionary.EnumerateWords("", [&](const std::string& word) {
+    if (++n % 97 == 0) probes.push_back(word + (n % 2 ? "" : "e"));
+    return true;
+  });
+  ASSERT_GT(probes.size(), 1000u);
+
+  struct TSetting {
+    uint32_t language;
+    int depth;
+    bool hostRules;
+  };
+  for (const TSetting setting : {TSetting{0x0409, 2, false}, TSetting{0, 2, false},
+                                 TSetting{0x0409, 1, false}, TSetting{0x0409, 3, false},
+                                 TSetting{0x0409, 2, true}}) {
+    TPhoneticsMap pruned;
+    TSubclassedMap full;
+    for (TPhoneticsMap* map : {static_cast<TPhoneticsMap*>(&pruned), static_cast<TPhoneticsMap*>(&full)}) {
+      map->SetLanguage(setting.language);
+      map->SetDepth(setting.depth);
+      if (setting.hostRules) {
+        map->AddRule("tion", "xn", 4);   // a longer source than any built-in rule
+        map->AddRule("ough", "f", 4);
+        map->AddRule("e", "", 1);        // silent e
+      }
+    }
+    for (const std::string& word : probes) {
+      TStringList a, b;
+      dictionary.FindPhoneticMatches(word, pruned, a);
+      dictionary.FindPhoneticMatches(word, full, b);
+      ASSERT_EQ(a.ToVector(), b.ToVector()) << word << " language " << setting.language << " depth "
+                                            << setting.depth << " host rules " << setting.hostRules;
+    }
+  }
+}
+
 // ---- Corrupted files -----------------------------------------------------------
 
 // Thousands of damaged copies of a small dictionary: every operation must
