@@ -139,7 +139,17 @@ bool FromUtf8(const std::string& utf8, int codePage, std::string& out, char repl
   if (!IsSupported(codePage)) return false;
   const auto& reverse = ReverseTable(codePage);
   bool exact = true;
-  for (size_t i = 0; i < utf8.size();) {
+  const size_t n = utf8.size();
+  for (size_t i = 0; i < n;) {
+    // ASCII, most of any text, is the same in every supported code page:
+    // copy it in runs.
+    size_t run = i;
+    while (run < n && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
+    if (run > i) {
+      out.append(utf8, i, run - i);
+      i = run;
+      if (i == n) break;
+    }
     uint32_t cp;
     i += DecodeUtf8(utf8, i, cp);
     if (cp < 0x80) {
