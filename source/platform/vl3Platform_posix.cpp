@@ -210,13 +210,54 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
   return ok;
 }
 
+namespace {
+
+bool WriteAll(int fd, const std::string& data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool WriteInPlace(const std::string& host, const std::string& data) {
+  int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, data);
+  return ::close(fd) == 0 && ok;
+}
+
+}  // namespace
+
 bool WriteWholeFile(const std::string& path, const std::string& data) {
   if (path.empty()) return false;
-  FILE* f = std::fopen(HostPath(path).c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-  ok = (std::fclose(f) == 0) && ok;
-  return ok;
+  std::string host = HostPath(path);
+  struct stat st;
+  const bool existed = ::stat(host.c_str(), &st) == 0;
+  if (existed && (S_ISDIR(st.st_mode) || IsReadOnly(st))) return false;
+  // A link is written through, as Windows does.
+  if (existed) {
+    char* target = ::realpath(host.c_str(), nullptr);
+    if (target != nullptr) {
+      host = target;
+      std::free(target);
+    }
+  }
+  // The new contents go to a file beside the old one, which they replace
+  // only once complete: a full disk or a crash leaves the old file whole,
+  // and a process that has the old file mapped keeps reading it.
+  const std::string temp = host + ".vx" + std::to_string(::getpid()) + ".tmp";
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                  existed ? (st.st_mode & 07777) : 0666);
+  if (fd < 0) return WriteInPlace(host, data);  // a folder we may not create files in
+  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (ok && ::rename(temp.c_str(), host.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
 }
 
 bool TryCreateFile(const std::string& path, bool deleteOnClose) {

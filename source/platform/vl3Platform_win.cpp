@@ -107,16 +107,43 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
   return ok;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& data) {
-  if (path.empty() || data.size() > 0xFFFFFFFFu) return false;
+namespace {
+
+// Creates (or empties) `path` and writes `data`; `flush` waits until it is on disk.
+bool WriteNewFile(const std::string& path, const std::string& data, bool flush) {
   HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   bool ok = ::WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
             written == data.size();
+  if (ok && flush) ok = ::FlushFileBuffers(h) != 0;
   ok = ::CloseHandle(h) && ok;
   return ok;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, const std::string& data) {
+  if (path.empty() || data.size() > 0xFFFFFFFFu) return false;
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+  if (existed && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
+  // The new contents go to a file beside the old one, which they replace
+  // only once complete: a full disk or a crash leaves the old file whole.
+  const std::string temp = path + ".vx" + std::to_string(::GetCurrentProcessId()) + ".tmp";
+  if (!WriteNewFile(temp, data, true)) {
+    ::DeleteFileA(temp.c_str());
+    // A folder we may not create files in: write the file itself.
+    return WriteNewFile(path, data, false);
+  }
+  if (!::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ::DeleteFileA(temp.c_str());
+    return false;
+  }
+  if (existed && (attributes & ~FILE_ATTRIBUTE_NORMAL) != 0)
+    ::SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_TEMPORARY);
+  return true;
 }
 
 bool TryCreateFile(const std::string& path, bool deleteOnClose) {

@@ -72,6 +72,26 @@ TEST(PlatformFiles, ReadOnlyFilesRefuseDeletionUntilCleared) {
   EXPECT_FALSE(Platform::FileExists(file));
 }
 
+// A save replaces the old contents only once the new ones are complete, and
+// leaves nothing else in the folder; a read-only file is not replaced.
+TEST(PlatformFiles, SavingReplacesTheWholeFileAndLeavesNothingBeside) {
+  TTestFolder dir;
+  std::string file = dir.File("user.vlu");
+  ASSERT_TRUE(Platform::WriteWholeFile(file, "the first, longer version"));
+  ASSERT_TRUE(Platform::WriteWholeFile(file, "second"));
+  EXPECT_EQ(ReadText(file), "second");
+  EXPECT_EQ(Platform::FindFiles(dir.File("*")).size(), 1u);
+
+  ASSERT_TRUE(Platform::SetFileAttributes(file, Platform::kAttrReadOnly));
+  EXPECT_FALSE(Platform::WriteWholeFile(file, "third"));
+  EXPECT_EQ(ReadText(file), "second");
+  EXPECT_EQ(Platform::FindFiles(dir.File("*")).size(), 1u);
+  ASSERT_TRUE(Platform::SetFileAttributes(file, Platform::kAttrNormal));
+
+  EXPECT_FALSE(Platform::WriteWholeFile(dir.File("missing\\file.txt"), "x"));
+  EXPECT_FALSE(Platform::WriteWholeFile(dir.Path(), "x"));
+}
+
 TEST(PlatformFiles, RenameRefusesToReplaceAnExistingFile) {
   TTestFolder dir;
   std::string a = dir.File("a.vlu"), b = dir.File("b.vlu"), c = dir.File("c.vlu");
@@ -194,6 +214,23 @@ TEST(PlatformMapping, MapsTheWholeFileReadOnly) {
   EXPECT_FALSE(map.IsOpen());
   EXPECT_EQ(map.Data(), nullptr);
   EXPECT_EQ(map.Size(), 0u);
+}
+
+// Recompiling a dictionary that a running program has mapped must not cut
+// the mapping short under it (a read past the new end would crash it).
+TEST(PlatformMapping, SavingOverAMappedFileLeavesTheMappingWhole) {
+  TTestFolder dir;
+  std::string file = dir.File("dict.vlm");
+  const std::string content(200000, 'w');
+  ASSERT_TRUE(Platform::WriteWholeFile(file, content));
+  Platform::TMappedFile map;
+  ASSERT_TRUE(map.Open(file));
+  // Windows refuses to replace a mapped file; elsewhere the new file takes
+  // its place while the mapping keeps the old one.
+  const bool replaced = Platform::WriteWholeFile(file, "short");
+  EXPECT_EQ(ReadText(file), replaced ? "short" : content);
+  ASSERT_EQ(map.Size(), content.size());
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(map.Data()), map.Size()), content);
 }
 
 TEST(PlatformMapping, EmptyFileOpensWithNothingMappedAndMissingFileFails) {
