@@ -110,8 +110,10 @@ void TVexlorConfig::ConnectList(TStringList& list) {
 void TVexlorConfig::SetActiveCustom(const std::string& name) {
   if (name == activeCustom_) return;
   activeCustom_ = name;
-  // The active dictionary is always one of the custom dictionaries.
-  if (!customDictionaries_.Contains(name)) customDictionaries_.Add(name);
+  // The active dictionary is always one of the custom dictionaries. No
+  // name (none active) is no dictionary: an empty entry would be opened as
+  // a file on every start.
+  if (!name.empty() && !customDictionaries_.Contains(name)) customDictionaries_.Add(name);
   NotifyChanged(true);
 }
 

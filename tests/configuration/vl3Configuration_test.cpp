@@ -335,6 +335,11 @@ TEST_F(ConfigurationTest, SetActiveCustomAddsOnlyMissingNames) {
   owner_.changes.clear();
   config->SetActiveCustom("New.vlu");
   EXPECT_TRUE(owner_.changes.empty());
+  // No active dictionary is a change, but not a dictionary to list.
+  config->SetActiveCustom("");
+  EXPECT_EQ(config->ActiveCustom(), "");
+  EXPECT_FALSE(owner_.changes.empty());
+  EXPECT_EQ(config->GetCustomDictionaries().CommaText(), "alice.vlu,New.vlu");
 }
 
 TEST_F(ConfigurationTest, ActiveCustomIsExpandedOnRead) {
