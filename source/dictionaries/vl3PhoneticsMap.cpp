@@ -80,18 +80,21 @@ constexpr uint32_t kLowByteRussian = 25;
 
 TReplaceNode::TReplaceNode() = default;
 
-TReplaceNode::~TReplaceNode() = default;
+TReplaceNode::~TReplaceNode() { ReleaseChildren(); }
 
 bool TReplaceNode::MatchRule(const std::string& word, int position, std::string& replacement,
                              int& consumed) const {
-  if (position >= 1 && static_cast<size_t>(position) <= word.size()) {
-    const TReplaceNode* child = Child(static_cast<unsigned char>(word[position - 1]));
-    if (child != nullptr && child->MatchRule(word, position + 1, replacement, consumed))
-      return true;
-  }
-  if (!ruleEnd_) return false;
-  replacement = replacement_;
-  consumed = consumed_;
+  // The longest match below this node: the deepest rule end on the path the
+  // word spells from `position` on (a loop, so that a host's very long rule
+  // cannot exhaust the stack).
+  if (position < 1) position = static_cast<int>(word.size()) + 1;  // no characters to follow
+  const size_t from = static_cast<size_t>(position - 1);
+  const TReplaceNode* rule =
+      from < word.size() ? FindLongestRule(word.data() + from, word.size() - from)
+                         : (ruleEnd_ ? this : nullptr);
+  if (rule == nullptr) return false;
+  replacement = rule->replacement_;
+  consumed = rule->consumed_;
   return true;
 }
 
@@ -109,8 +112,22 @@ const TReplaceNode* TReplaceNode::FindLongestRule(const char* text, size_t lengt
 void TReplaceNode::ClearRules() {
   maxSourceLength_ = 0;
   if (!hasChildren_) return;
-  children_.reset();
+  ReleaseChildren();
   hasChildren_ = false;
+}
+
+void TReplaceNode::ReleaseChildren() {
+  // Frees the subtree table by table rather than by recursive destructors,
+  // which a host's very long rule would turn into a stack overflow.
+  std::vector<std::unique_ptr<std::unique_ptr<TReplaceNode>[]>> tables;
+  if (children_) tables.push_back(std::move(children_));
+  while (!tables.empty()) {
+    std::unique_ptr<std::unique_ptr<TReplaceNode>[]> table = std::move(tables.back());
+    tables.pop_back();
+    for (int c = 0; c < 256; ++c) {
+      if (table[c] && table[c]->children_) tables.push_back(std::move(table[c]->children_));
+    }
+  }
 }
 
 void TReplaceNode::AddRule(const std::string& source, const std::string& replacement,

@@ -37,10 +37,11 @@ class TReplaceNode {
 
  protected:
   // The node ending the longest rule that matches text[0..length), or null.
-  // Iterative twin of MatchRule used by the encoder (no copies, no calls).
   const TReplaceNode* FindLongestRule(const char* text, size_t length) const;
 
  private:
+  void ReleaseChildren();
+
   bool hasChildren_ = false;
   // The 256 child slots, indexed by byte value. Allocated with the first
   // child: most nodes end a rule and have none, and the engine rebuilds the

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 namespace {
@@ -227,6 +228,25 @@ TEST(PhoneticsMap, MalformedHostRulesStillTerminate) {
   EXPECT_EQ(map.Encode("xxaaa"), "xxqqq");
   EXPECT_EQ(map.Encode("xxbc"), "xxr");
   EXPECT_EQ(map.Encode(std::string("xx\0a", 4)), std::string("xxq"));
+}
+
+// A host may add a rule of any length: matching, encoding and freeing it
+// must not recurse once per character.
+TEST(PhoneticsMap, VeryLongHostRulesNeitherOverflowTheStackNorLeak) {
+  const std::string source(200000, 'q');
+  auto map = std::make_unique<TPhoneticsMap>();
+  map->SetLanguage(kEnglishUS);
+  map->AddRule(source, "Q", static_cast<int>(source.size()));
+  std::string replacement;
+  int consumed = 0;
+  ASSERT_TRUE(map->MatchRule(source + "x", 1, replacement, consumed));
+  EXPECT_EQ(replacement, "Q");
+  EXPECT_EQ(consumed, 200000);
+  EXPECT_EQ(map->Encode("ab" + source), "abQ");
+  map->ClearRules();
+  EXPECT_FALSE(map->MatchRule(source, 1, replacement, consumed));
+  map->AddRule(source, "Q", 1);
+  map.reset();  // the destructor frees the chain too
 }
 
 TEST(PhoneticsMap, EncodeIntoReusesBuffer) {
