@@ -34,18 +34,21 @@ echo "text: $words words ($(du -h "$text" | cut -f1))"
 # The machine is shared: each figure is the median of three rounds, and the
 # checkers take turns within a round so that a busy moment hits all of them.
 rounds=3
-list_command() {
-  case $1 in
-    vxspell) echo "${vxspell[@]}" -l ;;
-    hunspell) echo "${hunspell[@]}" -l ;;
-    aspell) echo "${aspell[@]}" list ;;
+# checker_command NAME list|pipe: that checker's command line in that mode, into cmd.
+checker_command() {
+  local -n base=$1
+  case $1:$2 in
+    aspell:list) cmd=("${base[@]}" list) ;;
+    *:list) cmd=("${base[@]}" -l) ;;
+    *:pipe) cmd=("${base[@]}" -a) ;;
   esac
 }
 declare -A list_seconds flagged
 for _ in $(seq $rounds); do
   for name in vxspell hunspell aspell; do
+    checker_command $name list
     start=$(date +%s.%N)
-    $(list_command $name) < "$text" > "$work/list-$name.out"
+    "${cmd[@]}" < "$text" > "$work/list-$name.out"
     end=$(date +%s.%N)
     list_seconds[$name]+="$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }') "
     flagged[$name]=$(wc -l < "$work/list-$name.out")
@@ -61,24 +64,17 @@ done
 pairs="$work/misspellings.txt"
 grep -v '^#' "$here/data/misspellings.txt" > "$work/all-pairs.txt"
 cut -f2 "$work/all-pairs.txt" | sort -u > "$work/corrections.txt"
-{
-  "${vxspell[@]}" -l < "$work/corrections.txt"
-  "${hunspell[@]}" -l < "$work/corrections.txt"
-  "${aspell[@]}" list < "$work/corrections.txt"
-} | sort -u > "$work/unknown-corrections.txt"
+for name in vxspell hunspell aspell; do
+  checker_command $name list
+  "${cmd[@]}" < "$work/corrections.txt"
+done | sort -u > "$work/unknown-corrections.txt"
 awk -F'\t' 'NR==FNR { bad[$1]=1; next } !($2 in bad)' "$work/unknown-corrections.txt" "$work/all-pairs.txt" > "$pairs"
-pipe_command() {
-  case $1 in
-    vxspell) echo "${vxspell[@]}" -a ;;
-    hunspell) echo "${hunspell[@]}" -a ;;
-    aspell) echo "${aspell[@]}" -a ;;
-  esac
-}
 # pipe_timer prints one line per run; the run with the median median_ms stands.
 declare -A pipe_runs
 for _ in $(seq $rounds); do
   for name in vxspell hunspell aspell; do
-    pipe_runs[$name]+="$("$bin/pipe_timer" "$pairs" -- $(pipe_command $name))"$'\n'
+    checker_command $name pipe
+    pipe_runs[$name]+="$("$bin/pipe_timer" "$pairs" -- "${cmd[@]}")"$'\n'
   done
 done
 echo "suggestions ($(wc -l < "$pairs") misspellings, the run with the median of $rounds medians):"

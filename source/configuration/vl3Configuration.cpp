@@ -8,6 +8,7 @@
 
 #include "vl3Ansi.h"
 #include "vl3Platform.h"
+#include "vl3Util.h"
 
 namespace {
 
@@ -72,17 +73,6 @@ int32_t ParseDialogPos(const std::string& text) {
 std::string ParentFolder(const std::string& path) {
   size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-// Creates a folder and its missing parents.
-void ForceFolders(const std::string& folder) {
-  if (folder.empty() || Platform::DirectoryExists(folder)) return;
-  std::string parent = ParentFolder(folder);
-  // A drive ("C:") or the root ends the climb.
-  if (!parent.empty() && parent != folder && !(parent.size() == 2 && parent[1] == ':')) {
-    ForceFolders(parent);
-  }
-  Platform::CreateDirectory(folder);
 }
 
 }  // namespace
@@ -352,7 +342,7 @@ void TVexlorConfig::Load() {
   configID_ = owner_->ExpandPath(owner_->ConfigID());
   if (configStorage_ == csFile) {
     configFilename_ = owner_->ExpandPath(owner_->ConfigFilename());
-    ForceFolders(ParentFolder(configFilename_));
+    ForceDirectories(ParentFolder(configFilename_));
   } else if (configStorage_ == csRegistry) {
     configRegistryKey_ = owner_->ExpandPath(owner_->ConfigRegistryKey());
   }

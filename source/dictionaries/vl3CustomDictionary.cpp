@@ -62,6 +62,10 @@ using namespace VluFormat;
 
 namespace {
 
+bool HasBanner(const std::string& bytes) {
+  return bytes.size() >= kHeaderSize && std::memcmp(bytes.data(), kBanner, kBannerSize) == 0;
+}
+
 bool IsKnownKind(uint8_t kind) {
   return kind == kIgnore || kind == kExclude || kind == kAutoCorrect;
 }
@@ -201,8 +205,7 @@ bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
     if (Platform::FileExists(path)) return false;
     return CanCreateFile(path, true);
   }
-  if (opened->Size() < kHeaderSize || std::memcmp(opened->Bytes().data(), kBanner, kBannerSize) != 0)
-    return false;
+  if (!HasBanner(opened->Bytes())) return false;
   if (keepOpen) {
     opened->Seek(kHeaderSize);
     file = std::move(opened);
@@ -250,19 +253,14 @@ void TCustomDictionary::ReadContent(TCustomDictionaryFile& file) {
 
 void TCustomDictionary::SanitizeLoadedContent() {
   const size_t used = poolUsed_;
-  auto terminatorFrom = [&](size_t start) -> size_t {
-    if (start >= used) return used;
-    const void* end = std::memchr(pool_.data() + start, 0, used - start);
-    return end ? static_cast<size_t>(static_cast<const char*>(end) - pool_.data()) : used;
-  };
   for (int32_t& slot : table_) {
     if (slot < 0) slot = -1;
     if (slot <= 0) continue;
     size_t kindAt = static_cast<size_t>(slot) - 1;
     bool valid = kindAt < used && IsKnownKind(static_cast<uint8_t>(pool_[kindAt]));
-    size_t wordEnd = valid ? terminatorFrom(kindAt + 1) : used;
+    size_t wordEnd = valid ? PoolStringEnd(kindAt + 1) : used;
     valid = valid && wordEnd < used;
-    if (valid && pool_[kindAt] == kAutoCorrect) valid = terminatorFrom(wordEnd + 1) < used;
+    if (valid && pool_[kindAt] == kAutoCorrect) valid = PoolStringEnd(wordEnd + 1) < used;
     if (!valid) slot = -1;
   }
   // Each entry must be the one a look-up of its word reaches; misplaced or
@@ -317,8 +315,7 @@ std::string TCustomDictionary::ContentImage() const {
 }
 
 bool TCustomDictionary::LoadContentImage(const std::string& image) {
-  if (image.size() < kHeaderSize || std::memcmp(image.data(), kBanner, kBannerSize) != 0)
-    return false;
+  if (!HasBanner(image)) return false;
   TCustomDictionaryFile file;
   file.Assign(image);
   file.Seek(kHeaderSize);
@@ -362,13 +359,16 @@ void TCustomDictionary::BuildKindLists() {
   kindListsValid_ = true;
 }
 
+size_t TCustomDictionary::PoolStringEnd(size_t start) const {
+  if (start >= poolUsed_) return poolUsed_;
+  const void* end = std::memchr(pool_.data() + start, 0, poolUsed_ - start);
+  return end ? static_cast<size_t>(static_cast<const char*>(end) - pool_.data()) : poolUsed_;
+}
+
 std::string TCustomDictionary::ReadPoolString(int32_t offset) {
   if (offset < 0 || static_cast<size_t>(offset) >= poolUsed_) return std::string();
-  const char* start = pool_.data() + offset;
-  size_t available = poolUsed_ - static_cast<size_t>(offset);
-  const void* end = std::memchr(start, 0, available);
-  size_t length = end ? static_cast<size_t>(static_cast<const char*>(end) - start) : available;
-  return std::string(start, length);
+  const size_t start = static_cast<size_t>(offset);
+  return std::string(pool_.data() + start, PoolStringEnd(start) - start);
 }
 
 uint8_t TCustomDictionary::PoolByte(int32_t offset) const {
@@ -637,55 +637,42 @@ bool TCustomDictionary::LookupAutoCorrect(const std::string& word, std::string& 
   return true;
 }
 
-bool TCustomDictionary::AddIgnore(const std::string& word) {
-  if (!AddEntry(kIgnore, word, std::string())) return false;
-  if (tracking_) addedIgnore_.push_back(word);
+bool TCustomDictionary::NoteChange(bool done, const std::string& word,
+                                   std::vector<std::string>& log, int32_t& count, int32_t delta) {
+  if (!done) return false;
+  if (tracking_) log.push_back(word);
   modified_ = true;
-  ++ignoreCount_;
+  count += delta;
   return true;
+}
+
+bool TCustomDictionary::AddIgnore(const std::string& word) {
+  return NoteChange(AddEntry(kIgnore, word, std::string()), word, addedIgnore_, ignoreCount_, 1);
 }
 
 bool TCustomDictionary::AddExclude(const std::string& word) {
-  if (!AddEntry(kExclude, word, std::string())) return false;
-  if (tracking_) addedExclude_.push_back(word);
-  modified_ = true;
-  ++excludeCount_;
-  return true;
+  return NoteChange(AddEntry(kExclude, word, std::string()), word, addedExclude_, excludeCount_, 1);
 }
 
 bool TCustomDictionary::AddAutoCorrect(const std::string& word, const std::string& replacement) {
-  if (!AddEntry(kAutoCorrect, word, replacement)) return false;
-  if (tracking_) {
-    addedAutoCorrect_.push_back(word);
-    addedReplacements_.push_back(replacement);
-  }
-  modified_ = true;
-  ++autoCorrectCount_;
+  if (!NoteChange(AddEntry(kAutoCorrect, word, replacement), word, addedAutoCorrect_,
+                  autoCorrectCount_, 1))
+    return false;
+  if (tracking_) addedReplacements_.push_back(replacement);
   return true;
 }
 
 bool TCustomDictionary::RemoveIgnore(const std::string& word) {
-  if (!RemoveEntry(kIgnore, word)) return false;
-  if (tracking_) removedIgnore_.push_back(word);
-  modified_ = true;
-  --ignoreCount_;
-  return true;
+  return NoteChange(RemoveEntry(kIgnore, word), word, removedIgnore_, ignoreCount_, -1);
 }
 
 bool TCustomDictionary::RemoveExclude(const std::string& word) {
-  if (!RemoveEntry(kExclude, word)) return false;
-  if (tracking_) removedExclude_.push_back(word);
-  modified_ = true;
-  --excludeCount_;
-  return true;
+  return NoteChange(RemoveEntry(kExclude, word), word, removedExclude_, excludeCount_, -1);
 }
 
 bool TCustomDictionary::RemoveAutoCorrect(const std::string& word) {
-  if (!RemoveEntry(kAutoCorrect, word)) return false;
-  if (tracking_) removedAutoCorrect_.push_back(word);
-  modified_ = true;
-  --autoCorrectCount_;
-  return true;
+  return NoteChange(RemoveEntry(kAutoCorrect, word), word, removedAutoCorrect_, autoCorrectCount_,
+                    -1);
 }
 
 void TCustomDictionary::ClearAll() {

@@ -149,11 +149,18 @@ class TCustomDictionary {
   // Slot index of the word's entry by the probe sequence, -1 when absent.
   int64_t ProbeFor(const std::string& word) const;
   uint8_t PoolByte(int32_t offset) const;
+  // Where the pool string from `start` ends: its 0x00, or the end of the
+  // used pool when it has none.
+  size_t PoolStringEnd(size_t start) const;
   bool PoolStringEquals(int32_t offset, const std::string& word) const;
   // Makes every positive slot name a complete entry of a known kind and
   // recounts the kinds, so that later reads can trust the table.
   void SanitizeLoadedContent();
   bool MoveDamagedFileAside();
+  // What follows a successful Add.../Remove... (`done`): the word goes to
+  // the change log merged on saving, and the kind's count moves by `delta`.
+  bool NoteChange(bool done, const std::string& word, std::vector<std::string>& log,
+                  int32_t& count, int32_t delta);
 
   std::string path_;
   bool active_ = false;

@@ -49,6 +49,14 @@ void AppendUtf8(uint32_t unit, std::string& out) {
 
 uint32_t ReadU16(const uint8_t* p) { return p[0] | (static_cast<uint32_t>(p[1]) << 8); }
 
+// Wide child numbers take two bytes when the first has its top bit set, else
+// three.
+uint32_t WideChildSize(uint8_t first) { return (first & 0x80) ? 2 : 3; }
+uint32_t ReadWideChild(const uint8_t* p) {
+  if (p[0] & 0x80) return (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
+  return (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+}
+
 // No node has this number in any file small enough to be mapped.
 constexpr uint32_t kNoNode = 0xFFFFFFFFu;
 constexpr uint32_t kWordEndBit = 0x80000000u;
@@ -170,17 +178,21 @@ void TMainDictionary::SetMapped(bool value) {
   if (!ok) SetMapped(false);
 }
 
-bool TMainDictionary::ReadNode(uint32_t number, TNode& node) const {
-  uint32_t k = 0;
-  const uint8_t* p = NodeRecord(number, k);
-  if (p == nullptr) return false;
-  const uint32_t value = ReadU32(p);
+void TMainDictionary::DecodeNode(const uint8_t* record, uint32_t kind, TNode& node) {
+  const uint32_t value = ReadU32(record);
   node.ch = static_cast<uint8_t>(value & 0xFF);
   node.link = (value >> 8) & 0xFFFFF;
   node.childCount = (value >> 28) & 0x7;
-  node.wordEnd = (value & 0x80000000u) != 0;
-  node.extra = p + 4;
-  node.extraCount = k;
+  node.wordEnd = (value & kWordEndBit) != 0;
+  node.extra = record + 4;
+  node.extraCount = kind;
+}
+
+bool TMainDictionary::ReadNode(uint32_t number, TNode& node) const {
+  uint32_t kind = 0;
+  const uint8_t* record = NodeRecord(number, kind);
+  if (record == nullptr) return false;
+  DecodeNode(record, kind, node);
   return true;
 }
 
@@ -190,35 +202,20 @@ bool TMainDictionary::NodeChildren(const TNode& node, TChildren& children) const
     children.count = 1;
     children.singleLink = true;
     children.single = node.link;
-  } else if (node.childCount >= 2) {
-    children.count = node.childCount;
-    children.offset = node.link;
-  } else {
-    if (node.link == kNoChildren) return false;
-    if (node.link >= linksSize_) return false;
-    children.count = links_[node.link];
-    children.offset = node.link + 1;
+    return true;
   }
-  return children.count > 0;
+  return ListedChildren(node.link, node.childCount, children.offset, children.count) &&
+         children.count > 0;
 }
 
 bool TMainDictionary::ReadChildNumber(uint32_t& offset, uint32_t& number) const {
   if (offset >= linksSize_) return false;
-  const uint32_t left = linksSize_ - offset;
   const uint8_t* p = links_ + offset;
-  if (nodeCount_ < kWideChildThreshold) {
-    if (left < 2) return false;
-    number = p[0] | (static_cast<uint32_t>(p[1]) << 8);
-    offset += 2;
-  } else if (p[0] & 0x80) {
-    if (left < 2) return false;
-    number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
-    offset += 2;
-  } else {
-    if (left < 3) return false;
-    number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
-    offset += 3;
-  }
+  const bool narrow = nodeCount_ < kWideChildThreshold;
+  const uint32_t size = narrow ? 2 : WideChildSize(p[0]);
+  if (linksSize_ - offset < size) return false;
+  number = narrow ? ReadU16(p) : ReadWideChild(p);
+  offset += size;
   return true;
 }
 
@@ -240,31 +237,17 @@ const uint8_t* TMainDictionary::FindListedChild(uint32_t offset, uint32_t count,
   if (left / 3 >= count) {
     // The whole list lies inside the area whatever the widths.
     for (uint32_t i = 0; i < count; ++i) {
-      uint32_t number;
-      if (p[0] & 0x80) {
-        number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
-        p += 2;
-      } else {
-        number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
-        p += 3;
-      }
+      const uint32_t number = ReadWideChild(p);
+      p += WideChildSize(p[0]);
       const uint8_t* child = NodeRecord(number, kind);
       if (child != nullptr && child[0] == ch) return child;
     }
     return nullptr;
   }
-  const uint8_t* end = links_ + linksSize_;
+  // Near the end of the area each number is checked before it is read.
   for (uint32_t i = 0; i < count; ++i) {
-    if (end - p < 2) return nullptr;
-    uint32_t number;
-    if (p[0] & 0x80) {
-      number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
-      p += 2;
-    } else {
-      if (end - p < 3) return nullptr;
-      number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
-      p += 3;
-    }
+    uint32_t number = 0;
+    if (!ReadChildNumber(offset, number)) return nullptr;
     const uint8_t* child = NodeRecord(number, kind);
     if (child != nullptr && child[0] == ch) return child;
   }
@@ -279,9 +262,10 @@ const uint8_t* TMainDictionary::FindChildOf(const uint8_t* node, uint8_t ch, uin
     const uint8_t* child = NodeRecord(link, kind);
     return child != nullptr && child[0] == ch ? child : nullptr;
   }
-  if (childCount >= 2) return FindListedChild(link, childCount, ch, kind);
-  if (link == kNoChildren || link >= linksSize_) return nullptr;
-  return FindListedChild(link + 1, links_[link], ch, kind);
+  uint32_t offset = 0;
+  uint32_t count = 0;
+  if (!ListedChildren(link, childCount, offset, count)) return nullptr;
+  return FindListedChild(offset, count, ch, kind);
 }
 
 uint32_t TMainDictionary::DecodedList(uint32_t number, uint32_t offset, uint32_t count) {
@@ -329,18 +313,15 @@ const uint8_t* TMainDictionary::FindChildOfNode(uint32_t number, const uint8_t* 
                                                 uint32_t& kind, uint32_t& childNumber) {
   const uint32_t value = ReadU32(node);
   const uint32_t link = (value >> 8) & 0xFFFFF;
-  uint32_t count = (value >> 28) & 0x7;
-  uint32_t offset = link;
-  if (count == 1) {
+  const uint32_t childCount = (value >> 28) & 0x7;
+  if (childCount == 1) {
     const uint8_t* child = NodeRecord(link, kind);
     childNumber = link;
     return child != nullptr && child[0] == ch ? child : nullptr;
   }
-  if (count == 0) {
-    if (link == kNoChildren || link >= linksSize_) return nullptr;
-    count = links_[link];
-    offset = link + 1;
-  }
+  uint32_t offset = 0;
+  uint32_t count = 0;
+  if (!ListedChildren(link, childCount, offset, count)) return nullptr;
   uint32_t list = listOfNode_ ? listOfNode_[number] : 0;
   if (list == 0) list = DecodedList(number, offset, count);
   if (list == 0) {
@@ -368,13 +349,7 @@ bool TMainDictionary::FindChild(const TChildren& children, uint8_t ch, TNode& ch
   uint32_t kind = 0;
   const uint8_t* record = FindListedChild(children.offset, children.count, ch, kind);
   if (record == nullptr) return false;
-  const uint32_t value = ReadU32(record);
-  child.ch = record[0];
-  child.link = (value >> 8) & 0xFFFFF;
-  child.childCount = (value >> 28) & 0x7;
-  child.wordEnd = (value & kWordEndBit) != 0;
-  child.extra = record + 4;
-  child.extraCount = kind;
+  DecodeNode(record, kind, child);
   return true;
 }
 
@@ -395,13 +370,13 @@ void TMainDictionary::FillChildRow(const uint8_t* node, uint32_t* row) const {
   const uint32_t link = (value >> 8) & 0xFFFFF;
   const uint32_t childCount = (value >> 28) & 0x7;
   uint32_t kind = 0;
+  uint32_t offset = 0;
+  uint32_t count = 0;
   if (childCount == 1) {
     const uint8_t* child = NodeRecord(link, kind);
     if (child != nullptr) row[child[0]] = link;
-  } else if (childCount >= 2) {
-    FillListRow(link, childCount, row);
-  } else if (link != kNoChildren && link < linksSize_) {
-    FillListRow(link + 1, links_[link], row);
+  } else if (ListedChildren(link, childCount, offset, count)) {
+    FillListRow(offset, count, row);
   }
 }
 

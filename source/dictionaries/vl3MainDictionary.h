@@ -141,6 +141,22 @@ class TMainDictionary {
     return row != 0 ? (row - 1) * size_t(256) : BuildThirdLetterRow(entry, node);
   }
   size_t BuildThirdLetterRow(size_t entry, const uint8_t* node);
+  // Where the list of a record's children lies when its child-count field
+  // is not 1: at the link with that many entries (2..7) or, for 0, after a
+  // count byte at the link. False for a leaf or a link outside the area.
+  bool ListedChildren(uint32_t link, uint32_t childCount, uint32_t& offset,
+                      uint32_t& count) const {
+    if (childCount >= 2) {
+      offset = link;
+      count = childCount;
+      return true;
+    }
+    if (link == VlmFormat::kNoChildren || link >= linksSize_) return false;
+    offset = link + 1;
+    count = links_[link];
+    return true;
+  }
+  static void DecodeNode(const uint8_t* record, uint32_t kind, TNode& node);
   bool ReadNode(uint32_t number, TNode& node) const;
   bool NodeChildren(const TNode& node, TChildren& children) const;
   bool ReadChildNumber(uint32_t& offset, uint32_t& number) const;

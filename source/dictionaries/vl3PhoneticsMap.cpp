@@ -74,6 +74,11 @@ const TRuleDef kGenericRules[] = {
 constexpr uint32_t kLowByteEnglish = 9;
 constexpr uint32_t kLowByteRussian = 25;
 
+template <size_t N>
+void AddRules(TReplaceNode& root, const TRuleDef (&rules)[N]) {
+  for (const auto& r : rules) root.AddRule(r.source, r.replacement, r.consumed);
+}
+
 }  // namespace
 
 // ---- TReplaceNode -------------------------------------------------------
@@ -87,11 +92,10 @@ bool TReplaceNode::MatchRule(const std::string& word, int position, std::string&
   // The longest match below this node: the deepest rule end on the path the
   // word spells from `position` on (a loop, so that a host's very long rule
   // cannot exhaust the stack).
-  if (position < 1) position = static_cast<int>(word.size()) + 1;  // no characters to follow
-  const size_t from = static_cast<size_t>(position - 1);
-  const TReplaceNode* rule =
-      from < word.size() ? FindLongestRule(word.data() + from, word.size() - from)
-                         : (ruleEnd_ ? this : nullptr);
+  // A position outside the word leaves no characters to follow.
+  const bool inside = position >= 1 && static_cast<size_t>(position) <= word.size();
+  const size_t from = inside ? static_cast<size_t>(position - 1) : word.size();
+  const TReplaceNode* rule = FindLongestRule(word.data() + from, word.size() - from);
   if (rule == nullptr) return false;
   replacement = rule->replacement_;
   consumed = rule->consumed_;
@@ -163,23 +167,11 @@ void TPhoneticsMap::SetLanguage(uint32_t language) {
   ClearRules();
   uint32_t lowByte = language & 0xFF;
   if (lowByte == kLowByteEnglish) {
-    AddEnglishRules();
+    AddRules(*this, kEnglishRules);
     return;
   }
-  if (lowByte == kLowByteRussian) AddRussianRules();
-  AddGenericRules();
-}
-
-void TPhoneticsMap::AddEnglishRules() {
-  for (const auto& r : kEnglishRules) AddRule(r.source, r.replacement, r.consumed);
-}
-
-void TPhoneticsMap::AddRussianRules() {
-  for (const auto& r : kRussianRules) AddRule(r.source, r.replacement, r.consumed);
-}
-
-void TPhoneticsMap::AddGenericRules() {
-  for (const auto& r : kGenericRules) AddRule(r.source, r.replacement, r.consumed);
+  if (lowByte == kLowByteRussian) AddRules(*this, kRussianRules);
+  AddRules(*this, kGenericRules);
 }
 
 void TPhoneticsMap::SetDepth(int depth) {

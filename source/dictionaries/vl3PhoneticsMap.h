@@ -101,10 +101,6 @@ class TPhoneticsMap : public TReplaceNode {
   }
 
  private:
-  void AddEnglishRules();
-  void AddRussianRules();
-  void AddGenericRules();
-
   int depth_ = 2;
   bool removeDuplicates_ = true;
   int limit_ = 6;

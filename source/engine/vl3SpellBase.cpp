@@ -18,9 +18,29 @@
 
 namespace {
 
-constexpr int32_t kReorderAfterWords = 100;
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits with an optional fraction and exponent, as the locale's number
+// conversion accepts them (no hexadecimal, no infinities).
+bool IsNumber(const std::string& word) {
+  size_t i = 0, n = word.size();
+  if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < n && IsDigit(word[i])) ++i, ++digits;
+  if (i < n && word[i] == '.') {
+    ++i;
+    while (i < n && IsDigit(word[i])) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < n && (word[i] == 'e' || word[i] == 'E')) {
+    ++i;
+    if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
+    size_t expDigits = 0;
+    while (i < n && IsDigit(word[i])) ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  return i == n;
+}
 
 // Ansi::ToLower as a table, read once per word rather than once per byte.
 const unsigned char* LowerCaseTable() {
@@ -116,28 +136,6 @@ void TVexlorSpell3Base::ConnectEngineHooks(TParsingEngine* engine) {
   engine->OnScanWord = [this](const std::string& word, TControlParser* parser, bool& skip) {
     ScanWordHook(word, parser, skip);
   };
-}
-
-// Digits with an optional fraction and exponent, as the locale's number
-// conversion accepts them (no hexadecimal, no infinities).
-bool TVexlorSpell3Base::IsNumber(const std::string& word) const {
-  size_t i = 0, n = word.size();
-  if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < n && IsDigit(word[i])) ++i, ++digits;
-  if (i < n && word[i] == '.') {
-    ++i;
-    while (i < n && IsDigit(word[i])) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < n && (word[i] == 'e' || word[i] == 'E')) {
-    ++i;
-    if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
-    size_t expDigits = 0;
-    while (i < n && IsDigit(word[i])) ++i, ++expDigits;
-    if (expDigits == 0) return false;
-  }
-  return i == n;
 }
 
 std::string TVexlorSpell3Base::VersionText() { return GetVersionString(); }
@@ -314,13 +312,18 @@ std::string TVexlorSpell3Base::ExpandPath(const std::string& Path) {
 
 // ---- Word acceptance -------------------------------------------------------------
 
-bool TVexlorSpell3Base::LookUpWord(const std::string& word) {
+bool TVexlorSpell3Base::LookUpMainWord(const std::string& word) {
   for (auto& dictionary : mainDictionaries_) {
     if (dictionary->WordExists(word)) {
       dictionary->IncHitCount();
       return true;
     }
   }
+  return false;
+}
+
+bool TVexlorSpell3Base::LookUpWord(const std::string& word) {
+  if (LookUpMainWord(word)) return true;
   if (activeCustomDictionary_ && activeCustomDictionary_->HasIgnore(word)) return true;
   for (auto& dictionary : customDictionaries_)
     if (dictionary->HasIgnore(word)) return true;
@@ -336,13 +339,7 @@ bool TVexlorSpell3Base::IsWordInDictionaries(const std::string& Word) {
 
 bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& Word) {
   EnsureConfigLoaded();
-  for (auto& dictionary : mainDictionaries_) {
-    if (dictionary->WordExists(Word)) {
-      dictionary->IncHitCount();
-      return true;
-    }
-  }
-  return false;
+  return LookUpMainWord(Word);
 }
 
 bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
@@ -422,13 +419,11 @@ bool TVexlorSpell3Base::IsPossessive(const std::string& Word) {
 void TVexlorSpell3Base::SuggestionWordExists(const std::string& Word, bool& Exists) {
   // The lower-case form is only made, and looked up, when the word itself
   // is not found; a second look-up of an unchanged form would repeat the first.
-  if (primaryOnly_) {
-    Exists = IsWordInMainDictionaries(Word) ||
-             (LowerCaseDiffers(Word, suggestionLower_) && IsWordInMainDictionaries(suggestionLower_));
-  } else {
-    Exists = IsWordInDictionaries(Word) ||
-             (LowerCaseDiffers(Word, suggestionLower_) && IsWordInDictionaries(suggestionLower_));
-  }
+  const bool mainOnly = primaryOnly_;
+  auto found = [this, mainOnly](const std::string& word) {
+    return mainOnly ? IsWordInMainDictionaries(word) : IsWordInDictionaries(word);
+  };
+  Exists = found(Word) || (LowerCaseDiffers(Word, suggestionLower_) && found(suggestionLower_));
   if (!Exists && possessiveRule_) Exists = IsPossessive(Word);
 }
 

@@ -441,8 +441,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void ClearFileCaches();
   void RebuildDictionaryFolders();
   void ConnectEngineHooks(TParsingEngine* engine);
-  bool LookUpWord(const std::string& word);  // IsWordInDictionaries without the load step
-  bool IsNumber(const std::string& word) const;
+  // IsWordInMainDictionaries and IsWordInDictionaries without the load step.
+  bool LookUpMainWord(const std::string& word);
+  bool LookUpWord(const std::string& word);
   std::string ResolveCustomDictionaryPath(const std::string& name);
   void SaveOpenCopies(const std::string& path);
   bool NobodyAnswersPrompts() const;
@@ -450,6 +451,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
 
  private:
+  // The main dictionaries are put in order of hits once this many words in.
+  static constexpr int32_t kReorderAfterWords = 100;
+
   // Fields, in the documented order.
   std::unique_ptr<TParsingEngine> parsingEngine_;
   TControlParser* parser_ = nullptr;  // owned while ownsParser_ is true
@@ -486,7 +490,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TConfigurationDialogCtrl* dialogControl_ = nullptr;
   bool dialogShown_ = false;
   int32_t wordsChecked_ = 0;
-  int32_t reorderCountdown_ = 100;
+  int32_t reorderCountdown_ = kReorderAfterWords;
   std::vector<std::unique_ptr<TVexlorUndo>> undoStack_;
   bool sequenceActive_ = false;
   int32_t startX_ = 0;
@@ -560,7 +564,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // A parser a wrapper made while OwnsParser is false, still in use by an
   // asynchronous check; freed when that check completes.
   std::unique_ptr<TControlParser> wrapperParser_;
-  Platform::TCursor savedCursor_ = Platform::TCursor::Default;
 
   bool UndoOne();  // one record of UndoLast; true when the next one follows
 };

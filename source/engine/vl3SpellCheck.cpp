@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t kReorderAfterWords = 100;
 constexpr uint32_t kHourglassDelayMs = 1000;
 constexpr int32_t kNoBound = 2147483647;
 
@@ -64,6 +63,22 @@ class THourglass {
   bool shown_ = false;
   Platform::TCursor saved_ = Platform::TCursor::Default;
 };
+
+// Puts the caret where a finished check or count leaves it (home, back at
+// the start position, or where it is) and selects nothing.
+void PlaceEndCursor(TControlParser& parser, TSpellEndPosition where, int32_t startX, int32_t startY) {
+  switch (where) {
+    case epHome:
+      parser.SetPosition(0, 0, ppCurrent);
+      break;
+    case epOriginal:
+      parser.SetPosition(startX, startY, ppCurrent);
+      break;
+    case epNoModify:
+      break;
+  }
+  parser.SelectWord(0);
+}
 
 }  // namespace
 
@@ -213,19 +228,7 @@ void TVexlorSpell3Base::PromptWord() {
 void TVexlorSpell3Base::CompleteCheck() {
   if (OnCompleteCheck) OnCompleteCheck(this);
   ShowEndMessage();
-  if (parser_ != nullptr && !cancelled_) {
-    switch (endCursorPosition_) {
-      case epHome:
-        parser_->SetPosition(0, 0, ppCurrent);
-        break;
-      case epOriginal:
-        parser_->SetPosition(startX_, startY_, ppCurrent);
-        break;
-      case epNoModify:
-        break;
-    }
-    parser_->SelectWord(0);
-  }
+  if (parser_ != nullptr && !cancelled_) PlaceEndCursor(*parser_, endCursorPosition_, startX_, startY_);
   if (ownsParser_) delete parser_;
   parser_ = nullptr;
   wrapperParser_.reset();
@@ -570,17 +573,7 @@ int32_t TVexlorSpell3Base::WordCountParser(TControlParser* Parser, TCheckType Ch
     hourglass.Update();
   }
 
-  switch (endCursorPosition_) {
-    case epHome:
-      Parser->SetPosition(0, 0, ppCurrent);
-      break;
-    case epOriginal:
-      Parser->SetPosition(caretX, caretY, ppCurrent);
-      break;
-    case epNoModify:
-      break;
-  }
-  Parser->SelectWord(0);
+  PlaceEndCursor(*Parser, endCursorPosition_, caretX, caretY);
   return count;
 }
 

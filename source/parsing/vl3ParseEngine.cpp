@@ -30,6 +30,27 @@ struct TStringAccess {
 // (x, y) lies after (bx, by) in reading order.
 bool IsAfter(int32_t x, int32_t y, int32_t bx, int32_t by) { return y > by || (y == by && x > bx); }
 
+// What a scan hook did: no skip, a skip that left the parser where it was,
+// or a skip past the text it consumed.
+enum TScanHookResult { shNone, shInPlace, shForward };
+
+// Calls `hook(skip)`. A hook that claims a skip but moves the parser back
+// would make the scan meet the same text again and never end: that move is
+// undone.
+template <class TAccess, class THook>
+TScanHookResult RunScanHook(TAccess p, TControlParser* parser, THook hook) {
+  int32_t bx = 0, by = 0;
+  p.GetPosition(bx, by);
+  bool skip = false;
+  hook(skip);
+  if (!skip) return shNone;
+  int32_t ax = 0, ay = 0;
+  p.GetPosition(ax, ay);
+  if (IsAfter(ax, ay, bx, by)) return shForward;
+  if (IsAfter(bx, by, ax, ay)) parser->SetPosition(bx, by, ppCurrent);
+  return shInPlace;
+}
+
 }  // namespace
 
 TMainParsingEngine::TMainParsingEngine()
@@ -58,7 +79,6 @@ void TMainParsingEngine::BuildCharTables(const std::string& charSet) {
   wordChars_.fill(false);
   midWordChars_.fill(false);
   endChars_.fill(false);
-  startExcluded_.fill(false);
   std::array<bool, 256> midExcluded{};
   for (char c : midWordExclusions_) midExcluded[Byte(c)] = true;
   for (char c : charSet_) {
@@ -66,9 +86,10 @@ void TMainParsingEngine::BuildCharTables(const std::string& charSet) {
     if (!midExcluded[Byte(c)]) midWordChars_[Byte(c)] = true;
   }
   for (char c : endExclusions_) endChars_[Byte(c)] = true;
-  for (char c : startExclusions_) startExcluded_[Byte(c)] = true;
   // Byte 0 marks the outside of the text and must always end a word.
   wordChars_[0] = midWordChars_[0] = false;
+  startChars_ = wordChars_;
+  for (char c : startExclusions_) startChars_[Byte(c)] = false;
 }
 
 void TMainParsingEngine::Initialize(TControlParser* parser, TCheckType mode) {
@@ -120,21 +141,11 @@ void TMainParsingEngine::ScanWord(TAccess p, std::string& word) {
     char ch;
     for (;;) {
       ch = p.GetChar();
-      if (OnScanChar) {
-        int32_t bx = 0, by = 0;
-        p.GetPosition(bx, by);
-        bool skip = false;
-        OnScanChar(ch, parser_, skip);
-        if (skip) {
-          int32_t ax = 0, ay = 0;
-          p.GetPosition(ax, ay);
-          if (IsAfter(ax, ay, bx, by)) continue;
-          // A hook that claims a skip without moving forward would scan the
-          // same place for ever: undo its move and go on as if not skipped.
-          if (ax != bx || ay != by) parser_->SetPosition(bx, by, ppCurrent);
-        }
-      }
-      if (wordChars_[Byte(ch)] && !startExcluded_[Byte(ch)]) break;
+      // A skip that did not move forward counts as no skip.
+      if (OnScanChar &&
+          RunScanHook(p, parser_, [&](bool& skip) { OnScanChar(ch, parser_, skip); }) == shForward)
+        continue;
+      if (startChars_[Byte(ch)]) break;
       if (!p.MoveNext()) return;  // exhausted; CurrentWord keeps the last word
     }
 
@@ -193,19 +204,10 @@ void TMainParsingEngine::ScanWord(TAccess p, std::string& word) {
       continue;
     }
 
-    if (OnScanWord) {
-      int32_t bx = 0, by = 0;
-      p.GetPosition(bx, by);
-      bool skip = false;
-      OnScanWord(word, parser_, skip);
-      if (skip) {
-        int32_t ax = 0, ay = 0;
-        p.GetPosition(ax, ay);
-        // Never back onto the word just found: it would be found again.
-        if (IsAfter(bx, by, ax, ay)) parser_->SetPosition(bx, by, ppCurrent);
-        word.clear();
-        continue;
-      }
+    if (OnScanWord &&
+        RunScanHook(p, parser_, [&](bool& skip) { OnScanWord(word, parser_, skip); }) != shNone) {
+      word.clear();
+      continue;
     }
     currentWord_ = word;
     return;

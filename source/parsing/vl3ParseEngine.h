@@ -53,7 +53,7 @@ class TMainParsingEngine : public TParsingEngine {
   std::array<bool, 256> wordChars_{};
   std::array<bool, 256> midWordChars_{};
   std::array<bool, 256> endChars_{};
-  std::array<bool, 256> startExcluded_{};
+  std::array<bool, 256> startChars_{};  // word characters that may begin a word
   std::string currentWord_;
   bool cutAtEnd_ = false;  // the last word was cut by the end of the text
 };

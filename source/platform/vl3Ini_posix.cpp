@@ -128,17 +128,18 @@ std::string Unquote(std::string v) {
   return v;
 }
 
-std::string TrimRight(std::string s) {
-  while (!s.empty() && Rules::IsBlank(s.back())) s.pop_back();
-  return s;
+// Names are listed once, in the spelling met first.
+void AddUnique(std::vector<std::string>& names, const std::string& name) {
+  bool seen = std::any_of(names.begin(), names.end(),
+                          [&](const std::string& n) { return Ansi::SameText(n, name); });
+  if (!seen) names.push_back(name);
 }
 
 }  // namespace
 
 std::string IniReadString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& defaultValue) {
-  // Windows drops the default's trailing blanks too.
-  std::string fallback = TrimRight(defaultValue);
+  std::string fallback = Rules::TrimRight(defaultValue);
   TIniDocument doc;
   if (file.empty() || !doc.Load(file)) return fallback;
   int line = doc.FindKey(doc.FindSection(Trim(section)), Trim(key));
@@ -208,10 +209,7 @@ std::vector<std::string> IniReadKeys(const std::string& file, const std::string&
   if (header < 0) return keys;
   for (size_t i = static_cast<size_t>(header) + 1, end = doc.SectionEnd(header); i < end; ++i) {
     const TIniLine& l = doc.Lines()[i];
-    if (l.kind != lkKey || l.name.empty()) continue;
-    bool seen = std::any_of(keys.begin(), keys.end(),
-                            [&](const std::string& k) { return Ansi::SameText(k, l.name); });
-    if (!seen) keys.push_back(l.name);
+    if (l.kind == lkKey && !l.name.empty()) AddUnique(keys, l.name);
   }
   return keys;
 }
@@ -221,10 +219,7 @@ std::vector<std::string> IniReadSections(const std::string& file) {
   TIniDocument doc;
   if (file.empty() || !doc.Load(file)) return sections;
   for (const TIniLine& l : doc.Lines()) {
-    if (l.kind != lkSection) continue;
-    bool seen = std::any_of(sections.begin(), sections.end(),
-                            [&](const std::string& s) { return Ansi::SameText(s, l.name); });
-    if (!seen) sections.push_back(l.name);
+    if (l.kind == lkSection) AddUnique(sections, l.name);
   }
   return sections;
 }

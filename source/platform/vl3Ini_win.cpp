@@ -45,8 +45,7 @@ std::vector<std::string> ReadList(TFill fill) {
 
 std::string IniReadString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& defaultValue) {
-  std::string fallback = defaultValue;
-  while (!fallback.empty() && Rules::IsBlank(fallback.back())) fallback.pop_back();
+  std::string fallback = Rules::TrimRight(defaultValue);
   if (file.empty() || section.empty() || key.empty()) return fallback;
   std::string path = FullPath(file);
   std::string buffer(1024, '\0');

@@ -20,6 +20,13 @@ inline std::string Trim(const std::string& s) {
   return s.substr(b, e - b);
 }
 
+// The profile functions drop a default value's trailing blanks.
+inline std::string TrimRight(const std::string& s) {
+  size_t e = s.size();
+  while (e > 0 && IsBlank(s[e - 1])) --e;
+  return s.substr(0, e);
+}
+
 // An INI entry that reads back as written: a line break would inject further
 // lines, '=' in a key would split it, "[" or ";" would make it a header or
 // a comment.

@@ -72,6 +72,29 @@ bool StatPath(const std::string& path, struct stat& st) {
 
 bool IsReadOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
 
+bool WriteAll(int fd, const std::string& data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// The value of an environment variable, or null when it is not defined.
+// Windows names are case-insensitive ("%Temp%" finds TEMP).
+const char* FindEnvironmentValue(const std::string& name) {
+  if (name.empty() || name.find('=') != std::string::npos) return nullptr;
+  if (const char* value = std::getenv(name.c_str())) return value;
+  for (char** e = environ; e && *e; ++e) {
+    const char* eq = std::strchr(*e, '=');
+    if (eq && Ansi::SameText(std::string(*e, static_cast<size_t>(eq - *e)), name)) return eq + 1;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 // ---- Files ---------------------------------------------------------------
@@ -154,15 +177,8 @@ bool CopyFile(const std::string& from, const std::string& to, bool failIfExists)
   int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | (failIfExists ? O_EXCL : 0);
   int fd = ::open(HostPath(to).c_str(), flags, 0666);
   if (fd < 0) return false;
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
-  bool ok = (::close(fd) == 0) && done == data.size();
-  return ok;
+  bool ok = WriteAll(fd, data);
+  return ::close(fd) == 0 && ok;
 }
 
 bool CreateDirectory(const std::string& path) {
@@ -211,17 +227,6 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
 }
 
 namespace {
-
-bool WriteAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
 
 bool WriteInPlace(const std::string& host, const std::string& data) {
   int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -376,15 +381,8 @@ bool GetSpecialFolderPath(int csidl, std::string& path) {
 }
 
 std::string GetEnvironmentVariable(const std::string& name) {
-  if (name.empty() || name.find('=') != std::string::npos) return std::string();
-  if (const char* value = std::getenv(name.c_str())) return value;
-  // Windows names are case-insensitive ("%Temp%" finds TEMP).
-  for (char** e = environ; e && *e; ++e) {
-    const char* eq = std::strchr(*e, '=');
-    if (!eq) continue;
-    if (Ansi::SameText(std::string(*e, static_cast<size_t>(eq - *e)), name)) return eq + 1;
-  }
-  return std::string();
+  const char* value = FindEnvironmentValue(name);
+  return value ? value : std::string();
 }
 
 bool ExpandEnvironmentStrings(const std::string& text, std::string& expanded) {
@@ -405,24 +403,10 @@ bool ExpandEnvironmentStrings(const std::string& text, std::string& expanded) {
       out.append(text, i, std::string::npos);
       break;
     }
-    std::string name = text.substr(i + 1, close - i - 1);
-    bool defined = false;
-    if (!name.empty() && name.find('=') == std::string::npos) {
-      const char* exact = std::getenv(name.c_str());
-      if (exact) {
-        out += exact;
-        defined = true;
-      } else {
-        for (char** e = environ; e && *e && !defined; ++e) {
-          const char* eq = std::strchr(*e, '=');
-          if (eq && Ansi::SameText(std::string(*e, static_cast<size_t>(eq - *e)), name)) {
-            out += eq + 1;
-            defined = true;
-          }
-        }
-      }
-    }
-    if (!defined) out.append(text, i, close - i + 1);
+    if (const char* value = FindEnvironmentValue(text.substr(i + 1, close - i - 1)))
+      out += value;
+    else
+      out.append(text, i, close - i + 1);
     i = close + 1;
   }
   expanded = out;

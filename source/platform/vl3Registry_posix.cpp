@@ -26,7 +26,29 @@ namespace {
 struct TRegKey {
   std::string path;  // "HKEY_CURRENT_USER\Software\Maker", as first written
   std::vector<std::pair<std::string, std::string>> values;
+
+  // Value names ignore case, as on Windows.
+  const std::string* FindValue(const std::string& name) const {
+    for (const auto& v : values)
+      if (Ansi::SameText(v.first, name)) return &v.second;
+    return nullptr;
+  }
+  void SetValue(const std::string& name, const std::string& value) {
+    bool found = false;
+    for (auto& v : values) {
+      if (Ansi::SameText(v.first, name)) {
+        v.second = value;
+        found = true;
+      }
+    }
+    if (!found) values.emplace_back(name, value);
+  }
 };
+
+// True when `path` lies below the key whose path plus '\' is `prefix`.
+bool IsBelow(const std::string& path, const std::string& prefix) {
+  return path.size() > prefix.size() && Ansi::SameText(path.substr(0, prefix.size()), prefix);
+}
 
 class TRegistryStore {
  public:
@@ -69,8 +91,7 @@ class TRegistryStore {
     std::string prefix = path + "\\";
     for (size_t i = keys_.size(); i-- > 0;) {
       const std::string& p = keys_[i].path;
-      bool below = p.size() > prefix.size() && Ansi::SameText(p.substr(0, prefix.size()), prefix);
-      if (Ansi::SameText(p, path) || below) {
+      if (Ansi::SameText(p, path) || IsBelow(p, prefix)) {
         found = found || Ansi::SameText(p, path);
         keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(i));
       }
@@ -81,8 +102,7 @@ class TRegistryStore {
     std::vector<std::string> names;
     std::string prefix = path + "\\";
     for (const TRegKey& k : keys_) {
-      if (k.path.size() <= prefix.size() || !Ansi::SameText(k.path.substr(0, prefix.size()), prefix))
-        continue;
+      if (!IsBelow(k.path, prefix)) continue;
       std::string rest = k.path.substr(prefix.size());
       if (rest.find('\\') == std::string::npos) names.push_back(rest);
     }
@@ -98,8 +118,15 @@ class TRegistryStore {
   std::vector<TRegKey> keys_;
 };
 
-std::string Escape(const std::string& s) {
+// `marker` and two upper-case hex digits.
+void AppendHexEscape(std::string& out, const char* marker, unsigned char u) {
   static const char kHex[] = "0123456789ABCDEF";
+  out += marker;
+  out += kHex[u >> 4];
+  out += kHex[u & 15];
+}
+
+std::string Escape(const std::string& s) {
   std::string out;
   for (char c : s) {
     unsigned char u = static_cast<unsigned char>(c);
@@ -111,9 +138,7 @@ std::string Escape(const std::string& s) {
       case '\t': out += "\\t"; break;
       default:
         if (u < 0x20 || u == 0x7F) {
-          out += "\\x";
-          out += kHex[u >> 4];
-          out += kHex[u & 15];
+          AppendHexEscape(out, "\\x", u);
         } else {
           out += c;
         }
@@ -123,14 +148,11 @@ std::string Escape(const std::string& s) {
 }
 
 std::string EscapeKey(const std::string& s) {
-  static const char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (char c : s) {
     unsigned char u = static_cast<unsigned char>(c);
     if (u < 0x20 || u == 0x7F || c == '[' || c == ']' || c == '%') {
-      out += '%';
-      out += kHex[u >> 4];
-      out += kHex[u & 15];
+      AppendHexEscape(out, "%", u);
     } else {
       out += c;
     }
@@ -143,6 +165,16 @@ int HexDigit(char c) {
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
+}
+
+// The byte two hex digits at s[pos] give; false when they are missing or
+// not hex.
+bool ReadHexByte(const std::string& s, size_t pos, char& byte) {
+  if (pos + 2 > s.size()) return false;
+  int hi = HexDigit(s[pos]), lo = HexDigit(s[pos + 1]);
+  if (hi < 0 || lo < 0) return false;
+  byte = static_cast<char>(hi * 16 + lo);
+  return true;
 }
 
 // Reads an escaped text from line[pos] up to the unescaped closing quote;
@@ -163,10 +195,9 @@ bool Unescape(const std::string& line, size_t& pos, std::string& out) {
       case 'r': out += '\r'; break;
       case 't': out += '\t'; break;
       case 'x': {
-        if (pos + 2 > line.size()) return false;
-        int hi = HexDigit(line[pos]), lo = HexDigit(line[pos + 1]);
-        if (hi < 0 || lo < 0) return false;
-        out += static_cast<char>(hi * 16 + lo);
+        char byte;
+        if (!ReadHexByte(line, pos, byte)) return false;
+        out += byte;
         pos += 2;
         break;
       }
@@ -183,10 +214,9 @@ bool UnescapeKey(const std::string& s, std::string& out) {
       out += s[i];
       continue;
     }
-    if (i + 2 >= s.size()) return false;
-    int hi = HexDigit(s[i + 1]), lo = HexDigit(s[i + 2]);
-    if (hi < 0 || lo < 0) return false;
-    out += static_cast<char>(hi * 16 + lo);
+    char byte;
+    if (!ReadHexByte(s, i + 1, byte)) return false;
+    out += byte;
     i += 2;
   }
   return true;
@@ -226,14 +256,7 @@ void TRegistryStore::Load() {
     if (pos + 1 >= line.size() || line[pos] != '=' || line[pos + 1] != '"') continue;
     pos += 2;
     if (!Unescape(line, pos, value) || pos != line.size()) continue;
-    bool replaced = false;
-    for (auto& v : current->values) {
-      if (Ansi::SameText(v.first, name)) {
-        v.second = value;
-        replaced = true;
-      }
-    }
-    if (!replaced) current->values.emplace_back(name, value);
+    current->SetValue(name, value);
   }
 }
 
@@ -285,28 +308,16 @@ bool RegReadString(TRegistryRoot root, const std::string& key, const std::string
                    std::string& value) {
   TRegistryStore store;
   const TRegKey* k = store.Find(FullPath(root, key));
-  if (!k) return false;
-  for (const auto& v : k->values) {
-    if (Ansi::SameText(v.first, name)) {
-      value = v.second;
-      return true;
-    }
-  }
-  return false;
+  const std::string* stored = k ? k->FindValue(name) : nullptr;
+  if (!stored) return false;
+  value = *stored;
+  return true;
 }
 
 bool RegWriteString(TRegistryRoot root, const std::string& key, const std::string& name,
                     const std::string& value) {
   TRegistryStore store;
-  TRegKey& k = store.Create(FullPath(root, key));
-  bool found = false;
-  for (auto& v : k.values) {
-    if (Ansi::SameText(v.first, name)) {
-      v.second = value;
-      found = true;
-    }
-  }
-  if (!found) k.values.emplace_back(name, value);
+  store.Create(FullPath(root, key)).SetValue(name, value);
   return store.Save();
 }
 

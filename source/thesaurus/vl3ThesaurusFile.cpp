@@ -7,15 +7,9 @@
 #include "vl3Ansi.h"
 #include "vl3Platform.h"
 
-namespace {
+using namespace VltFormat;
 
-constexpr uint32_t kOffsetMask = 0x000FFFFF;
-constexpr uint32_t kSingleChildBit = 1u << 20;
-constexpr uint32_t kHasParentBit = 1u << 21;
-constexpr uint32_t kTailChainBit = 1u << 22;
-constexpr uint32_t kEndOfWordBit = 1u << 23;
-// Node numbers are 16-bit, so no honest walk takes more steps than this.
-constexpr uint32_t kMaxNodes = 65536;
+namespace {
 
 // A bounded cursor over one block.
 class TCursor {
@@ -62,6 +56,7 @@ class TCursor {
   size_t pos_;
 };
 
+// No honest walk visits more nodes than there are node numbers.
 uint32_t StepLimit(uint32_t nodeCount) { return std::min(nodeCount, kMaxNodes); }
 
 }  // namespace

@@ -10,6 +10,19 @@
 
 #include "vl3StringList.h"
 
+// Node record fields, shared by the reader and the compiler: a 20-bit
+// link-area offset, four flags and the character in the top byte.
+namespace VltFormat {
+
+constexpr uint32_t kOffsetMask = 0x000FFFFF;
+constexpr uint32_t kSingleChildBit = 1u << 20;
+constexpr uint32_t kHasParentBit = 1u << 21;
+constexpr uint32_t kTailChainBit = 1u << 22;
+constexpr uint32_t kEndOfWordBit = 1u << 23;
+constexpr uint32_t kMaxNodes = 65536;  // node numbers are 16-bit
+
+}  // namespace VltFormat
+
 // One node as needed for climbing towards the root.
 class TReverseNode {
  public:

@@ -185,10 +185,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
 
 bool ParseOptionList(const std::string& list, TSpellOptions& options, std::string& error) {
   options = TSpellOptions();
-  std::stringstream items(list);
-  std::string item;
-  while (std::getline(items, item, ',')) {
-    if (item.empty()) continue;
+  for (const std::string& item : SplitCommas(list)) {
     bool known = false;
     for (const TOptionName& o : kOptionNames) {
       if (Ansi::SameText(item, o.name)) {

@@ -262,7 +262,7 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
         recordLink = link;
       else if (count >= 2)
         recordLink = static_cast<uint32_t>(listStart);
-      for (int i = 0; i < 4; ++i) record[4 + i] = static_cast<char>((recordLink >> (8 * i)) & 0xFF);
+      SetU32(firstLetters, size_t(start.ch) * kFirstLetterRecordSize + 4, recordLink);
     }
   }
 

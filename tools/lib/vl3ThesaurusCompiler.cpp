@@ -9,19 +9,14 @@
 
 #include "vl3Ansi.h"
 #include "vl3Codepage.h"
+#include "vl3ThesaurusFile.h"
+
+using namespace VltFormat;
 
 const std::array<const char*, 5> kThesaurusCategoryNames = {"noun", "verb", "adjective", "adverb",
                                                             "other"};
 
 namespace {
-
-constexpr size_t kHeaderSize = 165;
-constexpr size_t kMaxFileNodes = 65536;
-constexpr uint32_t kMaxLinkOffset = 0x000FFFFF;
-constexpr uint32_t kSingleChildBit = 1u << 20;
-constexpr uint32_t kHasParentBit = 1u << 21;
-constexpr uint32_t kTailChainBit = 1u << 22;
-constexpr uint32_t kEndOfWordBit = 1u << 23;
 
 void PutWord(std::string& out, uint32_t value) {
   out += static_cast<char>(value & 0xFF);
@@ -229,7 +224,7 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
   for (int n : order)
     if (nodes[n].tailOf >= 0) chainHead[n] = chains.Get(nodes[n].tail);
   const size_t total = order.size() + chains.Nodes().size();
-  if (total > kMaxFileNodes) return Fail(error, "more than 65536 trie nodes");
+  if (total > kMaxNodes) return Fail(error, "more than 65536 trie nodes");
 
   TLinkArea area;
   std::string nodeTable;
@@ -266,7 +261,7 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
       for (uint16_t value : values) PutWord(record, value);
     }
     const uint32_t offset = area.Add(record);
-    if (offset > kMaxLinkOffset) return Fail(error, "the link area exceeds 1 MiB");
+    if (offset > kOffsetMask) return Fail(error, "the link area exceeds 1 MiB");
     putNode(offset, flags, node.character);
   }
   for (const auto& chain : chains.Nodes()) {
@@ -279,7 +274,7 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
       record += '\0';
     }
     const uint32_t offset = area.Add(record);
-    if (offset > kMaxLinkOffset) return Fail(error, "the link area exceeds 1 MiB");
+    if (offset > kOffsetMask) return Fail(error, "the link area exceeds 1 MiB");
     putNode(offset, flags, chain.character);
   }
 
@@ -294,7 +289,7 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
   }
 
   std::string header = "Vexlor thesaurus file 1.0\r\n";
-  header.resize(kHeaderSize, '\0');
+  header.resize(TThesaurusFile::kHeaderSize, '\0');
   bytes = header;
   PutShortString(bytes, content.Name);
   for (const auto& name : content.CategoryNames) PutShortString(bytes, name);

@@ -26,14 +26,16 @@ const char kUsageText[] =
     "usage: vldict compile [--lang N] [--title TEXT] [--utf8] WORDLIST OUT.vlm\n"
     "       vldict info DICT.vlm\n"
     "       vldict lookup DICT.vlm      (words on standard input)\n"
-    "       vldict words DICT.vlm\n"
-    "       vldict custom list FILE.vlu\n"
-    "       vldict custom add FILE.vlu I|E|A WORD [REPLACEMENT]\n"
-    "       vldict custom remove FILE.vlu I|E|A WORD\n";
+    "       vldict words DICT.vlm\n";
+
+void WriteUsage(std::ostream& out) {
+  out << kUsageText;
+  WriteCustomUsage(out, false);
+}
 
 int Usage(const std::string& message) {
   if (!message.empty()) std::cerr << "vldict: " << message << "\n";
-  std::cerr << kUsageText;
+  WriteUsage(std::cerr);
   return kUsage;
 }
 
@@ -177,7 +179,7 @@ int main(int argc, char** argv) {
   if (command == "words") return Words(args);
   if (command == "custom") return RunCustomCommand(args);
   if (command == "--help" || command == "-h" || command == "help") {
-    std::cout << kUsageText;
+    WriteUsage(std::cout);
     return kOk;
   }
   return Usage("unknown command " + command);

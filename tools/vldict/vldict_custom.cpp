@@ -15,13 +15,14 @@ constexpr int kOk = 0;
 constexpr int kRefused = 1;
 constexpr int kBad = 2;
 
-const char kCustomUsage[] =
-    "usage: vldict custom list FILE.vlu\n"
+const char kCustomUsageLines[] =
+    "vldict custom list FILE.vlu\n"
     "       vldict custom add FILE.vlu I|E|A WORD [REPLACEMENT]\n"
     "       vldict custom remove FILE.vlu I|E|A WORD\n";
 
 int Usage(const std::string& message) {
-  std::cerr << "vldict: " << message << "\n" << kCustomUsage;
+  std::cerr << "vldict: " << message << "\n";
+  WriteCustomUsage(std::cerr, true);
   return kBad;
 }
 
@@ -132,6 +133,10 @@ int Change(const std::vector<std::string>& args, bool add) {
 }
 
 }  // namespace
+
+void WriteCustomUsage(std::ostream& out, bool standalone) {
+  out << (standalone ? "usage: " : "       ") << kCustomUsageLines;
+}
 
 int RunCustomCommand(const std::vector<std::string>& args) {
   if (args.empty()) return Usage("custom needs a command");

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "vl3Codepage.h"
@@ -57,7 +58,7 @@ bool Load(TThesaurusFile& file, const std::string& path) {
 // Every word that carries meanings.
 std::vector<std::string> WordsWithMeanings(TThesaurusFile& file) {
   std::vector<std::string> words;
-  const uint32_t count = std::min<uint32_t>(file.NodeCount(), 65536);
+  const uint32_t count = std::min(file.NodeCount(), VltFormat::kMaxNodes);
   for (uint32_t n = 0; n < count; ++n) {
     TForwardNode node;
     std::string word;
@@ -71,21 +72,23 @@ std::vector<std::string> WordsWithMeanings(TThesaurusFile& file) {
 int Compile(const std::vector<std::string>& args) {
   TCompileOptions options;
   std::vector<std::string> files;
+  const std::pair<const char*, size_t*> numbers[] = {
+      {"--max-nodes", &options.MaxNodes},   {"--max-list", &options.MaxListWords},
+      {"--max-senses", &options.MaxSenses}, {"--max-other", &options.MaxOtherWords},
+      {"--spacing", &options.SenseSpacing}};
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if ((arg == "--name" || arg == "--max-nodes" || arg == "--max-list" || arg == "--max-senses" || arg == "--max-other" || arg == "--spacing" ||
-         arg == "--known") &&
-        i + 1 < args.size()) {
+    size_t* number = nullptr;
+    for (const auto& option : numbers)
+      if (arg == option.first) number = option.second;
+    const bool takesValue = number != nullptr || arg == "--name" || arg == "--known";
+    if (takesValue && i + 1 < args.size()) {
       const std::string value = args[++i];
-      if (arg == "--name")
+      if (number != nullptr) {
+        *number = std::strtoul(value.c_str(), nullptr, 10);
+      } else if (arg == "--name") {
         options.Name = FromTerminal(value);
-      else if (arg == "--spacing")
-        options.SenseSpacing = std::strtoul(value.c_str(), nullptr, 10);
-      else if (arg == "--max-other")
-        options.MaxOtherWords = std::strtoul(value.c_str(), nullptr, 10);
-      else if (arg == "--max-senses")
-        options.MaxSenses = std::strtoul(value.c_str(), nullptr, 10);
-      else if (arg == "--known") {
+      } else {
         TStringList known;
         if (!known.LoadFromFile(value)) {
           std::fprintf(stderr, "vlthes: cannot read %s\n", value.c_str());
@@ -98,10 +101,6 @@ int Compile(const std::vector<std::string>& args) {
           options.KnownWords.insert(word);
         }
       }
-      else if (arg == "--max-nodes")
-        options.MaxNodes = std::strtoul(value.c_str(), nullptr, 10);
-      else
-        options.MaxListWords = std::strtoul(value.c_str(), nullptr, 10);
     } else if (!arg.empty() && arg[0] == '-') {
       return Usage();
     } else {
