@@ -1,0 +1,143 @@
+// Files and folders for the installer: the shell's copy and delete with
+// wildcards, existence tests, folder creation and text files as lines.
+#include "InstallFiles.h"
+
+#include <shellapi.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+// FOF_SIMPLEPROGRESS | FOF_NOCONFIRMATION | FOF_FILESONLY: no questions, the
+// files matching the wildcard only (never subfolders), one progress title.
+constexpr FILEOP_FLAGS kFileOperationFlags = 0x190;
+
+// The files (never folders) that a wildcard path names, each with its folder.
+std::vector<std::string> MatchingFiles(const std::string& pattern) {
+  std::vector<std::string> files;
+  const size_t slash = pattern.find_last_of("\\/");
+  const std::string folder =
+      slash == std::string::npos ? std::string() : pattern.substr(0, slash + 1);
+  WIN32_FIND_DATAA found;
+  HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      files.push_back(folder + found.cFileName);
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  return files;
+}
+
+// The shell is handed the matching files themselves rather than the
+// wildcard: some shells stop a wildcard copy at the first folder it matches
+// (the target folder lies inside the copied one), files-only flag or not.
+void ShellOperation(HWND owner, UINT operation, const std::string& pattern, const std::string& to,
+                    const std::string& title) {
+  const std::vector<std::string> files = MatchingFiles(pattern);
+  if (files.empty()) return;
+  // Both lists end with two NULs.
+  std::string fromList;
+  for (const std::string& file : files) fromList += file + '\0';
+  fromList += '\0';
+  const std::string toList = to + '\0' + '\0';
+  SHFILEOPSTRUCTA op = {};
+  op.hwnd = owner;
+  op.wFunc = operation;
+  op.pFrom = fromList.c_str();
+  op.pTo = operation == FO_DELETE ? nullptr : toList.c_str();
+  op.fFlags = kFileOperationFlags;
+  op.lpszProgressTitle = title.c_str();
+  ::SHFileOperationA(&op);
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ForceDirectories(const std::string& path) {
+  if (path.empty()) return false;
+  if (DirectoryExists(path)) return true;
+  const size_t slash = path.find_last_of("\\/");
+  if (slash != std::string::npos && slash > 0 && path[slash - 1] != ':' &&
+      !ForceDirectories(path.substr(0, slash))) {
+    return false;
+  }
+  return ::CreateDirectoryA(path.c_str(), nullptr) || DirectoryExists(path);
+}
+
+std::string ExtractFileName(const std::string& path) {
+  const size_t separator = path.find_last_of("\\/:");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+std::string ProgramFolder() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.assign(path.size() * 2, '\0');
+  }
+  const size_t slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+void ShellDelete(HWND owner, const std::string& pattern) {
+  ShellOperation(owner, FO_DELETE, pattern, std::string(), pattern);
+}
+
+void ShellCopy(HWND owner, const std::string& pattern, const std::string& folder) {
+  ShellOperation(owner, FO_COPY, pattern, folder, folder);
+}
+
+bool LoadLines(const std::string& path, std::vector<std::string>& lines) {
+  lines.clear();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return false;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
+      ++end;
+    }
+    start = end + 1;
+  }
+  return true;
+}
+
+bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  const std::string temporary = path + ".new";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    for (const std::string& line : lines) out << line << "\r\n";
+    out.flush();
+    if (!out) {
+      out.close();
+      ::DeleteFileA(temporary.c_str());
+      return false;
+    }
+  }
+  if (!::MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ::DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,202 @@
+// What the installer does for each IDE: the table of supported IDEs, the
+// machine scan, copying, package registration, library paths and help.
+#include "InstallSteps.h"
+
+#include "InstallFiles.h"
+#include "InstallRegistry.h"
+
+const TIdeInfo kIdes[kIdeCount] = {
+    {"Delphi 4.0", "\\Software\\Borland\\Delphi\\4.0", "d4", "delphi4"},
+    {"Delphi 5.0", "\\Software\\Borland\\Delphi\\5.0", "d5", "delphi5"},
+    {"Delphi 6.0", "\\Software\\Borland\\Delphi\\6.0", "d6", "delphi6"},
+    {"C++Builder 4.0", "\\Software\\Borland\\C++Builder\\4.0", "cb4", "bcb4"},
+    {"C++Builder 5.0", "\\Software\\Borland\\C++Builder\\5.0", "cb5", "bcb5"},
+};
+
+namespace {
+
+constexpr int kDelphi4 = 0;
+
+bool SameText(const std::string& a, const std::string& b) {
+  return ::lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+std::string WithoutTrailingBackslash(std::string path) {
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+std::string TargetFolder(const std::string& installerFolder, const TIdeInfo& ide) {
+  return installerFolder + "\\Source\\" + ide.PackageSuffix;
+}
+
+// Drops every value whose name ends in the file name `package`: the same
+// package registered from any folder.
+void DeletePackageValues(TRegKey& key, const std::string& package) {
+  for (const std::string& name : key.ValueNames()) {
+    if (SameText(ExtractFileName(name), package)) key.DeleteValue(name);
+  }
+}
+
+void UpdateLibraryValue(TRegKey& library, const std::string& value, const std::string& folder,
+                        const std::string& marker) {
+  const std::string list = library.ReadString(value);
+  if (list.empty()) return;
+  library.WriteString(value, UpdatePathList(list, folder, marker));
+}
+
+// Per-user keys exist only once the user has started the IDE; without them
+// there is nothing to register into.
+void RegisterPackage(const std::string& ideKey, const std::string& folder,
+                     const std::string& package, const std::string& description,
+                     const std::string& marker) {
+  TRegKey disabled(HKEY_CURRENT_USER, ideKey + "\\Disabled Packages");
+  if (disabled.IsOpen()) DeletePackageValues(disabled, package);
+
+  TRegKey known(HKEY_CURRENT_USER, ideKey + "\\Known Packages");
+  if (known.IsOpen()) {
+    DeletePackageValues(known, package);
+    known.WriteString(folder + "\\" + package, description);
+  }
+
+  TRegKey library(HKEY_CURRENT_USER, ideKey + "\\Library");
+  if (library.IsOpen()) {
+    UpdateLibraryValue(library, "Search Path", folder, marker);
+    UpdateLibraryValue(library, "Browsing Path", folder, marker);
+  }
+}
+
+void InstallIdeHelp(int index, const std::string& rootDir, const TInstallLog& log) {
+  const std::string base = rootDir + "\\Help\\" + kIdes[index].HelpBaseName;
+  if (index == kDelphi4) {
+    EnsureLine(base + ".cnt", ":Include VexlorV3.cnt", "VexlorV3.cnt", log);
+    EnsureLine(base + ".cnt", ":Index Vexlor=VexlorV3.hlp", "VexlorV3.hlp", log);
+  }
+  EnsureLine(base + ".ohc", ":INCLUDE VexlorV3.toc", "Vexlor", log);
+  EnsureLine(base + ".ohi", ":Index Vexlor Spelling Check and Thesaurus Suite =VexlorV3.hlp",
+             "Vexlor", log);
+  EnsureLine(base + ".ohl", ":LINK VexlorV3.hlp", "Vexlor", log);
+  // The IDE rebuilds its help index on the next use.
+  if (FileExists(base + ".gid")) ::DeleteFileA((base + ".gid").c_str());
+}
+
+}  // namespace
+
+TIdeState ScanIde(int index, const std::string& installerFolder) {
+  const TIdeInfo& ide = kIdes[index];
+  TIdeState state;
+  TRegKey key(HKEY_LOCAL_MACHINE, ide.RegistryKey);
+  state.Installed = key.IsOpen();
+  if (state.Installed) {
+    // Only Delphi 4.0's standard edition ships the database units the
+    // data-aware package needs.
+    state.DataAwareAllowed = key.ReadString("Version") != "STD" || index == kDelphi4;
+    state.RootDir = WithoutTrailingBackslash(key.ReadString("RootDir"));
+  }
+  state.PackagesAvailable =
+      FileExists(installerFolder + "\\BPL\\vexlor3_" + ide.PackageSuffix + ".bpl");
+  return state;
+}
+
+std::string UpdatePathList(const std::string& list, const std::string& folder,
+                           const std::string& marker) {
+  if (list.empty()) return list;
+  std::string result;
+  size_t start = 0;
+  while (start <= list.size()) {
+    size_t end = list.find(';', start);
+    if (end == std::string::npos) end = list.size();
+    const std::string entry = list.substr(start, end - start);
+    start = end + 1;
+    if (entry.empty()) continue;
+    const bool earlierSuiteFolder = SameText(entry, folder) ||
+                                    (Contains(entry, marker) && Contains(entry, "Vexlor")) ||
+                                    Contains(entry, "Vexlor3") || Contains(entry, "vexlor3");
+    if (earlierSuiteFolder) continue;
+    result += entry + ";";
+  }
+  return result + folder;
+}
+
+bool EnsureLine(const std::string& path, const std::string& line, const std::string& marker,
+                const TInstallLog& log) {
+  std::vector<std::string> lines;
+  if (!FileExists(path) || !LoadLines(path, lines)) {
+    log("** File Not Found: " + path);
+    return false;
+  }
+  bool present = false;
+  std::vector<std::string> kept;
+  for (const std::string& existing : lines) {
+    if (SameText(existing, line)) {
+      present = true;
+      kept.push_back(existing);
+    } else if (!Contains(existing, marker)) {
+      kept.push_back(existing);
+    }
+  }
+  // A file that already names the suite keeps its time stamp.
+  if (present) return true;
+  kept.push_back(line);
+  if (!SaveLines(path, kept)) {
+    log("** Unable to write: " + path);
+    return false;
+  }
+  return true;
+}
+
+void InstallIde(const TInstallRequest& request, int index, const TIdeState& state,
+                const TInstallLog& log) {
+  const TIdeInfo& ide = kIdes[index];
+  const std::string& installer = request.InstallerFolder;
+  const std::string suffix = ide.PackageSuffix;
+  const std::string folder = TargetFolder(installer, ide);
+  log(std::string("Performing Installation for: ") + ide.DisplayName);
+  if (!ForceDirectories(folder)) {
+    log("** Unable to create: " + folder);
+    return;
+  }
+
+  log("    Deleting Old Files");
+  ShellDelete(request.Owner, folder + "\\*.*");
+  // Files that differ for this IDE come first; the common sources and the
+  // packages are copied over them.
+  if (DirectoryExists(folder + "inst")) ShellCopy(request.Owner, folder + "inst\\*.*", folder);
+
+  log("    Copying Files");
+  ShellCopy(request.Owner, installer + "\\Source\\*.*", folder);
+  ShellCopy(request.Owner, installer + "\\BPL\\vexlor3_" + suffix + ".*", folder);
+  ShellCopy(request.Owner, installer + "\\BPL\\vexlor3db_" + suffix + ".*", folder);
+
+  log("    Installing Packages Into IDE");
+  // The tail of the folder from "\Source" marks entries of earlier installs
+  // from other installer folders.
+  const std::string marker = "\\Source\\" + suffix;
+  RegisterPackage(ide.RegistryKey, folder, "vexlor3_" + suffix + ".bpl", "Vexlor 3.2 Package",
+                  marker);
+  const std::string dataAware = "vexlor3db_" + suffix + ".bpl";
+  if (state.DataAwareAllowed && FileExists(folder + "\\" + dataAware)) {
+    RegisterPackage(ide.RegistryKey, folder, dataAware, "Vexlor 3.2 Package (DB Aware)", marker);
+  }
+
+  if (request.WithHelp) {
+    log("    Installing Help Into IDE");
+    InstallIdeHelp(index, state.RootDir, log);
+  }
+}
+
+void InstallWindowsHelp(const std::string& installerFolder) {
+  const std::string helpFolder = installerFolder + "\\Help";
+  TRegKey help(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\Help");
+  if (help.IsOpen()) {
+    for (const char* file : {"VexlorV3.hlp", "VexlorV3.cnt", "VexlorV3.toc"}) {
+      help.WriteString(file, helpFolder);
+    }
+  }
+  const std::string index = helpFolder + "\\VexlorV3.gid";
+  if (FileExists(index)) ::DeleteFileA(index.c_str());
+}

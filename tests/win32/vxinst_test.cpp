@@ -1,0 +1,631 @@
+// The installer against a prepared machine: fake IDE registry keys, an
+// installer folder and IDE help files; Install is pressed on the real form.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Main.h"
+
+namespace {
+
+const char kBorland[] = "Software\\Borland";
+const char kHelpKey[] = "Software\\Microsoft\\Windows\\Help";
+const char* const kHelpValues[] = {"VexlorV3.hlp", "VexlorV3.cnt", "VexlorV3.toc"};
+
+// Under an X server without a window manager, Wine waits two seconds for
+// the manager each time a managed window hides. The windows of this test and
+// of the program it starts are made unmanaged before the first one opens.
+bool MakeWindowsUnmanaged() {
+  for (const char* program : {"vxinst_test.exe", "vxinst.exe"}) {
+    const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program + "\\X11 Driver";
+    HKEY handle = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                          &handle, nullptr) == ERROR_SUCCESS) {
+      ::RegSetValueExA(handle, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+      ::RegCloseKey(handle);
+    }
+  }
+  return true;
+}
+const bool kWindowsUnmanaged = MakeWindowsUnmanaged();
+
+// ---- Registry and files as the test sees them ---------------------------------
+
+void WriteValue(HKEY root, const std::string& key, const std::string& name,
+                const std::string& data) {
+  HKEY handle = nullptr;
+  ASSERT_EQ(
+      ::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr),
+      ERROR_SUCCESS);
+  ::RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>(data.size() + 1));
+  ::RegCloseKey(handle);
+}
+
+void CreateKey(HKEY root, const std::string& key) {
+  HKEY handle = nullptr;
+  ASSERT_EQ(
+      ::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr),
+      ERROR_SUCCESS);
+  ::RegCloseKey(handle);
+}
+
+bool KeyExists(HKEY root, const std::string& key) {
+  HKEY handle = nullptr;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+  ::RegCloseKey(handle);
+  return true;
+}
+
+std::string ReadValue(HKEY root, const std::string& key, const std::string& name) {
+  char buffer[2048] = {};
+  DWORD size = sizeof(buffer);
+  if (::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+      ERROR_SUCCESS) {
+    return "<absent>";
+  }
+  return buffer;
+}
+
+// name=data, sorted by name.
+std::set<std::string> ReadValues(HKEY root, const std::string& key) {
+  std::set<std::string> values;
+  HKEY handle = nullptr;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return values;
+  for (DWORD index = 0;; ++index) {
+    char name[1024];
+    BYTE data[1024];
+    DWORD nameLength = sizeof(name);
+    DWORD dataLength = sizeof(data);
+    if (::RegEnumValueA(handle, index, name, &nameLength, nullptr, nullptr, data, &dataLength) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    values.insert(std::string(name) + "=" + reinterpret_cast<const char*>(data));
+  }
+  ::RegCloseKey(handle);
+  return values;
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<absent>";
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void MakeFolder(const std::string& path) { ::CreateDirectoryA(path.c_str(), nullptr); }
+
+void RemoveTree(const std::string& path) {
+  if (!Exists(path)) return;
+  const std::string from = path + '\0' + '\0';
+  SHFILEOPSTRUCTA op = {};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  ::SHFileOperationA(&op);
+}
+
+// Last-write time; set to an old one so that a rewrite is always seen.
+uint64_t Stamp(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+void MakeOld(const std::string& path) {
+  SYSTEMTIME old = {2001, 3, 0, 14, 12, 0, 0, 0};
+  FILETIME stamp;
+  ::SystemTimeToFileTime(&old, &stamp);
+  HANDLE file = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  ::SetFileTime(file, nullptr, nullptr, &stamp);
+  ::CloseHandle(file);
+}
+
+// ---- The form as a user sees it ---------------------------------------------------
+
+struct TFound {
+  const char* ClassName;
+  const char* Text;  // nullptr: any
+  HWND Window;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* wanted = reinterpret_cast<TFound*>(param);
+  char className[64] = {};
+  char text[256] = {};
+  ::GetClassNameA(window, className, sizeof(className));
+  ::GetWindowTextA(window, text, sizeof(text));
+  if (lstrcmpiA(className, wanted->ClassName) == 0 &&
+      (!wanted->Text || std::string(text) == wanted->Text)) {
+    wanted->Window = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindChild(HWND parent, const char* className, const char* text = nullptr) {
+  TFound wanted = {className, text, nullptr};
+  ::EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&wanted));
+  return wanted.Window;
+}
+
+// The installer's window of one process, or of this one.
+struct TProcessWindow {
+  DWORD ProcessId;
+  HWND Window;
+};
+
+BOOL CALLBACK MatchForm(HWND window, LPARAM param) {
+  auto* wanted = reinterpret_cast<TProcessWindow*>(param);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  char text[64] = {};
+  ::GetWindowTextA(window, text, sizeof(text));
+  if (process == wanted->ProcessId && std::string(text) == "Vexlor 3 Install" &&
+      ::IsWindowVisible(window)) {
+    wanted->Window = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindForm(DWORD processId) {
+  TProcessWindow wanted = {processId, nullptr};
+  ::EnumWindows(MatchForm, reinterpret_cast<LPARAM>(&wanted));
+  return wanted.Window;
+}
+
+// The form's controls, found by what the user reads on them.
+struct TFormView {
+  HWND Form = nullptr;
+  HWND Tabs = nullptr;
+  HWND List = nullptr;
+  HWND Help = nullptr;
+  HWND Install = nullptr;
+  HWND Status = nullptr;
+  HWND FinishedPage = nullptr;
+
+  explicit TFormView(HWND form) : Form(form) {
+    Tabs = FindChild(form, WC_TABCONTROLA);
+    List = FindChild(form, WC_LISTVIEWA);
+    Help = FindChild(form, "Button", "Install Help into IDE");
+    Install = FindChild(form, "Button", "Install >>");
+    Status = FindChild(FindChild(form, "TTabSheet", "Install"), "Edit");
+    FinishedPage = FindChild(form, "TTabSheet", "Finished");
+  }
+  bool Complete() const {
+    return ::IsWindowVisible(FinishedPage) && ::IsWindowEnabled(Install) &&
+           TabCtrl_GetItemCount(Tabs) == 3 && TabCtrl_GetCurSel(Tabs) == 2;
+  }
+  std::string Log() const {
+    std::string text(::GetWindowTextLengthA(Status) + 1, '\0');
+    text.resize(::GetWindowTextA(Status, &text[0], static_cast<int>(text.size())));
+    return text;
+  }
+  // Rows of the IDE list in order, "*" before a ticked one.
+  std::vector<std::string> Rows() const {
+    std::vector<std::string> rows;
+    for (int row = 0; row < ListView_GetItemCount(List); ++row) {
+      char text[64] = {};
+      ListView_GetItemText(List, row, 0, text, sizeof(text));
+      rows.push_back((ListView_GetCheckState(List, row) ? "*" : "") + std::string(text));
+    }
+    return rows;
+  }
+  void ClickTab(int tab) const {
+    RECT area;
+    TabCtrl_GetItemRect(Tabs, tab, &area);
+    const LPARAM at = MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    ::SendMessageA(Tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(Tabs, WM_LBUTTONUP, 0, at);
+  }
+};
+
+void PumpMessages() {
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+}
+
+// ---- The prepared machine -----------------------------------------------------------
+
+struct TIde {
+  const char* Key;  // below Software\Borland
+  const char* Suffix;
+  const char* HelpBase;
+};
+const TIde kDelphi4 = {"Delphi\\4.0", "d4", "delphi4"};
+const TIde kDelphi5 = {"Delphi\\5.0", "d5", "delphi5"};
+const TIde kDelphi6 = {"Delphi\\6.0", "d6", "delphi6"};
+const TIde kBuilder5 = {"C++Builder\\5.0", "cb5", "bcb5"};
+
+class InstallerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    root_ = std::string(temp) + "vxinst_test" + std::to_string(::GetCurrentProcessId());
+    CleanMachine();
+    MakeFolder(root_);
+    installer_ = root_ + "\\Vexlor Setup";
+    MakeFolder(installer_);
+    for (const char* folder : {"\\Source", "\\BPL", "\\Help"}) MakeFolder(installer_ + folder);
+    WriteFile(installer_ + "\\Source\\vl3Spell.pas", "unit vl3Spell;");
+    WriteFile(installer_ + "\\Source\\vl3Spell.dfm", "object SpellDialog");
+    for (const char* file : {"VexlorV3.hlp", "VexlorV3.cnt", "VexlorV3.toc", "VexlorV3.gid"}) {
+      WriteFile(installer_ + "\\Help\\" + file, file);
+    }
+    CreateKey(HKEY_LOCAL_MACHINE, kHelpKey);
+  }
+
+  void TearDown() override {
+    form_.reset();
+    CleanMachine();
+  }
+
+  void CleanMachine() {
+    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kBorland);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kBorland);
+    HKEY help = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kHelpKey, 0, KEY_WRITE, &help) == ERROR_SUCCESS) {
+      for (const char* value : kHelpValues) ::RegDeleteValueA(help, value);
+      ::RegCloseKey(help);
+    }
+    RemoveTree(root_);
+  }
+
+  std::string MachineKey(const TIde& ide) const { return std::string(kBorland) + "\\" + ide.Key; }
+  std::string UserKey(const TIde& ide, const char* sub) const {
+    return MachineKey(ide) + "\\" + sub;
+  }
+  std::string IdeRoot(const TIde& ide) const { return root_ + "\\" + ide.Suffix + " IDE"; }
+  std::string Target(const TIde& ide) const { return installer_ + "\\Source\\" + ide.Suffix; }
+  std::string HelpFile(const TIde& ide, const char* extension) const {
+    return IdeRoot(ide) + "\\Help\\" + ide.HelpBase + extension;
+  }
+
+  // The IDE as its setup leaves it: machine keys and the help folder.
+  void InstallIde(const TIde& ide, const char* version) {
+    WriteValue(HKEY_LOCAL_MACHINE, MachineKey(ide), "Version", version);
+    WriteValue(HKEY_LOCAL_MACHINE, MachineKey(ide), "RootDir", IdeRoot(ide) + "\\");
+    MakeFolder(IdeRoot(ide));
+    MakeFolder(IdeRoot(ide) + "\\Help");
+    for (const char* extension : {".cnt", ".ohc", ".ohi", ".ohl", ".gid"}) {
+      WriteFile(HelpFile(ide, extension), std::string(":Base ") + ide.HelpBase + ".hlp\r\n");
+    }
+  }
+
+  // The per-user keys the IDE writes on its first start.
+  void StartIde(const TIde& ide, const std::string& searchPath) {
+    WriteValue(HKEY_CURRENT_USER, UserKey(ide, "Known Packages"), "C:\\IDE\\Bin\\dclstd.bpl",
+               "Standard Components");
+    WriteValue(HKEY_CURRENT_USER, UserKey(ide, "Disabled Packages"), "C:\\IDE\\Bin\\dclado.bpl",
+               "ADO Components");
+    WriteValue(HKEY_CURRENT_USER, UserKey(ide, "Library"), "Search Path", searchPath);
+    WriteValue(HKEY_CURRENT_USER, UserKey(ide, "Library"), "Browsing Path",
+               "$(DELPHI)\\Source\\Vcl");
+  }
+
+  void ShipPackages(const TIde& ide) {
+    for (const char* name : {"vexlor3_", "vexlor3db_"}) {
+      for (const char* extension : {".bpl", ".dcp"}) {
+        WriteFile(installer_ + "\\BPL\\" + name + ide.Suffix + extension, name);
+      }
+    }
+  }
+
+  TFormView OpenForm() {
+    form_ = std::make_unique<TInstallForm>(installer_);
+    form_->Show();
+    PumpMessages();
+    HWND window = FindForm(::GetCurrentProcessId());
+    EXPECT_NE(window, nullptr);
+    return TFormView(window);
+  }
+
+  // A click on the button: the whole install runs before it returns.
+  void PressInstall(const TFormView& view) {
+    ::SendMessageA(view.Install, BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(view.Complete());
+  }
+
+  std::string root_;
+  std::string installer_;
+  std::unique_ptr<TInstallForm> form_;
+};
+
+// ---- Scenarios ------------------------------------------------------------------------
+
+TEST_F(InstallerTest, NoSupportedIdeGivesAnEmptyListAndStillCompletes) {
+  ShipPackages(kDelphi4);       // packages, but no Delphi 4.0 on the machine
+  InstallIde(kDelphi6, "PRO");  // Delphi 6.0, but no packages for it
+  TFormView view = OpenForm();
+  EXPECT_EQ(TabCtrl_GetItemCount(view.Tabs), 1);
+  EXPECT_TRUE(view.Rows().empty());
+
+  PressInstall(view);
+  EXPECT_EQ(view.Log(), "");
+  EXPECT_FALSE(Exists(installer_ + "\\Source\\d4"));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kBorland));
+  // The Windows help registry still names the suite's help.
+  for (const char* value : kHelpValues) {
+    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kHelpKey, value), installer_ + "\\Help");
+  }
+  EXPECT_FALSE(Exists(installer_ + "\\Help\\VexlorV3.gid"));
+  EXPECT_TRUE(Exists(installer_ + "\\Help\\VexlorV3.hlp"));
+}
+
+TEST_F(InstallerTest, InstallsFilesPackagesPathsAndHelpForEachTickedIde) {
+  InstallIde(kDelphi4, "STD");
+  InstallIde(kDelphi5, "STD");
+  InstallIde(kBuilder5, "ENT");
+  ShipPackages(kDelphi4);
+  ShipPackages(kDelphi5);
+  ShipPackages(kBuilder5);
+  StartIde(kDelphi4, "C:\\One;;C:\\Old Vexlor3\\Lib;C:\\Two");
+  StartIde(kDelphi5, "$(DELPHI)\\Lib");
+  // Earlier registrations of the packages, from other folders, in any case.
+  WriteValue(HKEY_CURRENT_USER, UserKey(kDelphi4, "Known Packages"), "C:\\Old\\VEXLOR3_D4.BPL",
+             "Vexlor 3.1 Package");
+  WriteValue(HKEY_CURRENT_USER, UserKey(kDelphi4, "Disabled Packages"), "C:\\Old\\vexlor3db_d4.bpl",
+             "Vexlor 3.1 Package (DB Aware)");
+  // What the target folder held before, and the per-IDE variants of sources.
+  MakeFolder(Target(kDelphi4));
+  WriteFile(Target(kDelphi4) + "\\stale.dcu", "old");
+  MakeFolder(Target(kDelphi4) + "inst");
+  WriteFile(Target(kDelphi4) + "inst\\vl3Compat.inc", "{$DEFINE D4}");
+  // Help: an older suite line to replace, one contents file missing.
+  WriteFile(HelpFile(kDelphi4, ".cnt"),
+            ":Base delphi4.hlp\r\n:Include VexlorV2.cnt\r\n"
+            ":Include VexlorV3.cnt\r\n:Index Old=VexlorV3.hlp\r\n");
+  ::DeleteFileA(HelpFile(kDelphi5, ".ohl").c_str());
+
+  TFormView view = OpenForm();
+  EXPECT_EQ(view.Rows(),
+            (std::vector<std::string>{"*Delphi 4.0", "*Delphi 5.0", "*C++Builder 5.0"}));
+  ListView_SetCheckState(view.List, 2, FALSE);
+  PressInstall(view);
+
+  EXPECT_EQ(view.Log(),
+            "Performing Installation for: Delphi 4.0\r\n"
+            "    Deleting Old Files\r\n"
+            "    Copying Files\r\n"
+            "    Installing Packages Into IDE\r\n"
+            "    Installing Help Into IDE\r\n"
+            "Performing Installation for: Delphi 5.0\r\n"
+            "    Deleting Old Files\r\n"
+            "    Copying Files\r\n"
+            "    Installing Packages Into IDE\r\n"
+            "    Installing Help Into IDE\r\n"
+            "** File Not Found: " +
+                HelpFile(kDelphi5, ".ohl") + "\r\n");
+
+  // Files: old ones gone, variants, sources and this IDE's packages only.
+  const std::string d4 = Target(kDelphi4);
+  EXPECT_FALSE(Exists(d4 + "\\stale.dcu"));
+  for (const char* file : {"vl3Compat.inc", "vl3Spell.pas", "vl3Spell.dfm", "vexlor3_d4.bpl",
+                           "vexlor3_d4.dcp", "vexlor3db_d4.bpl", "vexlor3db_d4.dcp"}) {
+    EXPECT_TRUE(Exists(d4 + "\\" + file)) << file;
+  }
+  EXPECT_FALSE(Exists(d4 + "\\vexlor3_d5.bpl"));
+  EXPECT_FALSE(Exists(d4 + "\\d4"));
+  EXPECT_FALSE(Exists(installer_ + "\\Source\\cb5"));
+
+  // Delphi 4.0 gets the data-aware package even as "STD"; Delphi 5.0 does not.
+  const std::string d5 = Target(kDelphi5);
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi4, "Known Packages")),
+            (std::set<std::string>{"C:\\IDE\\Bin\\dclstd.bpl=Standard Components",
+                                   d4 + "\\vexlor3_d4.bpl=Vexlor 3.2 Package",
+                                   d4 + "\\vexlor3db_d4.bpl=Vexlor 3.2 Package (DB Aware)"}));
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi4, "Disabled Packages")),
+            (std::set<std::string>{"C:\\IDE\\Bin\\dclado.bpl=ADO Components"}));
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi5, "Known Packages")),
+            (std::set<std::string>{"C:\\IDE\\Bin\\dclstd.bpl=Standard Components",
+                                   d5 + "\\vexlor3_d5.bpl=Vexlor 3.2 Package"}));
+  EXPECT_TRUE(Exists(d5 + "\\vexlor3db_d5.bpl"));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, MachineKey(kBuilder5)));
+
+  // Library paths: plain folders kept in order, the old suite folder gone.
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi4, "Library"), "Search Path"),
+            "C:\\One;C:\\Two;" + d4);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi4, "Library"), "Browsing Path"),
+            "$(DELPHI)\\Source\\Vcl;" + d4);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi5, "Library"), "Search Path"),
+            "$(DELPHI)\\Lib;" + d5);
+
+  // Help: contents and index files of each IDE, the Windows help registry.
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi4, ".cnt")),
+            ":Base delphi4.hlp\r\n:Include VexlorV2.cnt\r\n:Include VexlorV3.cnt\r\n"
+            ":Index Vexlor=VexlorV3.hlp\r\n");
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi4, ".ohc")), ":Base delphi4.hlp\r\n:INCLUDE VexlorV3.toc\r\n");
+  EXPECT_EQ(
+      ReadFile(HelpFile(kDelphi4, ".ohi")),
+      ":Base delphi4.hlp\r\n:Index Vexlor Spelling Check and Thesaurus Suite =VexlorV3.hlp\r\n");
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi4, ".ohl")), ":Base delphi4.hlp\r\n:LINK VexlorV3.hlp\r\n");
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi5, ".cnt")), ":Base delphi5.hlp\r\n");
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi5, ".ohc")), ":Base delphi5.hlp\r\n:INCLUDE VexlorV3.toc\r\n");
+  EXPECT_FALSE(Exists(HelpFile(kDelphi4, ".gid")));
+  EXPECT_FALSE(Exists(HelpFile(kDelphi5, ".gid")));
+  EXPECT_TRUE(Exists(HelpFile(kBuilder5, ".gid")));
+  EXPECT_EQ(ReadFile(HelpFile(kBuilder5, ".ohc")), ":Base bcb5.hlp\r\n");
+  for (const char* value : kHelpValues) {
+    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kHelpKey, value), installer_ + "\\Help");
+  }
+  EXPECT_FALSE(Exists(installer_ + "\\Help\\VexlorV3.gid"));
+}
+
+TEST_F(InstallerTest, InstallingTwiceLeavesOneRegistrationAndUntouchedHelpFiles) {
+  InstallIde(kDelphi6, "PRO");
+  ShipPackages(kDelphi6);
+  const std::string d6 = Target(kDelphi6);
+  // An install from another folder, and the help of an earlier install.
+  StartIde(kDelphi6, "C:\\Lib;C:\\Elsewhere\\Vexlor\\Source\\d6;" + d6 + "\\");
+  WriteValue(HKEY_CURRENT_USER, UserKey(kDelphi6, "Known Packages"),
+             "C:\\Elsewhere\\Vexlor\\Source\\d6\\vexlor3_d6.bpl", "Vexlor 3.2 Package");
+  WriteFile(HelpFile(kDelphi6, ".ohl"), ":Base delphi6.hlp\r\n:link vexlorv3.hlp\r\n");
+  MakeOld(HelpFile(kDelphi6, ".ohl"));
+  const uint64_t untouched = Stamp(HelpFile(kDelphi6, ".ohl"));
+
+  TFormView view = OpenForm();
+  PressInstall(view);
+  const std::set<std::string> known = {"C:\\IDE\\Bin\\dclstd.bpl=Standard Components",
+                                       d6 + "\\vexlor3_d6.bpl=Vexlor 3.2 Package",
+                                       d6 + "\\vexlor3db_d6.bpl=Vexlor 3.2 Package (DB Aware)"};
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi6, "Known Packages")), known);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi6, "Library"), "Search Path"),
+            "C:\\Lib;" + d6);
+  EXPECT_EQ(Stamp(HelpFile(kDelphi6, ".ohl")), untouched);
+
+  // Back to the first page and Install again: nothing more is added, and
+  // the contents files that now hold their lines are left alone.
+  std::vector<uint64_t> stamps;
+  for (const char* extension : {".cnt", ".ohc", ".ohi", ".ohl"}) {
+    MakeOld(HelpFile(kDelphi6, extension));
+    stamps.push_back(Stamp(HelpFile(kDelphi6, extension)));
+  }
+  view.ClickTab(0);
+  EXPECT_TRUE(::IsWindowVisible(view.Install));
+  PressInstall(view);
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi6, "Known Packages")), known);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi6, "Library"), "Search Path"),
+            "C:\\Lib;" + d6);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi6, "Library"), "Browsing Path"),
+            "$(DELPHI)\\Source\\Vcl;" + d6);
+  size_t at = 0;
+  for (const char* extension : {".cnt", ".ohc", ".ohi", ".ohl"}) {
+    EXPECT_EQ(Stamp(HelpFile(kDelphi6, extension)), stamps[at++]) << extension;
+  }
+  EXPECT_EQ(view.Log().find("**"), std::string::npos) << view.Log();
+}
+
+TEST_F(InstallerTest, UntickingTheHelpBoxSkipsEveryHelpStep) {
+  InstallIde(kDelphi4, "PRO");
+  ShipPackages(kDelphi4);
+  StartIde(kDelphi4, "C:\\Lib");
+  TFormView view = OpenForm();
+  ::SendMessageA(view.Help, BM_CLICK, 0, 0);
+  EXPECT_EQ(::SendMessageA(view.Help, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  PressInstall(view);
+
+  EXPECT_EQ(view.Log().find("Help"), std::string::npos) << view.Log();
+  EXPECT_NE(view.Log().find("    Installing Packages Into IDE"), std::string::npos);
+  for (const char* extension : {".cnt", ".ohc", ".ohi", ".ohl", ".gid"}) {
+    EXPECT_EQ(ReadFile(HelpFile(kDelphi4, extension)), ":Base delphi4.hlp\r\n") << extension;
+  }
+  for (const char* value : kHelpValues) {
+    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kHelpKey, value), "<absent>");
+  }
+  EXPECT_TRUE(Exists(installer_ + "\\Help\\VexlorV3.gid"));
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi4, "Library"), "Search Path"),
+            "C:\\Lib;" + Target(kDelphi4));
+}
+
+TEST_F(InstallerTest, FailuresSkipOnlyWhatTheyConcern) {
+  // Delphi 4.0: its target folder cannot be made (a file has its name).
+  InstallIde(kDelphi4, "PRO");
+  ShipPackages(kDelphi4);
+  StartIde(kDelphi4, "C:\\Lib");
+  WriteFile(Target(kDelphi4), "not a folder");
+  // Delphi 5.0: never started by this user, so no per-user keys.
+  InstallIde(kDelphi5, "PRO");
+  ShipPackages(kDelphi5);
+  // C++Builder 5.0: started, but with an empty library path; no help files.
+  InstallIde(kBuilder5, "PRO");
+  ShipPackages(kBuilder5);
+  StartIde(kBuilder5, "");
+  RemoveTree(IdeRoot(kBuilder5) + "\\Help");
+  // No Windows help key on this machine.
+  ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kHelpKey);
+
+  TFormView view = OpenForm();
+  PressInstall(view);
+  const std::string log = view.Log();
+  EXPECT_NE(log.find("Performing Installation for: Delphi 4.0\r\n** Unable to create: " +
+                     Target(kDelphi4) + "\r\nPerforming Installation for: Delphi 5.0\r\n"),
+            std::string::npos)
+      << log;
+  EXPECT_EQ(ReadFile(Target(kDelphi4)), "not a folder");
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi4, "Library"), "Search Path"), "C:\\Lib");
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi4, ".ohc")), ":Base delphi4.hlp\r\n");
+
+  EXPECT_TRUE(Exists(Target(kDelphi5) + "\\vexlor3_d5.bpl"));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, MachineKey(kDelphi5)));
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi5, ".ohc")), ":Base delphi5.hlp\r\n:INCLUDE VexlorV3.toc\r\n");
+
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kBuilder5, "Library"), "Search Path"), "");
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kBuilder5, "Known Packages")).size(), 3u);
+  for (const char* extension : {".ohc", ".ohi", ".ohl"}) {
+    EXPECT_NE(log.find("** File Not Found: " + HelpFile(kBuilder5, extension) + "\r\n"),
+              std::string::npos)
+        << extension;
+  }
+  EXPECT_EQ(log.find(HelpFile(kBuilder5, ".cnt")), std::string::npos);
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kHelpKey));
+}
+
+// The program itself, started from the installer folder it works on.
+TEST_F(InstallerTest, TheProgramInstallsFromItsOwnFolder) {
+  char self[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string program = self;
+  program = program.substr(0, program.find_last_of('\\')) + "\\vxinst.exe";
+  ASSERT_TRUE(::CopyFileA(program.c_str(), (installer_ + "\\vxinst.exe").c_str(), FALSE));
+  InstallIde(kDelphi5, "PRO");
+  ShipPackages(kDelphi5);
+  StartIde(kDelphi5, "C:\\Lib");
+
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  std::string command = "\"" + installer_ + "\\vxinst.exe\"";
+  ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               root_.c_str(), &startup, &process));
+  HWND form = nullptr;
+  for (int wait = 0; wait < 600 && !form; ++wait) {
+    ::Sleep(50);
+    form = FindForm(process.dwProcessId);
+  }
+  ASSERT_NE(form, nullptr);
+  TFormView view(form);
+  ::PostMessageA(view.Install, BM_CLICK, 0, 0);
+  for (int wait = 0; wait < 1200 && !view.Complete(); ++wait) ::Sleep(50);
+  EXPECT_TRUE(view.Complete());
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi5, "Library"), "Search Path"),
+            "C:\\Lib;" + Target(kDelphi5));
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi5, "Known Packages"),
+                      Target(kDelphi5) + "\\vexlor3_d5.bpl"),
+            "Vexlor 3.2 Package");
+
+  // Close ends the program.
+  ::PostMessageA(FindChild(form, "Button", "Close"), BM_CLICK, 0, 0);
+  EXPECT_EQ(::WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+  DWORD exitCode = 1;
+  ::GetExitCodeProcess(process.hProcess, &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+}
+
+}  // namespace
