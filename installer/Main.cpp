@@ -28,19 +28,17 @@ constexpr int kPageControlId = 106;
 const char kFormClass[] = "TInstallForm";
 const char kPageClass[] = "TTabSheet";
 
+// Paragraphs are single lines: the memo wraps them to its width, whatever
+// the width of the font.
 const char kIntroText[] =
     "Thank you for purchasing Vexlor!\r\n"
     "\r\n"
-    "This program will install the Vexlor component \r\n"
-    "packages and context sensitive help for Delphi and \r\n"
-    "C++Builder.\r\n"
+    "This program will install the Vexlor component packages and context sensitive help for "
+    "Delphi and C++Builder.\r\n"
     "\r\n"
-    "Please ensure that Delphi and C++Builder are not \r\n"
-    "running during this installation.\r\n"
+    "Please ensure that Delphi and C++Builder are not running during this installation.\r\n"
     "\r\n"
-    "Windows NT and Windows 2000 users must be logged \r\n"
-    "on with full rights to this machine to perform \r\n"
-    "the installation.";
+    "Windows NT and Windows 2000 users need full rights on this machine to install.";
 
 const char kCompleteText[] =
     "Vexlor should now be installed into your development environment.\r\n"
@@ -49,6 +47,29 @@ const char kCompleteText[] =
     "support@vexlor.example.\r\n"
     "\r\n"
     "Thanks again!";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Memos wrap between words only, never inside "C++Builder" or an address.
+int CALLBACK BreakAtBlanks(LPSTR text, int current, int length, int action) {
+  switch (action) {
+    case WB_ISDELIMITER:
+      return current >= 0 && current < length && IsBlank(text[current]);
+    case WB_LEFT: {
+      int at = current > 0 ? current - 1 : 0;
+      while (at > 0 && IsBlank(text[at])) --at;
+      while (at > 0 && !IsBlank(text[at - 1])) --at;
+      return at;
+    }
+    case WB_RIGHT: {
+      int at = current;
+      while (at < length && !IsBlank(text[at])) ++at;
+      while (at < length && IsBlank(text[at])) ++at;
+      return at;
+    }
+  }
+  return 0;
+}
 
 void RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC pageProc) {
   WNDCLASSEXA windowClass = {};
@@ -186,9 +207,10 @@ void TInstallForm::CreateIntroSheet() {
   const int bottom = area.bottom - kMargin;
   const int column = right - kRightColumnWidth;
 
-  IntroMemo = CreateChild(sheet, "EDIT", kIntroText,
-                          ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, kMargin, kMargin,
-                          column - 2 * kMargin, bottom - kMargin, kIntroMemoId, WS_EX_CLIENTEDGE);
+  IntroMemo =
+      CreateChild(sheet, "EDIT", kIntroText, ES_MULTILINE | ES_READONLY | WS_TABSTOP, kMargin,
+                  kMargin, column - 2 * kMargin, bottom - kMargin, kIntroMemoId, WS_EX_CLIENTEDGE);
+  ::SendMessageA(IntroMemo, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(BreakAtBlanks));
 
   const int buttonTop = bottom - kButtonHeight;
   const int checkTop = buttonTop - 8 - 20;
@@ -246,6 +268,7 @@ void TInstallForm::CreateFinishedSheet() {
   CompleteMemo = CreateChild(sheet, "EDIT", kCompleteText, ES_MULTILINE | ES_READONLY | WS_TABSTOP,
                              kMargin, dividerTop + 10, right - kMargin,
                              buttonTop - 8 - dividerTop - 10, kCompleteMemoId, WS_EX_CLIENTEDGE);
+  ::SendMessageA(CompleteMemo, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(BreakAtBlanks));
   Button1 = CreateChild(sheet, "BUTTON", "Close", BS_PUSHBUTTON | WS_TABSTOP, right - kButtonWidth,
                         buttonTop, kButtonWidth, kButtonHeight, kButton1Id);
 }
