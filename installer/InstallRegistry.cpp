@@ -2,13 +2,14 @@
 // exist (nothing is ever created but values), then read and changed.
 #include "InstallRegistry.h"
 
-TRegKey::TRegKey(HKEY root, const std::string& path) {
+TRegKey::TRegKey(HKEY root, const std::string& path, TAccess access) {
   // Key paths are written from the root ("\Software\..."); the system wants
   // them relative.
   const size_t start = path.find_first_not_of('\\');
   const std::string relative = start == std::string::npos ? std::string() : path.substr(start);
   HKEY key = nullptr;
-  if (::RegOpenKeyExA(root, relative.c_str(), 0, KEY_READ | KEY_WRITE, &key) == ERROR_SUCCESS) {
+  const REGSAM rights = access == kRead ? KEY_READ : KEY_READ | KEY_WRITE;
+  if (::RegOpenKeyExA(root, relative.c_str(), 0, rights, &key) == ERROR_SUCCESS) {
     key_ = key;
   }
 }

@@ -10,9 +10,10 @@
 // One open registry key; closed when the object goes.
 class TRegKey {
  public:
-  // Opens `path` below `root` (a leading "\" is allowed) for reading and
-  // writing; IsOpen() tells whether the key exists.
-  TRegKey(HKEY root, const std::string& path);
+  enum TAccess { kRead, kReadWrite };
+  // Opens `path` below `root` (a leading "\" is allowed); IsOpen() tells
+  // whether the key exists (and may be opened so).
+  TRegKey(HKEY root, const std::string& path, TAccess access = kReadWrite);
   ~TRegKey();
   TRegKey(const TRegKey&) = delete;
   TRegKey& operator=(const TRegKey&) = delete;

@@ -89,7 +89,9 @@ void InstallIdeHelp(int index, const std::string& rootDir, const TInstallLog& lo
 TIdeState ScanIde(int index, const std::string& installerFolder) {
   const TIdeInfo& ide = kIdes[index];
   TIdeState state;
-  TRegKey key(HKEY_LOCAL_MACHINE, ide.RegistryKey);
+  // Reading is all the scan needs, and all that a user without full rights
+  // on the machine may do there.
+  TRegKey key(HKEY_LOCAL_MACHINE, ide.RegistryKey, TRegKey::kRead);
   state.Installed = key.IsOpen();
   if (state.Installed) {
     // Only Delphi 4.0's standard edition ships the database units the

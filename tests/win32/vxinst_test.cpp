@@ -448,7 +448,11 @@ TEST_F(InstallerTest, InstallsFilesPackagesPathsAndHelpForEachTickedIde) {
   TFormView view = OpenForm();
   EXPECT_EQ(view.Rows(),
             (std::vector<std::string>{"*Delphi 4.0", "*Delphi 5.0", "*C++Builder 5.0"}));
-  ListView_SetCheckState(view.List, 2, FALSE);
+  // The user unticks C++Builder 5.0: its row, then the space bar.
+  ListView_SetItemState(view.List, 2, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+  ::SendMessageA(view.List, WM_KEYDOWN, VK_SPACE, 0);
+  ::SendMessageA(view.List, WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(view.Rows()[2], "C++Builder 5.0");
   PressInstall(view);
 
   EXPECT_EQ(view.Log(),
@@ -626,6 +630,25 @@ TEST_F(InstallerTest, FailuresSkipOnlyWhatTheyConcern) {
   }
   EXPECT_EQ(log.find(HelpFile(kBuilder5, ".cnt")), std::string::npos);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kHelpKey));
+}
+
+TEST(InstallerPathList, KeepsOtherFoldersAndEndsWithTheNewOneOnce) {
+  const std::string folder = "C:\\Setup\\Source\\d4";
+  const struct {
+    const char* Before;
+    std::string After;
+  } cases[] = {
+      {"", ""},
+      {";;", folder},
+      {"C:\\One;;C:\\Old\\Vexlor3\\Lib;C:\\Two", "C:\\One;C:\\Two;" + folder},
+      {"c:\\setup\\SOURCE\\D4;C:\\A", "C:\\A;" + folder},
+      {"C:\\Other\\Source\\d4;C:\\Vexlor\\Source\\d4", "C:\\Other\\Source\\d4;" + folder},
+      {"C:\\x\\vexlor3;C:\\y\\VEXLOR3;C:\\z\\vexlor\\Source\\d4",
+       "C:\\y\\VEXLOR3;C:\\z\\vexlor\\Source\\d4;" + folder},
+  };
+  for (const auto& test : cases) {
+    EXPECT_EQ(UpdatePathList(test.Before, folder, "\\Source\\d4"), test.After) << test.Before;
+  }
 }
 
 // The program itself, started from the installer folder it works on.
