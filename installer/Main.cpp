@@ -71,32 +71,19 @@ int CALLBACK BreakAtBlanks(LPSTR text, int current, int length, int action) {
   return 0;
 }
 
-void RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC pageProc) {
+void RegisterClassOnce(HINSTANCE instance, const char* name, WNDPROC procedure) {
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof(windowClass);
-  if (!::GetClassInfoExA(instance, kFormClass, &windowClass)) {
-    windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = formProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFormClass;
-    ::RegisterClassExA(&windowClass);
-  }
+  if (::GetClassInfoExA(instance, name, &windowClass)) return;
   windowClass = {};
   windowClass.cbSize = sizeof(windowClass);
-  if (!::GetClassInfoExA(instance, kPageClass, &windowClass)) {
-    windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = pageProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kPageClass;
-    ::RegisterClassExA(&windowClass);
-  }
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = name;
+  ::RegisterClassExA(&windowClass);
 }
 
 HFONT CreateBoldFont(HFONT base) {
@@ -113,7 +100,8 @@ TInstallForm::TInstallForm(const std::string& installerFolder) : installerFolder
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   ::InitCommonControlsEx(&controls);
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  RegisterClasses(instance, FormProc, PageProc);
+  RegisterClassOnce(instance, kFormClass, FormProc);
+  RegisterClassOnce(instance, kPageClass, PageProc);
 
   // Dialog border with only the system menu; the client area has a fixed size.
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
