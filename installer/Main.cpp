@@ -342,6 +342,8 @@ void TInstallForm::InstallButtonClick() {
   ::MessageBeep(0);
   SetTabVisible(kFinishedPage, true);
   SetActivePage(kFinishedPage);
+  // The keyboard follows the user to the visible page (Enter or Escape closes).
+  ::SetFocus(Button1);
 }
 
 void TInstallForm::InstallCheckedPlatforms() {
