@@ -67,7 +67,7 @@ class TCustomDictionaryFile {
 class TCustomDictionary {
  public:
   // How long a save waits for another program's save of the same file.
-  static constexpr uint32_t kSaveLockWaitMs = 5000;
+  static constexpr uint32_t kSaveLockWaitMs = 8000;
 
   TCustomDictionary();
   // Saves pending changes (SetActive(false)). A subclass with its own saving

@@ -25,13 +25,33 @@ std::map<std::string, THeldLock>& HeldLocks() {
   return held;
 }
 
-// Short random pauses, so that waiting programs do not retry in step and
-// a holder that saves again at once cannot shut the others out.
+// Short random pauses, so that waiting programs do not retry in step.
+constexpr int kLongestPauseUs = 1200;
 std::chrono::microseconds RetryPause() {
   thread_local std::minstd_rand random(static_cast<unsigned>(
       std::chrono::steady_clock::now().time_since_epoch().count() ^
       reinterpret_cast<uintptr_t>(&random)));
-  return std::chrono::microseconds(200 + random() % 1000);
+  return std::chrono::microseconds(200 + random() % (kLongestPauseUs - 200));
+}
+
+// A program that saves after every word would take the lock again the
+// moment it let go, before any waiting program woke up to try, and could
+// keep the others out until they give up. After letting go it therefore
+// waits longer than the longest pause of a waiting program before it tries
+// again, so that a waiting program gets its turn first.
+constexpr auto kTurnForOthers = std::chrono::microseconds(2 * kLongestPauseUs);
+
+std::map<std::string, std::chrono::steady_clock::time_point>& LastReleases() {
+  thread_local std::map<std::string, std::chrono::steady_clock::time_point> released;
+  return released;
+}
+
+void LeaveTurnToOthers(const std::string& lockPath) {
+  auto it = LastReleases().find(lockPath);
+  if (it == LastReleases().end()) return;
+  const auto until = it->second + kTurnForOthers;
+  LastReleases().erase(it);
+  if (until > std::chrono::steady_clock::now()) std::this_thread::sleep_until(until);
 }
 
 }  // namespace
@@ -47,6 +67,7 @@ TLockResult TFileLock::Acquire(const std::string& path, uint32_t waitMs) {
     return TLockResult::Locked;
   }
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+  LeaveTurnToOthers(lockPath);
   for (;;) {
     intptr_t handle = -1;
     TLockResult result = TryLockFile(lockPath, handle);
@@ -69,6 +90,8 @@ void TFileLock::Release() {
     const intptr_t handle = it->second.handle;
     HeldLocks().erase(it);
     UnlockFile(lockPath_, handle);
+    if (LastReleases().size() > 64) LastReleases().clear();  // many files: forget the old ones
+    LastReleases()[lockPath_] = std::chrono::steady_clock::now();
   }
   lockPath_.clear();
 }
