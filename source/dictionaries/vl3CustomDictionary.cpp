@@ -200,13 +200,14 @@ bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
   if (path.empty()) return true;
   auto opened = std::make_unique<TCustomDictionaryFile>();
   bool valid = false;
-  if (!ReadValidFile(path, *opened, valid)) {
+  if (!ReadValidFile(path, *opened, false, valid)) {
     // What looked missing, unreadable or damaged may be another program's
-    // new dictionary in the making (its probe below, or its first save): look
-    // again once that program is done. Only then may we probe ourselves.
+    // save in progress (a file system may show no file for a moment while
+    // the new one is moved in) or its probe for a new dictionary: look again
+    // once that program is done. Only then may we probe ourselves.
     Platform::TFileLock lock;
     lock.Acquire(path, kSaveLockWaitMs);
-    if (!ReadValidFile(path, *opened, valid)) return valid;
+    if (!ReadValidFile(path, *opened, true, valid)) return valid;
   }
   if (keepOpen) {
     opened->Seek(kHeaderSize);
@@ -216,14 +217,14 @@ bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
 }
 
 bool TCustomDictionary::ReadValidFile(const std::string& path, TCustomDictionaryFile& file,
-                                      bool& valid) {
+                                      bool mayProbe, bool& valid) {
   if (file.Load(path)) {
     valid = HasBanner(file.Bytes());
     return valid;
   }
   // A file that exists but cannot be read (locked, no access) is not a new
   // dictionary: creating it with delete-on-close could remove it.
-  valid = !Platform::FileExists(path) && CanCreateFile(path, true);
+  valid = mayProbe && !Platform::FileExists(path) && CanCreateFile(path, true);
   return false;
 }
 

@@ -165,9 +165,10 @@ class TCustomDictionary {
   void SanitizeLoadedContent();
   bool MoveDamagedFileAside();
   // One look at a file: true when it exists with the banner (`file` holds
-  // it); otherwise `valid` tells whether the path may still serve (no file,
-  // but one can be created there).
-  bool ReadValidFile(const std::string& path, TCustomDictionaryFile& file, bool& valid);
+  // it); otherwise, with `mayProbe`, `valid` tells whether the path may still
+  // serve (no file, but one can be created there: the probe creates and
+  // removes a file, which only a holder of the lock may do).
+  bool ReadValidFile(const std::string& path, TCustomDictionaryFile& file, bool mayProbe, bool& valid);
   // The body of SaveChanges, run under the file's lock: writes the content
   // when the file is as loaded, otherwise replays the changes onto it.
   bool WriteOrMerge();
