@@ -197,20 +197,35 @@ int TCustomDictionary::CountAutoCorrect() {
 bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
                                      std::unique_ptr<TCustomDictionaryFile>& file) {
   file.reset();
+  if (path.empty()) return true;
   auto opened = std::make_unique<TCustomDictionaryFile>();
-  if (!opened->Load(path)) {
-    if (path.empty()) return true;
-    // A file that exists but cannot be read (locked, no access) is not a new
-    // dictionary: creating it with delete-on-close could remove it.
-    if (Platform::FileExists(path)) return false;
-    return CanCreateFile(path, true);
+  bool valid = false;
+  if (!ReadValidFile(path, *opened, false, valid)) {
+    // What looked missing, unreadable or damaged may be another program's
+    // save in progress (a file system may show no file for a moment while
+    // the new one is moved in) or its probe for a new dictionary: look again
+    // once that program is done. Only then may we probe ourselves.
+    Platform::TFileLock lock;
+    lock.Acquire(path, kSaveLockWaitMs);
+    if (!ReadValidFile(path, *opened, true, valid)) return valid;
   }
-  if (!HasBanner(opened->Bytes())) return false;
   if (keepOpen) {
     opened->Seek(kHeaderSize);
     file = std::move(opened);
   }
   return true;
+}
+
+bool TCustomDictionary::ReadValidFile(const std::string& path, TCustomDictionaryFile& file,
+                                      bool mayProbe, bool& valid) {
+  if (file.Load(path)) {
+    valid = HasBanner(file.Bytes());
+    return valid;
+  }
+  // A file that exists but cannot be read (locked, no access) is not a new
+  // dictionary: creating it with delete-on-close could remove it.
+  valid = mayProbe && !Platform::FileExists(path) && CanCreateFile(path, true);
+  return false;
 }
 
 void TCustomDictionary::ReadContent(TCustomDictionaryFile& file) {
@@ -542,49 +557,51 @@ bool TCustomDictionary::MoveDamagedFileAside() {
 }
 
 bool TCustomDictionary::SaveChanges() {
-  bool ok = true;
-  if (modified_ && !path_.empty()) {
-    std::unique_ptr<TCustomDictionaryFile> file;
-    if (!ValidateFile(path_, true, file)) {
-      ok = false;
-    } else {
-      const bool fileExists = file != nullptr;
-      const uint64_t current = fileExists ? file->Stamp() : stamp_;
-      file.reset();
-      // An inactive dictionary holds no content: writing it over an existing
-      // file would empty that file, so it goes the merging way instead.
-      if (current == stamp_ && (active_ || !fileExists)) {
-        // Content that could not be read is kept, never overwritten.
-        if (loadFailed_ && fileExists && !MoveDamagedFileAside()) {
-          ok = false;
-        } else {
-          ok = WriteContent(path_);
-          if (ok) loadFailed_ = false;
-        }
-      } else {
-        std::unique_ptr<TCustomDictionary> latest = CreateSameKind();
-        latest->SetFilename(path_);
-        if (latest->DictionaryPath() != path_) {
-          ok = false;
-        } else {
-          latest->SetActive(true);
-          for (const std::string& w : addedIgnore_) latest->AddIgnore(w);
-          for (const std::string& w : addedExclude_) latest->AddExclude(w);
-          for (size_t i = 0; i < addedAutoCorrect_.size(); ++i) {
-            latest->AddAutoCorrect(addedAutoCorrect_[i],
-                                    i < addedReplacements_.size() ? addedReplacements_[i] : "");
-          }
-          for (const std::string& w : removedIgnore_) latest->RemoveIgnore(w);
-          for (const std::string& w : removedExclude_) latest->RemoveExclude(w);
-          for (const std::string& w : removedAutoCorrect_) latest->RemoveAutoCorrect(w);
-          ok = latest->SaveChanges();
-          if (!latest->BackupPath().empty()) backupPath_ = latest->BackupPath();
-        }
-      }
-    }
+  if (!modified_ || path_.empty()) {
+    modified_ = false;
+    ClearChanges();
+    return true;
   }
+  // The whole read-merge-write runs under the lock, so that programs saving
+  // the same file at once take turns and each merges onto the other's file.
+  Platform::TFileLock lock;
+  if (lock.Acquire(path_, saveLockWaitMs_) == Platform::TLockResult::Busy)
+    return false;  // the changes stay pending for a later save
+  const bool ok = WriteOrMerge();
   modified_ = false;
   ClearChanges();
+  return ok;
+}
+
+bool TCustomDictionary::WriteOrMerge() {
+  std::unique_ptr<TCustomDictionaryFile> file;
+  if (!ValidateFile(path_, true, file)) return false;
+  const bool fileExists = file != nullptr;
+  const uint64_t current = fileExists ? file->Stamp() : stamp_;
+  file.reset();
+  // An inactive dictionary holds no content: writing it over an existing
+  // file would empty that file, so it goes the merging way instead.
+  if (current == stamp_ && (active_ || !fileExists)) {
+    // Content that could not be read is kept, never overwritten.
+    if (loadFailed_ && fileExists && !MoveDamagedFileAside()) return false;
+    if (!WriteContent(path_)) return false;
+    loadFailed_ = false;
+    return true;
+  }
+  std::unique_ptr<TCustomDictionary> latest = CreateSameKind();
+  latest->SetFilename(path_);
+  if (latest->DictionaryPath() != path_) return false;
+  latest->SetActive(true);
+  for (const std::string& w : addedIgnore_) latest->AddIgnore(w);
+  for (const std::string& w : addedExclude_) latest->AddExclude(w);
+  for (size_t i = 0; i < addedAutoCorrect_.size(); ++i) {
+    latest->AddAutoCorrect(addedAutoCorrect_[i], i < addedReplacements_.size() ? addedReplacements_[i] : "");
+  }
+  for (const std::string& w : removedIgnore_) latest->RemoveIgnore(w);
+  for (const std::string& w : removedExclude_) latest->RemoveExclude(w);
+  for (const std::string& w : removedAutoCorrect_) latest->RemoveAutoCorrect(w);
+  const bool ok = latest->SaveChanges();
+  if (!latest->BackupPath().empty()) backupPath_ = latest->BackupPath();
   return ok;
 }
 

@@ -66,6 +66,9 @@ class TCustomDictionaryFile {
 
 class TCustomDictionary {
  public:
+  // How long a save waits for another program's save of the same file.
+  static constexpr uint32_t kSaveLockWaitMs = 8000;
+
   TCustomDictionary();
   // Saves pending changes (SetActive(false)). A subclass with its own saving
   // must call SetActive(false) in its own destructor.
@@ -99,7 +102,9 @@ class TCustomDictionary {
   virtual bool AddEntry(char kind, const std::string& word, const std::string& replacement);
   virtual bool RemoveEntry(char kind, const std::string& word);
   virtual std::unique_ptr<TCustomDictionary> CreateSameKind();
-  // False when pending changes could not be written (they are dropped anyway).
+  // False when pending changes could not be written. They are dropped, as a
+  // save always does, except when another program kept the file locked for
+  // the whole wait (kSaveLockWaitMs): then they stay pending for a later save.
   virtual bool SaveChanges();
   virtual bool SaveCopyAs(const std::string& path);
   virtual std::string IgnoreWordAt(int index);
@@ -122,6 +127,8 @@ class TCustomDictionary {
   bool PendingChanges() const { return modified_; }
   void SetPendingChanges(bool value) { modified_ = value; }
   bool Active() const { return active_; }
+  // How long SaveChanges waits for the file's lock (kSaveLockWaitMs unless set).
+  void SetSaveLockWait(uint32_t ms) { saveLockWaitMs_ = ms; }
 
   // True after a load found a valid banner but content it could not read:
   // the dictionary is empty, and the next save moves the damaged file aside
@@ -157,6 +164,14 @@ class TCustomDictionary {
   // recounts the kinds, so that later reads can trust the table.
   void SanitizeLoadedContent();
   bool MoveDamagedFileAside();
+  // One look at a file: true when it exists with the banner (`file` holds
+  // it); otherwise, with `mayProbe`, `valid` tells whether the path may still
+  // serve (no file, but one can be created there: the probe creates and
+  // removes a file, which only a holder of the lock may do).
+  bool ReadValidFile(const std::string& path, TCustomDictionaryFile& file, bool mayProbe, bool& valid);
+  // The body of SaveChanges, run under the file's lock: writes the content
+  // when the file is as loaded, otherwise replays the changes onto it.
+  bool WriteOrMerge();
   // What follows a successful Add.../Remove... (`done`): the word goes to
   // the change log merged on saving, and the kind's count moves by `delta`.
   bool NoteChange(bool done, const std::string& word, std::vector<std::string>& log,
@@ -168,6 +183,7 @@ class TCustomDictionary {
   bool tracking_ = false;
   bool loadFailed_ = false;
   std::string backupPath_;
+  uint32_t saveLockWaitMs_ = kSaveLockWaitMs;
 
   int32_t ignoreCount_ = 0;
   int32_t excludeCount_ = 0;

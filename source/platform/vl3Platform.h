@@ -67,6 +67,41 @@ bool WriteWholeFile(const std::string& path, const std::string& data);
 bool TryCreateFile(const std::string& path, bool deleteOnClose);
 std::string TempDirectory();  // without a trailing delimiter
 
+// ---- Locks between programs ----------------------------------------------
+
+enum class TLockResult {
+  Locked,       // held until Release (or the end of the process, however it ends)
+  Busy,         // another holder kept it for the whole wait
+  Unavailable,  // no lock can be made beside the file (missing or closed folder)
+};
+
+// An exclusive lock on a file's name, shared by every program that uses the
+// same path: the system holds it on a companion file (path + kLockSuffix)
+// that exists only while the lock is held, and drops it when its process
+// dies, so no stale lock outlives a crash. Acquire on a path this thread
+// already holds nests and succeeds at once; the lock goes with the
+// outermost Release.
+class TFileLock {
+ public:
+  static constexpr const char* kLockSuffix = ".lock";
+
+  TFileLock() = default;
+  ~TFileLock() { Release(); }
+  TFileLock(const TFileLock&) = delete;
+  TFileLock& operator=(const TFileLock&) = delete;
+
+  TLockResult Acquire(const std::string& path, uint32_t waitMs);
+  void Release();
+  bool Held() const { return !lockPath_.empty(); }
+
+ private:
+  std::string lockPath_;  // empty while not held
+};
+
+// One attempt, without waiting, of the system side of TFileLock.
+TLockResult TryLockFile(const std::string& lockPath, intptr_t& handle);
+void UnlockFile(const std::string& lockPath, intptr_t handle);
+
 // A read-only mapping of a whole file. Data() is null when nothing is mapped
 // (also for an empty file, which opens with Size() 0); Size() is the file's
 // size in bytes. The file stays open, and readable by others, until Close.

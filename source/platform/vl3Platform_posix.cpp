@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,21 @@
 extern char** environ;
 
 namespace Platform {
+
+namespace {
+
+bool WriteAll(int fd, const std::string& data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
 
 namespace Posix {
 
@@ -48,15 +64,36 @@ std::string HomeDirectory() {
   return "/";
 }
 
+// Creates a new file beside `hostPath` under a name no other program or
+// thread can be using; its descriptor (or -1), with the name in `temp`.
+static int CreateUniqueSibling(const std::string& hostPath, unsigned mode, std::string& temp) {
+  static std::atomic<unsigned> counter{0};
+  // O_EXCL makes the name ours alone, whatever other programs or threads
+  // pick at the same moment.
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    temp = hostPath + ".vx" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool WriteBesideAndMove(const std::string& hostPath, const std::string& data, unsigned mode,
+                        bool sync, bool& created) {
+  std::string temp;
+  int fd = CreateUniqueSibling(hostPath, mode, temp);
+  created = fd >= 0;
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, data) && (!sync || ::fsync(fd) == 0);
+  ok = ::close(fd) == 0 && ok;
+  if (ok && ::rename(temp.c_str(), hostPath.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
+}
+
 bool ReplaceFileContents(const std::string& hostPath, const std::string& data) {
-  std::string temp = hostPath + ".vxtmp";
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-  ok = (std::fclose(f) == 0) && ok;
-  if (ok) ok = std::rename(temp.c_str(), hostPath.c_str()) == 0;
-  if (!ok) std::remove(temp.c_str());
-  return ok;
+  bool created = false;
+  return WriteBesideAndMove(hostPath, data, 0666, false, created);
 }
 
 }  // namespace Posix
@@ -71,17 +108,6 @@ bool StatPath(const std::string& path, struct stat& st) {
 }
 
 bool IsReadOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
-
-bool WriteAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
 
 // The value of an environment variable, or null when it is not defined.
 // Windows names are case-insensitive ("%Temp%" finds TEMP).
@@ -254,15 +280,10 @@ bool WriteWholeFile(const std::string& path, const std::string& data) {
   // The new contents go to a file beside the old one, which they replace
   // only once complete: a full disk or a crash leaves the old file whole,
   // and a process that has the old file mapped keeps reading it.
-  const std::string temp = host + ".vx" + std::to_string(::getpid()) + ".tmp";
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                  existed ? (st.st_mode & 07777) : 0666);
-  if (fd < 0) return WriteInPlace(host, data);  // a folder we may not create files in
-  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (ok && ::rename(temp.c_str(), host.c_str()) == 0) return true;
-  ::unlink(temp.c_str());
-  return false;
+  bool created = false;
+  if (Posix::WriteBesideAndMove(host, data, existed ? (st.st_mode & 07777) : 0666, true, created))
+    return true;
+  return !created && WriteInPlace(host, data);  // a folder we may not create files in
 }
 
 bool TryCreateFile(const std::string& path, bool deleteOnClose) {
@@ -288,6 +309,36 @@ std::string TempDirectory() {
   std::string dir = (tmp && *tmp) ? tmp : "/tmp";
   while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
   return CorePath(dir);
+}
+
+// ---- Locks between programs ----------------------------------------------
+
+TLockResult TryLockFile(const std::string& lockPath, intptr_t& handle) {
+  const std::string host = HostPath(lockPath);
+  int fd = ::open(host.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0 && errno == EACCES) fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == EINTR ? TLockResult::Busy : TLockResult::Unavailable;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
+    ::close(fd);
+    return error == EWOULDBLOCK || error == EINTR ? TLockResult::Busy : TLockResult::Unavailable;
+  }
+  // The holder before us removes the file before it lets go: a lock on a
+  // file that no longer stands at the path locks nothing.
+  struct stat held, current;
+  if (::fstat(fd, &held) != 0 || ::stat(host.c_str(), &current) != 0 ||
+      held.st_ino != current.st_ino || held.st_dev != current.st_dev) {
+    ::close(fd);
+    return TLockResult::Busy;
+  }
+  handle = fd;
+  return TLockResult::Locked;
+}
+
+void UnlockFile(const std::string& lockPath, intptr_t handle) {
+  if (handle < 0) return;
+  ::unlink(HostPath(lockPath).c_str());
+  ::close(static_cast<int>(handle));
 }
 
 // ---- Mapping ---------------------------------------------------------------

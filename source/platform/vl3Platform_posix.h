@@ -13,8 +13,11 @@ std::string HostPath(const std::string& path);
 std::string CorePath(const std::string& path);
 // The user's home folder ($HOME, else the password database), host form.
 std::string HomeDirectory();
-// Writes a sibling temporary file and renames it over `path`, so a failed
-// write never leaves a half-written file behind.
+// Writes a sibling temporary file and renames it over `hostPath`, so a failed
+// write never leaves a half-written file behind; `sync` waits until the data
+// is on disk. `created` tells whether the sibling could be made at all.
+bool WriteBesideAndMove(const std::string& hostPath, const std::string& data, unsigned mode,
+                        bool sync, bool& created);
 bool ReplaceFileContents(const std::string& hostPath, const std::string& data);
 
 }  // namespace Posix

@@ -94,8 +94,10 @@ std::vector<std::string> FindFiles(const std::string& pattern) {
 
 bool ReadWholeFile(const std::string& path, std::string& data) {
   if (path.empty()) return false;
-  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Sharing delete lets a saving program move its new file over this one
+  // while we read; we keep reading the old contents.
+  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   data.clear();
   char buffer[65536];
@@ -109,10 +111,11 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
 
 namespace {
 
-// Creates (or empties) `path` and writes `data`; `flush` waits until it is on disk.
-bool WriteNewFile(const std::string& path, const std::string& data, bool flush) {
-  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+// Creates `path` (CREATE_NEW: fails when it exists; CREATE_ALWAYS: empties
+// it) and writes `data`; `flush` waits until it is on disk.
+bool WriteNewFile(const std::string& path, const std::string& data, DWORD disposition, bool flush) {
+  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   bool ok = ::WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
@@ -120,6 +123,38 @@ bool WriteNewFile(const std::string& path, const std::string& data, bool flush) 
   if (ok && flush) ok = ::FlushFileBuffers(h) != 0;
   ok = ::CloseHandle(h) && ok;
   return ok;
+}
+
+// Writes `data` to a new file beside `path` under a name no other program or
+// thread can be using (CREATE_NEW refuses a name already taken); false with
+// `temp` empty when no such file can be made.
+bool WriteUniqueSibling(const std::string& path, const std::string& data, std::string& temp) {
+  static LONG counter = 0;
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    temp = path + ".vx" + std::to_string(::GetCurrentProcessId()) + "-" +
+           std::to_string(static_cast<unsigned long>(::InterlockedIncrement(&counter))) + ".tmp";
+    if (WriteNewFile(temp, data, CREATE_NEW, true)) return true;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+    if (::GetFileAttributesA(temp.c_str()) != INVALID_FILE_ATTRIBUTES) ::DeleteFileA(temp.c_str());
+    break;
+  }
+  temp.clear();
+  return false;
+}
+
+// Moving over a file fails while a program reads it without sharing delete
+// (a virus scanner, an older reader); such reads are short.
+bool MoveOver(const std::string& from, const std::string& to) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION)
+      return false;
+    ::Sleep(5);
+  }
+  return false;
 }
 
 }  // namespace
@@ -131,13 +166,12 @@ bool WriteWholeFile(const std::string& path, const std::string& data) {
   if (existed && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
   // The new contents go to a file beside the old one, which they replace
   // only once complete: a full disk or a crash leaves the old file whole.
-  const std::string temp = path + ".vx" + std::to_string(::GetCurrentProcessId()) + ".tmp";
-  if (!WriteNewFile(temp, data, true)) {
-    ::DeleteFileA(temp.c_str());
+  std::string temp;
+  if (!WriteUniqueSibling(path, data, temp)) {
     // A folder we may not create files in: write the file itself.
-    return WriteNewFile(path, data, false);
+    return WriteNewFile(path, data, CREATE_ALWAYS, false);
   }
-  if (!::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveOver(temp, path)) {
     ::DeleteFileA(temp.c_str());
     return false;
   }
@@ -177,6 +211,31 @@ std::string TempDirectory() {
   std::string dir(buffer, n);
   if (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
   return dir;
+}
+
+// ---- Locks between programs ----------------------------------------------
+
+TLockResult TryLockFile(const std::string& lockPath, intptr_t& handle) {
+  // Opened without sharing, so only one handle can exist; delete-on-close
+  // removes the file with the last handle, also when the process dies.
+  HANDLE h = ::CreateFileA(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (h != INVALID_HANDLE_VALUE) {
+    handle = reinterpret_cast<intptr_t>(h);
+    return TLockResult::Locked;
+  }
+  switch (::GetLastError()) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_ACCESS_DENIED:  // also the holder's file while it is being deleted
+      return TLockResult::Busy;
+    default:
+      return TLockResult::Unavailable;
+  }
+}
+
+void UnlockFile(const std::string&, intptr_t handle) {
+  if (handle != -1) ::CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
 // ---- Mapping ---------------------------------------------------------------

@@ -2,8 +2,11 @@
 // lines, exit statuses, file creation and files that must stay untouched.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../../tools/vldict/vldict_custom.cpp"
@@ -113,3 +116,23 @@ TEST(VldictCustom, MissingOrForeignFilesAreReportedAndLeftAlone) {
 }
 
 }  // namespace
+
+TEST(VldictCustom, AChangeWaitsForAnotherSaveOfTheFileAndIsKept) {
+  ScratchDir dir("cli-wait");
+  std::string f = dir.Path("u.vlu");
+  ASSERT_EQ(Vldict({"add", f, "I", "first"}).status, 0);
+  std::atomic<int> held{-1};
+  // Another thread's lock is as foreign to this one as another program's.
+  std::thread saver([&] {
+    Platform::TFileLock lock;
+    held = lock.Acquire(f, 5000) == Platform::TLockResult::Locked ? 1 : 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  });
+  while (held < 0) std::this_thread::yield();
+  EXPECT_EQ(held, 1);
+  EXPECT_EQ(Vldict({"add", f, "I", "second"}).status, 0);
+  EXPECT_EQ(Vldict({"remove", f, "I", "first"}).status, 0);
+  saver.join();
+  EXPECT_EQ(Vldict({"list", f}).out, "I\tsecond\n");
+  EXPECT_FALSE(std::filesystem::exists(f + Platform::TFileLock::kLockSuffix));
+}

@@ -92,6 +92,13 @@ int Change(const std::vector<std::string>& args, bool add) {
                                  : "custom " + verb + " " + kind + " takes exactly one word");
   }
 
+  // Held from the first look at the file to the save, so that what this run
+  // finds (the word present or not) is still true when it writes; other
+  // programs saving the same file meanwhile wait their turn.
+  Platform::TFileLock lock;
+  if (lock.Acquire(path, TCustomDictionary::kSaveLockWaitMs) == Platform::TLockResult::Busy)
+    return Bad(path + ": another program kept the dictionary locked; " + word + " was not " +
+               (add ? "added" : "removed"));
   TCustomDictionary dictionary;
   const bool existed = Platform::FileExists(path);
   if (existed) {
@@ -128,7 +135,8 @@ int Change(const std::vector<std::string>& args, bool add) {
     }
     return kRefused;
   }
-  if (!dictionary.SaveChanges()) return Bad(path + ": could not be written");
+  if (!dictionary.SaveChanges())
+    return Bad(path + ": could not be written; " + word + " was not " + (add ? "added" : "removed"));
   return kOk;
 }
 
