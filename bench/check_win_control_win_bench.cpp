@@ -1,8 +1,7 @@
 // Speed of a silent check of a real rich edit through the window-control
 // parser, beside CheckString over the same text, and the messages it costs.
-#include <windows.h>
-
 #include <richedit.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <chrono>
@@ -39,7 +38,8 @@ std::string FortuneProse(const std::string& folder, size_t wanted) {
       const std::string t = tail;
       return name.size() >= t.size() && name.compare(name.size() - t.size(), t.size(), t) == 0;
     };
-    if (!folderEntry && !endsWith(".dat") && !endsWith(".u8") && !endsWith("art")) names.push_back(name);
+    if (!folderEntry && !endsWith(".dat") && !endsWith(".u8") && !endsWith("art"))
+      names.push_back(name);
   } while (::FindNextFileA(search, &found));
   ::FindClose(search);
   std::sort(names.begin(), names.end());
@@ -93,6 +93,7 @@ class TMessageCounter {
     ::SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
     ::RemovePropA(control_, "VxMessageCounter");
   }
+
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     auto* counter = static_cast<TMessageCounter*>(::GetPropA(hwnd, "VxMessageCounter"));
@@ -144,18 +145,30 @@ double Median(std::vector<double> v) {
 
 const char* EditMessageName(UINT message) {
   switch (message) {
-    case EM_GETSEL: return "EM_GETSEL";
-    case EM_SETSEL: return "EM_SETSEL";
-    case EM_SCROLLCARET: return "EM_SCROLLCARET";
-    case EM_LINESCROLL: return "EM_LINESCROLL";
-    case EM_GETLINECOUNT: return "EM_GETLINECOUNT";
-    case EM_LINEINDEX: return "EM_LINEINDEX";
-    case EM_LINEFROMCHAR: return "EM_LINEFROMCHAR";
-    case EM_REPLACESEL: return "EM_REPLACESEL";
-    case EM_GETLINE: return "EM_GETLINE";
-    case EM_GETFIRSTVISIBLELINE: return "EM_GETFIRSTVISIBLELINE";
-    case EM_POSFROMCHAR: return "EM_POSFROMCHAR";
-    default: return "other";
+    case EM_GETSEL:
+      return "EM_GETSEL";
+    case EM_SETSEL:
+      return "EM_SETSEL";
+    case EM_SCROLLCARET:
+      return "EM_SCROLLCARET";
+    case EM_LINESCROLL:
+      return "EM_LINESCROLL";
+    case EM_GETLINECOUNT:
+      return "EM_GETLINECOUNT";
+    case EM_LINEINDEX:
+      return "EM_LINEINDEX";
+    case EM_LINEFROMCHAR:
+      return "EM_LINEFROMCHAR";
+    case EM_REPLACESEL:
+      return "EM_REPLACESEL";
+    case EM_GETLINE:
+      return "EM_GETLINE";
+    case EM_GETFIRSTVISIBLELINE:
+      return "EM_GETFIRSTVISIBLELINE";
+    case EM_POSFROMCHAR:
+      return "EM_POSFROMCHAR";
+    default:
+      return "other";
   }
 }
 
@@ -177,12 +190,13 @@ int main(int argc, char** argv) {
   }
 
   ::LoadLibraryA("riched20.dll");
-  HWND form = ::CreateWindowExA(0, "STATIC", "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480, nullptr,
-                                nullptr, ::GetModuleHandleA(nullptr), nullptr);
-  HWND rich = ::CreateWindowExA(0, "RichEdit20A", "",
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                                    ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                                0, 0, 640, 480, form, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  HWND form = ::CreateWindowExA(0, "STATIC", "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480,
+                                nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  HWND rich =
+      ::CreateWindowExA(0, "RichEdit20A", "",
+                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                            ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                        0, 0, 640, 480, form, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   ::SendMessageA(rich, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
   ::SendMessageA(rich, EM_SETTARGETDEVICE, 0, 1);  // one line per paragraph: no wrapping
   ::SendMessageA(rich, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -206,7 +220,8 @@ int main(int argc, char** argv) {
     // Again with the same engine: the words answered before now pass, so
     // this is the cost of reading the control alone.
     const size_t answered = controlPrompts;
-    const double readSeconds = Seconds([&] { engine->CheckParser(new TWinAPIControlParser(rich), ctAll); });
+    const double readSeconds =
+        Seconds([&] { engine->CheckParser(new TWinAPIControlParser(rich), ctAll); });
     readingRates.push_back(engine->WordsChecked() / readSeconds);
     repeatPrompts = controlPrompts - answered;
     controlPrompts = answered;
@@ -217,9 +232,10 @@ int main(int argc, char** argv) {
     stringRates.push_back(stringEngine->WordsChecked() / stringSeconds);
   }
 
-  std::printf("text: the first %d lines of the fortunes prose, %zu bytes, %d words, %zu prompts "
-              "(answered with Ignore All)\n",
-              static_cast<int>(lines), text.size(), words, controlPrompts);
+  std::printf(
+      "text: the first %d lines of the fortunes prose, %zu bytes, %d words, %zu prompts "
+      "(answered with Ignore All)\n",
+      static_cast<int>(lines), text.size(), words, controlPrompts);
   std::printf("CheckParser over a RichEdit20A control: median %.0f words/s (wall clock, %d runs)\n",
               Median(controlRates), kRuns);
   std::printf("the same check again, answered words now pass: median %.0f words/s (%zu prompts)\n",
