@@ -137,9 +137,9 @@ class SpellDialogHostWin : public ::testing::Test {
     engine->SetConfigDictionaryDir(folders);
     engine->SetConfigDefaultMain(mains);
     engine->SetConfigDefaultActiveCustom("User.vlu");
-    engine->OnCreateSpellDialog = [this](TVexlorSpell3Base* sender, TCustomForm*& form, bool create) {
+    engine->OnCreateSpellDialog = [this](TVexlorSpell3Base*, TCustomForm*& form, bool create) {
       if (create) {
-        dialog = new TTestSpellForm(sender);
+        dialog = new TTestSpellForm(host.get());
         dialog->answers = answers;
         form = dialog;
         ++dialogsMade;
@@ -160,7 +160,8 @@ class SpellDialogHostWin : public ::testing::Test {
 
   const std::vector<TPromptSeen>& Seen() const { return shownDialogs.back()->seen; }
   TRect MonitorOf(HWND wnd) const {
-    MONITORINFO info = {sizeof info};
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
     ::GetMonitorInfoA(::MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &info);
     return TRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
   }
@@ -191,7 +192,7 @@ TEST_F(SpellDialogHostWin, ChecksCorrectEditMemoAndRichEditThroughThePressedButt
   const std::vector<Case> cases = {
       {edit, {"ChangeButton"}, "the cat sat", {"teh"}},
       {memo, {"ChangeButton"}, "a dog\r\nran the far", {"teh"}},
-      {rich, {"ChangeButton", "IgnoreButton"}, "the mat\rzzq on the mat", {"teh", "zzq"}},
+      {rich, {"ChangeButton", "IgnoreButton"}, "the mat\r\nzzq on the mat", {"teh", "zzq"}},
   };
   for (const Case& c : cases) {
     answers = c.answers;
@@ -324,13 +325,14 @@ class TMenuUser {
     std::vector<std::string> out;
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
       char text[256] = {};
-      MENUITEMINFOA info = {sizeof info};
+      MENUITEMINFOA info = {};
+      info.cbSize = sizeof info;
       info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
       info.dwTypeData = text;
       info.cch = sizeof text;
       ::GetMenuItemInfoA(menu, i, TRUE, &info);
       std::string entry = (info.fType & MFT_SEPARATOR) ? "-" : text;
-      if (info.fState & MFS_DISABLED) entry += " (off)";
+      if ((info.fState & MFS_DISABLED) && entry != "-") entry += " (off)";
       if (info.hSubMenu) {
         entry += " >";
         sub = info.hSubMenu;
@@ -353,16 +355,14 @@ class TMenuUser {
     int ignored = -1;
     HMENU none = nullptr;
     if (sub != nullptr) self->subEntries = Read(sub, ignored, std::string(), none);
-    // The keyboard picks the entry: Down moves to each enabled entry in turn.
+    // The keyboard picks the entry: Down moves to each entry in turn,
+    // disabled ones included, and skips separators.
     if (chosen < 0) {
       ::PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
       return;
     }
     for (int i = 0; i <= chosen; ++i) {
-      char text[256] = {};
-      const bool skipped = ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION) == 0 ||
-                           (::GetMenuState(menu, i, MF_BYPOSITION) & MF_GRAYED);
-      if (!skipped) ::PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+      if (!(::GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR)) ::PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
     }
     ::PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
   }
