@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "vl3Geometry.h"
 #include "vl3Sets.h"
 
 // The verdict on one word during a check.
@@ -52,12 +53,3 @@ using TSpellOptions = TSet<TSpellOption, uint16_t>;
 
 enum TConfigStorage : uint8_t { csFile, csRegistry, csCallback, csNone };
 
-// Screen rectangle: left, top, right, bottom.
-struct TRect {
-  int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
-  int32_t Width() const { return Right - Left; }
-  int32_t Height() const { return Bottom - Top; }
-  bool operator==(const TRect& o) const {
-    return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
-  }
-};
