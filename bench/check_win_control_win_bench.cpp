@@ -1,0 +1,207 @@
+// Speed of a silent check of a real rich edit through the window-control
+// parser, beside CheckString over the same text, and the messages it costs.
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vl3Codepage.h"
+#include "vl3Platform.h"
+#include "vl3SpellBase.h"
+#include "vl3StringList.h"
+#include "vl3WinAPIParser.h"
+
+namespace {
+
+constexpr size_t kLines = 5000;
+constexpr int kRuns = 3;
+
+// The first kLines lines of prose of the fortunes package (English files,
+// in name order), in the Western code page, joined with CR LF.
+std::string FortuneProse(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return "";
+  do {
+    const std::string name = found.cFileName;
+    const bool folderEntry = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    const auto endsWith = [&](const char* tail) {
+      const std::string t = tail;
+      return name.size() >= t.size() && name.compare(name.size() - t.size(), t.size(), t) == 0;
+    };
+    if (!folderEntry && !endsWith(".dat") && !endsWith(".u8") && !endsWith("art")) names.push_back(name);
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  std::sort(names.begin(), names.end());
+
+  std::string text;
+  size_t lines = 0;
+  for (const std::string& name : names) {
+    std::string raw, ansi;
+    if (!Platform::ReadWholeFile(folder + "\\" + name, raw)) continue;
+    Codepage::FromUtf8(raw, 1252, ansi);
+    size_t at = 0;
+    while (at < ansi.size() && lines < kLines) {
+      size_t end = ansi.find('\n', at);
+      if (end == std::string::npos) end = ansi.size();
+      std::string line = ansi.substr(at, end - at);
+      at = end + 1;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.empty() || line == "%") continue;
+      text += line + "\r\n";
+      ++lines;
+    }
+    if (lines == kLines) break;
+  }
+  return text;
+}
+
+// Counts the messages that reach the control through a subclass of its
+// window procedure: all of them, and each edit message by its number.
+class TMessageCounter {
+ public:
+  explicit TMessageCounter(HWND control) : control_(control) {
+    ::SetPropA(control, "VxMessageCounter", this);
+    previous_ = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+  }
+  ~TMessageCounter() {
+    ::SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    ::RemovePropA(control_, "VxMessageCounter");
+  }
+  size_t all = 0;
+  std::map<UINT, size_t> edit;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+    auto* counter = static_cast<TMessageCounter*>(::GetPropA(hwnd, "VxMessageCounter"));
+    ++counter->all;
+    if (message >= EM_GETSEL && message <= EM_GETIMESTATUS) ++counter->edit[message];
+    return ::CallWindowProcA(counter->previous_, hwnd, message, w, l);
+  }
+  HWND control_;
+  WNDPROC previous_ = nullptr;
+};
+
+// A silent engine with the American dictionary and no custom dictionary;
+// its configuration is loaded before it is timed.
+std::unique_ptr<TVexlorSpell3Base> MakeEngine(const std::string& american, size_t& prompts) {
+  auto engine = std::make_unique<TVexlorSpell3Base>();
+  engine->SetConfigStorage(csNone);
+  engine->SetSuggestionsLearning(false);
+  engine->SetConfigDefaultActiveCustom("");
+  TStringList mains;
+  mains.Add(american);
+  engine->SetConfigDefaultMain(mains);
+  engine->SetKeepDictionariesActive(true);
+  engine->OnPromptWord = [&prompts](TVexlorSpell3Base* sender, const std::string&, bool) {
+    ++prompts;
+    sender->IgnoreAll();
+  };
+  std::string warmUp = "warm";
+  engine->CheckString(warmUp);
+  prompts = 0;
+  return engine;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// Wall-clock seconds of one check.
+double Seconds(const std::function<void()>& check) {
+  const auto start = std::chrono::steady_clock::now();
+  check();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+const char* EditMessageName(UINT message) {
+  switch (message) {
+    case EM_GETSEL: return "EM_GETSEL";
+    case EM_SETSEL: return "EM_SETSEL";
+    case EM_SCROLLCARET: return "EM_SCROLLCARET";
+    case EM_LINESCROLL: return "EM_LINESCROLL";
+    case EM_GETLINECOUNT: return "EM_GETLINECOUNT";
+    case EM_LINEINDEX: return "EM_LINEINDEX";
+    case EM_LINEFROMCHAR: return "EM_LINEFROMCHAR";
+    case EM_REPLACESEL: return "EM_REPLACESEL";
+    case EM_GETLINE: return "EM_GETLINE";
+    case EM_GETFIRSTVISIBLELINE: return "EM_GETFIRSTVISIBLELINE";
+    case EM_POSFROMCHAR: return "EM_POSFROMCHAR";
+    default: return "other";
+  }
+}
+
+}  // namespace
+
+int main() {
+  const std::string american = std::string(VX_DATA_DIR) + "\\American.vlm";
+  if (!Platform::FileExists(american)) {
+    std::fprintf(stderr, "check_win_control_win_bench: %s is missing (build the vx_data target)\n",
+                 american.c_str());
+    return 1;
+  }
+  const std::string text = FortuneProse("Z:\\usr\\share\\games\\fortunes");
+  if (text.empty()) {
+    std::fprintf(stderr, "check_win_control_win_bench: no fortunes text (./vx setup)\n");
+    return 1;
+  }
+
+  ::LoadLibraryA("riched20.dll");
+  HWND form = ::CreateWindowExA(0, "STATIC", "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480, nullptr,
+                                nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  HWND rich = ::CreateWindowExA(0, "RichEdit20A", "",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                                    ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                                0, 0, 640, 480, form, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  ::SendMessageA(rich, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+  ::SendMessageA(rich, EM_SETTARGETDEVICE, 0, 1);  // one line per paragraph: no wrapping
+  ::SendMessageA(rich, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT lines = ::SendMessageA(rich, EM_GETLINECOUNT, 0, 0);
+
+  std::vector<double> controlRates, stringRates;
+  size_t controlPrompts = 0, stringPrompts = 0;
+  int32_t words = 0;
+  std::unique_ptr<TMessageCounter> lastCount;
+  for (int run = 0; run < kRuns; ++run) {
+    // Fresh engines, so that every run answers the same prompts.
+    auto engine = MakeEngine(american, controlPrompts);
+    lastCount = std::make_unique<TMessageCounter>(rich);
+    const double seconds = Seconds([&] { engine->CheckParser(new TWinAPIControlParser(rich), ctAll); });
+    words = engine->WordsChecked();
+    controlRates.push_back(words / seconds);
+    if (run + 1 < kRuns) lastCount.reset();
+
+    auto stringEngine = MakeEngine(american, stringPrompts);
+    std::string copy = text;
+    const double stringSeconds = Seconds([&] { stringEngine->CheckString(copy); });
+    stringRates.push_back(stringEngine->WordsChecked() / stringSeconds);
+  }
+
+  std::printf("text: the first %d lines of the fortunes prose, %zu bytes, %d words, %zu prompts "
+              "(answered with Ignore All)\n",
+              static_cast<int>(lines), text.size(), words, controlPrompts);
+  std::printf("CheckParser over a RichEdit20A control: median %.0f words/s (wall clock, %d runs)\n",
+              Median(controlRates), kRuns);
+  std::printf("CheckString over the same text:        median %.0f words/s (%zu prompts)\n",
+              Median(stringRates), stringPrompts);
+  size_t editMessages = 0;
+  for (const auto& [message, count] : lastCount->edit) editMessages += count;
+  std::printf("messages per line: %.2f edit messages, %.2f messages of any kind\n",
+              double(editMessages) / lines, double(lastCount->all) / lines);
+  for (const auto& [message, count] : lastCount->edit)
+    std::printf("  %-22s %8zu  (%.2f per line)\n", EditMessageName(message), count, double(count) / lines);
+  lastCount.reset();
+  ::DestroyWindow(form);
+  return 0;
+}
