@@ -570,7 +570,9 @@ void TMemo::AddLine(const std::string& Value) {
 // ---- TGroupBox and TPanel ------------------------------------------------------
 
 TGroupBox::TGroupBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
-  CreateHandle(VxWin::kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  // Without WS_CLIPCHILDREN: the system frame paints no background of its
+  // own, so the panel's background must show through it.
+  CreateHandle(VxWin::kPanelClass, 0, WS_EX_CONTROLPARENT);
   if (!handle_) return;
   frame_ = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, Width(),
                              Height(), handle_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
