@@ -66,6 +66,30 @@ bool SortsBefore(const std::string& a, const std::string& b) {
   return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
 }
 
+// The key under which lstrcmpi (and so the sorted controls) orders a text.
+std::string SortKey(const std::string& Text) {
+  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, Text.c_str(), -1, nullptr, 0);
+  if (size <= 0) return Text;
+  std::string key(static_cast<size_t>(size), '\0');
+  ::LCMapStringA(LOCALE_USER_DEFAULT, flags, Text.c_str(), -1, &key[0], size);
+  return key;
+}
+
+// Puts Items in the order of the sorted controls. The keys are made once per
+// item: comparing two texts directly costs as much as making a key.
+template <class T, class TextOf>
+void SortLikeControls(std::vector<T>& Items, TextOf Text) {
+  std::vector<std::pair<std::string, size_t>> keys;
+  keys.reserve(Items.size());
+  for (size_t i = 0; i < Items.size(); ++i) keys.emplace_back(SortKey(Text(Items[i])), i);
+  std::sort(keys.begin(), keys.end());
+  std::vector<T> sorted;
+  sorted.reserve(Items.size());
+  for (const auto& key : keys) sorted.push_back(std::move(Items[key.second]));
+  Items.swap(sorted);
+}
+
 // The index of Text in a list kept in case-insensitive order (the order the
 // sorted controls use), found by halving; -1 when absent. An entry of the
 // same letters in the same case wins over one differing only in case.
@@ -264,11 +288,16 @@ void TCustomDictionaryEditDialog::FillWordPage(TWordPage& Page) {
   std::vector<std::string> words;
   words.reserve(count > 0 ? count : 0);
   for (int i = 0; i < count; ++i) words.push_back((dictionary.*Page.WordAt)(i));
-  // Added in the list's own order, each new item goes to the end: no
-  // searching or shifting inside the control.
-  std::sort(words.begin(), words.end(), SortsBefore);
-  ::SendMessageA(Page.List->Handle(), LB_INITSTORAGE, words.size(), words.size() * 12);
-  for (const std::string& word : words) Page.List->Add(word);
+  // Put in the list's own order first, so that each item is appended: no
+  // searching or shifting inside the control, and one repaint at the end.
+  SortLikeControls(words, [](const std::string& word) { return word; });
+  const HWND list = Page.List->Handle();
+  ::SendMessageA(list, LB_INITSTORAGE, words.size(), words.size() * 12);
+  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  for (const std::string& word : words)
+    ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(word.c_str()));
+  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
 }
 
 void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
@@ -336,13 +365,22 @@ void TCustomDictionaryEditDialog::FillAutoCorrect() {
     std::string word, replacement;
     if (dictionary.AutoCorrectAt(i, word, replacement)) pairs.emplace_back(word, replacement);
   }
-  std::sort(pairs.begin(), pairs.end(),
-            [](const auto& a, const auto& b) { return SortsBefore(a.first, b.first); });
-  ::SendMessageA(AutoCorrectList->Handle(), LVM_SETITEMCOUNT, pairs.size(), 0);
+  SortLikeControls(pairs, [](const auto& pair) { return pair.first; });
+  // Appended in caption order, as for the word lists.
+  const HWND list = AutoCorrectList->Handle();
+  ::SendMessageA(list, LVM_SETITEMCOUNT, pairs.size(), 0);
   AutoCorrectList->BeginUpdate();
+  int next = 0;
   for (const auto& pair : pairs) {
-    const int32_t row = AutoCorrectList->AddItem(pair.first);
-    AutoCorrectList->SetSubItem(row, 1, pair.second);
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = next++;
+    item.pszText = const_cast<char*>(pair.first.c_str());
+    item.iItem = static_cast<int>(
+        ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    item.iSubItem = 1;
+    item.pszText = const_cast<char*>(pair.second.c_str());
+    ::SendMessageA(list, LVM_SETITEMTEXTA, item.iItem, reinterpret_cast<LPARAM>(&item));
   }
   AutoCorrectList->EndUpdate();
   AutoCorrectList->SetColumnWidth(0, WithEdit->Left() - ReplaceEdit->Left());
