@@ -254,7 +254,11 @@ void TForm::Show() {
   if (OnShow) OnShow(this);
   if (!handle_) return;
   ::ShowWindow(handle_, parentWindow_ ? SW_SHOWNA : SW_SHOW);
-  if (!parentWindow_) ::SetForegroundWindow(handle_);
+  if (!parentWindow_) {
+    ::SetForegroundWindow(handle_);
+    // Activated in this thread now, not when the display's focus event comes.
+    ::SetActiveWindow(handle_);
+  }
 }
 
 TModalResult TForm::ShowModal() {
