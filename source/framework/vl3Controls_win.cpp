@@ -699,7 +699,7 @@ void TCustomListControl::SetItemIndex(int32_t Value) {
 
 namespace {
 const TCustomListControl::TMessages kListBoxMessages = {
-    LB_GETCOUNT,     LB_GETTEXTLEN,  LB_GETTEXT,    LB_INSERTSTRING,
+    LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_INSERTSTRING,
     LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL};
 const TCustomListControl::TMessages kComboBoxMessages = {
     CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING,

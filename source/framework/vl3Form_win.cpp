@@ -48,7 +48,7 @@ TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {
     wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TForm::FormProc);
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
+    // No class icon: a dialog-style caption then shows none, as users know it.
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = VxWin::kFormClass;
     return ::RegisterClassA(&wc) != 0;
