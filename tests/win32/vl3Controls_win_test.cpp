@@ -14,11 +14,14 @@
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3Layout_win.h"
+#include "vl3DesktopLock_win.h"
 #include "vl3ListView_win.h"
 #include "vl3PageControl_win.h"
 #include "vl3RichEditBox_win.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 void Pump() { Application().ProcessMessages(); }
 

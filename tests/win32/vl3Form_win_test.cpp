@@ -12,8 +12,11 @@
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3Layout_win.h"
+#include "vl3DesktopLock_win.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 void Pump() { Application().ProcessMessages(); }
 
