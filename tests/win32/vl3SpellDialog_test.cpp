@@ -17,15 +17,17 @@
 #include "vl3Application_win.h"
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3CustomDictionary.h"
+#include "vl3DesktopLock_win.h"
 #include "vl3DictionaryCompiler.h"
 #include "vl3Help.h"
 #include "vl3Platform.h"
 #include "vl3RichEditBox_win.h"
 #include "vl3Spell.h"
 #include "vl3SpellLanguages.h"
-#include "vl3WinAPIParser.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 void Pump() { Application().ProcessMessages(); }
 
@@ -131,7 +133,7 @@ class SpellDialogTest : public ::testing::Test {
   // Starts a check of the control holding text; returns at the first prompt.
   TSpellDialog* Start(TControl* control, const std::string& text) {
     control->SetText(text);
-    engine->CheckParser(new TWinAPIControlParser(control->Handle()), ctAll);
+    engine->CheckWinControl(control->Handle(), ctAll);
     Pump();
     return dynamic_cast<TSpellDialog*>(engine->SpellDialog());
   }
