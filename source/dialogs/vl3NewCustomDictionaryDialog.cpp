@@ -4,6 +4,7 @@
 
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3Layout_win.h"
+#include "vl3Spell.h"
 
 namespace {
 
@@ -42,4 +43,6 @@ void TNewCustomDictionary::ConfigurationAvailable() {
   EditLabel->SetText(DialogControl_->GetString(lsEnterNewName));
   OKButton->SetText(DialogControl_->GetString(lsOK));
   CancelButton->SetText(DialogControl_->GetString(lsCancel));
+  if (auto* spell = dynamic_cast<TVexlorSpell3*>(DialogControl_->SpellChecker()))
+    spell->ApplyUILanguageFonts(this, false);
 }

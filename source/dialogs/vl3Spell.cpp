@@ -8,6 +8,9 @@
 
 #include "vl3Application_win.h"
 #include "vl3Configuration.h"
+#include "vl3ConfigurationDialog.h"
+#include "vl3CustomDictionariesDialog.h"
+#include "vl3CustomDictionaryEditDialog.h"
 #include "vl3Form_win.h"
 #include "vl3ListView_win.h"
 #include "vl3PageControl_win.h"
@@ -74,6 +77,38 @@ TCustomForm* TVexlorSpell3::CreateSpellDialog() {
   auto* form = new TSpellDialog(this);
   ApplyUILanguageFonts(form, true);
   return form;
+}
+
+void TVexlorSpell3::ShowConfigDialog(TComponent* AOwner) {
+  TVexlorSpell3Base::ShowConfigDialog(AOwner);
+  if (OnShowConfigDialog) return;
+  ShowStandardDialog(std::make_unique<TSpellCheckConfigDialog>(AOwner), false, nullptr,
+                     HelpCtxConfigDialog());
+}
+
+void TVexlorSpell3::ShowCustomDictionariesDialog(TComponent* AOwner) {
+  TVexlorSpell3Base::ShowCustomDictionariesDialog(AOwner);
+  if (OnShowCustomDictionariesDialog) return;
+  ShowStandardDialog(std::make_unique<TCustomDictionariesDialog>(AOwner), false, nullptr,
+                     HelpCtxDictionariesDialog());
+}
+
+void TVexlorSpell3::ShowEditCustomDictionaryDialog(TComponent* AOwner,
+                                                   TCustomDictionary* Dictionary) {
+  TVexlorSpell3Base::ShowEditCustomDictionaryDialog(AOwner, Dictionary);
+  if (OnShowEditCustomDictionaryDialog) return;
+  ShowStandardDialog(std::make_unique<TCustomDictionaryEditDialog>(AOwner), true, Dictionary,
+                     HelpCtxDictionaryEditDialog());
+  ConfigurationChanged(true);
+}
+
+void TVexlorSpell3::ShowStandardDialog(std::unique_ptr<TForm> Form, bool TextFonts,
+                                       TCustomDictionary* Dictionary, int32_t HelpContext) {
+  ApplyUILanguageFonts(Form.get(), TextFonts);
+  AttachDialogControl(Form.get(), Dictionary);
+  Form->SetHelpFile(HelpFile());
+  Form->SetHelpContext(HelpContext);
+  Form->ShowModal();
 }
 
 void TVexlorSpell3::ShowAddDictionaryDir(TComponent* AOwner) {

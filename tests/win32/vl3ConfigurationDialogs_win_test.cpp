@@ -25,7 +25,8 @@
 #include "vl3NewCustomDictionaryDialog.h"
 #include "vl3PageControl_win.h"
 #include "vl3Platform.h"
-#include "vl3SpellBase.h"
+#include "vl3Spell.h"
+#include "vl3SpellDialog.h"
 
 namespace {
 
@@ -100,36 +101,6 @@ TScriptedUser::TStep AnswerMessageBox(const std::string& caption, int button, st
   };
 }
 
-// ---- The component showing the standard forms ----------------------------------
-
-// Shows the standard forms the way the full component does: create with the
-// owner, link, help context, modal, free; the edit dialog ends with the
-// dictionaries reopened.
-class TDialogsSpell : public TVexlorSpell3Base {
- public:
-  using TVexlorSpell3Base::ShowConfigDialog;
-  using TVexlorSpell3Base::ShowCustomDictionariesDialog;
-  using TVexlorSpell3Base::ShowEditCustomDictionaryDialog;
-  explicit TDialogsSpell(TComponent* AOwner) : TVexlorSpell3Base(AOwner) {}
-
-  void ShowConfigDialog(TComponent* AOwner) override {
-    Show(std::make_unique<TSpellCheckConfigDialog>(AOwner), nullptr);
-  }
-  void ShowCustomDictionariesDialog(TComponent* AOwner) override {
-    Show(std::make_unique<TCustomDictionariesDialog>(AOwner), nullptr);
-  }
-  void ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary* Dictionary) override {
-    Show(std::make_unique<TCustomDictionaryEditDialog>(AOwner), Dictionary);
-    ConfigurationChanged(true);
-  }
-
- private:
-  void Show(std::unique_ptr<TForm> form, TCustomDictionary* dictionary) {
-    AttachDialogControl(form.get(), dictionary);
-    form->ShowModal();
-  }
-};
-
 // ---- The fixture ---------------------------------------------------------------------
 
 class ConfigurationDialogsWin : public ::testing::Test {
@@ -164,7 +135,7 @@ class ConfigurationDialogsWin : public ::testing::Test {
 
   // An engine storing its configuration in an INI file of the test folder.
   void MakeEngine() {
-    engine = std::make_unique<TDialogsSpell>(nullptr);
+    engine = std::make_unique<TVexlorSpell3>(nullptr);
     engine->SetConfigStorage(csFile);
     engine->SetConfigFilename(folder + "\\Vexlor.ini");
     TStringList folders, mains, customs;
@@ -192,7 +163,7 @@ class ConfigurationDialogsWin : public ::testing::Test {
   static constexpr const char* kWordKey =
       "Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries";
   std::string folder;
-  std::unique_ptr<TDialogsSpell> engine;
+  std::unique_ptr<TVexlorSpell3> engine;
 };
 
 std::vector<TCheckBox*> VisibleOptions(TForm& form) {
@@ -587,6 +558,21 @@ TEST_F(ConfigurationDialogsWin, ShownByTheComponentAndChangesReachTheRunningChec
   EXPECT_EQ(internalTabs, "&Ignore All|&Change All");
   EXPECT_FALSE(excludedTab);
   EXPECT_TRUE(engine->IsWordCorrect("zzyzx"));
+}
+
+TEST_F(ConfigurationDialogsWin, TheSpellingDialogsOptionsButtonOpensTheConfigurationDialog) {
+  auto spelling = Linked<TSpellDialog>();
+  bool shown = false;
+  TScriptedUser person({[&] {
+    auto* dialog = VisibleForm<TSpellCheckConfigDialog>("Spelling Options");
+    if (dialog == nullptr) return false;
+    shown = true;
+    Press(dialog->Find<TButton>("OK"));
+    return true;
+  }});
+  PressNow(spelling->Find<TButton>("OptionsButton"));
+  EXPECT_TRUE(person.Done());
+  EXPECT_TRUE(shown);
 }
 
 }  // namespace
