@@ -10,6 +10,7 @@
 #include "vl3CustomDictionary.h"
 #include "vl3CustomDictionaryEditDialog.h"
 #include "vl3DictionaryCompiler.h"
+#include "vl3ListView_win.h"
 #include "vl3NewCustomDictionaryDialog.h"
 #include "vl3PageControl_win.h"
 #include "vl3Platform.h"
