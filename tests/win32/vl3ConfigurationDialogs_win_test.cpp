@@ -20,6 +20,7 @@
 #include "vl3CustomDictionariesDialog.h"
 #include "vl3CustomDictionary.h"
 #include "vl3CustomDictionaryEditDialog.h"
+#include "vl3DesktopLock_win.h"
 #include "vl3DictionaryCompiler.h"
 #include "vl3ListView_win.h"
 #include "vl3NewCustomDictionaryDialog.h"
@@ -29,6 +30,8 @@
 #include "vl3SpellDialog.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 // ---- A user at the keyboard while modal windows run ----------------------------
 
@@ -62,9 +65,25 @@ class TScriptedUser {
 };
 TScriptedUser* TScriptedUser::instance_ = nullptr;
 
+// A visible top-level window of this thread with that caption: windows of
+// other programs on the display are never touched.
 HWND VisibleWindow(const std::string& caption) {
-  HWND wnd = ::FindWindowA(nullptr, caption.c_str());
-  return wnd != nullptr && ::IsWindowVisible(wnd) ? wnd : nullptr;
+  struct TSearch {
+    const std::string* caption;
+    HWND found;
+  } search = {&caption, nullptr};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND wnd, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<TSearch*>(data);
+        char text[256] = {};
+        ::GetWindowTextA(wnd, text, sizeof text);
+        if (!::IsWindowVisible(wnd) || *s->caption != text) return TRUE;
+        s->found = wnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 template <class T>
