@@ -21,14 +21,6 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return ExcludeTrailingPathDelimiter(folder) + "\\" + name;
 }
 
-// The bare file name of path with its extension replaced.
-std::string BareNameWithExtension(const std::string& path, const std::string& extension) {
-  std::string name = ExtractFileName(path);
-  const size_t dot = name.rfind('.');
-  if (dot != std::string::npos) name.erase(dot);
-  return name + extension;
-}
-
 // Word processor lists are ANSI or, in newer versions, UTF-16 with a byte
 // order mark; either way the words come out as ANSI lines.
 std::string WordListAsAnsi(const std::string& bytes) {

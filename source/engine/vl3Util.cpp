@@ -64,6 +64,13 @@ std::string ExcludeTrailingPathDelimiter(const std::string& Path) {
   return Path;
 }
 
+std::string BareNameWithExtension(const std::string& Path, const std::string& Extension) {
+  std::string name = ExtractFileName(Path);
+  const size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name + Extension;
+}
+
 std::string ExtractFileDir(const std::string& Path) {
   size_t at = Path.find_last_of("\\/:");
   if (at == std::string::npos) return std::string();

@@ -77,6 +77,8 @@ int Max(int A, int B);
 std::string ExtractFileDir(const std::string& Path);   // without a trailing delimiter
 std::string ExtractFileName(const std::string& Path);  // without the folder
 std::string ExcludeTrailingPathDelimiter(const std::string& Path);
+// The bare file name of Path with its extension replaced by Extension.
+std::string BareNameWithExtension(const std::string& Path, const std::string& Extension);
 
 // Placement of a form of size Width x Height on the monitor rectangle
 // Monitor: where MoveFormOnScreen and MoveFormNearRect put its top-left.

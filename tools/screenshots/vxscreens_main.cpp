@@ -1,5 +1,7 @@
 // vxscreens: runs every registered scene (or those named on the command
-// line) and writes one picture per state into the working folder.
+// line) and writes one picture per state into the working folder. Scenes
+// named "*-ru" show Russian texts and run only under the Russian ANSI code
+// page (./vx screenshots runs the program a second time for them).
 #include <windows.h>
 
 #include <cstdio>
@@ -9,14 +11,23 @@
 #include "vl3Application_win.h"
 #include "vxScenes.h"
 
+namespace {
+
+bool NeedsRussianCodePage(const std::string& name) {
+  return name.size() > 3 && name.compare(name.size() - 3, 3, "-ru") == 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  const bool russian = ::GetACP() == 1251;
   Application().Initialize();
   TSceneShot shot;
   int failures = 0;
   for (const TScene& scene : Scenes()) {
     bool wanted = argc < 2;
     for (int i = 1; i < argc; ++i) wanted = wanted || std::strcmp(argv[i], scene.Name) == 0;
-    if (!wanted) continue;
+    if (!wanted || NeedsRussianCodePage(scene.Name) != russian) continue;
     const size_t before = shot.Saved().size();
     try {
       scene.Run(shot);

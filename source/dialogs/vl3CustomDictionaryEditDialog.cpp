@@ -1,0 +1,476 @@
+// The "Custom Dictionary" dialog: three pages filled on first display, word
+// boxes that consult the dictionary's hash look-ups on every keystroke.
+#include "vl3CustomDictionaryEditDialog.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "vl3Application_win.h"
+#include "vl3ConfigurationDialogCtrl.h"
+#include "vl3CustomDictionary.h"
+#include "vl3Layout_win.h"
+#include "vl3ListView_win.h"
+#include "vl3PageControl_win.h"
+#include "vl3Util.h"
+
+namespace {
+
+const TFormLayout kEditForm = {"xxCustom Dictionary", 313, 333, TFormBorderStyle::bsDialog,
+                               TPosition::poOwnerFormCenter};
+
+// clang-format off
+const TLayoutItem kEditControls[] = {
+  // name                      kind           left top width height caption                   tab parent                   flags
+  {"PageControl",              ckPageControl,    8,   8, 297, 287, nullptr,                     0},
+  {"AddedWordsSheet",          ckTabSheet,       0,   0,   0,   0, "xxAdd&ed Words",          -1, "PageControl"},
+  {"AutoCorrectWordsSheet",    ckTabSheet,       0,   0,   0,   0, "xxA&uto-Correct Pairs",   -1, "PageControl"},
+  {"ExcludedWordsSheet",       ckTabSheet,       0,   0,   0,   0, "xx&Excluded Words",       -1, "PageControl"},
+
+  {"AddedWordsExplain",        ckLabel,          8,   8, 273,  40, "xxAddedWordsExplain",     -1, "AddedWordsSheet",       lfWordWrap},
+  {"IgnoreEditLabel",          ckLabel,          8,  52, 204,  13, "xx&Ignore this word:",    -1, "AddedWordsSheet",       lfNone, "IgnoreEdit"},
+  {"IgnoreEdit",               ckEdit,           8,  68, 204,  21, "",                         0, "AddedWordsSheet"},
+  {"IgnoreList",               ckListBox,        8,  94, 204, 160, nullptr,                    1, "AddedWordsSheet",       lfSorted},
+  {"AddIgnoreButton",          ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AddedWordsSheet",       lfDisabled},
+  {"DeleteIgnoreButton",       ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AddedWordsSheet",       lfDisabled},
+
+  {"AutoCorrectWordsExplain",  ckLabel,          8,   8, 273,  40, "xxAutoCorrectExplain",    -1, "AutoCorrectWordsSheet", lfWordWrap},
+  {"ReplaceEditLabel",         ckLabel,          8,  52,  81,  13, "xx&Replace:",             -1, "AutoCorrectWordsSheet", lfNone, "ReplaceEdit"},
+  {"WithEditLabel",            ckLabel,         93,  52, 121,  13, "xx&With:",                -1, "AutoCorrectWordsSheet", lfNone, "WithEdit"},
+  {"ReplaceEdit",              ckEdit,           8,  68,  81,  21, "",                         0, "AutoCorrectWordsSheet"},
+  {"WithEdit",                 ckEdit,          93,  68, 121,  21, "",                         1, "AutoCorrectWordsSheet"},
+  {"AutoCorrectList",          ckListView,       8,  94, 206, 160, nullptr,                    2, "AutoCorrectWordsSheet", lfNoHeader | lfRowSelect | lfReadOnly | lfSorted | lfShowSelection},
+  {"AddAutoCorrectButton",     ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AutoCorrectWordsSheet", lfDisabled},
+  {"DeleteAutoCorrectButton",  ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AutoCorrectWordsSheet", lfDisabled},
+
+  {"ExcludeWordsExplanation",  ckLabel,          8,   8, 273,  40, "xxExcludedWordsExplain",  -1, "ExcludedWordsSheet",    lfWordWrap},
+  {"ExcludeEditLabel",         ckLabel,          8,  52, 204,  13, "xxE&xclude this word:",   -1, "ExcludedWordsSheet",    lfNone, "ExcludeEdit"},
+  {"ExcludeEdit",              ckEdit,           8,  68, 204,  21, "",                         0, "ExcludedWordsSheet"},
+  {"ExcludeList",              ckListBox,        8,  94, 204, 160, nullptr,                    1, "ExcludedWordsSheet",    lfSorted},
+  {"AddExcludeButton",         ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "ExcludedWordsSheet",    lfDisabled},
+  {"DeleteExcludeButton",      ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "ExcludedWordsSheet",    lfDisabled},
+
+  {"HelpButton",               ckButton,       149, 303,  75,  23, "xxHelp",                   1},
+  {"OK",                       ckButton,       230, 303,  75,  23, "xx&OK",                    2, nullptr,                  lfDefault | lfModalOk},
+};
+// clang-format on
+
+const uint32_t kSettleInterval = 5;  // ms for a list selection to settle
+
+bool SortsBefore(const std::string& a, const std::string& b) {
+  return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
+}
+
+// The key under which lstrcmpi (and so the sorted controls) orders a text.
+std::string SortKey(const std::string& Text) {
+  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, Text.c_str(), -1, nullptr, 0);
+  if (size <= 0) return Text;
+  std::string key(static_cast<size_t>(size), '\0');
+  ::LCMapStringA(LOCALE_USER_DEFAULT, flags, Text.c_str(), -1, &key[0], size);
+  return key;
+}
+
+// Puts Items in the order of the sorted controls. The keys are made once per
+// item: comparing two texts directly costs as much as making a key.
+template <class T, class TextOf>
+void SortLikeControls(std::vector<T>& Items, TextOf Text) {
+  std::vector<std::pair<std::string, size_t>> keys;
+  keys.reserve(Items.size());
+  for (size_t i = 0; i < Items.size(); ++i) keys.emplace_back(SortKey(Text(Items[i])), i);
+  std::sort(keys.begin(), keys.end());
+  std::vector<T> sorted;
+  sorted.reserve(Items.size());
+  for (const auto& key : keys) sorted.push_back(std::move(Items[key.second]));
+  Items.swap(sorted);
+}
+
+// The index of Text in a list kept in case-insensitive order (the order the
+// sorted controls use), found by halving; -1 when absent. An entry of the
+// same letters in the same case wins over one differing only in case.
+int32_t FindInSorted(int32_t Count, const std::function<std::string(int32_t)>& At,
+                     const std::string& Text) {
+  int32_t lo = 0, hi = Count;
+  while (lo < hi) {
+    const int32_t mid = lo + (hi - lo) / 2;
+    if (SortsBefore(At(mid), Text))
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  int32_t found = -1;
+  for (int32_t i = lo; i < Count; ++i) {
+    const std::string item = At(i);
+    if (::lstrcmpiA(item.c_str(), Text.c_str()) != 0) break;
+    if (item == Text) return i;
+    if (found < 0) found = i;
+  }
+  return found;
+}
+
+int32_t FindInList(const TListBox& List, const std::string& Text) {
+  return FindInSorted(List.Count(), [&List](int32_t i) { return List.Items(i); }, Text);
+}
+
+int32_t FindInList(const TListView& List, const std::string& Text) {
+  return FindInSorted(List.Count(), [&List](int32_t i) { return List.ItemCaption(i); }, Text);
+}
+
+// Shows the hourglass for its lifetime and puts the cursor back after.
+class THourGlass {
+ public:
+  THourGlass() : previous_(Application().Cursor()) {
+    Application().SetCursor(TAppCursor::crHourGlass);
+  }
+  ~THourGlass() { Application().SetCursor(previous_); }
+
+ private:
+  TAppCursor previous_;
+};
+
+}  // namespace
+
+TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : TForm(AOwner) {
+  ApplyLayout(*this, kEditForm, kEditControls);
+  PageControl = Find<TPageControl>("PageControl");
+  AutoCorrectWordsSheet = Find<TTabSheet>("AutoCorrectWordsSheet");
+  ReplaceEdit = Find<TEdit>("ReplaceEdit");
+  WithEdit = Find<TEdit>("WithEdit");
+  AutoCorrectList = Find<TListView>("AutoCorrectList");
+  AddAutoCorrectButton = Find<TButton>("AddAutoCorrectButton");
+  DeleteAutoCorrectButton = Find<TButton>("DeleteAutoCorrectButton");
+  HelpButton = Find<TButton>("HelpButton");
+  OK = Find<TButton>("OK");
+  PageControl->SetActivePageIndex(0);
+
+  Added = {Find<TTabSheet>("AddedWordsSheet"), Find<TEdit>("IgnoreEdit"),
+           Find<TListBox>("IgnoreList"), Find<TButton>("AddIgnoreButton"),
+           Find<TButton>("DeleteIgnoreButton"), &TCustomDictionary::HasIgnore,
+           &TCustomDictionary::HasExclude, &TCustomDictionary::AddIgnore,
+           &TCustomDictionary::RemoveIgnore, &TCustomDictionary::CountIgnored,
+           &TCustomDictionary::IgnoreWordAt};
+  Excluded = {Find<TTabSheet>("ExcludedWordsSheet"), Find<TEdit>("ExcludeEdit"),
+              Find<TListBox>("ExcludeList"), Find<TButton>("AddExcludeButton"),
+              Find<TButton>("DeleteExcludeButton"), &TCustomDictionary::HasExclude,
+              &TCustomDictionary::HasIgnore, &TCustomDictionary::AddExclude,
+              &TCustomDictionary::RemoveExclude, &TCustomDictionary::CountExcluded,
+              &TCustomDictionary::ExcludeWordAt};
+  for (TWordPage* page : {&Added, &Excluded}) {
+    page->Edit->OnChange = [this, page](TComponent*) { WordEditChange(*page); };
+    page->Edit->OnKeyDown = [page](TComponent*, uint16_t& key) {
+      if (key != VK_RETURN || !page->AddButton->Enabled()) return;
+      key = 0;
+      page->AddButton->Click();
+    };
+    page->List->OnClick = [this, page](TComponent*) { WordListClick(*page); };
+    page->AddButton->OnClick = [this, page](TComponent*) { AddWordClick(*page); };
+    page->DeleteButton->OnClick = [this, page](TComponent*) { DeleteWordClick(*page); };
+  }
+  for (TTabSheet* sheet : {Added.Sheet, AutoCorrectWordsSheet, Excluded.Sheet})
+    sheet->OnShow = [this, sheet](TComponent*) { PageShow(sheet); };
+
+  AutoCorrectList->AddColumn("", 80);
+  AutoCorrectList->AddColumn("", 100);
+  ReplaceEdit->OnChange = [this](TComponent*) { ReplaceEditChange(); };
+  ReplaceEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
+    if (key != VK_RETURN || ReplaceEdit->Text().empty()) return;
+    key = 0;
+    WithEdit->SetFocus();
+  };
+  WithEdit->OnChange = [this](TComponent*) { WithEditChange(); };
+  WithEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
+    if (key != VK_RETURN || !AddAutoCorrectButton->Enabled()) return;
+    key = 0;
+    AddAutoCorrectButton->Click();
+  };
+  AutoCorrectList->OnSelectItem = [this](TComponent*, int32_t index, bool selected) {
+    AutoCorrectListSelectItem(index, selected);
+  };
+  AddAutoCorrectButton->OnClick = [this](TComponent*) { AddAutoCorrectClick(); };
+  DeleteAutoCorrectButton->OnClick = [this](TComponent*) { DeleteAutoCorrectClick(); };
+  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
+  OnShow = [this](TCustomForm*) { FormShow(); };
+
+  Timer = new TTimer(this);
+  Timer->SetEnabled(false);
+  Timer->SetInterval(kSettleInterval);
+  Timer->OnTimer = [this](TComponent*) { TimerTick(); };
+
+  DialogControl_ = new TConfigurationDialogCtrl(this);
+  DialogControl_->SetName("DialogControl");
+  DialogControl_->OnConfigurationAvailable = [this](TConfigurationDialogCtrl*) {
+    ConfigurationAvailable();
+  };
+  DialogControl_->OnCustomDictionaryAvailable = [this](TConfigurationDialogCtrl*) {
+    CustomDictionaryAvailable();
+  };
+  AfterConstruction();
+}
+
+TCustomDictionary* TCustomDictionaryEditDialog::Dictionary() const {
+  return DialogControl_->CustomDictionary();
+}
+
+void TCustomDictionaryEditDialog::ConfigurationAvailable() {
+  TConfigurationDialogCtrl& bridge = *DialogControl_;
+  Added.Sheet->SetText(bridge.GetString(lsAddedWordsSheet));
+  AutoCorrectWordsSheet->SetText(bridge.GetString(lsAutoCorrectSheet));
+  Excluded.Sheet->SetText(bridge.GetString(lsExcludedWordsSheet));
+  const std::pair<const char*, TSpellLanguageString> texts[] = {
+      {"AddedWordsExplain", lsAddedWordsExplain},
+      {"AutoCorrectWordsExplain", lsAutoCorrectExplain},
+      {"ExcludeWordsExplanation", lsExcludedWordsExplain},
+      {"IgnoreEditLabel", lsIgnoreThisWord},
+      {"ReplaceEditLabel", lsReplace},
+      {"WithEditLabel", lsWith},
+      {"ExcludeEditLabel", lsExcludeThisWord},
+      {"AddIgnoreButton", lsAdd},
+      {"AddAutoCorrectButton", lsAdd},
+      {"AddExcludeButton", lsAdd},
+      {"DeleteIgnoreButton", lsDelete},
+      {"DeleteAutoCorrectButton", lsDelete},
+      {"DeleteExcludeButton", lsDelete},
+      {"HelpButton", lsHelp},
+      {"OK", lsOK},
+  };
+  for (const auto& text : texts) FindControl(text.first)->SetText(bridge.GetString(text.second));
+}
+
+void TCustomDictionaryEditDialog::CustomDictionaryAvailable() {
+  TConfigurationDialogCtrl& bridge = *DialogControl_;
+  TCustomDictionary* dictionary = Dictionary();
+  const bool internal = dictionary != nullptr && dictionary == bridge.GetInternalDictionary();
+  const TSpellDialogCommands visible = bridge.GetCommandsVisible();
+  Added.Sheet->SetTabVisible(visible.Contains(sdcAddedEdit));
+  AutoCorrectWordsSheet->SetTabVisible(visible.Contains(sdcAutoCorrectEdit));
+  Excluded.Sheet->SetTabVisible(bridge.GetUseExcludeWords() && !internal &&
+                                visible.Contains(sdcExcludedEdit));
+  if (internal) {
+    // The internal dictionary keeps Ignore All words as ignore entries and
+    // Change All pairs as auto-correct entries.
+    SetCaption(bridge.GetString(lsInternalDictionaryTitle));
+    Added.Sheet->SetText(bridge.GetString(lsIgnoreAll));
+    AutoCorrectWordsSheet->SetText(bridge.GetString(lsChangeAll));
+  } else if (dictionary != nullptr) {
+    SetCaption(ExtractFileName(dictionary->DictionaryPath()));
+  }
+  HelpButton->SetVisible(visible.Contains(sdcHelp));
+  HelpButton->SetEnabled(bridge.GetCommandsEnabled().Contains(sdcHelp));
+}
+
+void TCustomDictionaryEditDialog::FormShow() { PageShow(PageControl->ActivePage()); }
+
+void TCustomDictionaryEditDialog::PageShow(TTabSheet* Sheet) {
+  if (Sheet == Added.Sheet && Dictionary() == nullptr) {
+    SetModalResult(mrCancel);
+    return;
+  }
+  if (Dictionary() == nullptr) return;
+  if (Sheet == Added.Sheet) FillWordPage(Added);
+  if (Sheet == Excluded.Sheet) FillWordPage(Excluded);
+  if (Sheet == AutoCorrectWordsSheet) FillAutoCorrect();
+}
+
+// ---- Added and excluded words ---------------------------------------------------
+
+void TCustomDictionaryEditDialog::FillWordPage(TWordPage& Page) {
+  if (Page.List->Count() > 0) return;
+  Page.AddButton->SetEnabled(false);
+  Page.DeleteButton->SetEnabled(false);
+  THourGlass hourGlass;
+  TCustomDictionary& dictionary = *Dictionary();
+  const int count = (dictionary.*Page.Count)();
+  std::vector<std::string> words;
+  words.reserve(count > 0 ? count : 0);
+  for (int i = 0; i < count; ++i) words.push_back((dictionary.*Page.WordAt)(i));
+  // Put in the list's own order first, so that each item is appended: no
+  // searching or shifting inside the control, and one repaint at the end.
+  SortLikeControls(words, [](const std::string& word) { return word; });
+  const HWND list = Page.List->Handle();
+  ::SendMessageA(list, LB_INITSTORAGE, words.size(), words.size() * 12);
+  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  for (const std::string& word : words)
+    ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(word.c_str()));
+  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
+}
+
+void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
+  TCustomDictionary* dictionary = Dictionary();
+  if (dictionary == nullptr) return;
+  const std::string text = Page.Edit->Text();
+  if ((dictionary->*Page.Has)(text)) {
+    Page.AddButton->SetEnabled(false);
+    Page.List->SetItemIndex(FindInList(*Page.List, text));
+    Page.DeleteButton->SetEnabled(Page.List->ItemIndex() >= 0);
+    return;
+  }
+  Page.List->SetItemIndex(-1);
+  Page.DeleteButton->SetEnabled(false);
+  std::string replacement;
+  Page.AddButton->SetEnabled(!text.empty() && !dictionary->LookupAutoCorrect(text, replacement) &&
+                             !(dictionary->*Page.HasOther)(text));
+}
+
+void TCustomDictionaryEditDialog::WordListClick(TWordPage& Page) {
+  const int32_t index = Page.List->ItemIndex();
+  if (index >= 0)
+    Page.Edit->SetText(Page.List->Items(index));
+  else
+    WordEditChange(Page);
+}
+
+void TCustomDictionaryEditDialog::AddWordClick(TWordPage& Page) {
+  TCustomDictionary* dictionary = Dictionary();
+  const std::string text = Page.Edit->Text();
+  if (dictionary == nullptr || !(dictionary->*Page.AddWord)(text)) return;
+  Page.List->Add(text);
+  WordEditChange(Page);
+}
+
+void TCustomDictionaryEditDialog::DeleteWordClick(TWordPage& Page) {
+  TCustomDictionary* dictionary = Dictionary();
+  const int32_t index = Page.List->ItemIndex();
+  if (dictionary == nullptr || index < 0 || !(dictionary->*Page.RemoveWord)(Page.Edit->Text()))
+    return;
+  Page.List->Delete(index);
+  const int32_t count = Page.List->Count();
+  if (count == 0) {
+    // Nothing left to show: the box empties with the list.
+    Page.Edit->SetText("");
+    WordEditChange(Page);
+    return;
+  }
+  Page.List->SetItemIndex(index < count ? index : count - 1);
+  WordListClick(Page);
+}
+
+// ---- Auto-correct pairs ---------------------------------------------------------
+
+void TCustomDictionaryEditDialog::FillAutoCorrect() {
+  if (AutoCorrectList->Count() > 0) return;
+  AddAutoCorrectButton->SetEnabled(false);
+  DeleteAutoCorrectButton->SetEnabled(false);
+  THourGlass hourGlass;
+  TCustomDictionary& dictionary = *Dictionary();
+  const int count = dictionary.CountAutoCorrect();
+  std::vector<std::pair<std::string, std::string>> pairs;
+  pairs.reserve(count > 0 ? count : 0);
+  for (int i = 0; i < count; ++i) {
+    std::string word, replacement;
+    if (dictionary.AutoCorrectAt(i, word, replacement)) pairs.emplace_back(word, replacement);
+  }
+  SortLikeControls(pairs, [](const auto& pair) { return pair.first; });
+  // Appended in caption order, as for the word lists.
+  const HWND list = AutoCorrectList->Handle();
+  ::SendMessageA(list, LVM_SETITEMCOUNT, pairs.size(), 0);
+  AutoCorrectList->BeginUpdate();
+  int next = 0;
+  for (const auto& pair : pairs) {
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = next++;
+    item.pszText = const_cast<char*>(pair.first.c_str());
+    item.iItem = static_cast<int>(
+        ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    item.iSubItem = 1;
+    item.pszText = const_cast<char*>(pair.second.c_str());
+    ::SendMessageA(list, LVM_SETITEMTEXTA, item.iItem, reinterpret_cast<LPARAM>(&item));
+  }
+  AutoCorrectList->EndUpdate();
+  AutoCorrectList->SetColumnWidth(0, WithEdit->Left() - ReplaceEdit->Left());
+  FitWithColumn();
+}
+
+void TCustomDictionaryEditDialog::FitWithColumn() {
+  const int32_t width = AutoCorrectList->ClientRect().Width() - AutoCorrectList->ColumnWidth(0);
+  if (width > 0) AutoCorrectList->SetColumnWidth(1, width);
+}
+
+void TCustomDictionaryEditDialog::FocusPair(int32_t Index) {
+  AutoCorrectList->SetItemFocused(Index);
+  AutoCorrectList->SetItemIndex(Index);
+  if (Index >= 0) AutoCorrectList->MakeVisible(Index);
+}
+
+void TCustomDictionaryEditDialog::ReplaceEditChange() {
+  TCustomDictionary* dictionary = Dictionary();
+  if (dictionary == nullptr) return;
+  const std::string word = ReplaceEdit->Text();
+  std::string replacement;
+  if (dictionary->LookupAutoCorrect(word, replacement)) {
+    AddAutoCorrectButton->SetEnabled(false);
+    const int32_t row = FindInList(*AutoCorrectList, word);
+    if (row >= 0) FocusPair(row);
+    DeleteAutoCorrectButton->SetEnabled(AutoCorrectList->ItemFocused() >= 0);
+    return;
+  }
+  FocusPair(-1);
+  DeleteAutoCorrectButton->SetEnabled(false);
+  AddAutoCorrectButton->SetEnabled(!word.empty() && !dictionary->HasIgnore(word) &&
+                                   !dictionary->HasExclude(word) && !WithEdit->Text().empty());
+}
+
+void TCustomDictionaryEditDialog::WithEditChange() {
+  const int32_t row = AutoCorrectList->ItemFocused();
+  TCustomDictionary* dictionary = Dictionary();
+  if (row < 0 || dictionary == nullptr) {
+    ReplaceEditChange();
+    return;
+  }
+  const std::string word = ReplaceEdit->Text();
+  const std::string with = WithEdit->Text();
+  std::string replacement;
+  // An empty replacement is not stored: the pair would delete the word
+  // wherever it is corrected.
+  if (with.empty() || !dictionary->LookupAutoCorrect(word, replacement) || replacement == with)
+    return;
+  dictionary->RemoveAutoCorrect(word);
+  dictionary->AddAutoCorrect(word, with);
+  AutoCorrectList->SetSubItem(row, 1, with);
+}
+
+void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int32_t Index, bool Selected) {
+  if (Selected) {
+    ReplaceEdit->SetText(AutoCorrectList->ItemCaption(Index));
+    WithEdit->SetText(AutoCorrectList->SubItem(Index, 1));
+  } else if (Index == AutoCorrectList->ItemFocused()) {
+    Timer->SetEnabled(true);
+  }
+}
+
+void TCustomDictionaryEditDialog::TimerTick() {
+  Timer->SetEnabled(false);
+  ReplaceEditChange();
+}
+
+void TCustomDictionaryEditDialog::AddAutoCorrectClick() {
+  TCustomDictionary* dictionary = Dictionary();
+  const std::string word = ReplaceEdit->Text(), with = WithEdit->Text();
+  if (dictionary == nullptr || !dictionary->AddAutoCorrect(word, with)) return;
+  const int32_t row = AutoCorrectList->AddItem(word);
+  AutoCorrectList->SetSubItem(row, 1, with);
+  FocusPair(row);
+  ReplaceEditChange();
+  FitWithColumn();
+}
+
+void TCustomDictionaryEditDialog::DeleteAutoCorrectClick() {
+  TCustomDictionary* dictionary = Dictionary();
+  const int32_t row = AutoCorrectList->ItemFocused();
+  if (dictionary == nullptr || row < 0 || !dictionary->RemoveAutoCorrect(ReplaceEdit->Text()))
+    return;
+  AutoCorrectList->DeleteItem(row);
+  const int32_t count = AutoCorrectList->Count();
+  if (count > 0) FocusPair(row < count ? row : count - 1);
+  FitWithColumn();
+}
+
+void TCustomDictionaryEditDialog::HelpButtonClick() {
+  DialogControl_->ShowDictionaryEditDialogHelp();
+}

@@ -1,0 +1,78 @@
+// The "Custom Dictionary" dialog: edits one dictionary's added words,
+// auto-correct pairs and excluded words, each change stored at once.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "vl3Form_win.h"
+
+class TConfigurationDialogCtrl;
+class TCustomDictionary;
+class TLabel;
+class TListBox;
+class TListView;
+class TPageControl;
+class TTabSheet;
+class TTimer;
+
+class TCustomDictionaryEditDialog : public TForm {
+ public:
+  // A page of single words (added or excluded): its controls and the
+  // dictionary operations of its kind.
+  struct TWordPage {
+    TTabSheet* Sheet = nullptr;
+    TEdit* Edit = nullptr;
+    TListBox* List = nullptr;
+    TButton* AddButton = nullptr;
+    TButton* DeleteButton = nullptr;
+    bool (TCustomDictionary::*Has)(const std::string&) = nullptr;
+    bool (TCustomDictionary::*HasOther)(const std::string&) = nullptr;  // the other single-word kind
+    bool (TCustomDictionary::*AddWord)(const std::string&) = nullptr;
+    bool (TCustomDictionary::*RemoveWord)(const std::string&) = nullptr;
+    int (TCustomDictionary::*Count)() = nullptr;
+    std::string (TCustomDictionary::*WordAt)(int) = nullptr;
+  };
+
+  explicit TCustomDictionaryEditDialog(TComponent* AOwner = nullptr);
+
+  TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
+  TCustomDictionary* Dictionary() const;
+
+  // Handlers, public so that a host may call them as the controls do.
+  void ConfigurationAvailable();
+  void CustomDictionaryAvailable();
+  void FormShow();
+  void PageShow(TTabSheet* Sheet);
+  void WordEditChange(TWordPage& Page);
+  void WordListClick(TWordPage& Page);
+  void AddWordClick(TWordPage& Page);
+  void DeleteWordClick(TWordPage& Page);
+  void ReplaceEditChange();
+  void WithEditChange();
+  void AutoCorrectListSelectItem(int32_t Index, bool Selected);
+  void AddAutoCorrectClick();
+  void DeleteAutoCorrectClick();
+  void TimerTick();
+  void HelpButtonClick();
+
+  TWordPage Added, Excluded;
+
+ private:
+  void FillWordPage(TWordPage& Page);
+  void FillAutoCorrect();
+  void FitWithColumn();
+  void FocusPair(int32_t Index);
+
+  TPageControl* PageControl = nullptr;
+  TTabSheet* AutoCorrectWordsSheet = nullptr;
+  TEdit* ReplaceEdit = nullptr;
+  TEdit* WithEdit = nullptr;
+  TListView* AutoCorrectList = nullptr;
+  TButton* AddAutoCorrectButton = nullptr;
+  TButton* DeleteAutoCorrectButton = nullptr;
+  TButton* HelpButton = nullptr;
+  TButton* OK = nullptr;
+  TTimer* Timer = nullptr;
+  TConfigurationDialogCtrl* DialogControl_ = nullptr;  // owned by the form
+};
