@@ -16,6 +16,12 @@
 #include "vl3ThesaurusFile.h"
 #include "vl3ThesaurusLanguages.h"
 
+// <windows.h> maps CreateDialog to its A/W form; the component keeps the
+// plain name. Include <windows.h> before this header.
+#ifdef _WIN32
+#undef CreateDialog
+#endif
+
 class TControlParser;
 class TParsingEngine;
 class TThesaurus3Base;
