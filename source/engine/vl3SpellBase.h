@@ -10,6 +10,8 @@
 
 #include "vl3Component.h"
 #include "vl3Configuration.h"
+#include "vl3Forms.h"
+#include "vl3Menus.h"
 #include "vl3Platform.h"
 #include "vl3SpellLanguages.h"
 #include "vl3SpellTypes.h"
@@ -52,7 +54,7 @@ using TSpellPromptWordEvent =
 // A form supplied with Create true becomes the component's spelling dialog
 // (not owned); with Create false the handler disposes of it.
 using TSpellCreateDialogEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TComponent*& SpellForm, bool Create)>;
+    std::function<void(TVexlorSpell3Base* Sender, TCustomForm*& SpellForm, bool Create)>;
 using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* Sender, TComponent* AOwner)>;
 using TSpellGetStringEvent =
     std::function<void(TVexlorSpell3Base* Sender, TSpellLanguageString LanguageString, std::string& Text)>;
@@ -66,53 +68,13 @@ using TSpellParserUndoLastEvent = std::function<void(
 using TSpellCreateCustomDictionaryEvent =
     std::function<void(TVexlorSpell3Base* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>;
 using TSpellPopupDoMenuEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TComponent* Menu, int32_t XPos, int32_t YPos,
+    std::function<void(TVexlorSpell3Base* Sender, TPopupMenu* Menu, int32_t XPos, int32_t YPos,
                        int32_t& PopupAction, std::string& PopupWord)>;
 using TSpellPopupAddMenuItemEvent = std::function<void(
-    TVexlorSpell3Base* Sender, TComponent* Menu, TComponent* SubMenu, const std::string& Caption,
-    bool Enable, bool HasChildren, int32_t Tag, TComponent*& MenuItem)>;
+    TVexlorSpell3Base* Sender, TPopupMenu* Menu, TMenuItem* SubMenu, const std::string& Caption,
+    bool Enable, bool HasChildren, int32_t Tag, TMenuItem*& MenuItem)>;
 using TSpellPopupCreateMenuEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TComponent* Owner, TComponent*& PopupMenu)>;
-
-// Makes the parser of a window control; installed by the Windows build.
-using TWindowParserFactory = TControlParser* (*)(void* control);
-
-// What the engine needs from spelling dialog forms and menus, which exist
-// only in the Windows build. The dialog units install these; each may stay
-// unset, and the engine then does without (no form is shown or placed).
-struct TSpellDialogHooks {
-  // The first TConfigurationDialogCtrl owned by form, or null.
-  std::function<TConfigurationDialogCtrl*(TComponent* form)> FindDialogControl;
-  // Links the bridge to the engine and hands it the dictionary (may be null).
-  std::function<void(TConfigurationDialogCtrl* control, TVexlorSpell3Base* engine,
-                     TCustomDictionary* dictionary)>
-      AttachDialogControl;
-  // Calls the bridge's OnPromptWord when it has a handler.
-  std::function<void(TConfigurationDialogCtrl* control, TVexlorSpell3Base* engine,
-                     const std::string& word, bool repeated)>
-      PromptDialogControl;
-  // Makes the form visible (modeless) or runs its modal loop (modal).
-  std::function<void(TComponent* form, bool modal)> ShowForm;
-  // Ends the modal loop with OK (modal) or makes the form invisible.
-  std::function<void(TComponent* form, bool modal)> HideForm;
-  // Destroys the form once its pending messages are handled.
-  std::function<void(TComponent* form)> ReleaseForm;
-  // Shows a popup menu at screen (x, y) and handles the chosen item's click.
-  std::function<void(TComponent* menu, int32_t x, int32_t y)> PopupMenu;
-};
-
-// An entry of the live-spelling popup menu built by the engine; owned by
-// its menu (or by its parent entry).
-class TSpellPopupMenuItem : public TComponent {
- public:
-  explicit TSpellPopupMenuItem(TComponent* owner) : TComponent(owner) {}
-  std::string Caption;
-  bool Enabled = true;
-  int32_t Tag = 0;
-  // Set for entries with a positive Tag; a shown menu calls it for the
-  // entry the user chose.
-  std::function<void(TSpellPopupMenuItem* item)> OnClick;
-};
+    std::function<void(TVexlorSpell3Base* Sender, TComponent* Owner, TPopupMenu*& PopupMenu)>;
 
 class TVexlorSpell3Base : public TComponent, public TConfigOwner {
  public:
@@ -158,7 +120,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual void PlaceDialogNearControl();
   virtual void PositionDialog();
   virtual void AvoidSelection();
-  virtual TComponent* CreateSpellDialog();
+  virtual TCustomForm* CreateSpellDialog();
   virtual void ShowSpellDialog();
   virtual void HideSpellDialog();
   virtual void ShowEndMessage();
@@ -247,11 +209,11 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual TSpellPopupOption ShowPopupMenu(TComponent* Owner, TSpellPopupOptions Options, int32_t X,
                                           int32_t Y, std::string& Word);
 
-  // ---- Popup companions (Windows menus come with the live-spelling edit) ----
-  TComponent* CreatePopupMenu(TComponent* Owner);
-  TComponent* AddPopupMenuItem(TComponent* Menu, TComponent* SubMenu, const std::string& Caption,
-                               bool Enable, bool HasChildren, int32_t Tag);
-  void DoPopupMenu(TComponent* Menu, int32_t X, int32_t Y);
+  // ---- Popup companions -----------------------------------------------------
+  TPopupMenu* CreatePopupMenu(TComponent* Owner);
+  TMenuItem* AddPopupMenuItem(TPopupMenu* Menu, TMenuItem* SubMenu, const std::string& Caption, bool Enable,
+                              bool HasChildren, int32_t Tag);
+  void DoPopupMenu(TPopupMenu* Menu, int32_t X, int32_t Y);
 
   // ---- TConfigOwner -----------------------------------------------------------
   TConfigStorage ConfigStorage() const override { return configStorage_; }
@@ -387,7 +349,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   bool PhoneticFallback() const { return phoneticFallback_; }
   int UndoCount() const { return static_cast<int>(undoStack_.size()); }
   const TVexlorUndo& UndoRecord(int i) const { return *undoStack_[i]; }
-  TComponent* SpellDialog() const { return spellDialog_; }
+  TCustomForm* SpellDialog() const { return spellDialog_; }
   TConfigurationDialogCtrl* DialogControl() const { return dialogControl_; }
   bool DialogShown() const { return dialogShown_; }
   bool PopupActive() const { return popupActive_; }
@@ -395,8 +357,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TEventList* ConfigChangedListeners() const { return configChangedListeners_.get(); }
   TParserIgnoreWordEventList* IgnoreWordListeners() const { return ignoreWordListeners_.get(); }
 
-  static void SetWindowParserFactory(TWindowParserFactory factory);
-  static TSpellDialogHooks& DialogHooks();
 
   // ---- Events, in published order ---------------------------------------------
   TSpellNotifyEvent OnConfigChanged;
@@ -449,6 +409,14 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   bool NobodyAnswersPrompts() const;
   void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
+  // The parser for a window control: the window-control parser in the
+  // Windows build, null elsewhere.
+  static TControlParser* NewWindowParser(void* Control);
+  // The form's own show, activate and deactivate handlers are kept while
+  // the component's hooks stand in for them.
+  void TakeOverFormEvents(TCustomForm* form);
+  void GiveBackFormEvents(TCustomForm* form);
+  void MoveDialogOnScreen(int32_t left, int32_t top);
 
  private:
   // The main dictionaries are put in order of hits once this many words in.
@@ -486,7 +454,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   bool useExcludeWords_ = true;
   bool useAutoCorrectFirst_ = false;
   bool recheckReplacedWords_ = true;
-  TComponent* spellDialog_ = nullptr;  // not owned: supplied and disposed of by the host
+  TCustomForm* spellDialog_ = nullptr;  // not owned: released, or disposed of by the host
   TConfigurationDialogCtrl* dialogControl_ = nullptr;
   bool dialogShown_ = false;
   int32_t wordsChecked_ = 0;
@@ -496,6 +464,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   int32_t startX_ = 0;
   int32_t startY_ = 0;
   bool dialogDeactivated_ = false;
+  TFormNotifyEvent savedFormShow_;
+  TFormNotifyEvent savedFormActivate_;
+  TFormNotifyEvent savedFormDeactivate_;
   TStringList dictionaryFolders_;
   std::string helpFile_;
   int32_t helpCtx_[4] = {0, 0, 0, 0};

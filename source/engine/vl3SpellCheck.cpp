@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "vl3Configuration.h"
+#include "vl3ConfigurationDialogCtrl.h"
 #include "vl3CustomDictionary.h"
 #include "vl3ParseEngine.h"
 #include "vl3ParserBase.h"
@@ -27,8 +28,6 @@ constexpr int32_t kStateUndoAutoCorrect = 5;
 constexpr int32_t kStateIgnore = 10;
 constexpr int32_t kStateIgnoreAll = 11;
 constexpr int32_t kStateAdd = 12;
-
-TWindowParserFactory gWindowParserFactory = nullptr;
 
 // Shows the hourglass after a long uninterrupted stretch of reading and puts
 // the previous cursor back however the stretch ends.
@@ -82,8 +81,6 @@ void PlaceEndCursor(TControlParser& parser, TSpellEndPosition where, int32_t sta
 
 }  // namespace
 
-void TVexlorSpell3Base::SetWindowParserFactory(TWindowParserFactory factory) { gWindowParserFactory = factory; }
-
 // ---- Starting checks ------------------------------------------------------------
 
 void TVexlorSpell3Base::RunWrapperCheck(TControlParser* parser, TCheckType checkType) {
@@ -101,9 +98,8 @@ void TVexlorSpell3Base::RunWrapperCheck(TControlParser* parser, TCheckType check
 void TVexlorSpell3Base::CheckString(std::string& S) { RunWrapperCheck(new TStringParser(S), ctAll); }
 
 void TVexlorSpell3Base::CheckWinControl(void* Control, TCheckType CheckType) {
-  // Window controls exist only where a window parser has been installed.
-  if (gWindowParserFactory == nullptr || Control == nullptr) return;
-  TControlParser* parser = gWindowParserFactory(Control);
+  if (Control == nullptr) return;
+  TControlParser* parser = NewWindowParser(Control);
   if (parser != nullptr) RunWrapperCheck(parser, CheckType);
 }
 
@@ -220,8 +216,8 @@ void TVexlorSpell3Base::ResumeCheck() {
 
 void TVexlorSpell3Base::PromptWord() {
   ReorderMainDictionaries();
-  if (dialogControl_ != nullptr && DialogHooks().PromptDialogControl)
-    DialogHooks().PromptDialogControl(dialogControl_, this, currentWord_, promptIsRepeated_);
+  if (dialogControl_ != nullptr && dialogControl_->OnPromptWord)
+    dialogControl_->OnPromptWord(this, currentWord_, promptIsRepeated_);
   if (OnPromptWord) OnPromptWord(this, currentWord_, promptIsRepeated_);
 }
 
@@ -257,8 +253,7 @@ void TVexlorSpell3Base::ShowEndMessage() {
       break;
   }
   if (!due) return;
-  if (hideDialogAtEnd_ && spellDialog_ != nullptr && DialogHooks().HideForm)
-    DialogHooks().HideForm(spellDialog_, false);
+  if (hideDialogAtEnd_ && spellDialog_ != nullptr) spellDialog_->Hide();
   if (OnShowEndMessage) {
     OnShowEndMessage(this);
     return;
@@ -590,7 +585,7 @@ int32_t TVexlorSpell3Base::WordCount(const std::string& S) {
 }
 
 int32_t TVexlorSpell3Base::WordCountWinControl(void* Control, TCheckType CheckType) {
-  if (gWindowParserFactory == nullptr || Control == nullptr) return 0;
-  TControlParser* parser = gWindowParserFactory(Control);
+  if (Control == nullptr) return 0;
+  TControlParser* parser = NewWindowParser(Control);
   return parser != nullptr ? RunWrapperCount(parser, CheckType) : 0;
 }

@@ -1,26 +1,27 @@
-// The spell-checker component's side of the spelling dialog and of the
-// live-spelling popup menu; the forms and menus themselves are installed hooks.
+// The spell-checker component's side of the spelling dialog (showing, placing,
+// hiding the form and chaining its events) and of the live-spelling popup menu.
 #include <memory>
 
+#include "vl3ConfigurationDialogCtrl.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
+#include "vl3ParserBase.h"
 #include "vl3SpellBase.h"
 #include "vl3Util.h"
 
-TSpellDialogHooks& TVexlorSpell3Base::DialogHooks() {
-  static TSpellDialogHooks hooks;
-  return hooks;
-}
-
 TConfigurationDialogCtrl* TVexlorSpell3Base::AttachDialogControl(TComponent* Form, TCustomDictionary* Dictionary) {
-  if (Form == nullptr || !DialogHooks().FindDialogControl) return nullptr;
-  TConfigurationDialogCtrl* control = DialogHooks().FindDialogControl(Form);
-  if (control != nullptr && DialogHooks().AttachDialogControl)
-    DialogHooks().AttachDialogControl(control, this, Dictionary);
-  return control;
+  if (Form == nullptr) return nullptr;
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TConfigurationDialogCtrl*>(Form->Components(i));
+    if (control == nullptr) continue;
+    control->Attach(this);
+    control->SetCustomDictionary(Dictionary);
+    return control;
+  }
+  return nullptr;
 }
 
-TComponent* TVexlorSpell3Base::CreateSpellDialog() { return nullptr; }
+TCustomForm* TVexlorSpell3Base::CreateSpellDialog() { return nullptr; }
 
 void TVexlorSpell3Base::ShowSpellDialog() {
   if (uiType_ != suiDialog) return;
@@ -28,11 +29,15 @@ void TVexlorSpell3Base::ShowSpellDialog() {
     dialogDeactivated_ = false;
     if (spellDialog_ == nullptr) {
       if (OnCreateSpellDialog) {
-        TComponent* form = nullptr;
+        TCustomForm* form = nullptr;
         OnCreateSpellDialog(this, form, true);
         spellDialog_ = form;
       } else {
         spellDialog_ = CreateSpellDialog();
+        if (spellDialog_ != nullptr) {
+          spellDialog_->SetHelpFile(helpFile_);
+          spellDialog_->SetHelpContext(HelpCtxSpellDialog());
+        }
       }
     }
     if (spellDialog_ != nullptr) dialogControl_ = AttachDialogControl(spellDialog_, nullptr);
@@ -45,12 +50,47 @@ void TVexlorSpell3Base::ShowSpellDialog() {
     if (spellDialog_ != nullptr) {
       if (dialogShowModal_)
         showModal = true;
-      else if (DialogHooks().ShowForm)
-        DialogHooks().ShowForm(spellDialog_, false);
+      else
+        spellDialog_->Show();
+      TakeOverFormEvents(spellDialog_);
     }
   }
   AvoidSelection();
-  if (showModal && DialogHooks().ShowForm) DialogHooks().ShowForm(spellDialog_, true);
+  // The whole check runs inside this call: it returns when HideSpellDialog
+  // ends the modal loop.
+  if (showModal && spellDialog_ != nullptr) spellDialog_->ShowModal();
+}
+
+void TVexlorSpell3Base::TakeOverFormEvents(TCustomForm* form) {
+  savedFormShow_ = form->OnShow;
+  savedFormActivate_ = form->OnActivate;
+  savedFormDeactivate_ = form->OnDeactivate;
+  // A hook may end the check and hand the events back while it runs, so
+  // each takes its copy of the form's own handler first.
+  form->OnShow = [this](TCustomForm* sender) {
+    TFormNotifyEvent own = savedFormShow_;
+    DialogShowHook();
+    if (own) own(sender);
+  };
+  form->OnDeactivate = [this](TCustomForm* sender) {
+    TFormNotifyEvent own = savedFormDeactivate_;
+    DialogDeactivateHook();
+    if (own) own(sender);
+  };
+  form->OnActivate = [this](TCustomForm* sender) {
+    TFormNotifyEvent own = savedFormActivate_;
+    if (own) own(sender);
+    DialogActivateHook();
+  };
+}
+
+void TVexlorSpell3Base::GiveBackFormEvents(TCustomForm* form) {
+  form->OnShow = std::move(savedFormShow_);
+  form->OnActivate = std::move(savedFormActivate_);
+  form->OnDeactivate = std::move(savedFormDeactivate_);
+  savedFormShow_ = nullptr;
+  savedFormActivate_ = nullptr;
+  savedFormDeactivate_ = nullptr;
 }
 
 void TVexlorSpell3Base::HideSpellDialog() {
@@ -63,31 +103,125 @@ void TVexlorSpell3Base::HideSpellDialog() {
     }
     return;
   }
+  if (dialogInitialPos_ == ipLastUserPos) {
+    const TRect bounds = spellDialog_->BoundsRect();
+    configuration_->SetDialogX(bounds.Left);
+    configuration_->SetDialogY(bounds.Top);
+  }
   if (!hideDialogAtEnd_ && !dialogShowModal_) return;
+  if (dialogShown_) GiveBackFormEvents(spellDialog_);
   dialogShown_ = false;
-  if (DialogHooks().HideForm) DialogHooks().HideForm(spellDialog_, dialogShowModal_);
+  if (dialogShowModal_)
+    spellDialog_->SetModalResult(mrOk);
+  else
+    spellDialog_->Hide();
   if (OnSpellDialogHide) OnSpellDialogHide(this);
   dialogControl_ = nullptr;
-  TComponent* form = spellDialog_;
-  if (OnCreateSpellDialog) {
-    OnCreateSpellDialog(this, form, false);
-  } else if (DialogHooks().ReleaseForm) {
-    DialogHooks().ReleaseForm(form);
-  }
+  TCustomForm* form = spellDialog_;
   spellDialog_ = nullptr;
+  if (OnCreateSpellDialog)
+    OnCreateSpellDialog(this, form, false);
+  else
+    form->Release();
 }
 
 void TVexlorSpell3Base::CloseDialog() { HideSpellDialog(); }
 
-void TVexlorSpell3Base::PositionDialog() {
-  if (dialogInitialPos_ == ipUserDefined && OnPositionDialog) OnPositionDialog(this);
+// ---- Placement --------------------------------------------------------------------
+
+void TVexlorSpell3Base::MoveDialogOnScreen(int32_t left, int32_t top) {
+  const TRect bounds = spellDialog_->BoundsRect();
+  const TFormPosition p =
+      FitFormOnMonitor(spellDialog_->MonitorRect(), bounds.Width(), bounds.Height(), left, top);
+  spellDialog_->MoveTo(p.Left, p.Top);
 }
 
-// Placement needs the form's geometry, which only the Windows dialogs know;
-// they override these.
-void TVexlorSpell3Base::PlaceDialogNearControl() {}
-void TVexlorSpell3Base::PlaceDialogNearSelection(bool, bool) {}
-void TVexlorSpell3Base::AvoidSelection() {}
+void TVexlorSpell3Base::PositionDialog() {
+  switch (dialogInitialPos_) {
+    case ipScreenCenter:
+      if (spellDialog_ != nullptr) spellDialog_->CenterOnScreen();
+      break;
+    case ipUnderSelection:
+      if (!dialogShowImmediate_) PlaceDialogNearSelection(true, true);
+      break;
+    case ipAvoidControl:
+      PlaceDialogNearControl();
+      break;
+    case ipUserDefined:
+      if (OnPositionDialog) OnPositionDialog(this);
+      break;
+    case ipLastUserPos:
+      if (spellDialog_ == nullptr) break;
+      if (configuration_->GetDialogX() == -1)
+        PlaceDialogNearControl();
+      else
+        MoveDialogOnScreen(configuration_->GetDialogX(), configuration_->GetDialogY());
+      break;
+    case ipIgnore:
+      break;
+  }
+}
+
+void TVexlorSpell3Base::PlaceDialogNearControl() {
+  if (spellDialog_ == nullptr || parser_ == nullptr) return;
+  const TRect form = spellDialog_->BoundsRect();
+  const int32_t w = form.Width(), h = form.Height();
+  const TRect m = spellDialog_->MonitorRect();
+  TRect r = m;
+  parser_->GetControlRect(r);
+  int32_t left, top;
+  if (r.Bottom + h <= m.Bottom) {
+    left = r.Left, top = r.Bottom;
+  } else if (r.Right + w <= m.Right) {
+    left = r.Right, top = r.Top;
+  } else if (r.Top - h >= m.Top) {
+    left = r.Left, top = r.Top - h;
+  } else if (r.Left - w >= m.Left) {
+    left = r.Left - w, top = r.Top;
+  } else if (dialogShowImmediate_) {
+    left = r.Left + (r.Right - r.Left) / 2 - w / 2;
+    top = r.Top + (r.Bottom - r.Top) / 2 - h / 2;
+  } else {
+    PlaceDialogNearSelection(true, true);
+    const TRect placed = spellDialog_->BoundsRect();
+    left = placed.Left, top = placed.Top;
+  }
+  MoveDialogOnScreen(left, top);
+}
+
+void TVexlorSpell3Base::PlaceDialogNearSelection(bool Horizontal, bool Vertical) {
+  if (spellDialog_ == nullptr || parser_ == nullptr) return;
+  TRect s;
+  parser_->GetSelectionRect(s);
+  const TFormPosition p =
+      FormPositionNearRect(spellDialog_->MonitorRect(), spellDialog_->BoundsRect(), s, Horizontal, Vertical);
+  spellDialog_->MoveTo(p.Left, p.Top);
+}
+
+void TVexlorSpell3Base::AvoidSelection() {
+  if (spellDialog_ == nullptr) return;
+  TRect s;
+  if (parser_ != nullptr) parser_->GetSelectionRect(s);
+  const bool overlap = s.Intersects(spellDialog_->BoundsRect());
+  switch (dialogSelectionAvoid_) {
+    case saNone:
+      break;
+    case saAvoid:
+      if (overlap) PlaceDialogNearSelection(true, true);
+      break;
+    case saAvoidUpDown:
+      if (overlap) PlaceDialogNearSelection(false, true);
+      break;
+    case saMove:
+      PlaceDialogNearSelection(true, true);
+      break;
+    case saMoveUpDown:
+      PlaceDialogNearSelection(false, true);
+      break;
+  }
+}
+
+// ---- The form's events -------------------------------------------------------------
 
 void TVexlorSpell3Base::DialogShowHook() {
   if (!dialogShowModal_) return;
@@ -112,33 +246,33 @@ void TVexlorSpell3Base::DialogActivateHook() {
 
 // ---- Live-spelling popup menu ----------------------------------------------------
 
-TComponent* TVexlorSpell3Base::CreatePopupMenu(TComponent* Owner) {
-  TComponent* menu = nullptr;
+TPopupMenu* TVexlorSpell3Base::CreatePopupMenu(TComponent* Owner) {
+  TPopupMenu* menu = nullptr;
   if (OnPopupCreateMenu) OnPopupCreateMenu(this, Owner, menu);
-  // Not owned by Owner: ShowPopupMenu frees the menu itself.
-  return menu != nullptr ? menu : new TComponent(nullptr);
+  // Owned by nobody: ShowPopupMenu frees the menu itself.
+  return menu != nullptr ? menu : new TPopupMenu(nullptr);
 }
 
-TComponent* TVexlorSpell3Base::AddPopupMenuItem(TComponent* Menu, TComponent* SubMenu, const std::string& Caption,
-                                                bool Enable, bool HasChildren, int32_t Tag) {
-  TComponent* supplied = nullptr;
+TMenuItem* TVexlorSpell3Base::AddPopupMenuItem(TPopupMenu* Menu, TMenuItem* SubMenu, const std::string& Caption,
+                                               bool Enable, bool HasChildren, int32_t Tag) {
+  TMenuItem* supplied = nullptr;
   if (OnPopupAddMenuItem) OnPopupAddMenuItem(this, Menu, SubMenu, Caption, Enable, HasChildren, Tag, supplied);
   if (supplied != nullptr) return supplied;
-  auto* item = new TSpellPopupMenuItem(SubMenu != nullptr ? SubMenu : Menu);
+  auto* item = new TMenuItem(SubMenu != nullptr ? static_cast<TComponent*>(SubMenu) : Menu);
   item->Caption = Caption;
   item->Enabled = Enable;
   item->Tag = Tag;
-  if (Tag > 0) item->OnClick = [this](TSpellPopupMenuItem* clicked) { PopupItemClick(clicked->Tag, clicked->Caption); };
+  if (Tag > 0) item->OnClick = [this](TMenuItem* clicked) { PopupItemClick(clicked->Tag, clicked->Caption); };
   return item;
 }
 
-void TVexlorSpell3Base::DoPopupMenu(TComponent* Menu, int32_t X, int32_t Y) {
+void TVexlorSpell3Base::DoPopupMenu(TPopupMenu* Menu, int32_t X, int32_t Y) {
   popupAction_ = 0;
   popupWord_.clear();
   if (OnPopupDoMenu) {
     OnPopupDoMenu(this, Menu, X, Y, popupAction_, popupWord_);
-  } else if (DialogHooks().PopupMenu) {
-    DialogHooks().PopupMenu(Menu, X, Y);
+  } else {
+    Menu->Popup(X, Y);
     Platform::ProcessMessages();
   }
 }
@@ -158,7 +292,7 @@ TSpellPopupOption TVexlorSpell3Base::ShowPopupMenu(TComponent* Owner, TSpellPopu
   } guard{popupActive_};
   EnsureConfigLoaded();
 
-  std::unique_ptr<TComponent> menu(CreatePopupMenu(Owner));
+  std::unique_ptr<TPopupMenu> menu(CreatePopupMenu(Owner));
   TStringList list;
   std::string text;
   const bool hasActive = activeCustomDictionary_ != nullptr;
@@ -187,12 +321,12 @@ TSpellPopupOption TVexlorSpell3Base::ShowPopupMenu(TComponent* Owner, TSpellPopu
   AddPopupMenuItem(menu.get(), nullptr, "-", true, false, 0);
   if (Options.Contains(spChangeAll) && !list.Empty()) {
     GetString(lsMenuChangeAll, text);
-    TComponent* parent = AddPopupMenuItem(menu.get(), nullptr, text, true, true, 0);
+    TMenuItem* parent = AddPopupMenuItem(menu.get(), nullptr, text, true, true, 0);
     for (int i = 0; i < list.Count(); ++i) AddPopupMenuItem(menu.get(), parent, list[i], true, false, 3);
   }
   if (Options.Contains(spAutoCorrect) && !list.Empty() && hasActive) {
     GetString(lsMenuAutoCorrect, text);
-    TComponent* parent = AddPopupMenuItem(menu.get(), nullptr, text, true, true, 0);
+    TMenuItem* parent = AddPopupMenuItem(menu.get(), nullptr, text, true, true, 0);
     for (int i = 0; i < list.Count(); ++i) AddPopupMenuItem(menu.get(), parent, list[i], true, false, 2);
   }
   if (Options.Contains(spDialog)) {

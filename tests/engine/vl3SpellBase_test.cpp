@@ -401,10 +401,10 @@ TEST_F(SpellBase, StringsComeFromTheTableAndTheHost) {
 TEST_F(SpellBase, PopupMenuReportsTheChosenEntry) {
   engine->Configuration()->SetConfigLoaded(true);
   std::vector<std::string> captions;
-  engine->OnPopupDoMenu = [&](TVexlorSpell3Base*, TComponent* menu, int32_t, int32_t, int32_t& action,
+  engine->OnPopupDoMenu = [&](TVexlorSpell3Base*, TPopupMenu* menu, int32_t, int32_t, int32_t& action,
                               std::string& word) {
-    for (int i = 0; i < menu->ComponentCount(); ++i) {
-      auto* item = static_cast<TSpellPopupMenuItem*>(menu->Components(i));
+    for (int i = 0; i < menu->Count(); ++i) {
+      TMenuItem* item = menu->Items(i);
       captions.push_back(item->Caption + (item->Enabled ? "" : " (off)"));
     }
     action = 7;

@@ -1,0 +1,116 @@
+// The application object: message loop and pumping with the forms' dialog
+// keys, the shared cursor, message boxes and WinHelp topics.
+#include "vl3Application_win.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include "vl3Form_win.h"
+#include "vl3Platform.h"
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+void TApplication::Initialize() {
+  if (initialized_) return;
+  initialized_ = true;
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+}
+
+HWND__* TApplication::Handle() {
+  if (!handle_)
+    handle_ = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                ::GetModuleHandleA(nullptr), nullptr);
+  return handle_;
+}
+
+int TApplication::Run() {
+  Initialize();
+  if (mainForm_) mainForm_->Show();
+  while (!terminated_ && HandleMessage()) {
+  }
+  return exitCode_;
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  ::PostQuitMessage(0);
+}
+
+void TApplication::DispatchMsg(void* Msg) {
+  auto* msg = static_cast<MSG*>(Msg);
+  // Keys go through the form they are typed in first: Tab, Enter, Escape
+  // and mnemonics work in every form as in a dialog box.
+  if (msg->hwnd && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+    if (TForm* form = TForm::FromHandle(::GetAncestor(msg->hwnd, GA_ROOT)))
+      if (form->DialogMessage(msg)) return;
+  }
+  ::TranslateMessage(msg);
+  ::DispatchMessageA(msg);
+}
+
+bool TApplication::HandleMessage() {
+  MSG msg;
+  const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+  if (got == 0 || got == -1) {
+    terminated_ = true;
+    exitCode_ = got == 0 ? static_cast<int>(msg.wParam) : 1;
+    return false;
+  }
+  DispatchMsg(&msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  // Bounded, so that a window that keeps posting to itself cannot hold the
+  // caller here for ever.
+  MSG msg;
+  for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+    if (msg.message == WM_QUIT) {
+      terminated_ = true;
+      exitCode_ = static_cast<int>(msg.wParam);
+      ::PostQuitMessage(exitCode_);  // for the loop that runs the program
+      return;
+    }
+    DispatchMsg(&msg);
+  }
+}
+
+TAppCursor TApplication::Cursor() const {
+  return Platform::GetCursor() == Platform::TCursor::Hourglass ? TAppCursor::crHourGlass
+                                                               : TAppCursor::crDefault;
+}
+
+void TApplication::SetCursor(TAppCursor Value) {
+  // The platform seam keeps the state, so that the portable core's hourglass
+  // and ours are the same.
+  Platform::SetCursor(Value == TAppCursor::crHourGlass ? Platform::TCursor::Hourglass
+                                                       : Platform::TCursor::Default);
+}
+
+TForm* TApplication::ActiveForm() const { return TForm::FromHandle(::GetActiveWindow()); }
+
+int32_t TApplication::MessageBox(const std::string& Text, const std::string& Caption,
+                                 uint32_t Flags) {
+  TForm* owner = ActiveForm();
+  if (!owner) owner = mainForm_;
+  HWND wnd = owner && owner->Visible() ? owner->Handle() : nullptr;
+  return ::MessageBoxA(wnd, Text.c_str(), Caption.c_str(), Flags);
+}
+
+bool TApplication::HelpCommand(uint32_t Command, intptr_t Data, const std::string& File) {
+  if (OnHelp && OnHelp(Command, Data)) return true;
+  const std::string& file = File.empty() ? helpFile_ : File;
+  if (file.empty()) return false;
+  TForm* owner = ActiveForm();
+  if (!owner) owner = mainForm_;
+  HWND wnd = owner ? owner->Handle() : Handle();
+  return ::WinHelpA(wnd, file.c_str(), Command, static_cast<ULONG_PTR>(Data)) != FALSE;
+}
+
+bool TApplication::HelpContext(int32_t Context, const std::string& File) {
+  return HelpCommand(HELP_CONTEXT, Context, File);
+}

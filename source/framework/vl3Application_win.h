@@ -1,0 +1,81 @@
+// The application object of the Windows form layer: the message loop with
+// dialog keys, the main form, the application-wide cursor, message boxes
+// and help topics.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "vl3Geometry.h"
+
+// <windows.h> maps MessageBox to MessageBoxA; the application keeps the name.
+#undef MessageBox
+
+struct HWND__;
+class TForm;
+
+enum class TAppCursor : unsigned char { crDefault, crHourGlass };
+
+// Replaces the help system: Command is a WinHelp command, Data its argument;
+// return true when handled.
+using THelpEvent = std::function<bool(uint32_t Command, intptr_t Data)>;
+
+class TApplication {
+ public:
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  // Registers the window classes and loads the common controls; every
+  // form and control calls it, so calling it is optional.
+  void Initialize();
+
+  // The form whose closing ends Run; not owned.
+  TForm* MainForm() const { return mainForm_; }
+  void SetMainForm(TForm* Form) { mainForm_ = Form; }
+  // Shows the main form and runs the message loop until Terminate or the
+  // main form closes; returns the exit code.
+  int Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Handles every message already queued, then returns.
+  void ProcessMessages();
+  // Waits for one message and handles it; false once the quit message came.
+  bool HandleMessage();
+  // Dialog keys for the form the message is meant for, then dispatch.
+  void DispatchMsg(void* Msg);
+
+  // The cursor every window of the application shows (the hourglass while
+  // the program is busy).
+  TAppCursor Cursor() const;
+  void SetCursor(TAppCursor Value);
+
+  // The form that is active now, or null.
+  TForm* ActiveForm() const;
+  // A system message box owned by the active form (the main form when none
+  // is active); returns the button pressed (IDOK, IDYES, ...).
+  int32_t MessageBox(const std::string& Text, const std::string& Caption, uint32_t Flags);
+
+  // The default help file for help topics.
+  const std::string& HelpFile() const { return helpFile_; }
+  void SetHelpFile(const std::string& Value) { helpFile_ = Value; }
+  // Opens a topic of File (HelpFile when empty) through WinHelp.
+  bool HelpContext(int32_t Context, const std::string& File = std::string());
+  bool HelpCommand(uint32_t Command, intptr_t Data, const std::string& File = std::string());
+  THelpEvent OnHelp;
+
+  // A window of our own that never shows, for owning and messages.
+  HWND__* Handle();
+
+ private:
+  friend TApplication& Application();
+  TApplication() = default;
+  TForm* mainForm_ = nullptr;
+  bool initialized_ = false, terminated_ = false;
+  int exitCode_ = 0;
+  std::string helpFile_;
+  HWND__* handle_ = nullptr;
+};
+
+// The one application object of the program.
+TApplication& Application();

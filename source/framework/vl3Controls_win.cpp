@@ -1,0 +1,865 @@
+// The control base, containers and the simple controls of the form layer.
+// Each wraps a real system control; nothing here draws a control itself.
+#include "vl3Controls_win.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "vl3Application_win.h"
+#include "vl3Form_win.h"
+
+namespace VxWin {
+const char* const kFormClass = "VxForm";
+const char* const kPanelClass = "VxPanel";
+
+std::string WindowText(HWND Wnd) {
+  if (!Wnd) return std::string();
+  const int length = ::GetWindowTextLengthA(Wnd);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int got = ::GetWindowTextA(Wnd, &text[0], length + 1);
+  text.resize(static_cast<size_t>(std::max(got, 0)));
+  return text;
+}
+}  // namespace VxWin
+
+namespace {
+
+const char* const kControlProp = "VxControl";
+const char* const kContainerProp = "VxContainer";
+
+// Control ids stay clear of IDOK and IDCANCEL, which the dialog keys send.
+int NextControlId() {
+  static int next = 1000;
+  if (++next > 0x7FFF) next = 1001;
+  return next;
+}
+
+HWND ToHwnd(HWND__* h) { return reinterpret_cast<HWND>(h); }
+
+// Case-insensitive order as the system's sorted lists use it.
+int CompareText(const std::string& a, const std::string& b) {
+  return ::lstrcmpiA(a.c_str(), b.c_str());
+}
+
+// The locale's upper case of one ANSI character.
+char UpperChar(char c) {
+  char buffer[2] = {c, 0};
+  ::CharUpperBuffA(buffer, 1);
+  return buffer[0];
+}
+
+}  // namespace
+
+// ---- Fonts -------------------------------------------------------------------
+
+HFONT__* TFont::Handle() const {
+  // A handful of fonts serve the whole program, so they are made once.
+  static std::vector<std::pair<TFont, HFONT>> cache;
+  for (const auto& entry : cache)
+    if (entry.first == *this) return entry.second;
+  HFONT font = ::CreateFontA(
+      Height, 0, 0, 0, Style.Contains(TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL,
+      Style.Contains(TFontStyle::fsItalic), Style.Contains(TFontStyle::fsUnderline),
+      Style.Contains(TFontStyle::fsStrikeOut), Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Name.c_str());
+  if (!font) font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  cache.emplace_back(*this, font);
+  return font;
+}
+
+// ---- Containers --------------------------------------------------------------
+
+TParentWindow* TParentWindow::ContainerOf(HWND__* Wnd) {
+  return Wnd ? static_cast<TParentWindow*>(::GetPropA(Wnd, kContainerProp)) : nullptr;
+}
+
+void TParentWindow::AttachContainer(HWND__* Wnd) {
+  ::SetPropA(Wnd, kContainerProp, static_cast<HANDLE>(this));
+  RECT r = {};
+  ::GetClientRect(Wnd, &r);
+  lastWidth_ = r.right;
+  lastHeight_ = r.bottom;
+}
+
+TRect TParentWindow::ClientRect() const {
+  RECT r = {};
+  if (ClientHandle()) ::GetClientRect(ToHwnd(ClientHandle()), &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void TParentWindow::InsertControl(TControl* Control) { controls_.push_back(Control); }
+
+void TParentWindow::RemoveControl(TControl* Control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), Control), controls_.end());
+}
+
+void TParentWindow::DestroyControls() {
+  while (!controls_.empty()) delete controls_.back();  // removes itself
+}
+
+void TParentWindow::ArrangeTabOrder() {
+  std::vector<TControl*> order = controls_;
+  std::stable_sort(order.begin(), order.end(),
+                   [](TControl* a, TControl* b) { return a->TabOrder() < b->TabOrder(); });
+  HWND after = HWND_TOP;
+  for (TControl* c : order) {
+    if (!c->Handle()) continue;
+    ::SetWindowPos(c->Handle(), after, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    after = c->Handle();
+  }
+}
+
+void TParentWindow::ApplyAnchors(int32_t NewWidth, int32_t NewHeight) {
+  const int32_t dx = NewWidth - lastWidth_, dy = NewHeight - lastHeight_;
+  const bool known = lastWidth_ >= 0;
+  lastWidth_ = NewWidth;
+  lastHeight_ = NewHeight;
+  if (!known || (dx == 0 && dy == 0)) return;
+  for (TControl* c : std::vector<TControl*>(controls_)) {
+    const TAnchors a = c->Anchors();
+    int32_t l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
+    if (a.Contains(TAnchorKind::akRight)) {
+      if (a.Contains(TAnchorKind::akLeft))
+        w += dx;
+      else
+        l += dx;
+    }
+    if (a.Contains(TAnchorKind::akBottom)) {
+      if (a.Contains(TAnchorKind::akTop))
+        h += dy;
+      else
+        t += dy;
+    }
+    if (l != c->Left() || t != c->Top() || w != c->Width() || h != c->Height())
+      c->SetBounds(l, t, std::max(w, 0), std::max(h, 0));
+  }
+}
+
+bool TParentWindow::ContainerMessage(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam,
+                                     intptr_t& Result) {
+  switch (Msg) {
+    case WM_COMMAND:
+      if (LParam != 0) {
+        if (TControl* c = TControl::FromHandle(reinterpret_cast<HWND>(LParam))) {
+          c->Command(HIWORD(WParam));
+          Result = 0;
+          return true;
+        }
+      }
+      return false;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(LParam);
+      if (!header) return false;
+      if (TControl* c = TControl::FromHandle(header->hwndFrom)) return c->Notify(header, Result);
+      return false;
+    }
+    case WM_SIZE:
+      if (WParam != SIZE_MINIMIZED)
+        if (TParentWindow* p = ContainerOf(Wnd)) p->ApplyAnchors(LOWORD(LParam), HIWORD(LParam));
+      return false;
+    case WM_SETCURSOR:
+      if (Application().Cursor() == TAppCursor::crHourGlass) {
+        ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+        Result = TRUE;
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+namespace {
+LRESULT CALLBACK PanelProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  try {
+    intptr_t result = 0;
+    if (TParentWindow::ContainerMessage(wnd, msg, wp, lp, result)) return result;
+    if (msg == WM_NCDESTROY) ::RemovePropA(wnd, kContainerProp);
+  } catch (...) {
+    // Nothing may leave a window procedure.
+  }
+  return ::DefWindowProcA(wnd, msg, wp, lp);
+}
+
+void RegisterPanelClass() {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = PanelProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = VxWin::kPanelClass;
+  ::RegisterClassA(&wc);
+}
+}  // namespace
+
+// ---- TControl ----------------------------------------------------------------
+
+TControl::TControl(TComponent* AOwner, TParentWindow* AParent) : TComponent(AOwner) {
+  Application().Initialize();
+  static const bool registered = (RegisterPanelClass(), true);
+  (void)registered;
+  parent_ = AParent;
+  for (TComponent* c = AOwner; !parent_ && c; c = c->Owner())
+    parent_ = dynamic_cast<TParentWindow*>(c);
+  if (parent_) {
+    if (TForm* form = parent_->ParentForm()) font_ = form->Font();
+    tabOrder_ = static_cast<int32_t>(parent_->Controls().size());
+  }
+}
+
+TControl::~TControl() {
+  // A container's children are gone already: its own destructor deleted them.
+  if (parent_) parent_->RemoveControl(this);
+  if (handle_) {
+    HWND h = handle_;
+    ::RemoveWindowSubclass(h, reinterpret_cast<SUBCLASSPROC>(&TControl::SubclassProc), 1);
+    ::RemovePropA(h, kControlProp);
+    handle_ = nullptr;
+    ::DestroyWindow(h);
+  }
+}
+
+TControl* TControl::FromHandle(HWND__* Wnd) {
+  return Wnd ? static_cast<TControl*>(::GetPropA(Wnd, kControlProp)) : nullptr;
+}
+
+void TControl::CreateHandle(const char* ClassName, uint32_t Style, uint32_t ExStyle,
+                            int32_t ExtraHeight) {
+  if (!parent_ || !parent_->ClientHandle()) return;
+  extraHeight_ = ExtraHeight;
+  tabStop_ = (Style & WS_TABSTOP) != 0;
+  const DWORD style = Style | WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
+  handle_ = ::CreateWindowExA(ExStyle, ClassName, "", style, left_, top_, width_,
+                              height_ + extraHeight_, parent_->ClientHandle(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
+                              ::GetModuleHandleA(nullptr), nullptr);
+  if (!handle_) return;
+  ::SetPropA(handle_, kControlProp, static_cast<HANDLE>(this));
+  ::SetWindowSubclass(handle_, reinterpret_cast<SUBCLASSPROC>(&TControl::SubclassProc), 1,
+                      reinterpret_cast<DWORD_PTR>(this));
+  ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+  parent_->InsertControl(this);
+  parent_->ArrangeTabOrder();
+}
+
+intptr_t __stdcall TControl::SubclassProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam,
+                                          intptr_t LParam, uintptr_t Id, uintptr_t Data) {
+  (void)Id;
+  auto* self = reinterpret_cast<TControl*>(Data);
+  try {
+    if (Msg == WM_NCDESTROY) {
+      // The window goes before its wrapper (its parent window was destroyed).
+      ::RemoveWindowSubclass(Wnd, reinterpret_cast<SUBCLASSPROC>(&TControl::SubclassProc), 1);
+      ::RemovePropA(Wnd, kControlProp);
+      if (self->handle_ == Wnd) self->handle_ = nullptr;
+      return ::DefSubclassProc(Wnd, Msg, WParam, LParam);
+    }
+    intptr_t result = 0;
+    if (self->WndProc(Msg, WParam, LParam, result)) return result;
+  } catch (...) {
+    // Nothing may leave a window procedure.
+  }
+  return ::DefSubclassProc(Wnd, Msg, WParam, LParam);
+}
+
+bool TControl::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {
+  (void)Msg;
+  (void)WParam;
+  (void)LParam;
+  (void)Result;
+  return false;
+}
+
+void TControl::SetBounds(int32_t Left, int32_t Top, int32_t Width, int32_t Height) {
+  left_ = Left;
+  top_ = Top;
+  width_ = Width;
+  height_ = Height;
+  if (handle_) ::MoveWindow(handle_, left_, top_, width_, height_ + extraHeight_, TRUE);
+  Resized();
+}
+
+TRect TControl::ClientRect() const {
+  RECT r = {};
+  if (handle_) ::GetClientRect(handle_, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+TRect TControl::ScreenRect() const {
+  RECT r = {};
+  if (handle_) ::GetWindowRect(handle_, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void TControl::SetVisible(bool Value) {
+  visible_ = Value;
+  if (handle_) ::ShowWindow(handle_, Value ? SW_SHOWNA : SW_HIDE);
+}
+
+bool TControl::Showing() const { return handle_ && ::IsWindowVisible(handle_); }
+
+void TControl::SetEnabled(bool Value) {
+  enabled_ = Value;
+  if (handle_) ::EnableWindow(handle_, Value);
+}
+
+std::string TControl::Text() const { return VxWin::WindowText(handle_); }
+
+void TControl::SetText(const std::string& Value) {
+  // Like a user's edit, a change raises the control's change event; setting
+  // the same text again raises nothing.
+  if (handle_ && Text() != Value) ::SetWindowTextA(handle_, Value.c_str());
+}
+
+void TControl::SetTabOrder(int32_t Value) {
+  tabOrder_ = Value;
+  if (parent_) parent_->ArrangeTabOrder();
+}
+
+void TControl::SetTabStop(bool Value) {
+  tabStop_ = Value;
+  if (!handle_) return;
+  LONG_PTR style = ::GetWindowLongPtrA(handle_, GWL_STYLE);
+  style = Value ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+  ::SetWindowLongPtrA(handle_, GWL_STYLE, style);
+}
+
+void TControl::SetFont(const TFont& Value) {
+  parentFont_ = false;
+  font_ = Value;
+  if (handle_) ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+  FontChanged();
+}
+
+void TControl::ApplyParentFont(const TFont& Value) {
+  if (!parentFont_) return;
+  font_ = Value;
+  if (handle_) ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+  FontChanged();
+}
+
+void TControl::SetFocus() {
+  if (handle_) ::SetFocus(handle_);
+}
+
+bool TControl::Focused() const { return handle_ && ::GetFocus() == handle_; }
+
+bool TControl::CanFocus() const {
+  return handle_ && ::IsWindowVisible(handle_) && ::IsWindowEnabled(handle_);
+}
+
+void TControl::Accelerate() {
+  if (CanFocus()) SetFocus();
+}
+
+bool TControl::DialogChar(char Ch) {
+  (void)Ch;
+  return false;
+}
+
+bool TControl::IsAccel(char Ch, const std::string& Caption) {
+  for (size_t i = 0; i + 1 < Caption.size(); ++i) {
+    if (Caption[i] != '&') continue;
+    if (Caption[i + 1] == '&') {
+      ++i;  // "&&" is a plain ampersand
+      continue;
+    }
+    return UpperChar(Caption[i + 1]) == UpperChar(Ch);
+  }
+  return false;
+}
+
+bool TControl::KeyDown(uint16_t Key) {
+  if (!OnKeyDown) return true;
+  OnKeyDown(this, Key);
+  return Key != 0;
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+// ---- TLabel --------------------------------------------------------------------
+
+TLabel::TLabel(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle("STATIC", SS_LEFTNOWORDWRAP | SS_NOTIFY);
+}
+
+void TLabel::SetText(const std::string& Value) {
+  TControl::SetText(Value);
+  AdjustSize();
+}
+
+void TLabel::SetAutoSize(bool Value) {
+  autoSize_ = Value;
+  AdjustSize();
+}
+
+void TLabel::SetWordWrap(bool Value) {
+  wordWrap_ = Value;
+  if (!handle_) return;
+  LONG_PTR style = ::GetWindowLongPtrA(handle_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+  ::SetWindowLongPtrA(handle_, GWL_STYLE, style | (Value ? SS_LEFT : SS_LEFTNOWORDWRAP));
+  ::InvalidateRect(handle_, nullptr, TRUE);
+  AdjustSize();
+}
+
+void TLabel::AdjustSize() {
+  if (!autoSize_ || !handle_) return;
+  const std::string text = Text();
+  if (text.empty()) return;
+  HDC dc = ::GetDC(handle_);
+  HGDIOBJ old = ::SelectObject(dc, Font().Handle());
+  RECT r = {0, 0, wordWrap_ ? Width() : 0, 0};
+  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
+  ::SelectObject(dc, old);
+  ::ReleaseDC(handle_, dc);
+  // A word-wrapped label keeps its width and grows downwards.
+  SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
+}
+
+bool TLabel::DialogChar(char Ch) {
+  if (!IsAccel(Ch, Text())) return false;
+  Accelerate();
+  return true;
+}
+
+void TLabel::Accelerate() {
+  if (focusControl_ && focusControl_->CanFocus()) focusControl_->SetFocus();
+}
+
+// ---- TButton -------------------------------------------------------------------
+
+TButton::TButton(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP);
+}
+
+void TButton::SetDefault(bool Value) {
+  default_ = Value;
+  if (handle_) ::SendMessageA(handle_, BM_SETSTYLE, Value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::Click() {
+  if (modalResult_ != mrNone)
+    if (TForm* form = ParentForm()) form->SetModalResult(modalResult_);
+  TControl::Click();
+}
+
+void TButton::Command(uint16_t Code) {
+  if (Code == BN_CLICKED) Click();
+}
+
+bool TButton::DialogChar(char Ch) {
+  if (!IsAccel(Ch, Text())) return false;
+  Accelerate();
+  return true;
+}
+
+void TButton::Accelerate() {
+  if (CanFocus()) Click();
+}
+
+// ---- TCheckBox -----------------------------------------------------------------
+
+TCheckBox::TCheckBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP);
+}
+
+bool TCheckBox::Checked() const {
+  return handle_ && ::SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TCheckBox::SetChecked(bool Value) {
+  if (!handle_ || Checked() == Value) return;
+  ::SendMessageA(handle_, BM_SETCHECK, Value ? BST_CHECKED : BST_UNCHECKED, 0);
+  Click();
+}
+
+void TCheckBox::Command(uint16_t Code) {
+  if (Code == BN_CLICKED) Click();
+}
+
+bool TCheckBox::DialogChar(char Ch) {
+  if (!IsAccel(Ch, Text())) return false;
+  Accelerate();
+  return true;
+}
+
+void TCheckBox::Accelerate() {
+  if (!CanFocus()) return;
+  SetFocus();
+  SetChecked(!Checked());
+}
+
+// ---- TEdit and TMemo -----------------------------------------------------------
+
+TEdit::TEdit(TComponent* AOwner, TParentWindow* AParent) : TEdit(AOwner, AParent, ES_AUTOHSCROLL) {}
+
+TEdit::TEdit(TComponent* AOwner, TParentWindow* AParent, uint32_t Style)
+    : TControl(AOwner, AParent) {
+  CreateHandle("EDIT", Style | WS_TABSTOP, WS_EX_CLIENTEDGE);
+}
+
+void TEdit::SetReadOnly(bool Value) {
+  readOnly_ = Value;
+  if (handle_) ::SendMessageA(handle_, EM_SETREADONLY, Value, 0);
+}
+
+void TEdit::SelectAll() {
+  if (handle_) ::SendMessageA(handle_, EM_SETSEL, 0, -1);
+}
+
+int32_t TEdit::SelStart() const {
+  DWORD start = 0, end = 0;
+  if (handle_)
+    ::SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+  return static_cast<int32_t>(start);
+}
+
+int32_t TEdit::SelLength() const {
+  DWORD start = 0, end = 0;
+  if (handle_)
+    ::SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+  return static_cast<int32_t>(end - start);
+}
+
+void TEdit::SetSel(int32_t Start, int32_t Length) {
+  if (handle_) ::SendMessageA(handle_, EM_SETSEL, Start, Start + Length);
+}
+
+void TEdit::Command(uint16_t Code) {
+  if (Code == EN_CHANGE && OnChange) OnChange(this);
+}
+
+TMemo::TMemo(TComponent* AOwner, TParentWindow* AParent)
+    : TEdit(AOwner, AParent, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL) {}
+
+int32_t TMemo::LineCount() const {
+  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, EM_GETLINECOUNT, 0, 0)) : 0;
+}
+
+std::string TMemo::Line(int32_t Index) const {
+  if (!handle_ || Index < 0 || Index >= LineCount()) return std::string();
+  const LRESULT start = ::SendMessageA(handle_, EM_LINEINDEX, Index, 0);
+  const LRESULT length = ::SendMessageA(handle_, EM_LINELENGTH, start, 0);
+  // EM_GETLINE reads the buffer size from the buffer's first word.
+  std::string line(static_cast<size_t>(std::max<LRESULT>(length, 1)) + 2, '\0');
+  *reinterpret_cast<WORD*>(&line[0]) = static_cast<WORD>(line.size());
+  const LRESULT got =
+      ::SendMessageA(handle_, EM_GETLINE, Index, reinterpret_cast<LPARAM>(&line[0]));
+  line.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(got, length))));
+  return line;
+}
+
+void TMemo::AddLine(const std::string& Value) {
+  if (!handle_) return;
+  const int length = ::GetWindowTextLengthA(handle_);
+  const std::string text = (length > 0 ? "\r\n" : "") + Value;
+  ::SendMessageA(handle_, EM_SETSEL, length, length);
+  ::SendMessageA(handle_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// ---- TGroupBox and TPanel ------------------------------------------------------
+
+TGroupBox::TGroupBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle(VxWin::kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  if (!handle_) return;
+  frame_ = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, Width(),
+                             Height(), handle_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  ::SendMessageA(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  AttachContainer(handle_);
+}
+
+TGroupBox::~TGroupBox() { DestroyControls(); }
+
+std::string TGroupBox::Text() const { return VxWin::WindowText(frame_); }
+
+void TGroupBox::SetText(const std::string& Value) {
+  if (frame_) ::SetWindowTextA(frame_, Value.c_str());
+}
+
+void TGroupBox::Resized() {
+  if (frame_) ::SetWindowPos(frame_, HWND_BOTTOM, 0, 0, Width(), Height(), SWP_NOACTIVATE);
+}
+
+void TGroupBox::FontChanged() {
+  if (frame_) ::SendMessageA(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+  for (TControl* c : Controls()) c->ApplyParentFont(Font());
+}
+
+TPanel::TPanel(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle(VxWin::kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  if (handle_) AttachContainer(handle_);
+}
+
+TPanel::~TPanel() { DestroyControls(); }
+
+void TPanel::Resized() {}
+
+// ---- TListBox --------------------------------------------------------------------
+
+TListBox::TListBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+               WS_EX_CLIENTEDGE);
+}
+
+void TListBox::SetSorted(bool Value) {
+  if (Value == sorted_) return;
+  sorted_ = Value;
+  if (!sorted_) return;
+  std::vector<std::string> items;
+  for (int32_t i = 0; i < Count(); ++i) items.push_back(Items(i));
+  SetItems(items);
+}
+
+int32_t TListBox::Count() const {
+  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, LB_GETCOUNT, 0, 0)) : 0;
+}
+
+std::string TListBox::Items(int32_t Index) const {
+  if (!handle_) return std::string();
+  const LRESULT length = ::SendMessageA(handle_, LB_GETTEXTLEN, Index, 0);
+  if (length == LB_ERR || length <= 0) return std::string();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT got =
+      ::SendMessageA(handle_, LB_GETTEXT, Index, reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(got == LB_ERR ? 0 : static_cast<size_t>(got));
+  return text;
+}
+
+int32_t TListBox::Add(const std::string& Value) {
+  if (!handle_) return -1;
+  int32_t at = Count();
+  if (sorted_) {
+    // The first item that sorts after the new one; equal items keep their order.
+    int32_t lo = 0, hi = at;
+    while (lo < hi) {
+      const int32_t mid = (lo + hi) / 2;
+      if (CompareText(Items(mid), Value) <= 0)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    at = lo;
+  }
+  return static_cast<int32_t>(
+      ::SendMessageA(handle_, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(Value.c_str())));
+}
+
+void TListBox::Insert(int32_t Index, const std::string& Value) {
+  if (sorted_) {
+    Add(Value);
+    return;
+  }
+  if (handle_)
+    ::SendMessageA(handle_, LB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(Value.c_str()));
+}
+
+void TListBox::Delete(int32_t Index) {
+  if (handle_) ::SendMessageA(handle_, LB_DELETESTRING, Index, 0);
+}
+
+void TListBox::Clear() {
+  if (handle_) ::SendMessageA(handle_, LB_RESETCONTENT, 0, 0);
+}
+
+void TListBox::SetItems(const std::vector<std::string>& Values) {
+  if (!handle_) return;
+  ::SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+  Clear();
+  std::vector<std::string> items = Values;
+  if (sorted_)
+    std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
+      return CompareText(a, b) < 0;
+    });
+  for (const std::string& s : items)
+    ::SendMessageA(handle_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+  ::SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(handle_, nullptr, TRUE);
+}
+
+int32_t TListBox::IndexOf(const std::string& Value) const {
+  if (!handle_) return -1;
+  for (int32_t i = 0; i < Count(); ++i)
+    if (CompareText(Items(i), Value) == 0) return i;
+  return -1;
+}
+
+int32_t TListBox::ItemIndex() const {
+  if (!handle_) return -1;
+  const LRESULT i = ::SendMessageA(handle_, LB_GETCURSEL, 0, 0);
+  return i == LB_ERR ? -1 : static_cast<int32_t>(i);
+}
+
+void TListBox::SetItemIndex(int32_t Value) {
+  if (handle_) ::SendMessageA(handle_, LB_SETCURSEL, Value, 0);
+}
+
+void TListBox::Command(uint16_t Code) {
+  if (Code == LBN_SELCHANGE) Click();
+  if (Code == LBN_DBLCLK && OnDblClick) OnDblClick(this);
+}
+
+// ---- TComboBox -------------------------------------------------------------------
+
+TComboBox::TComboBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  // The window's height includes the dropped-down list.
+  CreateHandle("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, 160);
+}
+
+int32_t TComboBox::Count() const {
+  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, CB_GETCOUNT, 0, 0)) : 0;
+}
+
+std::string TComboBox::Items(int32_t Index) const {
+  if (!handle_) return std::string();
+  const LRESULT length = ::SendMessageA(handle_, CB_GETLBTEXTLEN, Index, 0);
+  if (length == CB_ERR || length <= 0) return std::string();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT got =
+      ::SendMessageA(handle_, CB_GETLBTEXT, Index, reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
+  return text;
+}
+
+int32_t TComboBox::Add(const std::string& Value) {
+  if (!handle_) return -1;
+  return static_cast<int32_t>(
+      ::SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Value.c_str())));
+}
+
+void TComboBox::Insert(int32_t Index, const std::string& Value) {
+  if (handle_)
+    ::SendMessageA(handle_, CB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(Value.c_str()));
+}
+
+void TComboBox::Delete(int32_t Index) {
+  if (handle_) ::SendMessageA(handle_, CB_DELETESTRING, Index, 0);
+}
+
+void TComboBox::Clear() {
+  if (handle_) ::SendMessageA(handle_, CB_RESETCONTENT, 0, 0);
+}
+
+int32_t TComboBox::IndexOf(const std::string& Value) const {
+  for (int32_t i = 0; i < Count(); ++i)
+    if (CompareText(Items(i), Value) == 0) return i;
+  return -1;
+}
+
+int32_t TComboBox::ItemIndex() const {
+  if (!handle_) return -1;
+  const LRESULT i = ::SendMessageA(handle_, CB_GETCURSEL, 0, 0);
+  return i == CB_ERR ? -1 : static_cast<int32_t>(i);
+}
+
+void TComboBox::SetItemIndex(int32_t Value) {
+  if (handle_) ::SendMessageA(handle_, CB_SETCURSEL, Value, 0);
+}
+
+std::string TComboBox::Text() const {
+  const int32_t i = ItemIndex();
+  return i < 0 ? std::string() : Items(i);
+}
+
+void TComboBox::Command(uint16_t Code) {
+  if (Code == CBN_SELCHANGE && OnChange) OnChange(this);
+}
+
+// ---- TImage and TBevel ---------------------------------------------------------
+
+TImage::TImage(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle("STATIC", SS_ICON | SS_REALSIZEIMAGE);
+}
+
+void TImage::SetIcon(HICON__* Icon) {
+  if (handle_) ::SendMessageA(handle_, STM_SETICON, reinterpret_cast<WPARAM>(Icon), 0);
+}
+
+void TImage::LoadSystemIcon(int32_t Id) { SetIcon(::LoadIconA(nullptr, MAKEINTRESOURCEA(Id))); }
+
+TBevel::TBevel(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle("STATIC", SS_ETCHEDFRAME);
+}
+
+void TBevel::SetShape(TBevelShape Value) {
+  shape_ = Value;
+  if (!handle_) return;
+  const bool line = Value == TBevelShape::bsTopLine || Value == TBevelShape::bsBottomLine;
+  LONG_PTR style = ::GetWindowLongPtrA(handle_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+  ::SetWindowLongPtrA(handle_, GWL_STYLE, style | (line ? SS_ETCHEDHORZ : SS_ETCHEDFRAME));
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TBevel::SetBounds(int32_t Left, int32_t Top, int32_t Width, int32_t Height) {
+  TControl::SetBounds(Left, Top, Width, Height);
+  if (!handle_) return;
+  // A line is a two-pixel etched strip at the top or bottom of the bounds.
+  if (shape_ == TBevelShape::bsTopLine) ::MoveWindow(handle_, Left, Top, Width, 2, TRUE);
+  if (shape_ == TBevelShape::bsBottomLine)
+    ::MoveWindow(handle_, Left, Top + Height - 2, Width, 2, TRUE);
+}
+
+// ---- TTimer ----------------------------------------------------------------------
+
+namespace {
+// Timers alive now: a WM_TIMER already queued may arrive after its timer died.
+std::vector<TTimer*>& LiveTimers() {
+  static std::vector<TTimer*> timers;
+  return timers;
+}
+}  // namespace
+
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
+  LiveTimers().push_back(this);
+  Update();
+}
+
+TTimer::~TTimer() {
+  enabled_ = false;
+  Update();
+  auto& live = LiveTimers();
+  live.erase(std::remove(live.begin(), live.end(), this), live.end());
+}
+
+void TTimer::SetInterval(uint32_t Value) {
+  interval_ = Value;
+  Update();
+}
+
+void TTimer::SetEnabled(bool Value) {
+  enabled_ = Value;
+  Update();
+}
+
+void TTimer::Update() {
+  HWND owner = Application().Handle();
+  if (id_) ::KillTimer(owner, id_);
+  id_ = 0;
+  if (!enabled_ || interval_ == 0) return;
+  // The timer's id is the object itself, so the callback finds it directly.
+  id_ = ::SetTimer(owner, reinterpret_cast<UINT_PTR>(this), interval_,
+                   reinterpret_cast<TIMERPROC>(&TTimer::TimerProc));
+}
+
+void __stdcall TTimer::TimerProc(HWND__* Wnd, uint32_t Msg, uintptr_t Id, unsigned long Time) {
+  (void)Wnd;
+  (void)Msg;
+  (void)Time;
+  try {
+    auto* self = reinterpret_cast<TTimer*>(Id);
+    const auto& live = LiveTimers();
+    if (std::find(live.begin(), live.end(), self) == live.end()) return;
+    if (self->enabled_ && self->OnTimer) self->OnTimer(self);
+  } catch (...) {
+    // Nothing may leave a callback of the message loop.
+  }
+}

@@ -1,0 +1,317 @@
+// The list view in report style over the system's common control; rows
+// carry a data value in their lParam.
+#include "vl3ListView_win.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <vector>
+
+TListView::TListView(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+  CreateHandle(WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+}
+
+void TListView::SetStyleBit(uint32_t Bit, bool On) {
+  if (!handle_) return;
+  LONG_PTR style = ::GetWindowLongPtrA(handle_, GWL_STYLE);
+  style = On ? (style | Bit) : (style & ~static_cast<LONG_PTR>(Bit));
+  ::SetWindowLongPtrA(handle_, GWL_STYLE, style);
+  ::InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TListView::SetExStyleBit(uint32_t Bit, bool On) {
+  if (handle_) ::SendMessageA(handle_, LVM_SETEXTENDEDLISTVIEWSTYLE, Bit, On ? Bit : 0);
+}
+
+void TListView::SetCheckBoxes(bool Value) {
+  checkBoxes_ = Value;
+  SetExStyleBit(LVS_EX_CHECKBOXES, Value);
+}
+
+void TListView::SetRowSelect(bool Value) { SetExStyleBit(LVS_EX_FULLROWSELECT, Value); }
+void TListView::SetShowColumnHeaders(bool Value) { SetStyleBit(LVS_NOCOLUMNHEADER, !Value); }
+void TListView::SetHideSelection(bool Value) { SetStyleBit(LVS_SHOWSELALWAYS, !Value); }
+void TListView::SetMultiSelect(bool Value) { SetStyleBit(LVS_SINGLESEL, !Value); }
+void TListView::SetEditCaptions(bool Value) { SetStyleBit(LVS_EDITLABELS, Value); }
+
+int32_t TListView::AddColumn(const std::string& Caption, int32_t Width) {
+  if (!handle_) return -1;
+  LVCOLUMNA column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.pszText = const_cast<char*>(Caption.c_str());
+  column.cx = Width;
+  const int32_t at = ColumnCount();
+  column.iSubItem = at;
+  return static_cast<int32_t>(
+      ::SendMessageA(handle_, LVM_INSERTCOLUMNA, at, reinterpret_cast<LPARAM>(&column)));
+}
+
+int32_t TListView::ColumnCount() const {
+  if (!handle_) return 0;
+  HWND header = reinterpret_cast<HWND>(::SendMessageA(handle_, LVM_GETHEADER, 0, 0));
+  return header ? static_cast<int32_t>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+void TListView::SetColumnCaption(int32_t Column, const std::string& Caption) {
+  if (!handle_) return;
+  LVCOLUMNA column = {};
+  column.mask = LVCF_TEXT;
+  column.pszText = const_cast<char*>(Caption.c_str());
+  ::SendMessageA(handle_, LVM_SETCOLUMNA, Column, reinterpret_cast<LPARAM>(&column));
+}
+
+int32_t TListView::ColumnWidth(int32_t Column) const {
+  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, LVM_GETCOLUMNWIDTH, Column, 0)) : 0;
+}
+
+void TListView::SetColumnWidth(int32_t Column, int32_t Width) {
+  if (handle_)
+    ::SendMessageA(handle_, LVM_SETCOLUMNWIDTH, Column,
+                   Width == kAutoSize ? LVSCW_AUTOSIZE : Width);
+}
+
+int32_t TListView::Count() const {
+  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, LVM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int32_t TListView::AddItem(const std::string& Caption, intptr_t Data) {
+  if (!handle_) return -1;
+  int32_t at = Count();
+  if (sorted_) {
+    int32_t lo = 0, hi = at;
+    while (lo < hi) {
+      const int32_t mid = (lo + hi) / 2;
+      if (::lstrcmpiA(ItemCaption(mid).c_str(), Caption.c_str()) <= 0)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    at = lo;
+  }
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = at;
+  item.pszText = const_cast<char*>(Caption.c_str());
+  item.lParam = Data;
+  return static_cast<int32_t>(
+      ::SendMessageA(handle_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void TListView::DeleteItem(int32_t Index) {
+  if (handle_) ::SendMessageA(handle_, LVM_DELETEITEM, Index, 0);
+}
+
+void TListView::Clear() {
+  if (handle_) ::SendMessageA(handle_, LVM_DELETEALLITEMS, 0, 0);
+}
+
+std::string TListView::SubItem(int32_t Index, int32_t Column) const {
+  if (!handle_ || Index < 0) return std::string();
+  // LVM_GETITEMTEXT copies at most the buffer; grow until the text fits.
+  for (size_t size = 256; size <= (1u << 20); size *= 4) {
+    std::vector<char> buffer(size, '\0');
+    LVITEMA item = {};
+    item.iSubItem = Column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(size);
+    const LRESULT length =
+        ::SendMessageA(handle_, LVM_GETITEMTEXTA, Index, reinterpret_cast<LPARAM>(&item));
+    if (length < static_cast<LRESULT>(size) - 1)
+      return std::string(buffer.data(), static_cast<size_t>(length));
+  }
+  return std::string();
+}
+
+std::string TListView::ItemCaption(int32_t Index) const { return SubItem(Index, 0); }
+
+void TListView::SetSubItem(int32_t Index, int32_t Column, const std::string& Text) {
+  if (!handle_) return;
+  LVITEMA item = {};
+  item.iSubItem = Column;
+  item.pszText = const_cast<char*>(Text.c_str());
+  ::SendMessageA(handle_, LVM_SETITEMTEXTA, Index, reinterpret_cast<LPARAM>(&item));
+}
+
+void TListView::SetItemCaption(int32_t Index, const std::string& Caption) {
+  SetSubItem(Index, 0, Caption);
+}
+
+intptr_t TListView::Data(int32_t Index) const {
+  if (!handle_) return 0;
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = Index;
+  if (!::SendMessageA(handle_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return 0;
+  return item.lParam;
+}
+
+void TListView::SetData(int32_t Index, intptr_t Value) {
+  if (!handle_) return;
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = Index;
+  item.lParam = Value;
+  ::SendMessageA(handle_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+int32_t TListView::IndexOfCaption(const std::string& Caption) const {
+  for (int32_t i = 0; i < Count(); ++i)
+    if (::lstrcmpiA(ItemCaption(i).c_str(), Caption.c_str()) == 0) return i;
+  return -1;
+}
+
+bool TListView::Checked(int32_t Index) const {
+  if (!handle_) return false;
+  const LRESULT state = ::SendMessageA(handle_, LVM_GETITEMSTATE, Index, LVIS_STATEIMAGEMASK);
+  return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+void TListView::SetChecked(int32_t Index, bool Value) {
+  if (!handle_) return;
+  LVITEMA item = {};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(Value ? 2 : 1);
+  ::SendMessageA(handle_, LVM_SETITEMSTATE, Index, reinterpret_cast<LPARAM>(&item));
+}
+
+bool TListView::Selected(int32_t Index) const {
+  return handle_ &&
+         (::SendMessageA(handle_, LVM_GETITEMSTATE, Index, LVIS_SELECTED) & LVIS_SELECTED);
+}
+
+void TListView::SetSelected(int32_t Index, bool Value) {
+  if (!handle_) return;
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED;
+  item.state = Value ? LVIS_SELECTED : 0;
+  ::SendMessageA(handle_, LVM_SETITEMSTATE, Index, reinterpret_cast<LPARAM>(&item));
+}
+
+int32_t TListView::ItemIndex() const {
+  if (!handle_) return -1;
+  return static_cast<int32_t>(::SendMessageA(handle_, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+}
+
+void TListView::SetItemIndex(int32_t Index) {
+  for (int32_t i = ItemIndex(); i >= 0; i = ItemIndex()) {
+    if (i == Index && Index >= 0) break;
+    SetSelected(i, false);
+    if (Selected(i)) break;  // refused by a handler; do not loop for ever
+  }
+  if (Index >= 0) SetSelected(Index, true);
+}
+
+int32_t TListView::ItemFocused() const {
+  if (!handle_) return -1;
+  return static_cast<int32_t>(::SendMessageA(handle_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+}
+
+void TListView::SetItemFocused(int32_t Index) {
+  if (!handle_) return;
+  LVITEMA item = {};
+  item.stateMask = LVIS_FOCUSED;
+  item.state = LVIS_FOCUSED;
+  if (Index >= 0) {
+    ::SendMessageA(handle_, LVM_SETITEMSTATE, Index, reinterpret_cast<LPARAM>(&item));
+  } else if (const int32_t focused = ItemFocused(); focused >= 0) {
+    item.state = 0;
+    ::SendMessageA(handle_, LVM_SETITEMSTATE, focused, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+void TListView::MakeVisible(int32_t Index) {
+  if (handle_) ::SendMessageA(handle_, LVM_ENSUREVISIBLE, Index, FALSE);
+}
+
+TRect TListView::ItemRect(int32_t Index, bool LabelOnly) const {
+  RECT r = {};
+  r.left = LabelOnly ? LVIR_LABEL : LVIR_BOUNDS;
+  if (!handle_ || !::SendMessageA(handle_, LVM_GETITEMRECT, Index, reinterpret_cast<LPARAM>(&r)))
+    return TRect();
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+int32_t TListView::ItemAt(int32_t X, int32_t Y) const {
+  if (!handle_) return -1;
+  LVHITTESTINFO hit = {};
+  hit.pt = {X, Y};
+  return static_cast<int32_t>(
+      ::SendMessageA(handle_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+int32_t TListView::TopItem() const {
+  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, LVM_GETTOPINDEX, 0, 0)) : -1;
+}
+
+void TListView::Scroll(int32_t DX, int32_t DY) {
+  if (handle_) ::SendMessageA(handle_, LVM_SCROLL, DX, DY);
+}
+
+void TListView::BeginUpdate() {
+  if (updating_++ == 0 && handle_) ::SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+}
+
+void TListView::EndUpdate() {
+  if (updating_ == 0 || --updating_ > 0 || !handle_) return;
+  ::SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TListView::EditCaption(int32_t Index) {
+  if (!handle_) return;
+  ::SetFocus(handle_);
+  ::SendMessageA(handle_, LVM_EDITLABELA, Index, 0);
+}
+
+bool TListView::IsEditing() const {
+  return handle_ && ::SendMessageA(handle_, LVM_GETEDITCONTROL, 0, 0) != 0;
+}
+
+bool TListView::Notify(tagNMHDR* Header, intptr_t& Result) {
+  switch (Header->code) {
+    case LVN_ITEMCHANGED: {
+      const auto* change = reinterpret_cast<NMLISTVIEW*>(Header);
+      const int32_t index = change->iItem;
+      if (change->uChanged & LVIF_TEXT)
+        if (OnChange) OnChange(this, index, TItemChange::ctText);
+      if (!(change->uChanged & LVIF_STATE)) return false;
+      if (OnChange) OnChange(this, index, TItemChange::ctState);
+      const UINT flipped = change->uOldState ^ change->uNewState;
+      // A new row in a list with check boxes gets its first state image
+      // (from none): that is no check by anyone.
+      if (index >= 0 && (flipped & LVIS_STATEIMAGEMASK) &&
+          (change->uOldState & LVIS_STATEIMAGEMASK))
+        if (OnItemChecked)
+          OnItemChecked(this, index, ((change->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2);
+      if (index >= 0 && (flipped & LVIS_SELECTED))
+        if (OnSelectItem) OnSelectItem(this, index, (change->uNewState & LVIS_SELECTED) != 0);
+      return false;
+    }
+    case LVN_BEGINLABELEDITA: {
+      const auto* info = reinterpret_cast<NMLVDISPINFOA*>(Header);
+      bool allow = true;
+      if (OnEditing) OnEditing(this, info->item.iItem, allow);
+      Result = allow ? FALSE : TRUE;
+      return true;
+    }
+    case LVN_ENDLABELEDITA: {
+      const auto* info = reinterpret_cast<NMLVDISPINFOA*>(Header);
+      Result = FALSE;
+      if (!info->item.pszText) return true;  // cancelled
+      std::string text = info->item.pszText;
+      const int32_t index = info->item.iItem;
+      if (OnEdited) OnEdited(this, index, text);
+      // Set here rather than by the control, so the handler's text wins.
+      SetItemCaption(index, text);
+      return true;
+    }
+    case NM_CLICK:
+      Click();
+      return false;
+    case NM_DBLCLK:
+      if (OnDblClick) OnDblClick(this);
+      return false;
+    default:
+      return false;
+  }
+}

@@ -1,0 +1,25 @@
+// The system's 2.0 rich edit ("RichEdit20A") as a control, with loading of
+// rich-text files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "vl3Controls_win.h"
+
+class TRichEdit : public TControl {
+ public:
+  explicit TRichEdit(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  // Rich text, or plain text when the data is not rich text; false when the
+  // file cannot be read (the contents then stay as they were).
+  bool LoadFromFile(const std::string& FileName);
+  bool LoadFromText(const std::string& Data);
+  void SetReadOnly(bool Value);
+  // False keeps the selection visible while the control has no focus.
+  void SetHideSelection(bool Value);
+  int32_t SelStart() const;
+  int32_t SelLength() const;
+  void SetSel(int32_t Start, int32_t Length);
+  void Command(uint16_t Code) override;
+  TNotifyEvent OnChange;
+};

@@ -1,0 +1,296 @@
+// The form layer's forms driven like a user drives them: keys typed into a
+// dialog-style form, modal loops ended by a button or at once, deferred
+// release, and a message box found on the screen and answered.
+#include "vl3Form_win.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "vl3Application_win.h"
+#include "vl3Layout_win.h"
+
+namespace {
+
+void Pump() { Application().ProcessMessages(); }
+
+// A key as the system queues it for the focused window.
+void PressKey(WPARAM key) {
+  HWND focus = ::GetFocus();
+  ::PostMessageA(focus, WM_KEYDOWN, key, 1);
+  ::PostMessageA(focus, WM_KEYUP, key, 1 | (3u << 30));
+  Pump();
+}
+
+void TypeAltChar(char ch) {
+  ::PostMessageA(::GetFocus(), WM_SYSCHAR, static_cast<unsigned char>(ch), 1 << 29);
+  Pump();
+}
+
+const TFormLayout kDialogLayout = {"Find Word", 300, 120, TFormBorderStyle::bsDialog,
+                                   TPosition::poScreenCenter};
+
+const TLayoutItem kDialogControls[] = {
+    {"WordLabel", ckLabel, 8, 12, 60, 13, "&Word:", -1, nullptr, lfNone, "WordEdit"},
+    {"WordEdit", ckEdit, 72, 8, 140, 21, "", 0},
+    {"WholeCheck", ckCheckBox, 72, 36, 140, 17, "W&hole words", 1},
+    {"OKButton", ckButton, 220, 8, 75, 23, "OK", 2, nullptr, lfDefault | lfModalOk},
+    {"CancelButton", ckButton, 220, 36, 75, 23, "Cancel", 3, nullptr, lfCancel | lfModalCancel},
+    {"NoteEdit", ckEdit, 8, 90, 204, 21, "read only", -1, nullptr, lfReadOnly | lfNoTabStop},
+};
+
+// A dialog-style form built from the table above, with click counters.
+class TFindForm : public TForm {
+ public:
+  explicit TFindForm(TComponent* AOwner = nullptr) : TForm(AOwner) {
+    ApplyLayout(*this, kDialogLayout, kDialogControls);
+    WordEdit = Find<TEdit>("WordEdit");
+    WholeCheck = Find<TCheckBox>("WholeCheck");
+    OKButton = Find<TButton>("OKButton");
+    CancelButton = Find<TButton>("CancelButton");
+    OKButton->OnClick = [this](TComponent*) { ++okClicks; };
+    CancelButton->OnClick = [this](TComponent*) { ++cancelClicks; };
+    AfterConstruction();
+  }
+  TEdit* WordEdit;
+  TCheckBox* WholeCheck;
+  TButton* OKButton;
+  TButton* CancelButton;
+  int okClicks = 0, cancelClicks = 0;
+};
+
+// Sets a flag when the form that owns it is destroyed.
+class TDestroyProbe : public TComponent {
+ public:
+  TDestroyProbe(TComponent* AOwner, bool& destroyed) : TComponent(AOwner), destroyed_(destroyed) {}
+  ~TDestroyProbe() override { destroyed_ = true; }
+
+ private:
+  bool& destroyed_;
+};
+
+}  // namespace
+
+TEST(WinForm, DialogKeysWalkTheTabOrderAndPressTheDefaultAndCancelButtons) {
+  TFindForm form;
+  ASSERT_NE(form.Handle(), nullptr);
+  EXPECT_EQ(form.Caption(), "Find Word");
+  EXPECT_EQ(form.ClientWidth(), 300);
+  EXPECT_EQ(form.ClientHeight(), 120);
+  form.Show();
+  Pump();
+  EXPECT_TRUE(form.Visible());
+
+  // Centred on its monitor.
+  const TRect m = form.MonitorRect(), b = form.BoundsRect();
+  EXPECT_LE(std::abs((b.Left - m.Left) - (m.Right - b.Right)), 1);
+  EXPECT_LE(std::abs((b.Top - m.Top) - (m.Bottom - b.Bottom)), 1);
+
+  // The first control in tab order has the focus; Tab walks the order and
+  // skips the read-only edit without tab stop; Shift is not down.
+  EXPECT_TRUE(form.WordEdit->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(form.WholeCheck->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(form.OKButton->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(form.CancelButton->Focused());
+  PressKey(VK_TAB);
+  EXPECT_TRUE(form.WordEdit->Focused()) << "wraps round to the first control";
+
+  // Alt+H toggles the check box; Alt+W focuses the label's edit.
+  form.CancelButton->SetFocus();
+  TypeAltChar('h');
+  EXPECT_TRUE(form.WholeCheck->Checked());
+  EXPECT_TRUE(form.WholeCheck->Focused());
+  TypeAltChar('W');
+  EXPECT_TRUE(form.WordEdit->Focused());
+
+  // Enter in the edit presses the default button, Escape the cancel button.
+  PressKey(VK_RETURN);
+  EXPECT_EQ(form.okClicks, 1);
+  EXPECT_EQ(form.cancelClicks, 0);
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(form.cancelClicks, 1);
+
+  // Enter on a focused button presses that button.
+  form.CancelButton->SetFocus();
+  PressKey(VK_RETURN);
+  EXPECT_EQ(form.cancelClicks, 2);
+  EXPECT_EQ(form.okClicks, 1);
+
+  // A disabled default button is not pressed; an OnKeyDown handler can take
+  // the key first.
+  form.OKButton->SetEnabled(false);
+  form.WordEdit->SetFocus();
+  PressKey(VK_RETURN);
+  EXPECT_EQ(form.okClicks, 1);
+  form.OKButton->SetEnabled(true);
+  int enters = 0;
+  form.WordEdit->OnKeyDown = [&](TComponent*, uint16_t& key) {
+    if (key == VK_RETURN) {
+      ++enters;
+      key = 0;
+    }
+  };
+  PressKey(VK_RETURN);
+  EXPECT_EQ(enters, 1);
+  EXPECT_EQ(form.okClicks, 1);
+
+  // Typing goes into the edit and raises its change event.
+  int changes = 0;
+  form.WordEdit->OnChange = [&](TComponent*) { ++changes; };
+  ::PostMessageA(form.WordEdit->Handle(), WM_CHAR, 'x', 1);
+  Pump();
+  EXPECT_EQ(form.WordEdit->Text(), "x");
+  EXPECT_EQ(changes, 1);
+  form.Hide();
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST(WinForm, ModalLoopsEndByButtonOrAtOnceFromOnShowAndDisableTheOwner) {
+  TForm owner;
+  owner.SetCaption("Owner");
+  owner.SetBounds(100, 100, 500, 400);
+  owner.Show();
+  Pump();
+
+  // Ended by Enter on the default OK button; the owner form is disabled
+  // meanwhile, and its window owns the dialog.
+  auto* dialog = new TFindForm(&owner);
+  dialog->SetPosition(TPosition::poOwnerFormCenter);
+  EXPECT_EQ(::GetWindow(dialog->Handle(), GW_OWNER), owner.Handle());
+  bool ownerEnabledInside = true;
+  int shows = 0;
+  dialog->OnShow = [&](TCustomForm*) {
+    ++shows;
+    ownerEnabledInside = ::IsWindowEnabled(owner.Handle()) != FALSE;
+    ::PostMessageA(dialog->WordEdit->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  };
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(shows, 1);
+  EXPECT_FALSE(ownerEnabledInside);
+  EXPECT_TRUE(::IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(dialog->Visible());
+  const TRect o = owner.BoundsRect(), d = dialog->BoundsRect();
+  EXPECT_LE(std::abs((d.Left - o.Left) - (o.Right - d.Right)), 1) << "centred over the owner";
+
+  // Ended by Escape: the cancel button's result.
+  dialog->OnShow = [&](TCustomForm*) {
+    ::PostMessageA(dialog->WordEdit->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+
+  // A result set in OnShow ends the loop before it waits for anything.
+  dialog->OnShow = [&](TCustomForm* sender) { sender->SetModalResult(mrOk); };
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_TRUE(::IsWindowEnabled(owner.Handle()));
+
+  // The close box asks OnCloseQuery; a refusal keeps the loop running.
+  int queries = 0;
+  dialog->OnCloseQuery = [&](TForm* sender, bool& canClose) {
+    canClose = ++queries > 1;
+    ::PostMessageA(sender->Handle(), WM_CLOSE, 0, 0);
+  };
+  dialog->OnShow = [&](TCustomForm*) { ::PostMessageA(dialog->Handle(), WM_CLOSE, 0, 0); };
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(queries, 2);
+}
+
+TEST(WinForm, ReleaseDestroysTheFormOnceItsQueuedMessagesAreHandled) {
+  bool destroyed = false;
+  auto* form = new TFindForm();
+  new TDestroyProbe(form, destroyed);
+  form->Show();
+  HWND wnd = form->Handle();
+  HWND edit = form->WordEdit->Handle();
+
+  // A message queued before Release is still handled by the live form.
+  ::PostMessageA(edit, WM_CHAR, 'a', 1);
+  form->Release();
+  EXPECT_FALSE(destroyed);
+  EXPECT_TRUE(::IsWindow(wnd));
+  Pump();
+  EXPECT_TRUE(destroyed);
+  EXPECT_FALSE(::IsWindow(wnd));
+  EXPECT_FALSE(::IsWindow(edit));
+
+  // Released from inside its own modal loop: gone after the loop returned.
+  destroyed = false;
+  form = new TFindForm();
+  new TDestroyProbe(form, destroyed);
+  form->OnShow = [&](TCustomForm* sender) {
+    sender->SetModalResult(mrOk);
+    sender->Release();
+  };
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  Pump();
+  EXPECT_TRUE(destroyed);
+}
+
+TEST(WinForm, MessageBoxBelongsToTheActiveFormAndIsAnsweredByTheUser) {
+  TFindForm form;
+  form.Show();
+  Pump();
+  ASSERT_EQ(Application().ActiveForm(), &form);
+
+  // The test plays the user: once the box is up, it reads and answers it.
+  std::string seenText;
+  HWND seenOwner = nullptr;
+  TTimer user(nullptr);
+  user.SetInterval(50);
+  user.OnTimer = [&](TComponent*) {
+    HWND box = ::FindWindowA("#32770", "Confirmation");
+    if (!box) return;
+    user.SetEnabled(false);
+    seenOwner = ::GetWindow(box, GW_OWNER);
+    for (HWND c = ::GetWindow(box, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+      char cls[32] = {};
+      ::GetClassNameA(c, cls, sizeof cls);
+      if (std::string(cls) == "Static" && ::GetWindowTextLengthA(c) > 0) {
+        char text[256] = {};
+        ::GetWindowTextA(c, text, sizeof text);
+        seenText = text;
+      }
+    }
+    ::PostMessageA(::GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+  };
+  const int answer = Application().MessageBox("Delete the dictionary?", "Confirmation",
+                                              MB_YESNO | MB_ICONEXCLAMATION);
+  EXPECT_EQ(answer, IDNO);
+  EXPECT_EQ(seenText, "Delete the dictionary?");
+  EXPECT_EQ(seenOwner, form.Handle());
+}
+
+TEST(WinForm, TheHourglassIsTheCursorOfEveryFormWindow) {
+  TFindForm form;
+  form.Show();
+  Pump();
+  Application().SetCursor(TAppCursor::crHourGlass);
+  EXPECT_EQ(Application().Cursor(), TAppCursor::crHourGlass);
+  // A window asks its parents before it shows its own cursor.
+  ::SendMessageA(form.WordEdit->Handle(), WM_SETCURSOR,
+                 reinterpret_cast<WPARAM>(form.WordEdit->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_WAIT));
+  Application().SetCursor(TAppCursor::crDefault);
+  EXPECT_EQ(Application().Cursor(), TAppCursor::crDefault);
+}
+
+TEST(WinForm, HelpTopicsGoThroughTheApplication) {
+  std::vector<std::pair<uint32_t, intptr_t>> calls;
+  Application().OnHelp = [&](uint32_t command, intptr_t data) {
+    calls.emplace_back(command, data);
+    return true;
+  };
+  EXPECT_TRUE(Application().HelpContext(42, "suite.hlp"));
+  Application().OnHelp = nullptr;
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].first, static_cast<uint32_t>(HELP_CONTEXT));
+  EXPECT_EQ(calls[0].second, 42);
+  Application().SetHelpFile("");
+  EXPECT_FALSE(Application().HelpContext(7)) << "no help file, nothing opened";
+}
