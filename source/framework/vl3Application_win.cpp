@@ -2,8 +2,10 @@
 // keys, the shared cursor, message boxes and WinHelp topics.
 #include "vl3Application_win.h"
 
-#include <commctrl.h>
+// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "vl3Form_win.h"
 #include "vl3Platform.h"

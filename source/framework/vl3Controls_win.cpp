@@ -2,8 +2,10 @@
 // Each wraps a real system control; nothing here draws a control itself.
 #include "vl3Controls_win.h"
 
-#include <commctrl.h>
+// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <utility>

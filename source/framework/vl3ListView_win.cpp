@@ -2,8 +2,10 @@
 // carry a data value in their lParam.
 #include "vl3ListView_win.h"
 
-#include <commctrl.h>
+// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <vector>
 

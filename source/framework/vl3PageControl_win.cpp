@@ -2,8 +2,10 @@
 // a container window placed in the tab control's display area.
 #include "vl3PageControl_win.h"
 
-#include <commctrl.h>
+// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 
