@@ -101,8 +101,7 @@ bool TThesaurusFile::LoadFromBytes(const std::string& bytes) {
   ok = ok && in.ReadLong(nodes) && nodes <= (bytes.size() - in.Position()) / 4 &&
        in.ReadBytes(size_t{nodes} * 4, nodeBlock_);
   ok = ok && in.ReadLong(links) && in.ReadBytes(links, linkBlock_);
-  ok = ok && in.ReadWord(meanings) &&
-       in.ReadBytes(size_t{meanings} * kMeaningRecordSize, meaningBlock_);
+  ok = ok && in.ReadWord(meanings) && in.ReadBytes(size_t{meanings} * kMeaningRecordSize, meaningBlock_);
   ok = ok && in.ReadLong(words) && in.ReadBytes(words, wordIndexBlock_);
   if (!ok) {
     ClearBlocks();
@@ -266,8 +265,7 @@ bool TThesaurusFile::FindNode(const std::string& word, uint16_t& node) {
     }
     if (current.TailChain) {
       std::string chain;
-      if (!ChainText(current, chain) || word.compare(pos, std::string::npos, chain) != 0)
-        return false;
+      if (!ChainText(current, chain) || word.compare(pos, std::string::npos, chain) != 0) return false;
       node = number;
       return true;
     }
