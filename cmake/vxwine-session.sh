@@ -48,6 +48,19 @@ vxwine_init_prefix() {
       wineboot -i </dev/null >/dev/null 2>&1 || true
       wineserver -w
     fi
+    # Wine's own fonts (Marlett draws the caption buttons; MS Sans Serif,
+    # Tahoma) come with the fonts-wine package, and this Wine reads them only
+    # from the prefix's Fonts folder.
+    if [ -d /usr/share/wine/fonts ] && [ ! -e "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+      cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
+    # Wine draws the window frames and captions itself: under a bare Xvfb no
+    # window manager would, and top-level windows would show without them.
+    if ! grep -q '^"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+        </dev/null >/dev/null 2>&1 || true
+      wineserver -w
+    fi
   ) 9>"$WINEPREFIX.lock"
 }
 

@@ -1,4 +1,7 @@
 // Window controls are read and edited through the window-control parser.
 #include "vl3SpellBase.h"
+#include "vl3WinAPIParser.h"
 
-TControlParser* TVexlorSpell3Base::NewWindowParser(void*) { return nullptr; }
+TControlParser* TVexlorSpell3Base::NewWindowParser(void* Control) {
+  return new TWinAPIControlParser(static_cast<HWND__*>(Control));
+}

@@ -1,12 +1,10 @@
 // The application object: message loop and pumping with the forms' dialog
 // keys, the shared cursor, message boxes and WinHelp topics.
-#include "vl3Application_win.h"
-
-// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3Platform.h"
 
@@ -18,7 +16,7 @@ TApplication& Application() {
 void TApplication::Initialize() {
   if (initialized_) return;
   initialized_ = true;
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 }
 

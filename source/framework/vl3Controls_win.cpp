@@ -1,8 +1,5 @@
 // The control base, containers and the simple controls of the form layer.
 // Each wraps a real system control; nothing here draws a control itself.
-#include "vl3Controls_win.h"
-
-// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,6 +8,7 @@
 #include <utility>
 
 #include "vl3Application_win.h"
+#include "vl3Controls_win.h"
 #include "vl3Form_win.h"
 
 namespace VxWin {
@@ -572,7 +570,9 @@ void TMemo::AddLine(const std::string& Value) {
 // ---- TGroupBox and TPanel ------------------------------------------------------
 
 TGroupBox::TGroupBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
-  CreateHandle(VxWin::kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  // Without WS_CLIPCHILDREN: the system frame paints no background of its
+  // own, so the panel's background must show through it.
+  CreateHandle(VxWin::kPanelClass, 0, WS_EX_CONTROLPARENT);
   if (!handle_) return;
   frame_ = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, Width(),
                              Height(), handle_, nullptr, ::GetModuleHandleA(nullptr), nullptr);

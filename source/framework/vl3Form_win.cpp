@@ -1,12 +1,11 @@
 // The Windows form: window styles per border style, placement, modal loop,
 // deferred release and the dialog keys users expect.
-#include "vl3Form_win.h"
-
 #include <windows.h>
 
 #include <algorithm>
 
 #include "vl3Application_win.h"
+#include "vl3Form_win.h"
 
 namespace {
 

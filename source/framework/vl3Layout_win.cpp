@@ -1,10 +1,9 @@
 // Turns a form's layout table into controls: kind to class, flags to
 // properties, parents and focus controls looked up by name.
-#include "vl3Layout_win.h"
-
 #include <cstring>
 #include <string>
 
+#include "vl3Layout_win.h"
 #include "vl3ListView_win.h"
 #include "vl3PageControl_win.h"
 #include "vl3RichEditBox_win.h"

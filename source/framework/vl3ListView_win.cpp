@@ -1,13 +1,12 @@
 // The list view in report style over the system's common control; rows
 // carry a data value in their lParam.
-#include "vl3ListView_win.h"
-
-// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <vector>
+
+#include "vl3ListView_win.h"
 
 TListView::TListView(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
   CreateHandle(WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | WS_TABSTOP, WS_EX_CLIENTEDGE);

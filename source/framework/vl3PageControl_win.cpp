@@ -1,13 +1,12 @@
 // The page control: the system tab control shows the tabs, and each page is
 // a container window placed in the tab control's display area.
-#include "vl3PageControl_win.h"
-
-// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <algorithm>
+
+#include "vl3PageControl_win.h"
 
 // ---- TTabSheet -----------------------------------------------------------------
 

@@ -1,14 +1,14 @@
 // The 2.0 rich edit control: riched20.dll is loaded on first use, and text
 // goes in through EM_STREAMIN so that rich text is interpreted.
-#include "vl3RichEditBox_win.h"
+#include <windows.h>
 
 #include <richedit.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "vl3Platform.h"
+#include "vl3RichEditBox_win.h"
 
 namespace {
 

@@ -2,9 +2,8 @@
 // through the standard edit messages, so foreign controls work as well.
 #include "vl3WinAPIParser.h"
 
-#include <windows.h>
-
 #include <richedit.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstring>
@@ -37,7 +36,8 @@ TEditControlKind KindOfClass(HWND control) {
 
 intptr_t TWinAPIControlParser::Send(unsigned message, uintptr_t w, intptr_t l) const {
   if (!control_) return 0;
-  return static_cast<intptr_t>(::SendMessageA(control_, message, static_cast<WPARAM>(w), static_cast<LPARAM>(l)));
+  return static_cast<intptr_t>(
+      ::SendMessageA(control_, message, static_cast<WPARAM>(w), static_cast<LPARAM>(l)));
 }
 
 void TWinAPIControlParser::Initialize(void* source) {
@@ -65,7 +65,8 @@ void TWinAPIControlParser::ReadLine() {
   // terminate what it copies.
   const uint16_t capacity = kLineCapacity;
   std::memcpy(line_, &capacity, sizeof capacity);
-  const intptr_t copied = Send(EM_GETLINE, static_cast<uintptr_t>(y_), reinterpret_cast<intptr_t>(line_));
+  const intptr_t copied =
+      Send(EM_GETLINE, static_cast<uintptr_t>(y_), reinterpret_cast<intptr_t>(line_));
   const int32_t n = static_cast<int32_t>(std::clamp<intptr_t>(copied, 0, kLineCapacity));
   line_[n] = '\r';
   line_[n + 1] = '\n';
@@ -184,7 +185,8 @@ void TWinAPIControlParser::GetCursorPosition(int32_t& x, int32_t& y) {
   x = s - LineIndex(y);
 }
 
-void TWinAPIControlParser::GetSelection(int32_t& startX, int32_t& startY, int32_t& endX, int32_t& endY) {
+void TWinAPIControlParser::GetSelection(int32_t& startX, int32_t& startY, int32_t& endX,
+                                        int32_t& endY) {
   int32_t s = 0, e = 0;
   ReadSelection(s, e);
   startY = static_cast<int32_t>(Send(EM_LINEFROMCHAR, static_cast<uintptr_t>(s), 0));
@@ -200,7 +202,8 @@ void TWinAPIControlParser::GetCharPos(int32_t charIndex, TPoint& p) {
     Send(EM_POSFROMCHAR, reinterpret_cast<uintptr_t>(&pt), charIndex);
     p = TPoint{pt.x, pt.y};
   } else {
-    const DWORD packed = static_cast<DWORD>(Send(EM_POSFROMCHAR, static_cast<uintptr_t>(charIndex), 0));
+    const DWORD packed =
+        static_cast<DWORD>(Send(EM_POSFROMCHAR, static_cast<uintptr_t>(charIndex), 0));
     p = TPoint{LOWORD(packed), HIWORD(packed)};
   }
 }

@@ -1,10 +1,10 @@
 // The form layer's richer controls on real windows: list view check marks
 // and in-place editing, pages with hidden tabs, lists, group boxes,
 // anchors, and rich text loaded into the 2.0 rich edit.
-// <commctrl.h> needs the types of <windows.h>.
 #include <windows.h>
 
 #include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,15 +1,15 @@
 // The form layer's forms driven like a user drives them: keys typed into a
 // dialog-style form, modal loops ended by a button or at once, deferred
 // release, and a message box found on the screen and answered.
-#include "vl3Form_win.h"
+#include <windows.h>
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "vl3Application_win.h"
+#include "vl3Form_win.h"
 #include "vl3Layout_win.h"
 
 namespace {

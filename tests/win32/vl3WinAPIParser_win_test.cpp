@@ -1,10 +1,8 @@
 // The window-control parser on real edit, memo and rich-edit controls: line
 // reading, bounds, edits, geometry, and silent checks that correct real text.
-#include <windows.h>
-
-#include <richedit.h>
-
 #include <gtest/gtest.h>
+#include <richedit.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <map>
@@ -20,7 +18,8 @@
 
 namespace {
 
-constexpr DWORD kMemoStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
+constexpr DWORD kMemoStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
 constexpr DWORD kLineStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
 
 // A visible top-level window holding the controls of one test.
@@ -35,15 +34,15 @@ class THostForm {
     wc.lpszClassName = "VxParserTestForm";
     ::RegisterClassA(&wc);  // a second registration fails harmlessly
     // Shown without activation: nothing waits for the focus to arrive.
-    form_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "Parser", WS_POPUP, 20, 30, 700, 500,
-                              nullptr, nullptr, wc.hInstance, nullptr);
+    form_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "Parser", WS_POPUP, 20, 30, 700,
+                              500, nullptr, nullptr, wc.hInstance, nullptr);
     ::ShowWindow(form_, SW_SHOWNOACTIVATE);
   }
   ~THostForm() { ::DestroyWindow(form_); }
 
   HWND Add(const char* className, DWORD style, const std::string& text, int height = 120) {
-    HWND control = ::CreateWindowExA(0, className, "", style, 10, 10 + top_, 400, height, form_, nullptr,
-                                     ::GetModuleHandleA(nullptr), nullptr);
+    HWND control = ::CreateWindowExA(0, className, "", style, 10, 10 + top_, 400, height, form_,
+                                     nullptr, ::GetModuleHandleA(nullptr), nullptr);
     top_ += height + 5;
     ::SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return control;
@@ -208,9 +207,11 @@ TEST(WinAPIControlParser, ClassNamesDecideTheControlKind) {
     ::RegisterClassA(&wc);
   }
   THostForm host;
-  const std::map<std::string, TEditControlKind> kinds = {
-      {"RichEdit20A", ekRichEdit2}, {"RICHEDIT", ekRichEdit}, {"TRichEdit", ekRichEdit},
-      {"TMemo", ekEdit}, {"EDIT", ekEdit}};
+  const std::map<std::string, TEditControlKind> kinds = {{"RichEdit20A", ekRichEdit2},
+                                                         {"RICHEDIT", ekRichEdit},
+                                                         {"TRichEdit", ekRichEdit},
+                                                         {"TMemo", ekEdit},
+                                                         {"EDIT", ekEdit}};
   for (const auto& [name, kind] : kinds) {
     HWND control = host.Add(name.c_str(), WS_CHILD | WS_VISIBLE, "");
     ASSERT_NE(control, nullptr) << name;
@@ -233,8 +234,9 @@ TEST(WinAPIControlParser, PositionsComeInTheFormEachControlKindUnderstands) {
     EXPECT_GT(second.Y, first.Y) << "line 1 lies below line 0";
 
     ASSERT_EQ(log.Count(EM_POSFROMCHAR), 2);
-    auto sent = *std::find_if(log.sent.begin(), log.sent.end(),
-                              [](const TMessageLog::TSent& m) { return m.message == EM_POSFROMCHAR; });
+    auto sent = *std::find_if(log.sent.begin(), log.sent.end(), [](const TMessageLog::TSent& m) {
+      return m.message == EM_POSFROMCHAR;
+    });
     if (parser.ControlKind() == ekRichEdit) {
       EXPECT_EQ(sent.l, 6) << "the character index goes in L";
       EXPECT_NE(sent.w, 0u) << "W is the address of the point";
@@ -272,7 +274,8 @@ TEST(WinAPIControlParser, SelectionRectOfAWordInALargeFontRichEdit) {
   parser.GetSelectionRect(r);
   // The large font wraps the first line; the next line is whatever follows.
   const LRESULT next = ::SendMessageA(rich, EM_LINEINDEX, 1, 0);
-  const POINT start = screenPos(6), end = screenPos(11), below = screenPos(static_cast<DWORD>(next));
+  const POINT start = screenPos(6), end = screenPos(11),
+              below = screenPos(static_cast<DWORD>(next));
   EXPECT_EQ(r.Left, start.x);
   EXPECT_EQ(r.Top, start.y);
   EXPECT_EQ(r.Right, end.x);
@@ -329,9 +332,11 @@ class TSilentChecker {
     folder_ = Platform::TempDirectory() + "\\vxparser_" + std::to_string(::GetCurrentProcessId());
     Platform::CreateDirectory(folder_);
     TDictionaryCompiler compiler;
-    for (const char* w : {"the", "cat", "sat", "on", "mat", "fox", "a", "dog", "ran"}) compiler.AddWord(w);
+    for (const char* w : {"the", "cat", "sat", "on", "mat", "fox", "a", "dog", "ran"})
+      compiler.AddWord(w);
     std::string error;
-    EXPECT_TRUE(compiler.CompileToFile(TDictionaryCompileOptions(), folder_ + "\\Test.vlm", error)) << error;
+    EXPECT_TRUE(compiler.CompileToFile(TDictionaryCompileOptions(), folder_ + "\\Test.vlm", error))
+        << error;
 
     engine.SetConfigStorage(csNone);
     engine.SetSuggestionsLearning(false);
@@ -383,7 +388,13 @@ TEST(WinAPIControlParser, SilentChecksCorrectRealControlsThroughWindowMessages) 
   const char* memoText = "teh cat zorb\r\nwrng qwv\r\nzorb ran";
   const char* memoCorrected = "the cat zorb|wrongheadedly qwv|zorb ran";
   const TCheckCase cases[] = {
-      {"EDIT", kLineStyle, "teh cat sat on teh mat", "the cat sat on the mat", {"teh", "teh"}, 8, 6},
+      {"EDIT",
+       kLineStyle,
+       "teh cat sat on teh mat",
+       "the cat sat on the mat",
+       {"teh", "teh"},
+       8,
+       6},
       {"EDIT", kMemoStyle, memoText, memoCorrected, memoPrompts, 8, 7},
       {"RICHEDIT", kMemoStyle, memoText, memoCorrected, memoPrompts, 8, 7},
       {"RichEdit20A", kMemoStyle, memoText, memoCorrected, memoPrompts, 8, 7},
@@ -401,8 +412,7 @@ TEST(WinAPIControlParser, SilentChecksCorrectRealControlsThroughWindowMessages) 
     ::SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
     EXPECT_EQ(s, 0u) << "the caret goes home at the end";
     EXPECT_EQ(e, 0u);
-    EXPECT_EQ(checker.engine.WordCountParser(new TWinAPIControlParser(control), ctAll),
-              c.counted);
+    EXPECT_EQ(checker.engine.WordCountParser(new TWinAPIControlParser(control), ctAll), c.counted);
   }
 }
 
