@@ -97,6 +97,8 @@ void TThesaurus3Base::LookupWord(const std::string& Word, std::string& Replaceme
   }
   replacementWord_.clear();
   if (TCustomForm* form = dialogForm_) {
+    // Told when a host's form is freed while it is up.
+    FreeNotification(form);
     form->SetHelpFile(helpFile_);
     form->SetHelpContext(helpCtxThesaurusDialog_);
     savedShowHandler_ = form->OnShow;
@@ -124,6 +126,7 @@ void TThesaurus3Base::LookupWord(const std::string& Word, std::string& Replaceme
 void TThesaurus3Base::DisposeDialog() {
   TCustomForm* form = dialogForm_;
   dialogForm_ = nullptr;
+  if (form != nullptr) RemoveFreeNotification(form);
   if (OnCreateThesaurusDialog) {
     OnCreateThesaurusDialog(this, form, false);
   } else if (form != nullptr) {
