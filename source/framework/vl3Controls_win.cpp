@@ -606,9 +606,108 @@ TPanel::~TPanel() { DestroyControls(); }
 
 void TPanel::Resized() {}
 
-// ---- TListBox --------------------------------------------------------------------
+// ---- List boxes and drop-down lists ---------------------------------------------
 
-TListBox::TListBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+int32_t VxWin::SortedPosition(int32_t Count, const std::function<std::string(int32_t)>& ItemAt,
+                              const std::string& Value) {
+  int32_t lo = 0, hi = Count;
+  while (lo < hi) {
+    const int32_t mid = (lo + hi) / 2;
+    if (CompareText(ItemAt(mid), Value) <= 0)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  return lo;
+}
+
+TCustomListControl::TCustomListControl(TComponent* AOwner, TParentWindow* AParent,
+                                       const TMessages& Messages)
+    : TControl(AOwner, AParent), messages_(Messages) {}
+
+int32_t TCustomListControl::Count() const {
+  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, messages_.Count, 0, 0)) : 0;
+}
+
+std::string TCustomListControl::Items(int32_t Index) const {
+  if (!handle_) return std::string();
+  const LRESULT length = ::SendMessageA(handle_, messages_.TextLength, Index, 0);
+  if (length <= 0) return std::string();  // also LB_ERR and CB_ERR
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT got =
+      ::SendMessageA(handle_, messages_.Text, Index, reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min(got, length))));
+  return text;
+}
+
+int32_t TCustomListControl::Add(const std::string& Value) {
+  if (!handle_) return -1;
+  const int32_t at = sorted_ ? VxWin::SortedPosition(
+                                   Count(), [this](int32_t i) { return Items(i); }, Value)
+                             : Count();
+  return static_cast<int32_t>(
+      ::SendMessageA(handle_, messages_.Insert, at, reinterpret_cast<LPARAM>(Value.c_str())));
+}
+
+void TCustomListControl::Insert(int32_t Index, const std::string& Value) {
+  if (sorted_) {
+    Add(Value);
+    return;
+  }
+  if (handle_)
+    ::SendMessageA(handle_, messages_.Insert, Index, reinterpret_cast<LPARAM>(Value.c_str()));
+}
+
+void TCustomListControl::Delete(int32_t Index) {
+  if (handle_) ::SendMessageA(handle_, messages_.Delete, Index, 0);
+}
+
+void TCustomListControl::Clear() {
+  if (handle_) ::SendMessageA(handle_, messages_.Reset, 0, 0);
+}
+
+void TCustomListControl::SetItems(const std::vector<std::string>& Values) {
+  if (!handle_) return;
+  ::SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+  Clear();
+  std::vector<std::string> items = Values;
+  if (sorted_)
+    std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
+      return CompareText(a, b) < 0;
+    });
+  for (const std::string& s : items)
+    ::SendMessageA(handle_, messages_.Insert, Count(), reinterpret_cast<LPARAM>(s.c_str()));
+  ::SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(handle_, nullptr, TRUE);
+}
+
+int32_t TCustomListControl::IndexOf(const std::string& Value) const {
+  for (int32_t i = 0; i < Count(); ++i)
+    if (CompareText(Items(i), Value) == 0) return i;
+  return -1;
+}
+
+int32_t TCustomListControl::ItemIndex() const {
+  if (!handle_) return -1;
+  const LRESULT i = ::SendMessageA(handle_, messages_.GetSelection, 0, 0);
+  return i < 0 ? -1 : static_cast<int32_t>(i);
+}
+
+void TCustomListControl::SetItemIndex(int32_t Value) {
+  if (handle_) ::SendMessageA(handle_, messages_.SetSelection, Value, 0);
+}
+
+namespace {
+const TCustomListControl::TMessages kListBoxMessages = {
+    LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_INSERTSTRING,
+    LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL};
+const TCustomListControl::TMessages kComboBoxMessages = {
+    CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING,
+    CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL};
+}  // namespace
+
+TListBox::TListBox(TComponent* AOwner, TParentWindow* AParent)
+    : TCustomListControl(AOwner, AParent, kListBoxMessages) {
   CreateHandle("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
                WS_EX_CLIENTEDGE);
 }
@@ -622,149 +721,15 @@ void TListBox::SetSorted(bool Value) {
   SetItems(items);
 }
 
-int32_t TListBox::Count() const {
-  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, LB_GETCOUNT, 0, 0)) : 0;
-}
-
-std::string TListBox::Items(int32_t Index) const {
-  if (!handle_) return std::string();
-  const LRESULT length = ::SendMessageA(handle_, LB_GETTEXTLEN, Index, 0);
-  if (length == LB_ERR || length <= 0) return std::string();
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const LRESULT got =
-      ::SendMessageA(handle_, LB_GETTEXT, Index, reinterpret_cast<LPARAM>(&text[0]));
-  text.resize(got == LB_ERR ? 0 : static_cast<size_t>(got));
-  return text;
-}
-
-int32_t TListBox::Add(const std::string& Value) {
-  if (!handle_) return -1;
-  int32_t at = Count();
-  if (sorted_) {
-    // The first item that sorts after the new one; equal items keep their order.
-    int32_t lo = 0, hi = at;
-    while (lo < hi) {
-      const int32_t mid = (lo + hi) / 2;
-      if (CompareText(Items(mid), Value) <= 0)
-        lo = mid + 1;
-      else
-        hi = mid;
-    }
-    at = lo;
-  }
-  return static_cast<int32_t>(
-      ::SendMessageA(handle_, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(Value.c_str())));
-}
-
-void TListBox::Insert(int32_t Index, const std::string& Value) {
-  if (sorted_) {
-    Add(Value);
-    return;
-  }
-  if (handle_)
-    ::SendMessageA(handle_, LB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(Value.c_str()));
-}
-
-void TListBox::Delete(int32_t Index) {
-  if (handle_) ::SendMessageA(handle_, LB_DELETESTRING, Index, 0);
-}
-
-void TListBox::Clear() {
-  if (handle_) ::SendMessageA(handle_, LB_RESETCONTENT, 0, 0);
-}
-
-void TListBox::SetItems(const std::vector<std::string>& Values) {
-  if (!handle_) return;
-  ::SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
-  Clear();
-  std::vector<std::string> items = Values;
-  if (sorted_)
-    std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
-      return CompareText(a, b) < 0;
-    });
-  for (const std::string& s : items)
-    ::SendMessageA(handle_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-  ::SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
-  ::InvalidateRect(handle_, nullptr, TRUE);
-}
-
-int32_t TListBox::IndexOf(const std::string& Value) const {
-  if (!handle_) return -1;
-  for (int32_t i = 0; i < Count(); ++i)
-    if (CompareText(Items(i), Value) == 0) return i;
-  return -1;
-}
-
-int32_t TListBox::ItemIndex() const {
-  if (!handle_) return -1;
-  const LRESULT i = ::SendMessageA(handle_, LB_GETCURSEL, 0, 0);
-  return i == LB_ERR ? -1 : static_cast<int32_t>(i);
-}
-
-void TListBox::SetItemIndex(int32_t Value) {
-  if (handle_) ::SendMessageA(handle_, LB_SETCURSEL, Value, 0);
-}
-
 void TListBox::Command(uint16_t Code) {
   if (Code == LBN_SELCHANGE) Click();
   if (Code == LBN_DBLCLK && OnDblClick) OnDblClick(this);
 }
 
-// ---- TComboBox -------------------------------------------------------------------
-
-TComboBox::TComboBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TComboBox::TComboBox(TComponent* AOwner, TParentWindow* AParent)
+    : TCustomListControl(AOwner, AParent, kComboBoxMessages) {
   // The window's height includes the dropped-down list.
   CreateHandle("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, 160);
-}
-
-int32_t TComboBox::Count() const {
-  return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, CB_GETCOUNT, 0, 0)) : 0;
-}
-
-std::string TComboBox::Items(int32_t Index) const {
-  if (!handle_) return std::string();
-  const LRESULT length = ::SendMessageA(handle_, CB_GETLBTEXTLEN, Index, 0);
-  if (length == CB_ERR || length <= 0) return std::string();
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const LRESULT got =
-      ::SendMessageA(handle_, CB_GETLBTEXT, Index, reinterpret_cast<LPARAM>(&text[0]));
-  text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
-  return text;
-}
-
-int32_t TComboBox::Add(const std::string& Value) {
-  if (!handle_) return -1;
-  return static_cast<int32_t>(
-      ::SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Value.c_str())));
-}
-
-void TComboBox::Insert(int32_t Index, const std::string& Value) {
-  if (handle_)
-    ::SendMessageA(handle_, CB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(Value.c_str()));
-}
-
-void TComboBox::Delete(int32_t Index) {
-  if (handle_) ::SendMessageA(handle_, CB_DELETESTRING, Index, 0);
-}
-
-void TComboBox::Clear() {
-  if (handle_) ::SendMessageA(handle_, CB_RESETCONTENT, 0, 0);
-}
-
-int32_t TComboBox::IndexOf(const std::string& Value) const {
-  for (int32_t i = 0; i < Count(); ++i)
-    if (CompareText(Items(i), Value) == 0) return i;
-  return -1;
-}
-
-int32_t TComboBox::ItemIndex() const {
-  if (!handle_) return -1;
-  const LRESULT i = ::SendMessageA(handle_, CB_GETCURSEL, 0, 0);
-  return i == CB_ERR ? -1 : static_cast<int32_t>(i);
-}
-
-void TComboBox::SetItemIndex(int32_t Value) {
-  if (handle_) ::SendMessageA(handle_, CB_SETCURSEL, Value, 0);
 }
 
 std::string TComboBox::Text() const {

@@ -29,6 +29,10 @@ namespace VxWin {
 extern const char* const kFormClass;   // top-level and embedded forms
 extern const char* const kPanelClass;  // containers inside a form
 std::string WindowText(HWND__* Wnd);
+// Where Value goes in a list of Count items kept in case-insensitive order
+// (after equal items).
+int32_t SortedPosition(int32_t Count, const std::function<std::string(int32_t)>& ItemAt,
+                       const std::string& Value);
 }  // namespace VxWin
 
 // ---- Fonts -----------------------------------------------------------------
@@ -60,7 +64,7 @@ using TAnchors = TSet<TAnchorKind, unsigned char>;
 
 // A window that holds controls: it relays their notifications to them, keeps
 // their window order equal to their tab order and moves anchored controls
-// when it is resized.
+// when it is resized. Its controls are deleted with it (create them with new).
 class TParentWindow {
  public:
   virtual ~TParentWindow() = default;
@@ -321,15 +325,13 @@ class TPanel : public TControl, public TParentWindow {
   void Resized() override;
 };
 
-class TListBox : public TControl {
+// The item list that list boxes and drop-down lists share; they differ only
+// in the messages that reach their items.
+class TCustomListControl : public TControl {
  public:
-  explicit TListBox(TComponent* AOwner, TParentWindow* AParent = nullptr);
-  // Sorted lists keep their items in case-insensitive order.
-  bool Sorted() const { return sorted_; }
-  void SetSorted(bool Value);
   int32_t Count() const;
   std::string Items(int32_t Index) const;
-  // Returns the index the item got.
+  // Returns the index the item got (its sorted place in a sorted list).
   int32_t Add(const std::string& Value);
   void Insert(int32_t Index, const std::string& Value);
   void Delete(int32_t Index);
@@ -339,25 +341,34 @@ class TListBox : public TControl {
   int32_t IndexOf(const std::string& Value) const;
   int32_t ItemIndex() const;
   void SetItemIndex(int32_t Value);
-  void Command(uint16_t Code) override;
+
+  // The messages of one kind of list.
+  struct TMessages {
+    uint32_t Count, TextLength, Text, Insert, Delete, Reset, GetSelection, SetSelection;
+  };
+
+ protected:
+  TCustomListControl(TComponent* AOwner, TParentWindow* AParent, const TMessages& Messages);
+  bool sorted_ = false;
 
  private:
-  bool sorted_ = false;
+  const TMessages& messages_;
+};
+
+class TListBox : public TCustomListControl {
+ public:
+  explicit TListBox(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  // Sorted lists keep their items in case-insensitive order.
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool Value);
+  void Command(uint16_t Code) override;
 };
 
 // A drop-down list without free text.
-class TComboBox : public TControl {
+class TComboBox : public TCustomListControl {
  public:
   explicit TComboBox(TComponent* AOwner, TParentWindow* AParent = nullptr);
-  int32_t Count() const;
-  std::string Items(int32_t Index) const;
-  int32_t Add(const std::string& Value);
-  void Insert(int32_t Index, const std::string& Value);
-  void Delete(int32_t Index);
-  void Clear();
-  int32_t IndexOf(const std::string& Value) const;
-  int32_t ItemIndex() const;
-  void SetItemIndex(int32_t Value);
+  // The selected item.
   std::string Text() const override;
   void Command(uint16_t Code) override;
   // The user picked an item.

@@ -48,7 +48,7 @@ TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {
     wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TForm::FormProc);
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
+    // No class icon: a dialog-style caption then shows none, as users know it.
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = VxWin::kFormClass;
     return ::RegisterClassA(&wc) != 0;
@@ -254,7 +254,11 @@ void TForm::Show() {
   if (OnShow) OnShow(this);
   if (!handle_) return;
   ::ShowWindow(handle_, parentWindow_ ? SW_SHOWNA : SW_SHOW);
-  if (!parentWindow_) ::SetForegroundWindow(handle_);
+  if (!parentWindow_) {
+    ::SetForegroundWindow(handle_);
+    // Activated in this thread now, not when the display's focus event comes.
+    ::SetActiveWindow(handle_);
+  }
 }
 
 TModalResult TForm::ShowModal() {

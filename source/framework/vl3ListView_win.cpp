@@ -77,18 +77,9 @@ int32_t TListView::Count() const {
 
 int32_t TListView::AddItem(const std::string& Caption, intptr_t Data) {
   if (!handle_) return -1;
-  int32_t at = Count();
-  if (sorted_) {
-    int32_t lo = 0, hi = at;
-    while (lo < hi) {
-      const int32_t mid = (lo + hi) / 2;
-      if (::lstrcmpiA(ItemCaption(mid).c_str(), Caption.c_str()) <= 0)
-        lo = mid + 1;
-      else
-        hi = mid;
-    }
-    at = lo;
-  }
+  const int32_t at = sorted_ ? VxWin::SortedPosition(
+                                   Count(), [this](int32_t i) { return ItemCaption(i); }, Caption)
+                             : Count();
   LVITEMA item = {};
   item.mask = LVIF_TEXT | LVIF_PARAM;
   item.iItem = at;

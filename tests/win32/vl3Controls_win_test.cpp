@@ -14,11 +14,14 @@
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3Layout_win.h"
+#include "vl3DesktopLock_win.h"
 #include "vl3ListView_win.h"
 #include "vl3PageControl_win.h"
 #include "vl3RichEditBox_win.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 void Pump() { Application().ProcessMessages(); }
 
@@ -250,6 +253,34 @@ TEST(WinControls, PageControlShowsHiddenTabsPagesAndTheirEvents) {
   EXPECT_EQ(::SendMessageA(pages.Handle(), TCM_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(events, (std::vector<std::string>{"show &Done", "hide &Install"}));
+
+  // A form embedded in a page: no border, the page as parent window, its
+  // client height kept; Tab walks from the page's controls into it.
+  auto* embedded = new TForm(sheets[2]);
+  embedded->SetClientSize(200, 120);
+  // Deleted with the form, like every control of a container.
+  TEdit& first = *new TEdit(embedded);
+  TEdit& second = *new TEdit(embedded);
+  first.SetBounds(8, 8, 100, 21);
+  second.SetBounds(8, 40, 100, 21);
+  embedded->SetBorderStyle(TFormBorderStyle::bsNone);
+  embedded->SetParentWindow(sheets[2]);
+  embedded->SetBounds(0, 0, embedded->Width(), embedded->Height());
+  embedded->Show();
+  Pump();
+  EXPECT_EQ(::GetParent(embedded->Handle()), sheets[2]->Handle());
+  EXPECT_EQ(embedded->ClientHeight(), 120);
+  EXPECT_EQ(embedded->BoundsRect().Top, sheets[2]->ScreenRect().Top);
+  EXPECT_TRUE(first.Showing());
+  first.SetFocus();
+  ::PostMessageA(first.Handle(), WM_KEYDOWN, VK_TAB, 1);
+  Pump();
+  EXPECT_TRUE(second.Focused());
+  HWND embeddedWnd = embedded->Handle();
+  embedded->Release();
+  Pump();
+  EXPECT_FALSE(::IsWindow(embeddedWnd));
+  EXPECT_EQ(sheets[2]->ComponentCount(), 0) << "the released form left its owner";
 
   // A tab shown again appears in page order.
   sheets[1]->SetTabVisible(true);

@@ -5,16 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3Layout_win.h"
+#include "vl3DesktopLock_win.h"
 
 namespace {
 
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
+
 void Pump() { Application().ProcessMessages(); }
+
+// Shows the form and handles messages until it is the active window (the
+// display reports activation asynchronously).
+void ShowActive(TForm& form) {
+  form.Show();
+  for (int i = 0; i < 200 && ::GetActiveWindow() != form.Handle(); ++i) {
+    Pump();
+    ::Sleep(10);
+  }
+  Pump();
+}
 
 // A key as the system queues it for the focused window.
 void PressKey(WPARAM key) {
@@ -79,8 +94,7 @@ TEST(WinForm, DialogKeysWalkTheTabOrderAndPressTheDefaultAndCancelButtons) {
   EXPECT_EQ(form.Caption(), "Find Word");
   EXPECT_EQ(form.ClientWidth(), 300);
   EXPECT_EQ(form.ClientHeight(), 120);
-  form.Show();
-  Pump();
+  ShowActive(form);
   EXPECT_TRUE(form.Visible());
 
   // Centred on its monitor.
@@ -233,8 +247,7 @@ TEST(WinForm, ReleaseDestroysTheFormOnceItsQueuedMessagesAreHandled) {
 
 TEST(WinForm, MessageBoxBelongsToTheActiveFormAndIsAnsweredByTheUser) {
   TFindForm form;
-  form.Show();
-  Pump();
+  ShowActive(form);
   ASSERT_EQ(Application().ActiveForm(), &form);
 
   // The test plays the user: once the box is up, it reads and answers it.
@@ -293,4 +306,122 @@ TEST(WinForm, HelpTopicsGoThroughTheApplication) {
   EXPECT_EQ(calls[0].second, 42);
   Application().SetHelpFile("");
   EXPECT_FALSE(Application().HelpContext(7)) << "no help file, nothing opened";
+}
+
+namespace {
+
+const TFormLayout kOptionsLayout = {"Options", 320, 200, TFormBorderStyle::bsDialog,
+                                    TPosition::poDesigned};
+
+// Rows out of tab order, a group box with its own tab order inside, and a
+// label whose focus control comes later.
+// clang-format off
+const TLayoutItem kOptionsControls[] = {
+  // name          kind        left top width height caption          tab parent   flags        focus
+  {"NameLabel",    ckLabel,       8,  8,  60, 13, "&Name:",           -1, nullptr, lfNone,      "NameEdit"},
+  {"OKButton",     ckButton,    236,  8,  75, 23, "OK",                3, nullptr, lfDefault | lfModalOk},
+  {"Group",        ckGroupBox,    8, 40, 220, 80, " Options: ",        2},
+  {"SecondCheck",  ckCheckBox,   10, 40, 200, 17, "&Second",           1, "Group"},
+  {"FirstCheck",   ckCheckBox,   10, 18, 200, 17, "&First",            0, "Group"},
+  {"HiddenEdit",   ckEdit,        8,130, 100, 21, "",                  4, nullptr, lfHidden},
+  {"NameEdit",     ckEdit,       72,  6, 150, 21, "",                  0},
+  {"Notes",        ckMemo,        8,160, 220, 36, "one\r\ntwo",        1, nullptr, lfDisabled},
+};
+// clang-format on
+
+}  // namespace
+
+TEST(WinLayout, TableRowsBecomeNamedControlsInTabOrderAcrossGroupBoxes) {
+  TForm form;
+  const std::vector<TControl*> made = ApplyLayout(form, kOptionsLayout, kOptionsControls);
+  ASSERT_EQ(made.size(), 8u);
+  for (size_t i = 0; i < made.size(); ++i) {
+    ASSERT_NE(made[i], nullptr);
+    EXPECT_EQ(made[i]->Name(), kOptionsControls[i].Name);
+  }
+  auto* group = form.Find<TGroupBox>("Group");
+  auto* first = form.Find<TCheckBox>("FirstCheck");
+  auto* second = form.Find<TCheckBox>("SecondCheck");
+  auto* name = form.Find<TEdit>("NameEdit");
+  auto* notes = form.Find<TMemo>("Notes");
+  EXPECT_EQ(form.Find<TLabel>("NameLabel")->FocusControl(), name);
+  EXPECT_EQ(form.Find<TButton>("OKButton"), form.DefaultButton());
+  EXPECT_EQ(form.Find<TButton>("NameEdit"), nullptr) << "a name finds its own kind only";
+  // Positions inside a group box are the group's; the group moves its rows.
+  EXPECT_EQ(first->ScreenRect().Left, group->ScreenRect().Left + 10);
+  group->SetTop(50);
+  EXPECT_EQ(first->ScreenRect().Top, group->ScreenRect().Top + 18);
+  EXPECT_EQ(group->Text(), " Options: ");
+  EXPECT_FALSE(form.Find<TEdit>("HiddenEdit")->Visible());
+  EXPECT_FALSE(notes->Enabled());
+  EXPECT_EQ(notes->LineCount(), 2);
+  EXPECT_EQ(notes->Line(1), "two");
+  notes->AddLine("three");
+  EXPECT_EQ(notes->Text(), "one\r\ntwo\r\nthree");
+
+  ShowActive(form);
+  // Tab: name edit, into the group (first, second), out to OK; the hidden
+  // edit and the disabled memo are skipped.
+  EXPECT_TRUE(name->Focused());
+  const std::vector<TControl*> order = {first, second, form.Find<TButton>("OKButton"), name};
+  for (TControl* expected : order) {
+    PressKey(VK_TAB);
+    EXPECT_TRUE(expected->Focused()) << expected->Name();
+  }
+  // Mnemonics reach into the group box.
+  TypeAltChar('s');
+  EXPECT_TRUE(second->Checked());
+  EXPECT_FALSE(first->Checked());
+}
+
+TEST(WinLayout, FontsFollowTheFormUnlessAControlHasItsOwn) {
+  TForm form;
+  EXPECT_EQ(form.Font().Name, "MS Sans Serif");
+  EXPECT_EQ(form.Font().Height, -11);
+  auto* label = new TLabel(&form);
+  label->SetText("Replace &With:");
+  auto* edit = new TEdit(&form);
+  const int32_t narrow = label->Width();
+  EXPECT_GT(narrow, 40) << "the label is as wide as its text";
+  EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(edit->Handle(), WM_GETFONT, 0, 0)),
+            form.Font().Handle());
+
+  TFont own;
+  own.Name = "Courier New";
+  own.Height = -16;
+  own.Style = {TFontStyle::fsBold};
+  edit->SetFont(own);
+  TFont big = form.Font();
+  big.Height = -20;
+  form.SetFont(big);
+  EXPECT_EQ(label->Font().Height, -20);
+  EXPECT_GT(label->Width(), narrow) << "an auto-sized label grows with its font";
+  EXPECT_EQ(edit->Font(), own) << "a control with its own font keeps it";
+  EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(edit->Handle(), WM_GETFONT, 0, 0)),
+            own.Handle());
+  EXPECT_EQ(own.Handle(), TFont(own).Handle()) << "one system font per description";
+}
+
+TEST(WinLayout, TimersAndHandlersThatThrowStayInsideTheMessageLoop) {
+  TFindForm form;
+  form.Show();
+  Pump();
+  // An exception from a click handler does not leave the window procedure.
+  form.OKButton->OnClick = [](TComponent*) { throw std::runtime_error("handler failed"); };
+  ::SendMessageA(form.OKButton->Handle(), BM_CLICK, 0, 0);
+  Pump();
+  EXPECT_TRUE(::IsWindow(form.Handle()));
+
+  // A timer fires from the loop until it is switched off.
+  int ticks = 0;
+  TTimer timer(&form);
+  timer.SetInterval(10);
+  timer.OnTimer = [&](TComponent* sender) {
+    if (++ticks == 3) static_cast<TTimer*>(sender)->SetEnabled(false);
+  };
+  for (int i = 0; i < 200 && timer.Enabled(); ++i) {
+    Application().HandleMessage();
+  }
+  EXPECT_EQ(ticks, 3);
+  EXPECT_FALSE(timer.Enabled());
 }

@@ -79,7 +79,10 @@ bool TSceneShot::Capture(const std::vector<HWND__*>& Windows, const std::string&
   for (HWND w : windows) {
     RECT r = {};
     if (!::GetWindowRect(w, &r)) continue;
-    if (first) area = r; else ::UnionRect(&area, &area, &r);
+    if (first)
+      area = r;
+    else
+      ::UnionRect(&area, &area, &r);
     first = false;
   }
   const int width = area.right - area.left, height = area.bottom - area.top;
