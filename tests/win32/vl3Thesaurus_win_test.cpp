@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../platform/vl3TestFolder.h"
+#include "vl3DesktopLock_win.h"
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3RichEditBox_win.h"
@@ -17,6 +18,8 @@
 #include "vl3ThesaurusDialog.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 using Words = std::vector<std::string>;
 
