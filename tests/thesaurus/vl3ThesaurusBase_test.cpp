@@ -16,20 +16,12 @@
 #include "vl3Platform.h"
 #include "vl3StringParser.h"
 #include "vl3ThesaurusCompiler.h"
+#include "vl3ThesaurusTestContent.h"
 #include "vl3Util.h"
 
 namespace {
 
 // ---- A small thesaurus ---------------------------------------------------------
-
-TThesaurusMeaning Meaning(const std::string& headword, int category,
-                          std::array<std::vector<std::string>, 4> lists) {
-  TThesaurusMeaning m;
-  m.Headword = headword;
-  m.Category = category;
-  m.Lists = std::move(lists);
-  return m;
-}
 
 // "big" has four meanings: one per way of choosing the list to show.
 std::string SmallThesaurus() {

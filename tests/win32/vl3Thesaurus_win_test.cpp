@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "../platform/vl3TestFolder.h"
-#include "vl3DesktopLock_win.h"
+#include "../thesaurus/vl3ThesaurusTestContent.h"
 #include "vl3Application_win.h"
+#include "vl3DesktopLock_win.h"
 #include "vl3Form_win.h"
 #include "vl3RichEditBox_win.h"
 #include "vl3Thesaurus.h"
@@ -24,15 +25,6 @@ namespace {
 using Words = std::vector<std::string>;
 
 // ---- A small thesaurus ---------------------------------------------------------
-
-TThesaurusMeaning Meaning(const std::string& headword, int category,
-                          std::array<std::vector<std::string>, 4> lists) {
-  TThesaurusMeaning m;
-  m.Headword = headword;
-  m.Category = category;
-  m.Lists = std::move(lists);
-  return m;
-}
 
 // "big" has a meaning per list choice and a capitalised headword; "long"
 // has a list long enough to scroll, with "long" far down.
