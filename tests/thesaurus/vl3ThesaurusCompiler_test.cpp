@@ -9,17 +9,9 @@
 
 #include "vl3Platform.h"
 #include "vl3ThesaurusFile.h"
+#include "vl3ThesaurusTestContent.h"
 
 namespace {
-
-TThesaurusMeaning Meaning(const std::string& headword, int category,
-                          std::array<std::vector<std::string>, 4> lists) {
-  TThesaurusMeaning m;
-  m.Headword = headword;
-  m.Category = category;
-  m.Lists = std::move(lists);
-  return m;
-}
 
 // Words sharing endings ("-tion") and prefixes, a word that is a prefix of
 // another ("car", "cart"), and list words that are no headwords.

@@ -1,0 +1,13 @@
+// The thesaurus component with the standard dialog: what an application
+// places on a form to offer synonyms.
+#pragma once
+
+#include "vl3ThesaurusBase.h"
+
+class TThesaurus3 : public TThesaurus3Base {
+ public:
+  explicit TThesaurus3(TComponent* AOwner = nullptr) : TThesaurus3Base(AOwner) {}
+
+  // A TThesDialog owned by the component, released after the look-up.
+  void CreateDialog() override;
+};

@@ -1,0 +1,138 @@
+// The thesaurus component: looks the word under the caret (or a given word)
+// up in a thesaurus file, shows the meanings in a dialog form and writes the
+// chosen word back.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "vl3Component.h"
+#include "vl3Forms.h"
+#include "vl3Geometry.h"
+#include "vl3Platform.h"
+#include "vl3ThesaurusDialogCtrl.h"
+#include "vl3ThesaurusFile.h"
+#include "vl3ThesaurusLanguages.h"
+
+// <windows.h> maps CreateDialog to its A/W form; the component keeps the
+// plain name. Include <windows.h> before this header.
+#ifdef _WIN32
+#undef CreateDialog
+#endif
+
+class TControlParser;
+class TParsingEngine;
+class TThesaurus3Base;
+struct HWND__;
+
+// What a double click on a word of the dialog does.
+enum TDialogDoubleClickAction : uint8_t { dcaNone, dcaReplace, dcaLookup };
+
+// With Create true the handler may supply the dialog form (not owned by the
+// component); with Create false it disposes of the form it supplied.
+using TCustomThesaurusDialogEvent =
+    std::function<void(TThesaurus3Base* Sender, TCustomForm*& ThesaurusForm, bool Create)>;
+using TThesaurusNotifyEvent = std::function<void(TThesaurus3Base* Sender)>;
+using TThesaurusGetStringEvent = std::function<void(
+    TThesaurus3Base* Sender, TThesaurusLanguageString LanguageString, std::string& Text)>;
+
+class TThesaurus3Base : public TComponent {
+ public:
+  explicit TThesaurus3Base(TComponent* AOwner = nullptr);
+  ~TThesaurus3Base() override;
+
+  // ---- Properties ---------------------------------------------------------
+  const std::string& Filename() const { return filename_; }
+  bool SortedLists() const { return sortedLists_; }
+  void SetSortedLists(bool Value) { sortedLists_ = Value; }
+  TDialogDoubleClickAction DoubleClickAction() const { return doubleClickAction_; }
+  void SetDoubleClickAction(TDialogDoubleClickAction Value) { doubleClickAction_ = Value; }
+  TThesaurusLanguageType UILanguage() const { return uiLanguage_; }
+  void SetUILanguage(TThesaurusLanguageType Value) { uiLanguage_ = Value; }
+  TThesaurusDialogCommands CommandsEnabled() const { return commandsEnabled_; }
+  void SetCommandsEnabled(TThesaurusDialogCommands Value) { commandsEnabled_ = Value; }
+  TThesaurusDialogCommands CommandsVisible() const { return commandsVisible_; }
+  void SetCommandsVisible(TThesaurusDialogCommands Value) { commandsVisible_ = Value; }
+  const std::string& HelpFile() const { return helpFile_; }
+  void SetHelpFile(const std::string& Value) { helpFile_ = Value; }
+  int32_t HelpCtxThesaurusDialog() const { return helpCtxThesaurusDialog_; }
+  void SetHelpCtxThesaurusDialog(int32_t Value) { helpCtxThesaurusDialog_ = Value; }
+  std::string Version() const;
+
+  // ---- Events -------------------------------------------------------------
+  TCustomThesaurusDialogEvent OnCreateThesaurusDialog;
+  TPromptLookupEvent OnPromptLookup;
+  TPromptContextEvent OnPromptContext;
+  TThesaurusNotifyEvent OnBeforeChange;
+  TThesaurusGetStringEvent OnGetString;
+
+  // ---- Replaceable steps, in their fixed order ------------------------------
+  virtual void SetFilename(const std::string& Value);
+  // A null engine is ignored; otherwise the old one is freed.
+  virtual void SetParsingEngine(std::unique_ptr<TParsingEngine> Engine);
+  virtual void PositionDialog();
+  // Shows the meanings of Word; Replacement receives the word the user chose
+  // and keeps its value when nothing is shown.
+  virtual void LookupWord(const std::string& Word, std::string& Replacement);
+  // The first controller Form owns, bound to this component; null if none.
+  virtual TThesaurusDialogCtrl* FindDialogCtrl(TCustomForm* Form);
+  virtual void DoLookedUp();
+  virtual void DialogShow(TCustomForm* Sender);
+  // No form here: a descendant creates its standard dialog.
+  virtual void CreateDialog();
+  // Looks up the word at the caret of Parser (not owned) and replaces it with
+  // the chosen word; false when there is no word at the caret.
+  virtual bool LookupParser(TControlParser* Parser);
+  // The same on an edit-style window (edit, memo, rich edit); false where
+  // there are no windows.
+  virtual bool LookupWinControl(HWND__* Control);
+  virtual void LookupString(const std::string& Word, std::string& Replacement);
+  // The dialog text in UILanguage after OnGetString; the caption with the
+  // thesaurus's name put in.
+  virtual void GetString(TThesaurusLanguageString LanguageString, std::string& Text);
+  // Shows the word list of meaning Index of the last look-up.
+  virtual void SelectContext(int Index);
+  virtual void RequestLookup(const std::string& Word);
+  virtual void RequestReplace(const std::string& Word);
+  virtual void RequestDoubleClick(const std::string& Word);
+  virtual void RequestClose();
+
+  void Notification(TComponent* component, TOperation operation) override;
+
+  // ---- Read access to the state -------------------------------------------
+  TParsingEngine* ParsingEngine() const { return parsingEngine_.get(); }
+  TThesaurusFile* ThesaurusFile() const { return thesaurusFile_.get(); }
+  bool LookingUp() const { return lookingUp_; }
+  // The chosen word's screen rectangle; (-1, -1, -1, -1) when unknown.
+  const TRect& DialogPosition() const { return dialogPosition_; }
+  TCustomForm* DialogForm() const { return dialogForm_; }
+  TThesaurusDialogCtrl* DialogCtrl() const { return dialogCtrl_; }
+
+ protected:
+  // Set by CreateDialog; the dialog of the running look-up.
+  void SetDialogForm(TCustomForm* Form) { dialogForm_ = Form; }
+
+ private:
+  void DisposeDialog();
+
+  std::string filename_;
+  bool sortedLists_ = false;
+  TDialogDoubleClickAction doubleClickAction_ = dcaLookup;
+  TThesaurusLanguageType uiLanguage_ = TThesaurusLanguageType::ltEnglish;
+  TThesaurusDialogCommands commandsEnabled_ = kAllThesaurusDialogCommands;
+  TThesaurusDialogCommands commandsVisible_ = kAllThesaurusDialogCommands;
+  std::string helpFile_;
+  int32_t helpCtxThesaurusDialog_ = 0;
+
+  std::unique_ptr<TParsingEngine> parsingEngine_;
+  std::string replacementWord_;
+  std::unique_ptr<TThesaurusFile> thesaurusFile_;
+  bool lookingUp_ = false;
+  TRect dialogPosition_{-1, -1, -1, -1};
+  TCustomForm* dialogForm_ = nullptr;           // not owned while the host supplies it
+  TThesaurusDialogCtrl* dialogCtrl_ = nullptr;  // owned by the form
+  TFormNotifyEvent savedShowHandler_;
+  Platform::TCursor savedCursor_ = Platform::TCursor::Default;
+};

@@ -1,0 +1,230 @@
+// The standard thesaurus dialog: its layout table and its handlers, which
+// talk to the thesaurus component only through the dialog controller.
+#include "vl3ThesaurusDialog.h"
+
+#include <windows.h>
+
+#include "vl3Ansi.h"
+#include "vl3Layout_win.h"
+
+namespace {
+
+// Designer captions start with "xx"; activation replaces every one.
+const TFormLayout kLayout = {"xxThesaurus", 361, 211, TFormBorderStyle::bsDialog,
+                             TPosition::poDesigned};
+
+const TLayoutItem kControls[] = {
+    {"LookedUpLabel", ckLabel, 8, 8, 66, 13, "xxLooked Up:", -1, nullptr, lfNone, "LookupCombo"},
+    {"LookupCombo", ckComboBox, 8, 24, 161, 21, nullptr, 0},
+    {"ContextsLabel", ckLabel, 8, 56, 54, 13, "xxContexts:", -1, nullptr, lfNone, "ContextLV"},
+    {"ContextLV", ckListView, 8, 72, 161, 105, nullptr, 1, nullptr,
+     lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
+    {"ReplaceWithLabel", ckLabel, 184, 8, 78, 13, "xxReplace With:", -1, nullptr, lfNone,
+     "ReplaceEdit"},
+    {"ReplaceEdit", ckEdit, 184, 24, 169, 21, "", 2},
+    {"WordList", ckListView, 192, 48, 162, 129, nullptr, 3, nullptr,
+     lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
+    {"PreviousButton", ckButton, 8, 184, 75, 23, "xxPrevious", 4, nullptr, lfDisabled},
+    {"LookupButton", ckButton, 94, 184, 75, 23, "xxLookup", 7, nullptr, lfDisabled},
+    {"ReplaceButton", ckButton, 192, 184, 75, 23, "xxReplace", 5, nullptr, lfDisabled},
+    {"CloseButton", ckButton, 278, 184, 75, 23, "xxClose", 6, nullptr, lfCancel},
+};
+
+}  // namespace
+
+TThesDialog::TThesDialog(TComponent* AOwner) : TForm(AOwner) {
+  ApplyLayout(*this, kLayout, kControls);
+  LookedUpLabel = Find<TLabel>("LookedUpLabel");
+  LookupCombo = Find<TComboBox>("LookupCombo");
+  ContextsLabel = Find<TLabel>("ContextsLabel");
+  ContextLV = Find<TListView>("ContextLV");
+  ReplaceWithLabel = Find<TLabel>("ReplaceWithLabel");
+  ReplaceEdit = Find<TEdit>("ReplaceEdit");
+  WordList = Find<TListView>("WordList");
+  PreviousButton = Find<TButton>("PreviousButton");
+  LookupButton = Find<TButton>("LookupButton");
+  ReplaceButton = Find<TButton>("ReplaceButton");
+  CloseButton = Find<TButton>("CloseButton");
+  ContextLV->AddColumn("", 100);
+  ContextLV->AddColumn("", 50);
+  WordList->AddColumn("", 100);
+
+  DialogControl = new TThesaurusDialogCtrl(this);
+  DialogControl->SetName("DialogControl");
+  Timer = new TTimer(this);
+  Timer->SetName("Timer");
+  Timer->SetEnabled(false);
+  Timer->SetInterval(10);
+
+  DialogControl->OnActivate = [this](TThesaurusDialogCtrl* s) { DialogControlActivate(s); };
+  DialogControl->OnPromptLookup = [this](TComponent* s, const std::string& w,
+                                         const TThesaurusEntryList& l) {
+    DialogControlPromptLookup(s, w, l);
+  };
+  DialogControl->OnPromptContext = [this](TComponent* s, const TStringList& w) {
+    DialogControlPromptContext(s, w);
+  };
+  ContextLV->OnSelectItem = [this](TComponent* s, int32_t i, bool on) {
+    ContextLVChange(s, i, on);
+  };
+  WordList->OnSelectItem = [this](TComponent* s, int32_t i, bool on) { WordListChange(s, i, on); };
+  WordList->OnDblClick = [this](TComponent* s) { WordListDblClick(s); };
+  ReplaceEdit->OnChange = [this](TComponent* s) { ReplaceEditChange(s); };
+  LookupButton->OnClick = [this](TComponent* s) { LookupButtonClick(s); };
+  LookupCombo->OnChange = [this](TComponent* s) { LookupComboChange(s); };
+  PreviousButton->OnClick = [this](TComponent* s) { PreviousButtonClick(s); };
+  ReplaceButton->OnClick = [this](TComponent* s) { ReplaceButtonClick(s); };
+  CloseButton->OnClick = [this](TComponent* s) { CloseButtonClick(s); };
+  OnCloseQuery = [this](TForm* s, bool& canClose) { FormCloseQuery(s, canClose); };
+  Timer->OnTimer = [this](TComponent* s) { TimerTimer(s); };
+
+  SetActiveControl(WordList);
+  AfterConstruction();
+}
+
+std::string TThesDialog::Text(TThesaurusLanguageString Id) {
+  std::string text;
+  DialogControl->GetString(Id, text);
+  return text;
+}
+
+bool TThesDialog::CommandEnabled(TThesaurusDialogCommand Command) const {
+  return DialogControl->CommandsEnabled().Contains(Command);
+}
+
+int32_t TThesDialog::RemainingWidth(const TListView& List, int32_t OtherColumns) {
+  return List.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - OtherColumns - 4;
+}
+
+void TThesDialog::DialogControlActivate(TThesaurusDialogCtrl*) {
+  SetCaption(Text(tlsCaption));
+  LookedUpLabel->SetCaption(Text(tlsLookedUp));
+  ContextsLabel->SetCaption(Text(tlsContexts));
+  ReplaceWithLabel->SetCaption(Text(tlsReplaceWith));
+  PreviousButton->SetCaption(Text(tlsPrevious));
+  LookupButton->SetCaption(Text(tlsLookup));
+  ReplaceButton->SetCaption(Text(tlsReplace));
+  CloseButton->SetCaption(Text(tlsClose));
+
+  CloseButton->SetEnabled(CommandEnabled(tdcClose));
+  LookedUpLabel->SetEnabled(CommandEnabled(tdcLookedUp));
+  LookupCombo->SetEnabled(CommandEnabled(tdcLookedUp));
+
+  const TThesaurusDialogCommands visible = DialogControl->CommandsVisible();
+  if (!visible.Contains(tdcLookedUp)) {
+    // The meanings take the place and the height of the history.
+    LookedUpLabel->SetVisible(false);
+    LookupCombo->SetVisible(false);
+    const int32_t rise = ContextsLabel->Top() - LookedUpLabel->Top();
+    ContextsLabel->SetTop(ContextsLabel->Top() - rise);
+    ContextLV->SetBounds(ContextLV->Left(), ContextLV->Top() - rise, ContextLV->Width(),
+                         ContextLV->Height() + rise);
+  }
+  PreviousButton->SetVisible(visible.Contains(tdcPrevious));
+  LookupButton->SetVisible(visible.Contains(tdcLookup));
+  ReplaceButton->SetVisible(visible.Contains(tdcReplace));
+  CloseButton->SetVisible(visible.Contains(tdcClose));
+}
+
+void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& Word,
+                                            const TThesaurusEntryList& ContextList) {
+  const int32_t known = LookupCombo->IndexOf(Word);
+  if (known >= 0) LookupCombo->Delete(known);
+  if (!Word.empty()) {
+    LookupCombo->Insert(0, Word);
+    LookupCombo->SetItemIndex(0);
+  } else {
+    LookupCombo->SetItemIndex(-1);
+  }
+
+  ContextLV->BeginUpdate();
+  ContextLV->Clear();
+  for (const auto& entry : ContextList) {
+    const int32_t row = ContextLV->AddItem(entry->Headword);
+    ContextLV->SetSubItem(row, 1, entry->CategoryName);
+  }
+  ContextLV->SetColumnWidth(1, TListView::kAutoSize);
+  ContextLV->SetColumnWidth(0, RemainingWidth(*ContextLV, ContextLV->ColumnWidth(1)));
+  ContextLV->EndUpdate();
+
+  const bool found = ContextLV->Count() > 0;
+  ContextLV->SetEnabled(found);
+  if (found) {
+    ContextLV->SetItemIndex(0);  // shows the first meaning's words
+  } else {
+    ContextLV->AddItem(Text(tlsNotFound));
+    WordList->Clear();
+  }
+  PreviousButton->SetEnabled(LookupCombo->Count() >= 2 && CommandEnabled(tdcPrevious));
+}
+
+void TThesDialog::DialogControlPromptContext(TComponent*, const TStringList& Words) {
+  WordList->BeginUpdate();
+  WordList->Clear();
+  for (int i = 0; i < Words.Count(); ++i) WordList->AddItem(Words[i]);
+  WordList->SetColumnWidth(0, RemainingWidth(*WordList, 0));
+  WordList->EndUpdate();
+
+  const int32_t looked = LookupCombo->Count() > 0 ? Words.IndexOf(LookupCombo->Items(0)) : -1;
+  if (looked >= 0) {
+    WordList->SetItemIndex(looked);
+    WordList->SetItemFocused(looked);
+    WordList->MakeVisible(looked);
+    ReplaceEdit->SetText("");
+    // The list settles its scrolling after this; the timer centres the row.
+    Timer->SetEnabled(true);
+  }
+  LookupButton->SetEnabled(false);
+  ReplaceButton->SetEnabled(false);
+}
+
+void TThesDialog::ContextLVChange(TComponent*, int32_t Index, bool Selected) {
+  if (Selected && Index >= 0) DialogControl->SelectContext(Index);
+}
+
+void TThesDialog::WordListChange(TComponent*, int32_t Index, bool Selected) {
+  if (!Selected || Index < 0) return;
+  const std::string caption = WordList->ItemCaption(Index);
+  ReplaceEdit->SetText(Ansi::SameText(caption, LookupCombo->Text()) ? std::string() : caption);
+}
+
+void TThesDialog::WordListDblClick(TComponent*) {
+  const int32_t focused = WordList->ItemFocused();
+  if (focused >= 0) DialogControl->DoubleClick(WordList->ItemCaption(focused));
+}
+
+void TThesDialog::ReplaceEditChange(TComponent*) {
+  const bool hasText = !ReplaceEdit->Text().empty();
+  LookupButton->SetEnabled(hasText && CommandEnabled(tdcLookup));
+  ReplaceButton->SetEnabled(hasText && CommandEnabled(tdcReplace));
+}
+
+void TThesDialog::LookupButtonClick(TComponent*) { DialogControl->Lookup(ReplaceEdit->Text()); }
+
+void TThesDialog::LookupComboChange(TComponent*) {
+  const int32_t index = LookupCombo->ItemIndex();
+  if (index >= 0) DialogControl->Lookup(LookupCombo->Items(index));
+}
+
+void TThesDialog::PreviousButtonClick(TComponent*) {
+  if (LookupCombo->Count() <= 1) return;
+  LookupCombo->Delete(0);
+  DialogControl->Lookup(LookupCombo->Items(0));
+}
+
+void TThesDialog::ReplaceButtonClick(TComponent*) { DialogControl->Replace(ReplaceEdit->Text()); }
+
+void TThesDialog::CloseButtonClick(TComponent*) { DialogControl->Close(); }
+
+void TThesDialog::FormCloseQuery(TForm*, bool& CanClose) {
+  DialogControl->Close();
+  CanClose = true;
+}
+
+void TThesDialog::TimerTimer(TComponent*) {
+  Timer->SetEnabled(false);
+  const int32_t focused = WordList->ItemFocused();
+  if (focused < 0) return;
+  const int32_t top = WordList->ItemRect(focused, false).Top;
+  WordList->Scroll(0, top - WordList->ClientRect().Height() / 2);
+}
