@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <cassert>
-
 #include "vl3Application_win.h"
 #include "vl3SpellBase.h"
 #include "vl3StringGrid_win.h"
@@ -32,7 +30,6 @@ void TVexlorStringGridHelper::BeginCheck(TStringGrid* Grid) {
 }
 
 bool TVexlorStringGridHelper::ShowCell(int32_t Col, int32_t Row) {
-  assert(grid_ && "Assertion failure: ShowCell outside BeginCheck .. EndCheck");
   if (!grid_) return false;
   // Fixed cells are headings: they have no editor to check through.
   if (Col < grid_->FixedCols() || Row < grid_->FixedRows() || Col >= grid_->ColCount() ||
@@ -62,7 +59,9 @@ void TVexlorStringGridHelper::CheckCell(TVexlorSpell3Base* Spell, int32_t Col, i
 
 void TVexlorStringGridHelper::CheckColumn(TVexlorSpell3Base* Spell, int32_t Col) {
   if (!grid_ || !Spell) return;
-  for (int32_t row = 0; row < grid_->RowCount(); ++row) {
+  // Fixed rows hold headings, not text to check; the cancelled state is
+  // looked at only after a check of this run.
+  for (int32_t row = grid_->FixedRows(); row < grid_->RowCount(); ++row) {
     CheckCell(Spell, Col, row);
     if (Spell->Cancelled()) break;
   }
