@@ -498,8 +498,20 @@ bool TVexlorLiveRichEdit::Paint(const TLiveMessage& Message, bool& DrawAfter) {
     ::FillRect(memory, &client, ::GetSysColorBrush(COLOR_WINDOW));
     ::SendMessageA(control_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
     ::SendMessageA(control_, EM_FORMATRANGE, 0, 0);
-    ::SendMessageA(control_, EM_FORMATRANGE, 1, reinterpret_cast<LPARAM>(&range));
+    const LRESULT rendered = ::SendMessageA(control_, EM_FORMATRANGE, 1, reinterpret_cast<LPARAM>(&range));
     ::SendMessageA(control_, EM_FORMATRANGE, 0, 0);
+    if (rendered <= firstChar && ::GetWindowTextLengthA(control_) > firstChar) {
+      // The control rendered nothing into the bitmap (some rich-edit builds
+      // cannot): showing the blank bitmap would hide the text, so this
+      // control is painted the plain way from now on.
+      ::EndPaint(control_, &ps);
+      ::SelectObject(memory, oldBitmap);
+      ::DeleteObject(bitmap);
+      ::DeleteDC(memory);
+      bufferingAllowed_ = false;
+      Repaint();
+      return false;
+    }
     DrawMarks(memory);
     ::BitBlt(paintDC, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     ::EndPaint(control_, &ps);
