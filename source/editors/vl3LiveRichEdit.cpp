@@ -163,15 +163,18 @@ void TVexlorLiveRichEdit::SetControl(HWND__* Control) {
 void TVexlorLiveRichEdit::SetParsingEngine(TParsingEngine* Engine) {
   if (!Engine) return;
   engine_.reset(Engine);
-  if (spell_) {
-    TVexlorSpell3Base* spell = spell_;
-    engine_->OnScanChar = [spell](char ch, TControlParser* parser, bool& skip) {
-      spell->ScanCharHook(ch, parser, skip);
-    };
-    engine_->OnScanWord = [spell](const std::string& word, TControlParser* parser, bool& skip) {
-      spell->ScanWordHook(word, parser, skip);
-    };
-  }
+  if (spell_) ConnectHooks();
+}
+
+// The own engine skips what the spell component's filters skip.
+void TVexlorLiveRichEdit::ConnectHooks() {
+  TVexlorSpell3Base* spell = spell_;
+  engine_->OnScanChar = [spell](char ch, TControlParser* parser, bool& skip) {
+    spell->ScanCharHook(ch, parser, skip);
+  };
+  engine_->OnScanWord = [spell](const std::string& word, TControlParser* parser, bool& skip) {
+    spell->ScanWordHook(word, parser, skip);
+  };
 }
 
 void TVexlorLiveRichEdit::SetLiveSpelling(bool Value) {
@@ -202,12 +205,7 @@ void TVexlorLiveRichEdit::SetSpell(TVexlorSpell3Base* Spell) {
     spell_->OptionsChangedListeners()->AddListener(this, [this](void*) { OptionsChanged(); });
     spell_->ConfigChangedListeners()->AddListener(this, [this](void*) { DictionariesChanged(); });
     spell_->IgnoreWordListeners()->AddListener(this, [this](void*) { WordIgnored(); });
-    engine_->OnScanChar = [Spell](char ch, TControlParser* parser, bool& skip) {
-      Spell->ScanCharHook(ch, parser, skip);
-    };
-    engine_->OnScanWord = [Spell](const std::string& word, TControlParser* parser, bool& skip) {
-      Spell->ScanWordHook(word, parser, skip);
-    };
+    ConnectHooks();
   }
   UpdateState();
 }

@@ -145,6 +145,7 @@ class TVexlorLiveRichEdit {
   void CharPos(int32_t Index, int32_t& X, int32_t& Y) const;
   void NotifyTextChanged();
   void ReleaseSpell();
+  void ConnectHooks();
 
  private:
   HWND__* control_ = nullptr;  // not owned
