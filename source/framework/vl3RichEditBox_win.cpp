@@ -29,10 +29,14 @@ DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read
 
 }  // namespace
 
-TRichEdit::TRichEdit(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TRichEdit::TRichEdit(TComponent* AOwner, TParentWindow* AParent)
+    : TRichEdit(AOwner, AParent, "RichEdit20A") {}
+
+TRichEdit::TRichEdit(TComponent* AOwner, TParentWindow* AParent, const char* ClassName)
+    : TControl(AOwner, AParent) {
   static const HMODULE library = ::LoadLibraryA("riched20.dll");
   (void)library;
-  CreateHandle("RichEdit20A",
+  CreateHandle(ClassName,
                ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
                WS_EX_CLIENTEDGE);
   if (handle_) ::SendMessageA(handle_, EM_SETEVENTMASK, 0, ENM_CHANGE);

@@ -22,4 +22,8 @@ class TRichEdit : public TControl {
   void SetSel(int32_t Start, int32_t Length);
   void Command(uint16_t Code) override;
   TNotifyEvent OnChange;
+
+ protected:
+  // A control of a window class derived from the 2.0 rich edit.
+  TRichEdit(TComponent* AOwner, TParentWindow* AParent, const char* ClassName);
 };

@@ -1,0 +1,30 @@
+// Lets the spell-check component check the cells of a string grid one at a
+// time through the grid's in-place editor, an ordinary edit window.
+#pragma once
+
+#include <cstdint>
+
+class TStringGrid;
+class TVexlorSpell3Base;
+
+class TVexlorStringGridHelper {
+ public:
+  void BeginCheck(TStringGrid* Grid);
+  // Makes (Col, Row) current and shows the editor on it; false (nothing
+  // done) for a fixed cell, and outside BeginCheck .. EndCheck, which is a
+  // programming error.
+  bool ShowCell(int32_t Col, int32_t Row);
+  void CheckCell(TVexlorSpell3Base* Spell, int32_t Col, int32_t Row);
+  // Every row of the column in turn; stops after a cell whose check the user cancelled.
+  void CheckColumn(TVexlorSpell3Base* Spell, int32_t Col);
+  void EndCheck();
+
+  TStringGrid* Grid() const { return grid_; }
+
+ private:
+  bool editorPrepared_ = false;
+  bool editorAlwaysShownBefore_ = false;
+  TStringGrid* grid_ = nullptr;  // not owned
+  int32_t row_ = 0;
+  int32_t col_ = 0;
+};

@@ -1,0 +1,100 @@
+// A grid of text cells as a window of our own: fixed rows and columns, a
+// current cell, keyboard and mouse navigation and a real edit as editor.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "vl3Controls_win.h"
+
+enum class TGridOption : unsigned char {
+  goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing, goTabs, goAlwaysShowEditor
+};
+using TGridOptions = TSet<TGridOption, uint16_t>;
+
+class TStringGrid : public TControl {
+ public:
+  explicit TStringGrid(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  ~TStringGrid() override;
+
+  static const char* const kClassName;
+
+  int32_t ColCount() const { return colCount_; }
+  int32_t RowCount() const { return rowCount_; }
+  void SetColCount(int32_t Value);
+  void SetRowCount(int32_t Value);
+  int32_t FixedCols() const { return fixedCols_; }
+  int32_t FixedRows() const { return fixedRows_; }
+  void SetFixedCols(int32_t Value);
+  void SetFixedRows(int32_t Value);
+  int32_t ColWidths(int32_t Col) const;
+  void SetColWidths(int32_t Col, int32_t Width);
+  int32_t RowHeights(int32_t Row) const;
+  void SetRowHeights(int32_t Row, int32_t Height);
+  int32_t DefaultColWidth() const { return defaultColWidth_; }
+  void SetDefaultColWidth(int32_t Value);
+  int32_t DefaultRowHeight() const { return defaultRowHeight_; }
+  void SetDefaultRowHeight(int32_t Value);
+
+  // Cells outside the grid read as empty and ignore writes.
+  std::string Cells(int32_t Col, int32_t Row) const;
+  void SetCells(int32_t Col, int32_t Row, const std::string& Value);
+
+  // The current cell; 0-based numbers that count the fixed cells too.
+  int32_t Col() const { return col_; }
+  int32_t Row() const { return row_; }
+  void SetCol(int32_t Value) { FocusCell(Value, row_); }
+  void SetRow(int32_t Value) { FocusCell(col_, Value); }
+  // Makes (Col, Row) current (within the non-fixed cells) and scrolls it into view.
+  void FocusCell(int32_t Col, int32_t Row);
+  int32_t TopRow() const { return topRow_; }
+  void SetTopRow(int32_t Value);
+  int32_t VisibleRowCount() const;
+
+  TGridOptions Options() const { return options_; }
+  void SetOptions(TGridOptions Value);
+
+  // The in-place editor: a real edit window over the current cell, created
+  // the first time it is shown (null before).
+  HWND__* InplaceEditor() const { return editor_; }
+  bool EditorMode() const { return editing_; }
+  void SetEditorMode(bool Value) { Value ? ShowEditor() : HideEditor(); }
+  void ShowEditor();
+  void HideEditor();
+
+  TRect CellRect(int32_t Col, int32_t Row) const;
+  // False when the point lies on no cell.
+  bool MouseToCell(int32_t X, int32_t Y, int32_t& Col, int32_t& Row) const;
+
+  // The current cell changed.
+  TNotifyEvent OnSelectCell;
+
+  bool WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) override;
+
+ protected:
+  void Resized() override;
+
+ private:
+  void Paint();
+  void UpdateScrollBar();
+  void ScrollInView();
+  void PlaceEditor();
+  void KeyNavigate(uint16_t Key, bool Shift);
+  void EditorKey(uint16_t Key, bool& Handled);
+  void ClampCurrent();
+  static intptr_t __stdcall EditorProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam,
+                                       uintptr_t Id, uintptr_t Data);
+
+  int32_t colCount_ = 5, rowCount_ = 5, fixedCols_ = 1, fixedRows_ = 1;
+  int32_t defaultColWidth_ = 64, defaultRowHeight_ = 24;
+  std::vector<int32_t> colWidths_, rowHeights_;
+  std::vector<std::vector<std::string>> cells_;  // [row][col]
+  int32_t col_ = 1, row_ = 1, topRow_ = 1;
+  TGridOptions options_{TGridOption::goFixedVertLine, TGridOption::goFixedHorzLine, TGridOption::goVertLine,
+                        TGridOption::goHorzLine};
+  HWND__* editor_ = nullptr;  // child window, destroyed with the grid
+  bool editing_ = false;
+  std::string editStart_;  // the cell's text when editing began (Escape restores it)
+  bool filling_ = false;   // the editor is being filled by the grid, not typed into
+};
