@@ -2,6 +2,7 @@
 // look-up and prefix enumeration over the letter tree in the mapped file.
 #include "vl3MainDictionary.h"
 
+#include <algorithm>
 #include <cstring>
 #include <typeinfo>
 
@@ -497,9 +498,14 @@ bool TMainDictionary::WalkPrefix(const std::string& prefix, TNode& node) {
 
 bool TMainDictionary::EnumerateWords(const std::string& prefix, const TWordVisitor& visit) {
   if (!EnsureMapped()) return false;
-  // A malformed file may link nodes into cycles or share subtrees; a
-  // well-formed tree is visited once per node, so that bounds the work.
-  budget_ = firstNumbers_[kNodeKinds] + 1;
+  // Words that end alike share the nodes of their ending, so a walk visits
+  // about as many nodes as the words have letters. A malformed file may link
+  // nodes into cycles: the word length ends every path and the budget
+  // bounds the work.
+  constexpr uint64_t kLettersPerWord = 64;
+  budget_ = std::max<uint64_t>(firstNumbers_[kNodeKinds],
+                               std::min<uint64_t>(wordCount_, 1u << 24) * kLettersPerWord) +
+            1;
   if (prefix.empty()) {
     TNode root;
     if (ReadNode(0, root)) EnumerateChildren(root, 0, visit);
