@@ -16,7 +16,7 @@
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$here/.."
-bin="$root/build/native/bin"
+bin="${VX_BENCH_BIN:-$root/build/native/bin}"
 data="$root/build/data"
 sources="$root/build/dictionaries"
 work="$root/build/bench/languages"

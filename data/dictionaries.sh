@@ -38,15 +38,18 @@ main_dictionaries=(
 )
 
 # Thesauri: file, code page, name, mythes source, word list that headwords
-# must be in (empty: any).
+# must be in (empty: any), list sizes. The format holds 65536 letter nodes:
+# sources with long lists of phrases (German, Polish) keep shorter lists so
+# that more headwords fit.
+short_lists="--max-list 4 --max-other 0 --max-senses 3"
 thesauri=(
-  "English|1252|English|/usr/share/mythes/th_en_US_v2.dat|/usr/share/dict/american-english"
-  "German|1252|Deutsch|/usr/share/mythes/th_de_DE_v2.dat|"
-  "Swedish|1252|Svenska|/usr/share/mythes/th_sv_SE_v2.dat|"
-  "Danish|1252|Dansk|/usr/share/mythes/th_da_DK.dat|"
-  "Russian|1251|Русский|/usr/share/mythes/th_ru_RU_v2.dat|"
-  "Czech|1250|Čeština|/usr/share/mythes/th_cs_CZ_v2.dat|"
-  "Polish|1250|Polski|/usr/share/mythes/th_pl_PL_v2.dat|"
+  "English|1252|English|/usr/share/mythes/th_en_US_v2.dat|/usr/share/dict/american-english|--max-list 16 --max-other 3"
+  "German|1252|Deutsch|/usr/share/mythes/th_de_DE_v2.dat||$short_lists"
+  "Swedish|1252|Svenska|/usr/share/mythes/th_sv_SE_v2.dat||--max-list 16 --max-other 3"
+  "Danish|1252|Dansk|/usr/share/mythes/th_da_DK.dat||--max-list 16 --max-other 3"
+  "Russian|1251|Русский|/usr/share/mythes/th_ru_RU_v2.dat||--max-list 16 --max-other 3"
+  "Czech|1250|Čeština|/usr/share/mythes/th_cs_CZ_v2.dat||--max-list 16 --max-other 3"
+  "Polish|1250|Polski|/usr/share/mythes/th_pl_PL_v2.dat||$short_lists"
 )
 
 for tool in vldict vlthes; do
@@ -96,7 +99,7 @@ for entry in "${main_dictionaries[@]}"; do
 done
 
 for entry in "${thesauri[@]}"; do
-  IFS='|' read -r name codepage title source known <<<"$entry"
+  IFS='|' read -r name codepage title source known lists <<<"$entry"
   wanted "$name" "$@" || continue
   [ -f "$source" ] || { echo "dictionaries: $source is not installed" >&2; status=1; continue; }
   # The compiler reads UTF-8 sources: convert from the encoding on line one.
@@ -106,7 +109,8 @@ for entry in "${thesauri[@]}"; do
   known_args=()
   [ -n "$known" ] && [ -f "$known" ] && known_args=(--known "$known")
   echo "== $name.vlt"
-  "$bin/vlthes" compile --codepage "$codepage" --name "$title" "${known_args[@]}" --max-list 16 --max-other 3 \
+  # shellcheck disable=SC2086  # the list options are words
+  "$bin/vlthes" compile --codepage "$codepage" --name "$title" "${known_args[@]}" $lists \
     "$text" "$out/$name.vlt" || status=1
 done
 exit $status

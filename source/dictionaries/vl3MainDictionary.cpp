@@ -102,12 +102,13 @@ void TMainDictionary::Open(const std::string& path) {
     if (unit == 0) break;
     AppendUtf8(unit, utf8);
   }
-  std::string title;
-  Codepage::FromUtf8(utf8, 1252, title);
   pos = kHeaderBlockSize + 1 + 2 * (titleUnits + 1);
-
-  title_ = title;
   langId_ = ReadU32(data + pos);
+  // Shown in the code page of the dictionary's language: the ANSI code page
+  // of a Windows set up for that language.
+  std::string title;
+  Codepage::FromUtf8(utf8, Codepage::OfLanguage(langId_), title);
+  title_ = title;
   wordCount_ = ReadU32(data + pos + 4);
   nodeCount_ = ReadU32(data + pos + 8);
   pos += 12;

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "vl3Codepage.h"
 #include "vl3CommandLineChecker.h"
 #include "vl3DictionaryCompiler.h"
+#include "vl3MainDictionary.h"
 #include "vl3Platform.h"
 
 namespace {
@@ -55,7 +57,8 @@ class LanguageDictionaries : public ::testing::Test {
 
   // Compiles the words as the data build does and opens vxspell's engine on
   // the file, reading and writing UTF-8.
-  std::unique_ptr<TCommandLineChecker> Checker(const TLanguageCase& c, uint32_t langId) {
+  std::unique_ptr<TCommandLineChecker> Checker(const TLanguageCase& c, uint32_t langId,
+                                               const std::string& titleUtf8 = "") {
     std::string list;
     for (const std::string& w : c.words) list += w + "\n";
     TDictionaryCompiler compiler;
@@ -63,6 +66,7 @@ class LanguageDictionaries : public ::testing::Test {
     TDictionaryCompileOptions options;
     options.langId = langId;
     options.codePage = c.codePage;
+    Codepage::FromUtf8(titleUtf8, c.codePage, options.title);
     const std::string file = folder_ + "\\" + c.name + ".vlm";
     std::string error;
     EXPECT_TRUE(compiler.CompileToFile(options, file, error)) << error;
@@ -105,6 +109,20 @@ TEST_F(LanguageDictionaries, EachLanguageChecksAndCorrectsInItsCodePage) {
     const std::vector<std::string> suggestions = Suggestions(*checker, c.misspelling);
     ASSERT_FALSE(suggestions.empty()) << c.name;
     EXPECT_EQ(suggestions[0], c.correction) << c.name;
+  }
+}
+
+TEST_F(LanguageDictionaries, TitlesAreShownInTheCodePageOfTheirLanguage) {
+  const std::vector<std::pair<size_t, std::string>> titles = {
+      {9, "Русский"}, {10, "Čeština"}, {7, "Polski"}, {2, "Français"}};
+  for (const auto& [index, title] : titles) {
+    const TLanguageCase& c = kLanguages[index];
+    Checker(c, c.langId, title);
+    TMainDictionary dictionary;
+    const std::string file = folder_ + "\\" + c.name + ".vlm";
+    dictionary.Open(file);
+    ASSERT_EQ(dictionary.SourcePath(), file);
+    EXPECT_EQ(Codepage::ToUtf8(dictionary.DisplayTitle(), c.codePage), title) << c.name;
   }
 }
 

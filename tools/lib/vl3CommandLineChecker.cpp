@@ -39,29 +39,6 @@ const TOptionName kOptionNames[] = {
     {"repeated", soRepeated},
 };
 
-// The code page of a dictionary's language (low byte: primary language).
-int CodePageOfLanguage(uint32_t langId) {
-  switch (langId & 0xFF) {
-    case 0x02:
-    case 0x19:
-    case 0x22:
-    case 0x23:
-    case 0x2F:  // Bulgarian, Russian, Ukrainian, ...
-      return 1251;
-    case 0x05:
-    case 0x0E:
-    case 0x15:
-    case 0x18:
-    case 0x1A:
-    case 0x1B:
-    case 0x1C:
-    case 0x24:
-      return 1250;  // Czech, Hungarian, Polish, Romanian, Croatian, Slovak, Albanian, Slovenian
-    default:
-      return 1252;
-  }
-}
-
 // Letters of a code page that the parsing engine's default set leaves out:
 // Polish and Slovak letters of Windows-1250, the ligatures and Y diaeresis
 // of Windows-1252. Without them such words would be cut in two.
@@ -369,7 +346,7 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
     error = "cannot use personal dictionary '" + settings.PersonalDictionary + "'";
     return false;
   }
-  codePage_ = CodePageOfLanguage(language);
+  codePage_ = Codepage::OfLanguage(language);
   if (auto* parsing = dynamic_cast<TMainParsingEngine*>(e.ParsingEngine()))
     parsing->BuildCharTables(TMainParsingEngine::DefaultCharSet() +
                              LettersBeyondDefaultSet(codePage_));

@@ -308,7 +308,22 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
   for (const TOutNode& node : out) ++kindCounts[node.extra.size()];
   uint32_t firstNumber[kNodeKinds] = {};
   for (int k = 1; k < kNodeKinds; ++k) firstNumber[k] = firstNumber[k - 1] + kindCounts[k - 1];
-  for (TOutNode& node : out) node.number = firstNumber[node.extra.size()]++;
+  uint32_t tableStart[kNodeKinds];  // number of each table's first record
+  std::copy(firstNumber, firstNumber + kNodeKinds, tableStart);
+  // Child lists hold numbers below 0x8000 in two bytes and the others in
+  // three (wide form): the nodes that lists name most get the small numbers.
+  // The root stays node 0.
+  std::vector<uint32_t> mentions(out.size(), 0);
+  for (const TOutNode& node : out) {
+    const std::vector<uint32_t>& children = trie[node.childrenOf].children;
+    if (children.size() >= 2)
+      for (uint32_t child : children) ++mentions[outOfTrie[child]];
+  }
+  std::vector<uint32_t> numbering(out.size());
+  for (size_t o = 0; o < out.size(); ++o) numbering[o] = static_cast<uint32_t>(o);
+  std::stable_sort(numbering.begin() + 1, numbering.end(),
+                   [&](uint32_t a, uint32_t b) { return mentions[a] > mentions[b]; });
+  for (uint32_t o : numbering) out[o].number = firstNumber[out[o].extra.size()]++;
 
   // Records per table and the child-link area. The first-letter table shares
   // the child lists of the first-letter nodes.
@@ -317,7 +332,6 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
   std::string area;
   std::unordered_map<std::string, uint32_t> lists;  // child list -> its offset in the area
   std::string firstLetters(kFirstLetterTableSize, '\0');
-  uint32_t tableIndex[kNodeKinds] = {};
   for (size_t o = 0; o < out.size(); ++o) {
     const TOutNode& node = out[o];
     const TTrieNode& start = trie[node.trie];
@@ -361,7 +375,7 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
         start.ch | (link << 8) | (childField << 28) | (start.wordEnd ? 0x80000000u : 0u);
     const size_t k = node.extra.size();
     std::string& table = tables[k];
-    const size_t at = size_t(tableIndex[k]++) * (4 + k);
+    const size_t at = size_t(node.number - tableStart[k]) * (4 + k);
     SetU32(table, at, value);
     std::memcpy(&table[at + 4], node.extra.data(), k);
 

@@ -153,7 +153,15 @@ int Info(const std::vector<std::string>& args) {
   if (!OpenDictionary(args[0], dictionary)) return kFailed;
   char language[16];
   std::snprintf(language, sizeof language, "0x%04X", static_cast<unsigned>(dictionary.LangId()));
-  std::cout << "title: " << dictionary.DisplayTitle() << "\n"
+#ifdef _WIN32
+  const std::string title = dictionary.DisplayTitle();
+#else
+  // The title is shown in the code page of its language; the terminal
+  // speaks UTF-8.
+  const std::string title =
+      Codepage::ToUtf8(dictionary.DisplayTitle(), Codepage::OfLanguage(dictionary.LangId()));
+#endif
+  std::cout << "title: " << title << "\n"
             << "language: " << language << "\n"
             << "words: " << dictionary.StoredWordCount() << "\n"
             << "nodes: " << dictionary.NodeCount() << "\n";
