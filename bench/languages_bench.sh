@@ -12,7 +12,8 @@
 # (fortunes-de, -es, -ru, -pl, -cs), manual pages (manpages-fr, -sv, -da,
 # -nl, -pt-br) and, for Afrikaans, the system's message translations.
 # Languages whose dictionary, hunspell dictionary or text is missing are
-# skipped with a note.
+# skipped with a note. Arguments that name languages (German Czech ...)
+# choose those rows.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$here/.."
@@ -100,6 +101,8 @@ printf '%-10s %9s %9s %8s %7s %7s %9s | %6s %6s | %-26s | %-26s\n' language kept
   "vx acc" "hs acc" "vxspell first/top5/median" "hunspell first/top5/median"
 for entry in "${languages[@]}"; do
   IFS='|' read -r name codepage hunspell_name source <<<"$entry"
+  # Arguments that name languages choose those rows only.
+  if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -qix "$name"; then continue; fi
   dict="$data/$name.vlm"
   if [ ! -f "$dict" ]; then echo "$name: $dict is missing (./vx dictionaries)"; continue; fi
   if [ ! -f "/usr/share/hunspell/$hunspell_name.dic" ]; then echo "$name: hunspell-${hunspell_name%%_*} is not installed"; continue; fi
