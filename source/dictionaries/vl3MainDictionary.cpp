@@ -2,6 +2,7 @@
 // look-up and prefix enumeration over the letter tree in the mapped file.
 #include "vl3MainDictionary.h"
 
+#include <algorithm>
 #include <cstring>
 #include <typeinfo>
 
@@ -101,12 +102,13 @@ void TMainDictionary::Open(const std::string& path) {
     if (unit == 0) break;
     AppendUtf8(unit, utf8);
   }
-  std::string title;
-  Codepage::FromUtf8(utf8, 1252, title);
   pos = kHeaderBlockSize + 1 + 2 * (titleUnits + 1);
-
-  title_ = title;
   langId_ = ReadU32(data + pos);
+  // Shown in the code page of the dictionary's language: the ANSI code page
+  // of a Windows set up for that language.
+  std::string title;
+  Codepage::FromUtf8(utf8, Codepage::OfLanguage(langId_), title);
+  title_ = title;
   wordCount_ = ReadU32(data + pos + 4);
   nodeCount_ = ReadU32(data + pos + 8);
   pos += 12;
@@ -497,9 +499,14 @@ bool TMainDictionary::WalkPrefix(const std::string& prefix, TNode& node) {
 
 bool TMainDictionary::EnumerateWords(const std::string& prefix, const TWordVisitor& visit) {
   if (!EnsureMapped()) return false;
-  // A malformed file may link nodes into cycles or share subtrees; a
-  // well-formed tree is visited once per node, so that bounds the work.
-  budget_ = firstNumbers_[kNodeKinds] + 1;
+  // Words that end alike share the nodes of their ending, so a walk visits
+  // about as many nodes as the words have letters. A malformed file may link
+  // nodes into cycles: the word length ends every path and the budget
+  // bounds the work.
+  constexpr uint64_t kLettersPerWord = 64;
+  budget_ = std::max<uint64_t>(firstNumbers_[kNodeKinds],
+                               std::min<uint64_t>(wordCount_, 1u << 24) * kLettersPerWord) +
+            1;
   if (prefix.empty()) {
     TNode root;
     if (ReadNode(0, root)) EnumerateChildren(root, 0, visit);

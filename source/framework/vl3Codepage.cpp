@@ -110,6 +110,28 @@ void AppendUtf8(uint32_t cp, std::string& out) {
 
 bool IsSupported(int codePage) { return HighTable(codePage) != nullptr; }
 
+int OfLanguage(uint32_t langId) {
+  switch (langId & 0xFF) {
+    case 0x02:  // Bulgarian
+    case 0x19:  // Russian
+    case 0x22:  // Ukrainian
+    case 0x23:  // Belarusian
+    case 0x2F:  // Macedonian
+      return 1251;
+    case 0x05:  // Czech
+    case 0x0E:  // Hungarian
+    case 0x15:  // Polish
+    case 0x18:  // Romanian
+    case 0x1A:  // Croatian
+    case 0x1B:  // Slovak
+    case 0x1C:  // Albanian
+    case 0x24:  // Slovenian
+      return 1250;
+    default:
+      return 1252;
+  }
+}
+
 size_t DecodeUtf8(const std::string& text, size_t pos, uint32_t& codePoint) {
   auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
   unsigned char b = byte(pos);

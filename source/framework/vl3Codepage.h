@@ -12,6 +12,10 @@ constexpr uint32_t kInvalid = 0xFFFFFFFF;
 
 bool IsSupported(int codePage);  // 1250, 1251 or 1252
 
+// The ANSI code page of a Windows language identifier's primary language:
+// 1251 for Cyrillic, 1250 for Central European, 1252 for the rest.
+int OfLanguage(uint32_t langId);
+
 // Decodes one UTF-8 sequence at pos; returns the bytes consumed (at least 1).
 // A broken sequence yields kInvalid and consumes one byte; a complete one
 // with a forbidden value (overlong, surrogate) yields kInvalid as a whole.

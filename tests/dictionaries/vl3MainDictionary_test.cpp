@@ -598,7 +598,9 @@ TEST(DictionaryCompiler, LargeListsSwitchToVariableWidthChildNumbers) {
   }
   const Words words(unique.begin(), unique.end());
   TDictionaryStats stats;
-  TTempFile file(Compiled(words, {}, &stats));
+  TDictionaryCompileOptions options;
+  options.shareSuffixes = false;  // enough nodes from fewer words
+  TTempFile file(Compiled(words, options, &stats));
   ASSERT_GE(stats.nodes, 65535u);
   EXPECT_TRUE(stats.wideChildNumbers);
   TMainDictionary dictionary;
@@ -617,6 +619,68 @@ TEST(DictionaryCompiler, LargeListsSwitchToVariableWidthChildNumbers) {
     }
   }
   EXPECT_GT(absent, 0);
+}
+
+TEST(DictionaryCompiler, WordsEndingAlikeShareNodesAndAreListedOnce) {
+  const Words words{"walking", "talking", "walked", "talked", "walks", "talks",
+                    "jumping", "jumped", "jumps", "king", "kings"};
+  TDictionaryStats shared, plain;
+  TDictionaryCompileOptions options;
+  options.shareSuffixes = false;
+  Compiled(words, options, &plain);
+  TTempFile file(Compiled(words, {}, &shared));
+  EXPECT_LT(shared.nodes, plain.nodes);
+  EXPECT_LT(shared.linkAreaSize, plain.linkAreaSize);
+  TMainDictionary dictionary;
+  dictionary.Open(file.Path());
+  ExpectLookups(dictionary, words, {"walkin", "talkings", "jumpin", "kin", "wal", "ings"});
+  Words sorted = words;
+  std::sort(sorted.begin(), sorted.end());
+  Words listed = AllWords(dictionary);
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, sorted);
+  EXPECT_EQ(AllWords(dictionary, "ta"), (Words{"talked", "talking", "talks"}));
+}
+
+TEST(DictionaryCompiler, AListTooLargeKeepsTheShortestWordsWhenAskedToFit) {
+  std::mt19937 random(19);
+  std::set<std::string> unique;
+  while (unique.size() < 3000) {
+    std::string w;
+    const int length = 2 + random() % 9;
+    for (int i = 0; i < length; ++i) w.push_back(static_cast<char>('a' + random() % 26));
+    unique.insert(w);
+  }
+  const Words words(unique.begin(), unique.end());
+  TDictionaryCompiler compiler;
+  for (const std::string& w : words) compiler.AddWord(w);
+  TDictionaryCompileOptions options;
+  options.linkLimit = 4000;
+  std::string image, error;
+  EXPECT_FALSE(compiler.Compile(options, image, error)) << "fails unless asked to fit";
+  EXPECT_NE(error.find("20-bit"), std::string::npos) << error;
+
+  options.dropToFit = true;
+  TDictionaryStats stats;
+  ASSERT_TRUE(compiler.Compile(options, image, error, &stats)) << error;
+  EXPECT_GT(stats.dropped, 0u);
+  EXPECT_GT(stats.words, 100u);
+  EXPECT_EQ(stats.words + stats.dropped, words.size());
+  EXPECT_LE(stats.linkAreaSize, 4000u + 3 * 26 + 1);
+  // The kept words are the first ones in keeping order, within the
+  // bisection's precision of the largest list that fits.
+  Words order = words;
+  std::sort(order.begin(), order.end(), KeepOrder);
+  EXPECT_LE(order[0].size(), order.back().size());
+  TTempFile file(image);
+  TMainDictionary dictionary;
+  dictionary.Open(file.Path());
+  EXPECT_EQ(dictionary.StoredWordCount(), stats.words);
+  for (size_t i = 0; i < order.size(); ++i)
+    ASSERT_EQ(dictionary.WordExists(order[i]), i < stats.words) << i << " " << order[i];
+  options.linkLimit = 0xFFFFE;
+  ASSERT_TRUE(compiler.Compile(options, image, error, &stats)) << error;
+  EXPECT_EQ(stats.dropped, 0u) << "nothing is dropped from a list that fits";
 }
 
 TEST(DictionaryCompiler, RefusesInputTheFormatCannotHold) {

@@ -159,6 +159,32 @@ TEST(ThesaurusCompiler, ParsesLatin1AndRefusesUnknownEncodings) {
   EXPECT_FALSE(ParseMythes("", entries, error));
 }
 
+TEST(ThesaurusCompiler, SensesFollowTheirCountWithOrWithoutPartOfSpeechInAnyCodePage) {
+  // Sense lines may begin with "-|" or "|"; a headword may begin with '('.
+  const std::string text =
+      "\xEF\xBB\xBFUTF-8\n"
+      "(den) indre by|1\n"
+      "|centrum|midtby\n"
+      "\xC5\xBC\xC3\xB3\xC5\x82w|2\n"  // "żółw"
+      "-|gad\n"
+      "(rzecz.)|zwierz\xC4\x99\n"
+      "a|1\n"
+      "(noun)|b\n";
+  std::vector<TSourceEntry> entries;
+  std::string error;
+  ASSERT_TRUE(ParseMythes(text, entries, error, 1250)) << error;
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].Word, "(den) indre by");
+  ASSERT_EQ(entries[0].Senses.size(), 1u);
+  EXPECT_EQ(entries[0].Senses[0].Synonyms, (std::vector<std::string>{"centrum", "midtby"}));
+  EXPECT_EQ(entries[0].Senses[0].Category, 4);
+  EXPECT_EQ(entries[1].Word, "\xBF\xF3\xB3w");  // Windows-1250
+  ASSERT_EQ(entries[1].Senses.size(), 2u);
+  EXPECT_EQ(entries[1].Senses[0].Synonyms, (std::vector<std::string>{"gad"}));
+  EXPECT_EQ(entries[1].Senses[1].Synonyms, (std::vector<std::string>{"zwierz\xEA"}));
+  EXPECT_EQ(entries[2].Senses.at(0).Category, 0);
+}
+
 TEST(ThesaurusCompiler, PartsOfSpeechMapToFiveCategories) {
   const std::pair<const char*, int> cases[] = {{"noun", 0}, {"verb", 1}, {"adj", 2}, {"Adjective", 2},
                                                {"adv", 3},  {"prep", 4}, {"", 4}};

@@ -12,6 +12,7 @@
 
 #include "vl3CustomDictionary.h"
 #include "vl3DictionaryCompiler.h"
+#include "vl3DictionaryNames.h"
 #include "vl3Platform.h"
 
 namespace {
@@ -250,6 +251,26 @@ TEST_F(CommandLineChecker, PipeIgnoresCommandsItDoesNotHave) {
   EXPECT_EQ(Pipe("+\n-\n~tex\n$$cr\nthis\n"), "*\n\n");
 }
 
+// ---- Flags of other checkers -------------------------------------------------------
+
+TEST_F(CommandLineChecker, RunTogetherWordsAreErrorsUnlessAllowed) {
+  Open();
+  EXPECT_EQ(List("helloworld spellchecker thistest isa\n"), "helloworld\nspellchecker\nthistest\nisa\n");
+  settings_.RunTogetherLegal = true;
+  Open();
+  // Parts of fewer than three letters do not make a compound.
+  EXPECT_EQ(List("helloworld spellchecker Helloworld thistest isa hellowrld\n"), "isa\nhellowrld\n");
+  EXPECT_EQ(Pipe("helloworld\n"), "*\n\n");
+}
+
+TEST_F(CommandLineChecker, MarkupFlagSkipsTags) {
+  Open();
+  EXPECT_NE(List("<qqqqxxxxjjjj>this</qqqqxxxxjjjj>\n"), "");
+  settings_.ExtraOptions.Include(soHTML);
+  Open();
+  EXPECT_EQ(List("<qqqqxxxxjjjj>this</qqqqxxxxjjjj> tesst\n"), "tesst\n");
+}
+
 // ---- Encodings ----------------------------------------------------------------------
 
 TEST_F(CommandLineChecker, Utf8AccentedWordsAreCheckedAndPrintedInUtf8) {
@@ -314,6 +335,15 @@ TEST(CommandLineArguments, BadUsageIsAnError) {
       {"-l", "--max-suggestions", ""},
       {"-a", "file.txt"},
       {"-l", "--frobnicate"},
+      {"-l", "-Q"},
+      {"-l", "--lang"},
+      {"-l", "--encoding=koi8-r"},
+      {"-a", "-T"},
+      {"-a", "-w"},
+      {"-a", "-W"},
+      {"-a", "-d", "klingon"},
+      {"-a", "--lang=klingon"},
+      {"-a", "-d", "american,klingon"},
   };
   for (const auto& args : cases) {
     TCheckerSettings settings;
@@ -364,6 +394,82 @@ TEST(CommandLineArguments, OptionNamesAreCaseInsensitiveAndEmptyItemsSkipped) {
   EXPECT_FALSE(options.Contains(soUpcase));
   EXPECT_FALSE(ParseOptionList("upcase,nope", options, error));
   EXPECT_NE(error.find("nope"), std::string::npos);
+}
+
+TEST(CommandLineArguments, VersionQuestionNeedsNothingElse) {
+  for (const char* flag : {"-v", "-vv", "--version"}) {
+    TCheckerSettings settings;
+    TCheckerMode mode = cmNone;
+    std::vector<std::string> files;
+    std::string error;
+    EXPECT_TRUE(ParseCommandLine({flag}, settings, mode, files, error)) << flag;
+    EXPECT_EQ(mode, cmVersion) << flag;
+  }
+}
+
+TEST(CommandLineArguments, FlagsOfOtherCheckersAreAcceptedOrMapped) {
+  TCheckerSettings settings;
+  TCheckerMode mode = cmNone;
+  std::vector<std::string> files;
+  std::string error;
+  ASSERT_TRUE(ParseCommandLine({"-a", "-m", "-B", "-P", "-S", "-t", "-n", "-x", "-T", "tex", "-w",
+                                "'-", "-W", "2", "--encoding=utf-8", "--sug-mode=normal", "-M"},
+                               settings, mode, files, error))
+      << error;
+  EXPECT_EQ(mode, cmPipe);
+  EXPECT_TRUE(files.empty());
+  EXPECT_TRUE(settings.Utf8);
+  EXPECT_FALSE(settings.RunTogetherLegal);
+  EXPECT_FALSE(settings.ExtraOptions.Contains(soHTML));
+
+  ASSERT_TRUE(ParseCommandLine({"-a", "-C", "-H", "-i", "ISO-8859-1"}, settings, mode, files, error))
+      << error;
+  EXPECT_TRUE(settings.RunTogetherLegal);
+  EXPECT_TRUE(settings.ExtraOptions.Contains(soHTML));
+  EXPECT_FALSE(settings.Utf8);
+
+  TCheckerSettings markup;
+  ASSERT_TRUE(ParseCommandLine({"-l", "--mode=html"}, markup, mode, files, error)) << error;
+  EXPECT_TRUE(markup.ExtraOptions.Contains(soHTML));
+  TCheckerSettings sgml;
+  ASSERT_TRUE(ParseCommandLine({"-l", "-T", "sgml"}, sgml, mode, files, error)) << error;
+  EXPECT_TRUE(sgml.ExtraOptions.Contains(soHTML));
+}
+
+TEST(CommandLineArguments, DictionaryNamesOfClientsResolveToOurFiles) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"american", "American.vlm"},  {"en_US", "American.vlm"},   {"en", "American.vlm"},
+      {"british", "British.vlm"},    {"en_GB", "British.vlm"},    {"deutsch", "German.vlm"},
+      {"de_DE", "German.vlm"},       {"de-AT", "German.vlm"},     {"de_DE.UTF-8", "German.vlm"},
+      {"German", "German.vlm"},      {"francais", "French.vlm"},  {"fr_CA", "French.vlm"},
+      {"es_CO", "Spanish.vlm"},      {"svenska", "Swedish.vlm"},  {"da_DK", "Danish.vlm"},
+      {"nederlands", "Dutch.vlm"},   {"pl_PL", "Polish.vlm"},     {"pt_BR", "Brazilian.vlm"},
+      {"brasileiro", "Brazilian.vlm"}, {"ru_RU", "Russian.vlm"}, {"russian", "Russian.vlm"},
+      {"cs_CZ", "Czech.vlm"},        {"czech", "Czech.vlm"},      {"af_ZA", "Afrikaans.vlm"},
+      {"sk_SK", ""},                 {"klingon", ""},             {"", ""},
+  };
+  for (const auto& c : cases) {
+    std::string file;
+    EXPECT_EQ(DictionaryFileForLanguage(c.first, file), !c.second.empty()) << c.first;
+    if (!c.second.empty()) {
+      EXPECT_EQ(file, c.second) << c.first;
+    }
+  }
+
+  TCheckerSettings settings;
+  TCheckerMode mode = cmNone;
+  std::vector<std::string> files;
+  std::string error;
+  ASSERT_TRUE(ParseCommandLine({"-l", "-d", "de_DE,mine.vlm,../x/Own.VLM,american"}, settings,
+                               mode, files, error))
+      << error;
+  EXPECT_EQ(settings.Dictionaries,
+            (std::vector<std::string>{"German.vlm", "mine.vlm", "../x/Own.VLM", "American.vlm"}));
+  ASSERT_TRUE(ParseCommandLine({"-l", "--lang=ru"}, settings, mode, files, error)) << error;
+  EXPECT_EQ(settings.Dictionaries, (std::vector<std::string>{"Russian.vlm"}));
+  EXPECT_FALSE(ParseCommandLine({"-l", "-d", "klingon"}, settings, mode, files, error));
+  EXPECT_NE(error.find("klingon"), std::string::npos) << error;
+  EXPECT_NE(error.find("american"), std::string::npos) << "the message names what is known";
 }
 
 }  // namespace

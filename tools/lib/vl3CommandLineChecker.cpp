@@ -3,6 +3,7 @@
 #include "vl3CommandLineChecker.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -11,7 +12,9 @@
 #include "vl3Codepage.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
+#include "vl3DictionaryNames.h"
 #include "vl3MainDictionary.h"
+#include "vl3ParseEngine.h"
 #include "vl3ParserBase.h"
 #include "vl3SpellBase.h"
 #include "vl3StringList.h"
@@ -36,26 +39,17 @@ const TOptionName kOptionNames[] = {
     {"repeated", soRepeated},
 };
 
-// The code page of a dictionary's language (low byte: primary language).
-int CodePageOfLanguage(uint32_t langId) {
-  switch (langId & 0xFF) {
-    case 0x02:
-    case 0x19:
-    case 0x22:
-    case 0x23:
-    case 0x2F:  // Bulgarian, Russian, Ukrainian, ...
-      return 1251;
-    case 0x05:
-    case 0x0E:
-    case 0x15:
-    case 0x18:
-    case 0x1A:
-    case 0x1B:
-    case 0x1C:
-    case 0x24:
-      return 1250;  // Czech, Hungarian, Polish, Romanian, Croatian, Slovak, Albanian, Slovenian
+// Letters of a code page that the parsing engine's default set leaves out:
+// Polish and Slovak letters of Windows-1250, the ligatures and Y diaeresis
+// of Windows-1252. Without them such words would be cut in two.
+std::string LettersBeyondDefaultSet(int codePage) {
+  switch (codePage) {
+    case 1250:
+      return "\x8C\x8F\x9C\x9F\xA3\xA5\xAA\xAF\xB3\xB9\xBA\xBC\xBE\xBF";
+    case 1252:
+      return "\x8C\x9C\x9F";
     default:
-      return 1252;
+      return std::string();
   }
 }
 
@@ -90,12 +84,87 @@ const char kCheckerUsage[] =
     "usage: vxspell (-l | -a) [options] [FILE...]\n"
     "  -l                 list the misspelled words of the files (or standard input)\n"
     "  -a                 ispell pipe mode on standard input\n"
-    "  -d DICT[,DICT...]  main dictionaries, as paths or names (default American.vlm)\n"
+    "  -d DICT[,DICT...]  main dictionaries: paths, file names or languages\n"
+    "                     (american, british, deutsch, de_DE, fr_FR, ru_RU, ...)\n"
     "  -p FILE.vlu        personal (custom) dictionary\n"
-    "  -i ENCODING        utf-8 or cp1252 (default: from the locale)\n"
+    "  -i ENCODING        utf-8, or the dictionary's code page (cp1252, cp1251,\n"
+    "                     cp1250, latin1); default: from the locale\n"
     "  --options LIST     upcase,numbers,html,internet,quoted,abbreviations,primaryonly,repeated\n"
     "  --max-suggestions N\n"
-    "  --help\n";
+    "  -H                 skip HTML and XML markup (also -T html, --mode=html)\n"
+    "  -B, -C             two words run together are errors (default) / are accepted\n"
+    "  -v, -vv            print the version and stop\n"
+    "  --help\n"
+    "Accepted for ispell, aspell and hunspell clients and ignored: -m -P -S -t -n -x -b\n"
+    "  -M -N -V -G -O -X, -T TYPE, -w CHARS, -W N, -L N, --encoding=E, --lang=L,\n"
+    "  --master=D, --personal=F, --mode=M, --sug-mode=M.\n";
+
+namespace {
+
+// Flags of other ispell-style checkers that change nothing here.
+const char* const kIgnoredFlags[] = {"-m", "-P", "-S", "-t", "-n", "-x", "-b",
+                                     "-M", "-N", "-V", "-G", "-O", "-X"};
+// The same, with a value that follows as the next argument.
+const char* const kIgnoredValueFlags[] = {"-w", "-W", "-L"};
+
+bool IsOneOf(const std::string& arg, const char* const* list, size_t count) {
+  for (size_t i = 0; i < count; ++i)
+    if (arg == list[i]) return true;
+  return false;
+}
+
+bool IsMarkupMode(const std::string& mode) {
+  const std::string m = Ansi::LowerCase(mode);
+  return m == "html" || m == "sgml" || m == "xml";
+}
+
+// Text encodings the checker reads: UTF-8, or the single-byte code page of
+// the dictionaries, passed through unchanged.
+bool ParseEncoding(const std::string& name, bool& utf8, std::string& error) {
+  const std::string e = Ansi::LowerCase(name);
+  if (e == "utf-8" || e == "utf8") {
+    utf8 = true;
+    return true;
+  }
+  for (const char* ansi : {"cp1252", "windows-1252", "ansi", "latin1", "iso-8859-1",
+                           "iso8859-1", "cp1251", "windows-1251", "cp1250", "windows-1250"}) {
+    if (e == ansi) {
+      utf8 = false;
+      return true;
+    }
+  }
+  error = "unknown encoding '" + name + "' (utf-8, cp1252, cp1251, cp1250 or latin1)";
+  return false;
+}
+
+// Each item of a -d list: a path or file name as given, or the file of a
+// language name.
+bool ResolveDictionaries(const std::string& list, std::vector<std::string>& files,
+                         std::string& error) {
+  files.clear();
+  for (const std::string& item : SplitCommas(list)) {
+    const std::string lower = Ansi::LowerCase(item);
+    const bool isFile = item.find_first_of("/\\") != std::string::npos ||
+                        (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".vlm") == 0);
+    std::string file;
+    if (isFile) {
+      files.push_back(item);
+    } else if (DictionaryFileForLanguage(item, file)) {
+      files.push_back(file);
+    } else {
+      error = "unknown dictionary '" + item + "': give a .vlm file or one of " +
+              KnownDictionaryLanguages();
+      return false;
+    }
+  }
+  if (files.empty()) {
+    error = "-d needs a dictionary";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& settings,
                       TCheckerMode& mode, std::vector<std::string>& files, std::string& error) {
@@ -109,8 +178,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
       out = args[++i];
       return true;
     };
+    // aspell's --name=value options.
+    const size_t equals = arg.find('=');
+    const std::string longName = arg.compare(0, 2, "--") == 0 ? arg.substr(0, equals) : "";
+    const std::string longValue = equals == std::string::npos ? "" : arg.substr(equals + 1);
     if (arg == "--help" || arg == "-h") {
       mode = cmHelp;
+      return true;
+    } else if (arg == "-v" || arg == "-vv" || arg == "--version") {
+      mode = cmVersion;
       return true;
     } else if (arg == "-l" || arg == "-a") {
       const TCheckerMode chosen = arg == "-l" ? cmList : cmPipe;
@@ -119,33 +195,25 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
         return false;
       }
       mode = chosen;
-    } else if (arg == "-d") {
-      if (!value(v) || SplitCommas(v).empty()) {
+    } else if (arg == "-d" || ((longName == "--lang" || longName == "--master") && equals != std::string::npos)) {
+      if (arg == "-d" && !value(v)) {
         error = "-d needs a dictionary";
         return false;
       }
-      settings.Dictionaries = SplitCommas(v);
-    } else if (arg == "-p") {
-      if (!value(v) || v.empty()) {
+      if (!ResolveDictionaries(arg == "-d" ? v : longValue, settings.Dictionaries, error))
+        return false;
+    } else if (arg == "-p" || (longName == "--personal" && equals != std::string::npos)) {
+      if (arg == "-p" ? !value(v) || v.empty() : (v = longValue).empty()) {
         error = "-p needs a file";
         return false;
       }
       settings.PersonalDictionary = v;
-    } else if (arg == "-i") {
-      if (!value(v)) {
+    } else if (arg == "-i" || (longName == "--encoding" && equals != std::string::npos)) {
+      if (arg == "-i" && !value(v)) {
         error = "-i needs an encoding";
         return false;
       }
-      const std::string e = Ansi::LowerCase(v);
-      if (e == "utf-8" || e == "utf8") {
-        settings.Utf8 = true;
-      } else if (e == "cp1252" || e == "windows-1252" || e == "ansi" || e == "latin1" ||
-                 e == "iso-8859-1") {
-        settings.Utf8 = false;
-      } else {
-        error = "unknown encoding '" + v + "'";
-        return false;
-      }
+      if (!ParseEncoding(arg == "-i" ? v : longValue, settings.Utf8, error)) return false;
     } else if (arg == "--options") {
       if (!value(v)) {
         error = "--options needs a list";
@@ -165,8 +233,26 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
         return false;
       }
       settings.MaxSuggestions = static_cast<int>(n);
+    } else if (arg == "-H") {
+      settings.ExtraOptions.Include(soHTML);
+    } else if (arg == "-B" || arg == "-C") {
+      settings.RunTogetherLegal = arg == "-C";
+    } else if (arg == "-T" || (longName == "--mode" && equals != std::string::npos)) {
+      if (arg == "-T" && !value(v)) {
+        error = "-T needs a formatter type";
+        return false;
+      }
+      if (IsMarkupMode(arg == "-T" ? v : longValue)) settings.ExtraOptions.Include(soHTML);
+    } else if (IsOneOf(arg, kIgnoredValueFlags, std::size(kIgnoredValueFlags))) {
+      if (!value(v)) {
+        error = arg + " needs a value";
+        return false;
+      }
+    } else if (IsOneOf(arg, kIgnoredFlags, std::size(kIgnoredFlags)) ||
+               (longName == "--sug-mode" && equals != std::string::npos)) {
+      continue;
     } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-      error = "unknown argument '" + arg + "'";
+      error = "unknown argument '" + arg + "' (vxspell --help lists the arguments)";
       return false;
     } else {
       files.push_back(arg);
@@ -241,7 +327,8 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
   e.SetConfigDefaultMain(mains);
   e.SetConfigDefaultCustom(none);
   e.SetConfigDefaultActiveCustom(settings_.PersonalDictionary);
-  if (settings.OptionsGiven) e.SetConfigDefaultOptions(settings.Options);
+  e.SetConfigDefaultOptions((settings.OptionsGiven ? settings.Options : e.ConfigDefaultOptions()) +
+                            settings.ExtraOptions);
 
   // Opened here only to tell a bad name from a good one; the engine opens
   // its own set from the configuration.
@@ -259,11 +346,16 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
     error = "cannot use personal dictionary '" + settings.PersonalDictionary + "'";
     return false;
   }
-  codePage_ = CodePageOfLanguage(language);
+  codePage_ = Codepage::OfLanguage(language);
+  if (auto* parsing = dynamic_cast<TMainParsingEngine*>(e.ParsingEngine()))
+    parsing->BuildCharTables(TMainParsingEngine::DefaultCharSet() +
+                             LettersBeyondDefaultSet(codePage_));
 
   e.OnWordCheck = [this](TVexlorSpell3Base*, const std::string& word, TWordCheckType& type,
                          std::string& replacement) {
     // A known correction is still a misspelling to report, not to apply.
+    if (type == wcMisspelled && settings_.RunTogetherLegal && IsRunTogether(word))
+      type = wcAccepted;
     bool misspelled = type == wcMisspelled || type == wcExcluded || type == wcAutoCorrect;
     if (type == wcAutoCorrect) type = wcMisspelled;
     if (listAllWords_ && findings_)
@@ -275,6 +367,20 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
   // personal dictionary.
   e.Configuration()->SetConfigLoaded(true);
   return true;
+}
+
+// Two dictionary words written as one ("spellchecker"); parts of fewer
+// than three letters do not count, or nearly any typing slip would pass.
+bool TCommandLineChecker::IsRunTogether(const std::string& word) {
+  constexpr size_t kShortestPart = 3;
+  TVexlorSpell3Base& e = *engine_;
+  auto known = [&](const std::string& part) {
+    return e.IsWordInDictionaries(part) || e.IsWordInDictionaries(Ansi::LowerCase(part));
+  };
+  for (size_t split = kShortestPart; split + kShortestPart <= word.size(); ++split) {
+    if (known(word.substr(0, split)) && known(word.substr(split))) return true;
+  }
+  return false;
 }
 
 std::string TCommandLineChecker::ToEngine(const std::string& text) const {

@@ -19,14 +19,18 @@ struct TCheckerSettings {
   bool OptionsGiven = false;       // otherwise the engine's default options
   TSpellOptions Options;
   int MaxSuggestions = -1;  // -1: all the engine offers
+  TSpellOptions ExtraOptions;     // added to the options in force (-H: markup)
+  bool RunTogetherLegal = false;  // -C: two words written as one are accepted
 };
 
 // Option names as the command line spells them, in option order.
 bool ParseOptionList(const std::string& list, TSpellOptions& options, std::string& error);
 
-enum TCheckerMode { cmNone, cmList, cmPipe, cmHelp };
+enum TCheckerMode { cmNone, cmList, cmPipe, cmHelp, cmVersion };
 
-// The command line without the program name. Settings arrive with their
+// The command line without the program name. Flags that other ispell-style
+// checkers take and that change nothing here are accepted, so that editors
+// and mail programs can start this checker as they start theirs. Settings arrive with their
 // defaults (encoding from the locale, dictionary folders) and leave with the
 // arguments applied; false, with a message, for bad usage.
 bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& settings,
@@ -57,6 +61,7 @@ class TCommandLineChecker {
   void RunPipeCommand(const std::string& line, std::ostream& out);
   std::string ToEngine(const std::string& text) const;
   std::string FromEngine(const std::string& text) const;
+  bool IsRunTogether(const std::string& word);
 
   std::unique_ptr<TVexlorSpell3Base> engine_;
   TCheckerSettings settings_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "vl3Codepage.h"
 #include "vl3MainDictionary.h"
@@ -49,8 +50,8 @@ void PutChildNumber(std::string& area, uint32_t number, bool wide) {
 }
 
 // Title as UTF-16 code units: the ANSI text through UTF-8.
-std::vector<uint16_t> TitleUnits(const std::string& title) {
-  const std::string utf8 = Codepage::ToUtf8(title, 1252);
+std::vector<uint16_t> TitleUnits(const std::string& title, int codePage) {
+  const std::string utf8 = Codepage::ToUtf8(title, codePage);
   std::vector<uint16_t> units;
   size_t pos = 0;
   while (pos < utf8.size()) {
@@ -62,13 +63,46 @@ std::vector<uint16_t> TitleUnits(const std::string& title) {
   return units;
 }
 
+// Makes equal subtrees one: every parent then points to the same node
+// (their records and child lists are written once). Children have higher
+// indices than their parents, so a backward pass sees children first.
+void ShareEqualSubtrees(std::vector<TTrieNode>& trie) {
+  std::unordered_map<std::string, uint32_t> seen;
+  std::vector<uint32_t> same(trie.size());
+  std::string key;
+  for (size_t i = trie.size(); i-- > 1;) {
+    TTrieNode& node = trie[i];
+    key.clear();
+    key.push_back(static_cast<char>(node.ch));
+    key.push_back(node.wordEnd ? 1 : 0);
+    for (uint32_t& child : node.children) {
+      child = same[child];
+      key.append(reinterpret_cast<const char*>(&child), sizeof child);
+    }
+    same[i] = seen.emplace(key, static_cast<uint32_t>(i)).first->second;
+  }
+  for (uint32_t& child : trie[0].children) child = same[child];
+}
+
+uint32_t Scatter(const std::string& word) {
+  uint32_t hash = 2166136261u;  // FNV-1a
+  for (char c : word) hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+  return hash;
+}
+
 }  // namespace
+
+bool KeepOrder(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return a.size() < b.size();
+  const uint32_t ha = Scatter(a), hb = Scatter(b);
+  return ha != hb ? ha < hb : a < b;
+}
 
 void TDictionaryCompiler::AddWord(const std::string& word) {
   if (!word.empty()) words_.push_back(word);
 }
 
-size_t TDictionaryCompiler::AddWordList(const std::string& text, bool utf8) {
+size_t TDictionaryCompiler::AddWordList(const std::string& text, bool utf8, int codePage) {
   size_t leftOut = 0;
   size_t start = 0;
   std::string converted;
@@ -81,7 +115,7 @@ size_t TDictionaryCompiler::AddWordList(const std::string& text, bool utf8) {
     start = end + 1;
     if (line.empty()) continue;
     if (utf8) {
-      if (!Codepage::FromUtf8(line, 1252, converted)) {
+      if (!Codepage::FromUtf8(line, codePage, converted)) {
         ++leftOut;
         continue;
       }
@@ -102,18 +136,81 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
                                   std::string& error, TDictionaryStats* stats) {
   image.clear();
   error.clear();
-
-  const std::vector<uint16_t> title = TitleUnits(options.title);
-  if (title.size() > 255) {
-    error = "the title is longer than 255 characters";
-    return false;
-  }
-
   // std::string orders bytes as unsigned values, so children arrive in
   // ascending order and are appended.
   std::vector<std::string> words(words_);
   std::sort(words.begin(), words.end());
   words.erase(std::unique(words.begin(), words.end()), words.end());
+  if (options.dropToFit) {
+    words.erase(std::remove_if(words.begin(), words.end(),
+                               [](const std::string& w) { return w.size() > kMaxWordLength; }),
+                words.end());
+  }
+  bool tooLarge = false;
+  if (Build(words, options, image, error, stats, tooLarge)) return true;
+  if (!tooLarge || !options.dropToFit) return false;
+  return BuildFitting(words, options, image, error, stats);
+}
+
+bool TDictionaryCompiler::BuildFitting(const std::vector<std::string>& words,
+                                       const TDictionaryCompileOptions& options,
+                                       std::string& image, std::string& error,
+                                       TDictionaryStats* stats) {
+  // rank[i]: place of words[i] in the keeping order.
+  std::vector<uint32_t> order(words.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint32_t>(i);
+  std::sort(order.begin(), order.end(),
+            [&](uint32_t a, uint32_t b) { return KeepOrder(words[a], words[b]); });
+  std::vector<uint32_t> rank(words.size());
+  for (size_t r = 0; r < order.size(); ++r) rank[order[r]] = static_cast<uint32_t>(r);
+  order.clear();
+
+  // The sizes grow with the number of words kept: a bisection, stopped
+  // within a thousandth of the list (each try compiles the whole prefix).
+  size_t fits = 0, fails = words.size();
+  const size_t precision = std::max<size_t>(1, words.size() / 1000);
+  std::string best;
+  TDictionaryStats bestStats;
+  std::vector<std::string> kept;
+  while (fails - fits > precision) {
+    const size_t count = fits + (fails - fits) / 2;
+    kept.clear();
+    for (size_t i = 0; i < words.size(); ++i)
+      if (rank[i] < count) kept.push_back(words[i]);
+    std::string trial, trialError;
+    TDictionaryStats trialStats;
+    bool tooLarge = false;
+    if (Build(kept, options, trial, trialError, &trialStats, tooLarge)) {
+      fits = count;
+      best.swap(trial);
+      bestStats = trialStats;
+    } else if (tooLarge) {
+      fails = count;
+    } else {
+      error = trialError;
+      return false;
+    }
+  }
+  if (best.empty()) {
+    error = "not even a small part of the word list fits the format";
+    return false;
+  }
+  bestStats.dropped = static_cast<uint32_t>(words.size() - fits);
+  if (stats) *stats = bestStats;
+  image.swap(best);
+  error.clear();
+  return true;
+}
+
+bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
+                                const TDictionaryCompileOptions& options, std::string& image,
+                                std::string& error, TDictionaryStats* stats, bool& tooLarge) {
+  tooLarge = false;
+  const std::vector<uint16_t> title = TitleUnits(options.title, options.codePage);
+  if (title.size() > 255) {
+    error = "the title is longer than 255 characters";
+    return false;
+  }
   if (words.empty()) {
     error = "the word list is empty";
     return false;
@@ -161,11 +258,16 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
     }
   }
 
+  if (options.shareSuffixes) ShareEqualSubtrees(trie);
+
   // Output records in breadth-first order; a record starts a chain when its
-  // single-child descendants end no word.
+  // single-child descendants end no word. A shared node gets one record, at
+  // the shallowest place it is reached.
   std::vector<TOutNode> out;
-  std::vector<uint32_t> outOfTrie(trie.size(), 0);
+  constexpr uint32_t kNotQueued = 0xFFFFFFFFu;
+  std::vector<uint32_t> outOfTrie(trie.size(), kNotQueued);
   std::vector<std::pair<uint32_t, size_t>> queue{{0u, size_t(0)}};  // tree node, letter depth
+  outOfTrie[0] = 0;
   for (size_t head = 0; head < queue.size(); ++head) {
     const uint32_t t = queue[head].first;
     const size_t depth = queue[head].second;
@@ -180,8 +282,11 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
       }
     }
     outOfTrie[t] = static_cast<uint32_t>(out.size());
-    for (uint32_t child : trie[node.childrenOf].children)
+    for (uint32_t child : trie[node.childrenOf].children) {
+      if (outOfTrie[child] != kNotQueued) continue;
+      outOfTrie[child] = 0;
       queue.emplace_back(child, depth + node.extra.size() + 1);
+    }
     out.push_back(std::move(node));
   }
   queue.clear();
@@ -193,6 +298,7 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
   const uint64_t nodeCount = out.size();
   const bool wide = nodeCount >= kWideChildThreshold;
   if (nodeCount - 1 > kMaxWideChild) {
+    tooLarge = true;
     error = "the word list needs " + std::to_string(nodeCount) +
             " tree nodes; the format holds at most " + std::to_string(kMaxWideChild + 1);
     return false;
@@ -202,15 +308,30 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
   for (const TOutNode& node : out) ++kindCounts[node.extra.size()];
   uint32_t firstNumber[kNodeKinds] = {};
   for (int k = 1; k < kNodeKinds; ++k) firstNumber[k] = firstNumber[k - 1] + kindCounts[k - 1];
-  for (TOutNode& node : out) node.number = firstNumber[node.extra.size()]++;
+  uint32_t tableStart[kNodeKinds];  // number of each table's first record
+  std::copy(firstNumber, firstNumber + kNodeKinds, tableStart);
+  // Child lists hold numbers below 0x8000 in two bytes and the others in
+  // three (wide form): the nodes that lists name most get the small numbers.
+  // The root stays node 0.
+  std::vector<uint32_t> mentions(out.size(), 0);
+  for (const TOutNode& node : out) {
+    const std::vector<uint32_t>& children = trie[node.childrenOf].children;
+    if (children.size() >= 2)
+      for (uint32_t child : children) ++mentions[outOfTrie[child]];
+  }
+  std::vector<uint32_t> numbering(out.size());
+  for (size_t o = 0; o < out.size(); ++o) numbering[o] = static_cast<uint32_t>(o);
+  std::stable_sort(numbering.begin() + 1, numbering.end(),
+                   [&](uint32_t a, uint32_t b) { return mentions[a] > mentions[b]; });
+  for (uint32_t o : numbering) out[o].number = firstNumber[out[o].extra.size()]++;
 
   // Records per table and the child-link area. The first-letter table shares
   // the child lists of the first-letter nodes.
   std::vector<std::string> tables(kNodeKinds);
   for (int k = 0; k < kNodeKinds; ++k) tables[k].resize(size_t(kindCounts[k]) * (4 + k));
   std::string area;
+  std::unordered_map<std::string, uint32_t> lists;  // child list -> its offset in the area
   std::string firstLetters(kFirstLetterTableSize, '\0');
-  uint32_t tableIndex[kNodeKinds] = {};
   for (size_t o = 0; o < out.size(); ++o) {
     const TOutNode& node = out[o];
     const TTrieNode& start = trie[node.trie];
@@ -219,36 +340,42 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
     uint32_t link = kNoChildren;
     uint32_t childField = 0;
     size_t listStart = area.size();
-    if (count == 1) {
+    // A single child numbered beyond the 20-bit link is listed in the
+    // child-link area with an explicit count of one.
+    const bool singleInLink = count == 1 && out[outOfTrie[children[0]]].number > kMaxLink;
+    if (count == 1 && !singleInLink) {
       childField = 1;
       link = out[outOfTrie[children[0]]].number;
-    } else if (count >= 2) {
-      if (area.size() > kMaxLink) {
+    } else if (count >= 1) {
+      if (area.size() > std::min(options.linkLimit, kMaxLink)) {
+        tooLarge = true;
         error = "the child-link area outgrows its 20-bit offsets";
         return false;
       }
-      link = static_cast<uint32_t>(area.size());
-      if (count <= 7) {
-        childField = static_cast<uint32_t>(count);
-      } else {
-        if (count > 255) {
-          error = "a node has more than 255 children";
-          return false;
-        }
-        area.push_back(static_cast<char>(count));
+      if (count > 255) {
+        error = "a node has more than 255 children";
+        return false;
       }
-      listStart = area.size();
-      for (uint32_t child : children) PutChildNumber(area, out[outOfTrie[child]].number, wide);
-    }
-    if (count >= 1 && link > kMaxLink) {
-      error = "a node number outgrows the 20-bit link";
-      return false;
+      // Nodes with the same children share one list.
+      std::string list;
+      if (count == 1 || count > 7) list.push_back(static_cast<char>(count));
+      for (uint32_t child : children) PutChildNumber(list, out[outOfTrie[child]].number, wide);
+      const auto known = lists.find(list);
+      if (known != lists.end()) {
+        link = known->second;
+      } else {
+        link = static_cast<uint32_t>(area.size());
+        lists.emplace(list, link);
+        area += list;
+      }
+      if (count >= 2 && count <= 7) childField = static_cast<uint32_t>(count);
+      listStart = link + (count == 1 || count > 7 ? 1 : 0);
     }
     const uint32_t value =
         start.ch | (link << 8) | (childField << 28) | (start.wordEnd ? 0x80000000u : 0u);
     const size_t k = node.extra.size();
     std::string& table = tables[k];
-    const size_t at = size_t(tableIndex[k]++) * (4 + k);
+    const size_t at = size_t(node.number - tableStart[k]) * (4 + k);
     SetU32(table, at, value);
     std::memcpy(&table[at + 4], node.extra.data(), k);
 
@@ -257,9 +384,10 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
       char* record = &firstLetters[size_t(start.ch) * kFirstLetterRecordSize];
       record[0] = start.wordEnd ? 1 : 0;
       record[1] = static_cast<char>(count);
+      // The record's link is 32 bits: the only child by number in any case.
       uint32_t recordLink = 0;
       if (count == 1)
-        recordLink = link;
+        recordLink = out[outOfTrie[children[0]]].number;
       else if (count >= 2)
         recordLink = static_cast<uint32_t>(listStart);
       SetU32(firstLetters, size_t(start.ch) * kFirstLetterRecordSize + 4, recordLink);
@@ -286,6 +414,7 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
 
   if (stats) {
     stats->words = static_cast<uint32_t>(words.size());
+    stats->dropped = 0;
     stats->nodes = static_cast<uint32_t>(nodeCount);
     std::copy(kindCounts, kindCounts + kNodeKinds, stats->kindCounts);
     stats->linkAreaSize = static_cast<uint32_t>(area.size());

@@ -3,6 +3,7 @@
 #include "vl3ThesaurusCompiler.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -326,7 +327,7 @@ std::string Trim(const std::string& s) {
   return s.substr(first, last - first + 1);
 }
 
-bool Convert(const std::string& text, TSourceEncoding encoding, std::string& out) {
+bool ConvertToAnsi(const std::string& text, TSourceEncoding encoding, std::string& out) {
   switch (encoding) {
     case seUtf8:
       return Codepage::FromUtf8(text, 1252, out);
@@ -343,6 +344,16 @@ bool Convert(const std::string& text, TSourceEncoding encoding, std::string& out
       return true;
   }
   return false;
+}
+
+// The words of the source in the target code page; a word the code page
+// lacks does not convert.
+bool Convert(const std::string& text, TSourceEncoding encoding, int codePage, std::string& out) {
+  if (encoding == seUtf8) return Codepage::FromUtf8(text, codePage, out);
+  if (!ConvertToAnsi(text, encoding, out)) return false;
+  if (codePage == 1252) return true;
+  const std::string utf8 = Codepage::ToUtf8(out, 1252);
+  return Codepage::FromUtf8(utf8, codePage, out);
 }
 
 std::vector<std::string> Split(const std::string& line, char delimiter) {
@@ -375,9 +386,12 @@ int CategoryOfPartOfSpeech(const std::string& tag) {
   return 4;
 }
 
-bool ParseMythes(const std::string& text, std::vector<TSourceEntry>& entries, std::string& error) {
+bool ParseMythes(const std::string& text, std::vector<TSourceEntry>& entries, std::string& error,
+                 int codePage) {
   entries.clear();
   std::vector<std::string> lines = Split(text, '\n');
+  // Some sources begin with a UTF-8 byte order mark.
+  if (!lines.empty() && lines[0].compare(0, 3, "\xEF\xBB\xBF") == 0) lines[0].erase(0, 3);
   if (lines.empty() || Trim(lines[0]).empty() || lines[0].find('|') != std::string::npos) {
     error = "the first line must name the encoding";
     return false;
@@ -398,21 +412,29 @@ bool ParseMythes(const std::string& text, std::vector<TSourceEntry>& entries, st
   static const std::pair<const char*, int> kMarks[] = {
       {" (similar term)", 1}, {" (related term)", 2}, {" (generic term)", 3}, {" (antonym)", 4}};
   bool skipping = true;  // senses of a headword that did not convert
+  // A headword line "word|N" announces N sense lines "(pos)|...", "-|..." or
+  // "|..."; headwords themselves may begin with '(' ("(den) indre by|1").
+  long sensesLeft = 0;
   for (size_t i = 1; i < lines.size(); ++i) {
     const std::string line = Trim(lines[i]);
     if (line.empty()) continue;
-    if (line[0] != '(') {
+    if (sensesLeft <= 0) {
       const size_t bar = line.rfind('|');
       std::string word;
-      skipping = !Convert(Trim(line.substr(0, bar)), encoding, word) || word.empty();
+      skipping = !Convert(Trim(line.substr(0, bar)), encoding, codePage, word) || word.empty();
+      sensesLeft = bar == std::string::npos ? 0 : std::strtol(line.c_str() + bar + 1, nullptr, 10);
       if (!skipping) entries.push_back({word, {}});
       continue;
     }
+    --sensesLeft;
     if (skipping) continue;
     const std::vector<std::string> fields = Split(line, '|');
+    const size_t open = fields[0].find('(');
     const size_t close = fields[0].find(')');
     TSourceSense sense;
-    sense.Category = CategoryOfPartOfSpeech(fields[0].substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    if (open != std::string::npos)
+      sense.Category = CategoryOfPartOfSpeech(fields[0].substr(
+          open + 1, close == std::string::npos || close < open ? std::string::npos : close - open - 1));
     for (size_t f = 1; f < fields.size(); ++f) {
       std::string field = Trim(fields[f]);
       int role = 0;
@@ -423,7 +445,7 @@ bool ParseMythes(const std::string& text, std::vector<TSourceEntry>& entries, st
           break;
         }
       std::string word;
-      if (field.empty() || !Convert(field, encoding, word)) continue;
+      if (field.empty() || !Convert(field, encoding, codePage, word)) continue;
       std::vector<std::string>* lists[] = {&sense.Synonyms, &sense.Similar, &sense.Related, &sense.Generic,
                                            &sense.Antonyms};
       AddUnique(*lists[role], word);

@@ -63,9 +63,11 @@ struct TSourceEntry {
 
 // Reads the mythes data format: an encoding line, then "word|N" lines each
 // followed by N "(pos)|word|word (similar term)|..." lines. Text is converted
-// to Windows-1252 (from UTF-8 or ISO-8859-1); words that do not convert are
-// left out. False only when the text does not look like that format.
-bool ParseMythes(const std::string& text, std::vector<TSourceEntry>& entries, std::string& error);
+// to the Windows code page (1252 by default; from UTF-8 or ISO-8859-1); words
+// that do not convert are left out. False only when the text does not look
+// like that format.
+bool ParseMythes(const std::string& text, std::vector<TSourceEntry>& entries, std::string& error,
+                 int codePage = 1252);
 
 // Category of a part-of-speech tag: noun 0, verb 1, adjective 2, adverb 3,
 // anything else 4.

@@ -11,6 +11,7 @@
 #include <io.h>
 #endif
 
+#include "vl3Codepage.h"
 #include "vl3DictionaryCompiler.h"
 #include "vl3MainDictionary.h"
 #include "vl3Platform.h"
@@ -23,7 +24,8 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
 const char kUsageText[] =
-    "usage: vldict compile [--lang N] [--title TEXT] [--utf8] WORDLIST OUT.vlm\n"
+    "usage: vldict compile [--lang N] [--title TEXT] [--utf8] [--codepage 1250|1251|1252]\n"
+    "                      WORDLIST OUT.vlm\n"
     "       vldict info DICT.vlm\n"
     "       vldict lookup DICT.vlm      (words on standard input)\n"
     "       vldict words DICT.vlm\n";
@@ -86,6 +88,13 @@ int Compile(const std::vector<std::string>& args) {
       options.title = args[++i];
     } else if (arg == "--utf8") {
       utf8 = true;
+    } else if (arg == "--codepage") {
+      uint32_t codePage = 0;
+      if (i + 1 >= args.size() || !ParseLanguage(args[i + 1], codePage) ||
+          !Codepage::IsSupported(static_cast<int>(codePage)))
+        return Usage("--codepage needs 1250, 1251 or 1252");
+      options.codePage = static_cast<int>(codePage);
+      ++i;
     } else if (arg.size() > 1 && arg[0] == '-' && arg.compare(0, 2, "--") == 0) {
       return Usage("unknown option " + arg);
     } else {
@@ -96,12 +105,26 @@ int Compile(const std::vector<std::string>& args) {
 
   std::string text;
   if (!Platform::ReadWholeFile(files[0], text)) return Fail("cannot read " + files[0]);
+#ifndef _WIN32
+  // The terminal speaks UTF-8; under Windows arguments are already ANSI.
+  std::string title;
+  Codepage::FromUtf8(options.title, options.codePage, title);
+  options.title = title;
+#endif
   TDictionaryCompiler compiler;
-  const size_t leftOut = compiler.AddWordList(text, utf8);
+  const size_t leftOut = compiler.AddWordList(text, utf8, options.codePage);
   if (leftOut > 0)
-    std::cerr << "vldict: left out " << leftOut << " words that Windows-1252 cannot hold\n";
+    std::cerr << "vldict: left out " << leftOut << " words that Windows-" << options.codePage
+              << " cannot hold\n";
+  // A list too large for the format keeps the words users meet most.
+  options.dropToFit = true;
   std::string error;
-  if (!compiler.CompileToFile(options, files[1], error)) return Fail(files[0] + ": " + error);
+  TDictionaryStats stats;
+  if (!compiler.CompileToFile(options, files[1], error, &stats))
+    return Fail(files[0] + ": " + error);
+  std::cout << files[1] << ": kept " << stats.words << " words, dropped " << stats.dropped
+            << " to fit the format; " << stats.nodes << " nodes, " << stats.linkAreaSize
+            << " bytes of child links, " << stats.fileSize << " bytes\n";
   return kOk;
 }
 
@@ -130,7 +153,15 @@ int Info(const std::vector<std::string>& args) {
   if (!OpenDictionary(args[0], dictionary)) return kFailed;
   char language[16];
   std::snprintf(language, sizeof language, "0x%04X", static_cast<unsigned>(dictionary.LangId()));
-  std::cout << "title: " << dictionary.DisplayTitle() << "\n"
+#ifdef _WIN32
+  const std::string title = dictionary.DisplayTitle();
+#else
+  // The title is shown in the code page of its language; the terminal
+  // speaks UTF-8.
+  const std::string title =
+      Codepage::ToUtf8(dictionary.DisplayTitle(), Codepage::OfLanguage(dictionary.LangId()));
+#endif
+  std::cout << "title: " << title << "\n"
             << "language: " << language << "\n"
             << "words: " << dictionary.StoredWordCount() << "\n"
             << "nodes: " << dictionary.NodeCount() << "\n";

@@ -21,9 +21,14 @@ int Usage() {
                "                      INPUT OUT.vlt\n"
                "       vlthes lookup FILE.vlt WORD\n"
                "       vlthes words FILE.vlt\n"
-               "       vlthes info FILE.vlt\n");
+               "       vlthes info FILE.vlt\n"
+               "Any command takes --codepage 1250|1251|1252: the code page of the\n"
+               "thesaurus's words (default 1252).\n");
   return 2;
 }
+
+// The code page of the thesaurus's words (--codepage).
+int codePage = 1252;
 
 // The terminal speaks UTF-8 natively; under Windows the arguments and the
 // console already use the ANSI code page.
@@ -32,7 +37,7 @@ std::string FromTerminal(const std::string& text) {
   return text;
 #else
   std::string ansi;
-  Codepage::FromUtf8(text, 1252, ansi);
+  Codepage::FromUtf8(text, codePage, ansi);
   return ansi;
 #endif
 }
@@ -41,7 +46,7 @@ std::string ToTerminal(const std::string& text) {
 #ifdef _WIN32
   return text;
 #else
-  return Codepage::ToUtf8(text, 1252);
+  return Codepage::ToUtf8(text, codePage);
 #endif
 }
 
@@ -97,7 +102,7 @@ int Compile(const std::vector<std::string>& args) {
         // System word lists are UTF-8 on every platform.
         for (int k = 0; k < known.Count(); ++k) {
           std::string word;
-          Codepage::FromUtf8(known[k], 1252, word);
+          Codepage::FromUtf8(known[k], codePage, word);
           options.KnownWords.insert(word);
         }
       }
@@ -116,7 +121,7 @@ int Compile(const std::vector<std::string>& args) {
   }
   std::vector<TSourceEntry> entries;
   TCompileStats stats;
-  if (!ParseMythes(text, entries, error) || !CompileThesaurus(entries, options, bytes, stats, error)) {
+  if (!ParseMythes(text, entries, error, codePage) || !CompileThesaurus(entries, options, bytes, stats, error)) {
     std::fprintf(stderr, "vlthes: %s: %s\n", files[0].c_str(), error.c_str());
     return 2;
   }
@@ -182,6 +187,14 @@ int main(int argc, char** argv) {
   if (args.empty()) return Usage();
   const std::string command = args[0];
   args.erase(args.begin());
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--codepage") continue;
+    if (i + 1 >= args.size()) return Usage();
+    codePage = std::atoi(args[i + 1].c_str());
+    if (!Codepage::IsSupported(codePage)) return Usage();
+    args.erase(args.begin() + i, args.begin() + i + 2);
+    break;
+  }
   if (command == "compile") return Compile(args);
   if (command == "lookup" && args.size() == 2) return Lookup(args[0], args[1]);
   if (command == "words" && args.size() == 1) return Words(args[0]);

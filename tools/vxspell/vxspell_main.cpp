@@ -27,6 +27,17 @@ bool LocaleIsUtf8() {
   return false;
 }
 
+// Where '*' and '#' keep the user's words when no -p is given, as ispell
+// keeps them in the home folder.
+std::string DefaultPersonalDictionary() {
+#ifdef _WIN32
+  return "%AppData%\\vxspell.vlu";
+#else
+  const char* home = std::getenv("HOME");
+  return home && *home ? std::string(home) + "/.vxspell.vlu" : std::string();
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,6 +45,7 @@ int main(int argc, char** argv) {
   TCheckerSettings settings;
   settings.Utf8 = LocaleIsUtf8();
   settings.DictionaryFolders = {VX_DATA_DIR, "%AppDir%"};
+  settings.PersonalDictionary = DefaultPersonalDictionary();
   TCheckerMode mode = cmNone;
   std::vector<std::string> files;
   std::string error;
@@ -42,6 +54,10 @@ int main(int argc, char** argv) {
     return Usage(error);
   if (mode == cmHelp) {
     std::cout << kCheckerUsage;
+    return 0;
+  }
+  if (mode == cmVersion) {
+    std::cout << TCommandLineChecker::Banner() << "\n";
     return 0;
   }
 

@@ -1,0 +1,153 @@
+// vxspell started the way an editor's ispell support starts it: the version
+// question, the flags every client passes, terse mode, escaped lines, and
+// words accepted for the session or kept in the personal dictionary.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "vl3CommandLineChecker.h"
+#include "vl3DictionaryCompiler.h"
+#include "vl3Platform.h"
+
+namespace {
+
+// vxspell is built beside the test programs.
+std::string VxspellPath() {
+  std::string buffer(4096, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", &buffer[0], buffer.size());
+  if (n <= 0) return "vxspell";
+  buffer.resize(static_cast<size_t>(n));
+  return buffer.substr(0, buffer.rfind('/') + 1) + "vxspell";
+}
+
+struct TRun {
+  int status = -1;
+  std::string out;  // standard output and error, in that order per line as written
+  std::vector<std::string> lines;
+};
+
+class VxspellAsIspell : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = "/tmp/vxspell_editor_" + std::to_string(std::random_device{}());
+    ::mkdir(dir_.c_str(), 0700);
+    TDictionaryCompiler compiler;
+    for (const char* w : {"the", "quick", "brown", "fox", "jumps", "over", "lazy", "dog", "hello",
+                          "world", "word", "words", "editor", "line"})
+      compiler.AddWord(w);
+    std::string error;
+    ASSERT_TRUE(compiler.CompileToFile(TDictionaryCompileOptions(), dir_ + "/Small.vlm", error))
+        << error;
+  }
+  void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+
+  // Runs vxspell with the arguments, the input on standard input and HOME
+  // in the test folder.
+  TRun Run(const std::string& arguments, const std::string& input) {
+    Platform::WriteWholeFile(dir_ + "/input.txt", input);
+    const std::string command = "cd '" + dir_ + "' && HOME='" + dir_ + "' LANG=C.UTF-8 '" +
+                                VxspellPath() + "' " + arguments + " < input.txt 2>&1";
+    TRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::stringstream lines(run.out);
+    std::string line;
+    while (std::getline(lines, line)) run.lines.push_back(line);
+    return run;
+  }
+
+  std::string dir_;
+};
+
+TEST_F(VxspellAsIspell, AnEditorSessionFromVersionQuestionToSavedPersonalWords) {
+  // The version question every client asks first.
+  for (const char* flag : {"-v", "-vv"}) {
+    const TRun version = Run(flag, "");
+    EXPECT_EQ(version.status, 0) << flag;
+    ASSERT_EQ(version.lines.size(), 1u) << version.out;
+    EXPECT_EQ(version.lines[0], TCommandLineChecker::Banner());
+    EXPECT_NE(version.out.find("Ispell Version 3.1"), std::string::npos);
+  }
+
+  // The session: terse mode, lines escaped with '^', a word accepted for the
+  // session ('@'), one for the personal dictionary ('*'), lower-cased ('&'),
+  // saved ('#').
+  const std::string flags = "-a -m -B -S -C -d ./Small.vlm -p mine.vlu -T tex -w \"'\" --encoding=utf-8";
+  const TRun session = Run(flags,
+                           "!\n"
+                           "^the quick brown fox\n"
+                           "^the qiuck brwn fox\n"
+                           "@Vexlor\n"
+                           "^Vexlor and Zorbl\n"
+                           "*Zorbl\n"
+                           "&Quux\n"
+                           "^Zorbl quux Quux\n"
+                           "#\n"
+                           "%\n"
+                           "^hello helloworld\n");
+  EXPECT_EQ(session.status, 0) << session.out;
+  ASSERT_GE(session.lines.size(), 1u);
+  EXPECT_EQ(session.lines[0], TCommandLineChecker::Banner());
+  const std::string answers = session.out.substr(session.out.find('\n') + 1);
+  EXPECT_EQ(answers,
+            // Correct words say nothing in terse mode; offsets count the '^'
+            // as the editor sent it.
+            "\n"
+            "& qiuck 1 5: quick\n"
+            "& brwn 1 11: brown\n"
+            "\n"
+            // "Vexlor" is accepted for the session, "and" is not in the
+            // small dictionary.
+            "# and 8\n"
+            "# Zorbl 12\n"
+            "\n"
+            // Personal words, and the lower-case one in both cases.
+            "\n"
+            // Verbose again; -C accepts two words run together.
+            "*\n"
+            "*\n"
+            "\n");
+
+  // The personal dictionary was saved on '#'; the session word was not.
+  const TRun next = Run("-a -d ./Small.vlm -p mine.vlu", "!\nZorbl quux Vexlor\n");
+  ASSERT_EQ(next.lines.size(), 3u) << next.out;
+  EXPECT_EQ(next.lines[1], "# Vexlor 11");
+  EXPECT_EQ(next.lines[2], "");
+}
+
+TEST_F(VxspellAsIspell, WithoutPersonalDictionaryTheWordsGoToTheHomeFolder) {
+  EXPECT_EQ(Run("-a -d ./Small.vlm", "*Zorbl\n#\n").status, 0);
+  struct stat info;
+  EXPECT_EQ(::stat((dir_ + "/.vxspell.vlu").c_str(), &info), 0);
+  const TRun next = Run("-l -d ./Small.vlm", "Zorbl Quux\n");
+  EXPECT_EQ(next.out, "Quux\n");
+}
+
+TEST_F(VxspellAsIspell, LanguageNamesFindTheBuiltDictionariesAndUnknownOnesAreClearErrors) {
+  const TRun american = Run("-a -m -B -d american", "!\nthe qiuck fox\n");
+  EXPECT_EQ(american.status, 0) << american.out;
+  ASSERT_EQ(american.lines.size(), 3u) << american.out;
+  EXPECT_EQ(american.lines[1].rfind("& qiuck ", 0), 0u) << american.lines[1];
+  EXPECT_NE(american.lines[1].find("quick"), std::string::npos) << american.lines[1];
+
+  const TRun unknown = Run("-a -d klingon", "");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.out.find("unknown dictionary 'klingon'"), std::string::npos) << unknown.out;
+  const TRun badFlag = Run("-a -Q", "");
+  EXPECT_EQ(badFlag.status, 2);
+  EXPECT_NE(badFlag.out.find("unknown argument '-Q'"), std::string::npos) << badFlag.out;
+}
+
+}  // namespace
