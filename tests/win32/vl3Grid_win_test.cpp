@@ -17,8 +17,11 @@
 #include "vl3SpellBase.h"
 #include "vl3StringGrid_win.h"
 #include "vl3StringList.h"
+#include "vl3DesktopLock_win.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 void Pump() {
   for (int i = 0; i < 3; ++i) Application().ProcessMessages();

@@ -20,8 +20,11 @@
 #include "vl3RichEdit.h"
 #include "vl3SpellBase.h"
 #include "vl3StringList.h"
+#include "vl3DesktopLock_win.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 void Pump() {
   for (int i = 0; i < 3; ++i) Application().ProcessMessages();

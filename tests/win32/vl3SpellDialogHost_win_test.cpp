@@ -22,8 +22,11 @@
 #include "vl3RichEditBox_win.h"
 #include "vl3SpellBase.h"
 #include "vl3WinAPIParser.h"
+#include "vl3DesktopLock_win.h"
 
 namespace {
+
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 // ---- A spelling form as small as a user needs --------------------------------
 
