@@ -85,15 +85,7 @@ void ShowCheckRichEdit(TSceneShot& shot) {
 
   TSceneSpeller speller(&host, shot, host.Handle());
   speller.SetUIType(suiDialog);
-  speller.SetEndMessage(emNever);
-  speller.SetConfigStorage(csNone);
-  speller.SetSuggestionsLearning(false);
-  TStringList folders, mains;
-  folders.Add(VX_DATA_DIR);
-  mains.Add("American.vlm");
-  speller.SetConfigDictionaryDir(folders);
-  speller.SetConfigDefaultMain(mains);
-  speller.SetConfigDefaultActiveCustom("");
+  UseShippedDictionary(speller);
   speller.CheckWinControl(rich->Handle(), ctAll);
 }
 

@@ -22,15 +22,7 @@ const char kNote[] =
     "With best wishes,\r\nMartin";
 
 void SetUpSpeller(TVexlorSpell3Base& speller) {
-  speller.SetEndMessage(emNever);
-  speller.SetConfigStorage(csNone);
-  speller.SetSuggestionsLearning(false);
-  TStringList folders, mains;
-  folders.Add(VX_DATA_DIR);
-  mains.Add("American.vlm");
-  speller.SetConfigDictionaryDir(folders);
-  speller.SetConfigDefaultMain(mains);
-  speller.SetConfigDefaultActiveCustom("");
+  UseShippedDictionary(speller);
   speller.SetConfigDefaultOptions({soLiveSpelling, soLiveCorrect, soQuoted});
 }
 

@@ -9,6 +9,8 @@
 #include "vl3Form_win.h"
 #include "vxScenes.h"
 
+#include "vl3SpellBase.h"
+
 namespace {
 
 std::vector<TScene>& SceneList() {
@@ -100,4 +102,16 @@ bool TSceneShot::Capture(const std::vector<HWND__*>& Windows, const std::string&
   ::ReleaseDC(nullptr, screen);
   if (saved) saved_.push_back(Name);
   return saved;
+}
+
+void UseShippedDictionary(TVexlorSpell3Base& Speller) {
+  Speller.SetEndMessage(emNever);
+  Speller.SetConfigStorage(csNone);
+  Speller.SetSuggestionsLearning(false);
+  TStringList folders, mains;
+  folders.Add(VX_DATA_DIR);
+  mains.Add("American.vlm");
+  Speller.SetConfigDictionaryDir(folders);
+  Speller.SetConfigDefaultMain(mains);
+  Speller.SetConfigDefaultActiveCustom("");
 }

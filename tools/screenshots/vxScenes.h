@@ -7,6 +7,7 @@
 
 struct HWND__;
 class TForm;
+class TVexlorSpell3Base;
 
 // Saves pictures of windows as they are on the screen, frames included.
 class TSceneShot {
@@ -32,3 +33,7 @@ struct TScene {
   TSceneFunction Run;
 };
 const std::vector<TScene>& Scenes();
+
+// A speller for scenes: the shipped American dictionary, nothing stored, no
+// end message, no learning dictionary written.
+void UseShippedDictionary(TVexlorSpell3Base& Speller);
