@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "SpellForm.h"
+#include "vl3Application_win.h"
 #include "vl3ConfigurationDialog.h"
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3Configuration.h"
@@ -537,7 +538,7 @@ void TDemoForm::EmbeddedConfigSheetHide() {
 // The embedded form keeps to the left of its page and takes its height.
 void TDemoForm::FitEmbeddedConfig() {
   if (!embeddedConfig_) return;
-  embeddedConfig_->SetClientHeight(EmbeddedConfigSheet->ClientRect().Height());
+  embeddedConfig_->SetClientHeight(EmbeddedConfigSheet->TParentWindow::ClientRect().Height());
 }
 
 void TDemoForm::FormResize() { FitEmbeddedConfig(); }

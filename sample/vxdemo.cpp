@@ -2,6 +2,7 @@
 // own pages, saves a picture of each into FOLDER and ends by itself.
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

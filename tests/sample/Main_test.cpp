@@ -368,7 +368,7 @@ TEST_F(DemoFormTest, EmbeddedConfigurationIsFreshOnEachVisitAndLeavesTheOtherDia
   EXPECT_EQ(VisibleOptions(*first), 4);
   EXPECT_FALSE(ButtonShown(*first, "HelpButton"));
   EXPECT_FALSE(ButtonShown(*first, "OK"));
-  EXPECT_EQ(first->ClientHeight(), form->EmbeddedConfigSheet->ClientRect().Height());
+  EXPECT_EQ(first->ClientHeight(), form->EmbeddedConfigSheet->TParentWindow::ClientRect().Height());
   // The designed values are back for every other dialog.
   EXPECT_TRUE(form->VexlorSpell->CommandsVisible().Contains(sdcHelp));
   EXPECT_TRUE(form->VexlorSpell->CommandsVisible().Contains(sdcConfigOK));
