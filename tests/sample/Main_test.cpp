@@ -360,6 +360,12 @@ TEST_F(DemoFormTest, GridPageFillsOnlyAnEmptyFirstCell) {
 }
 
 TEST_F(DemoFormTest, EmbeddedConfigurationIsFreshOnEachVisitAndLeavesTheOtherDialogsWhole) {
+  // The designed options and those the live-spelling editors add.
+  const TSpellOptions available = form->VexlorSpell->ConfigAvailableOptions();
+  int availableCount = 0;
+  for (int o = soLiveSpelling; o <= soUser4; ++o)
+    if (available.Contains(static_cast<TSpellOption>(o))) ++availableCount;
+  EXPECT_GE(availableCount, 7);
   ShowInner(form->EmbeddedConfigSheet);
   TSpellCheckConfigDialog* first = form->EmbeddedConfigForm();
   ASSERT_NE(first, nullptr);
@@ -372,9 +378,7 @@ TEST_F(DemoFormTest, EmbeddedConfigurationIsFreshOnEachVisitAndLeavesTheOtherDia
   // The designed values are back for every other dialog.
   EXPECT_TRUE(form->VexlorSpell->CommandsVisible().Contains(sdcHelp));
   EXPECT_TRUE(form->VexlorSpell->CommandsVisible().Contains(sdcConfigOK));
-  EXPECT_EQ(form->VexlorSpell->ConfigAvailableOptions(),
-            (TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soAbbreviations, soPrimaryOnly,
-                           soRepeated}));
+  EXPECT_EQ(form->VexlorSpell->ConfigAvailableOptions(), available);
   // A change in the embedded dialog reaches the configuration at once.
   TCheckBox* numbers = nullptr;
   for (int i = 1; i <= 4; ++i) {
@@ -418,7 +422,7 @@ TEST_F(DemoFormTest, EmbeddedConfigurationIsFreshOnEachVisitAndLeavesTheOtherDia
     });
     PressAndAnswer(form->ConfigureButton, user);
   }
-  EXPECT_EQ(options, 7);
+  EXPECT_EQ(options, availableCount);
   EXPECT_TRUE(help);
   EXPECT_TRUE(ok);
 
