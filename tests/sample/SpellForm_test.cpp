@@ -24,6 +24,20 @@ namespace {
 
 [[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
+// Under an X server without a window manager, Wine waits two seconds for
+// the manager each time a managed window hides; this program's windows are
+// made unmanaged before the first one opens.
+bool MakeWindowsUnmanaged() {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\SpellForm_test.exe\\X11 Driver", 0,
+                        nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+  ::RegCloseKey(key);
+  return true;
+}
+[[maybe_unused]] const bool windowsUnmanaged = MakeWindowsUnmanaged();
+
 void Pump() { Application().ProcessMessages(); }
 
 std::string TextOf(TControl* c) {
