@@ -224,6 +224,20 @@ TEST_F(SpellFormTest, CheckAnsweredWithTheFormsButtonsWhateverTheCommandSetsSay)
 
   EXPECT_EQ(TextOf(f->NotFoundEdit), "brwn");
   EXPECT_EQ(TextOf(f->ReplaceWithEdit), "brown");
+
+  // Made larger, the form gives the room to the word and the suggestions;
+  // the buttons keep to the right and bottom edges.
+  f->SetClientSize(381, 393);
+  Pump();
+  EXPECT_EQ(f->ReplaceWithEdit->Width(), 273);
+  EXPECT_EQ(f->SuggestionsListbox->Width(), 273);
+  EXPECT_EQ(f->SuggestionsListbox->Height(), 247);
+  EXPECT_EQ(f->IgnoreButton->Left(), 292);
+  EXPECT_EQ(f->IgnoreButton->Top(), 24);
+  EXPECT_EQ(f->OptionsButton->Left(), 100);
+  EXPECT_EQ(f->OptionsButton->Top(), 364);
+  EXPECT_EQ(f->CancelButton->Left(), 292);
+  EXPECT_EQ(f->CancelButton->Top(), 364);
   Press(f->CancelButton);
   EXPECT_FALSE(engine->Checking());
   EXPECT_TRUE(engine->Cancelled());

@@ -7,6 +7,7 @@
 #include "SpellForm.h"
 #include "vl3Form_win.h"
 #include "vl3Layout_win.h"
+#include "vl3Platform.h"
 #include "vl3Spell.h"
 #include "vxScenes.h"
 
@@ -29,6 +30,10 @@ void ShowSpellingForm(TSceneShot& shot) {
 
   auto* speller = new TVexlorSpell3(&host);
   UseShippedDictionary(*speller);
+  // A custom dictionary of the user's, so that Add and Auto-Correct are on
+  // as in the sample; nothing is added to it.
+  const std::string custom = Platform::TempDirectory() + "\\vxscene-spellingform.vlu";
+  speller->SetConfigDefaultActiveCustom(custom);
   speller->SetSynchronousCheck(false);
   speller->SetDialogInitialPos(ipAvoidControl);
   speller->OnCreateSpellDialog = [&host](TVexlorSpell3Base*, TCustomForm*& form, bool create) {
@@ -42,6 +47,7 @@ void ShowSpellingForm(TSceneShot& shot) {
   if (auto* form = dynamic_cast<TSpellingForm*>(speller->SpellDialog()))
     shot.Capture({host.Handle(), form->Handle()}, "TSpellingForm");
   speller->Cancel();
+  Platform::DeleteFile(custom);
 }
 
 // The icons made from the pixel art in sample/icons, each at both sizes.
