@@ -48,6 +48,13 @@ endforeach()
 set(VXDEMO_ICON_FILES "${_icons}" CACHE INTERNAL "")
 add_custom_target(vxdemo_icons DEPENDS ${VXDEMO_ICON_FILES})
 
+# Tests of the sample compare the icons with their pixel art.
+add_dependencies(vxsample vxdemo_icons)
+string(REPLACE "/" "\\\\" _vxdemo_icon_dir_on_target "Z:${VXDEMO_ICON_DIR}")
+string(REPLACE "/" "\\\\" _vxdemo_art_dir_on_target "Z:${CMAKE_CURRENT_LIST_DIR}/icons")
+target_compile_definitions(vxsample INTERFACE VXDEMO_ICON_DIR="${_vxdemo_icon_dir_on_target}"
+                                              VXDEMO_ART_DIR="${_vxdemo_art_dir_on_target}")
+
 # Compiles the icons into TARGET (the program, or a tool that shows them).
 function(vxdemo_add_resources target)
   set(rc ${VXDEMO_SOURCE_DIR}/vxdemo.rc)
