@@ -33,7 +33,9 @@
 namespace {
 
 // The outer size the form opens with and the smallest the user may drag it to.
-const int32_t kFormWidth = 570, kFormHeight = 380;
+// Taller than the designed 380 pixels, so that the configuration dialog
+// embedded in an inner page shows its dictionary list whole.
+const int32_t kFormWidth = 570, kFormHeight = 440;
 const int32_t kMinWidth = 450, kMinHeight = 360;
 
 const TFormLayout kDemoForm = {"Vexlor 3.0 Sample Application", 562, 346,
@@ -108,7 +110,7 @@ const TLayoutItem kDemoControls[] = {
   {"SuggestionsLabel",                    ckLabel,        372, 124, 140,  13, "Suggestions:",                            -1, "SilentCheckSheet",    lfNone, "SuggestionsLB"},
   {"SuggestionsLB",                       ckListBox,      372, 140, 150,  89, nullptr,                                    4, "SilentCheckSheet",    kFill},
 
-  // StringGrid (8, 8, 418, 166) is in kSpellAwareControls.
+  // StringGrid (8, 8, 420, 176) is in kSpellAwareControls.
   {"CheckGridButton",                     ckButton,       434,   8,  88,  25, "&Spell Check",                             1, "StringGridSheet"},
 };
 // clang-format on
@@ -129,7 +131,7 @@ const TSampleLayoutItem kSpellAwareControls[] = {
   // name              kind              left top  width height tab parent                 flags
   {"VexlorRichEdit1",  skVexlorRichEdit,    8,  56, 434, 256,   0, "RichEditSheet",        kFill},
   {"VexlorRichEdit2",  skVexlorRichEdit,  328,   8, 194, 221,   0, "EmbeddedConfigSheet",  kFill},
-  {"StringGrid",       skStringGrid,        8,   8, 418, 166,   0, "StringGridSheet",      lfNone},
+  {"StringGrid",       skStringGrid,        8,   8, 420, 176,   0, "StringGridSheet",      lfNone},
 };
 // clang-format on
 
@@ -425,6 +427,7 @@ void TDemoForm::SetUpControls() {
   StringGrid->SetDefaultRowHeight(kGridRowHeight);
   for (int32_t col = 0; col < 2; ++col) StringGrid->SetColWidths(col, kGridColumnWidth);
   StringGrid->SetOptions(StringGrid->Options() + TGridOptions{TGridOption::goEditing});
+  StringGrid->FocusCell(0, 0);
 }
 
 // The page icons are built into the program; a program without them (a
