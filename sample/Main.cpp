@@ -176,7 +176,7 @@ const char* const kMemo2Text =
 const char* const kRichEdit2ConfigText =
     "The configuration dialog can live inside an application's own window.\r\n"
     "\r\n"
-    "Changes made on the left take efect at once: uncheck the dictionary and\r\n"
+    "Changes made on the left take efect at once: turn the dictionary off and\r\n"
     "every word in this text is underlined as misspelt.";
 
 struct TGridText {

@@ -322,6 +322,37 @@ TEST_F(DemoFormTest, CustomCheckUsesTheSamplesOwnFormAndTheNextDefaultCheckTheSt
   EXPECT_EQ(form->Memo2->Text(), "Teh cat sat.");
 }
 
+TEST_F(DemoFormTest, SequenceCheckKeepsOneDialogOverTheFourControlsInTheirOrder) {
+  ShowInner(form->SequenceCheckSheet);
+  form->Edit1->SetText("one zzqa");
+  form->Memo1->SetText("three zzqc");
+  form->Edit2->SetText("two zzqb");
+  form->RichEdit3->SetText("four zzqd");
+  TUser user(form->VexlorSpell);
+  std::vector<std::string> prompted;
+  std::vector<TSpellDialog*> dialogs;
+  for (const char* word : {"zzqa", "zzqb", "zzqc", "zzqd"}) {
+    user.Then(word, [&, word] {
+      TSpellDialog* d = StandardDialog();
+      if (!d || d->NotFoundEdit->Text() != word) return false;
+      prompted.push_back(word);
+      dialogs.push_back(d);
+      Click(d->IgnoreButton);
+      return true;
+    });
+  }
+  TMessageBoxSeen end;
+  user.Then("the end of the sequence", [&] {
+    return AnswerMessageBox(end) || !form->VexlorSpell->SequenceActive();
+  });
+  PressAndAnswer(form->SequenceCheckButton, user);
+  EXPECT_EQ(prompted, (std::vector<std::string>{"zzqa", "zzqb", "zzqc", "zzqd"}));
+  ASSERT_EQ(dialogs.size(), 4u);
+  for (TSpellDialog* d : dialogs) EXPECT_EQ(d, dialogs.front());
+  EXPECT_FALSE(form->VexlorSpell->SequenceActive());
+  EXPECT_FALSE(form->VexlorSpell->Checking());
+}
+
 TEST_F(DemoFormTest, GridPageFillsOnlyAnEmptyFirstCell) {
   ShowInner(form->StringGridSheet);
   TStringGrid* grid = form->StringGrid;
