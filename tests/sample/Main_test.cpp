@@ -388,6 +388,24 @@ TEST_F(DemoFormTest, GridPageFillsOnlyAnEmptyFirstCell) {
   ShowInner(form->StringGridSheet);
   EXPECT_EQ(grid->Cells(0, 0), "VexlorSpell is also fully capable of");
   EXPECT_EQ(grid->Cells(0, 1), "checking many griid controls.  For the");
+
+  // A check of the grid that the user cancels at the first word leaves the
+  // cells as they were, the editor closed and the sequence ended.
+  TUser user(form->VexlorSpell);
+  std::string firstWord;
+  user.Then("the first word of the grid", [&] {
+    TSpellDialog* d = StandardDialog();
+    if (!d) return false;
+    firstWord = d->NotFoundEdit->Text();
+    Click(d->CancelButton);
+    return true;
+  });
+  PressAndAnswer(form->CheckGridButton, user);
+  EXPECT_FALSE(firstWord.empty());
+  EXPECT_FALSE(form->VexlorSpell->SequenceActive());
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_EQ(grid->Cells(0, 1), "checking many griid controls.  For the");
+  EXPECT_EQ(grid->Cells(1, 7), "any order you like.");
 }
 
 TEST_F(DemoFormTest, EmbeddedConfigurationIsFreshOnEachVisitAndLeavesTheOtherDialogsWhole) {
