@@ -439,6 +439,14 @@ void TDemoForm::LoadPageIcons() {
     HANDLE icon = ::LoadImageA(module, MAKEINTRESOURCEA(kPageIcons[i]), IMAGE_ICON, 32, 32, 0);
     if (icon) images[i]->SetIcon(static_cast<HICON>(icon));
   }
+  // The program's own icon in the caption and the task switcher.
+  const struct {
+    WPARAM which;
+    int size;
+  } sizes[] = {{ICON_SMALL, 16}, {ICON_BIG, 32}};
+  for (const auto& s : sizes)
+    if (HANDLE icon = ::LoadImageA(module, MAKEINTRESOURCEA(IDI_VXDEMO), IMAGE_ICON, s.size, s.size, 0))
+      ::SendMessageA(Handle(), WM_SETICON, s.which, reinterpret_cast<LPARAM>(icon));
 }
 
 void TDemoForm::FormCreate() {
