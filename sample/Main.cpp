@@ -555,6 +555,9 @@ void TDemoForm::FitEmbeddedConfig() {
 void TDemoForm::FormResize() { FitEmbeddedConfig(); }
 
 void TDemoForm::ParseButtonClick() {
+  // The component's parsing engine carries a running check (the spelling
+  // dialog is modeless); starting it over here would lose that check's place.
+  if (VexlorSpell->Checking()) return;
   ParsedWordsLB->Clear();
   MisspelledLB->Clear();
   SuggestionsLB->Clear();

@@ -522,6 +522,28 @@ TEST_F(DemoFormTest, ParseButtonListsWordsMisspellingsAndSuggestionsWithoutADial
   EXPECT_GE(form->SuggestionsLB->IndexOf("The"), 0);
   EXPECT_EQ(form->VexlorSpell->SpellDialog(), nullptr);
 
+  // While a check waits in its modeless dialog, ">>" leaves the engine and
+  // the lists to it.
+  form->PageControl->SetActivePage(form->SpellingCheckSheet);
+  form->RichEdit1->SetText("Teh end.");
+  std::string stillPrompted;
+  {
+    TUser user(form->VexlorSpell);
+    user.Then("the spelling dialog", [&] {
+      TSpellDialog* d = StandardDialog();
+      if (!d) return false;
+      form->TextToParse->SetText("other words");
+      form->ParseButtonClick();
+      stillPrompted = d->NotFoundEdit->Text();
+      Click(d->CancelButton);
+      return true;
+    });
+    PressAndAnswer(form->SpellCheckButton, user);
+  }
+  EXPECT_EQ(stillPrompted, "Teh");
+  EXPECT_EQ(form->ParsedWordsLB->Count(), 6);
+  EXPECT_EQ(form->RichEdit1->Text(), "Teh end.");
+
   form->MisspelledLB->SetItemIndex(1);
   form->MisspelledLBClick();
   ASSERT_EQ(form->SuggestionsLB->Count(), 1);
