@@ -5,22 +5,9 @@
 #include <string>
 #include <vector>
 
-struct HWND__;
-class TForm;
+#include "vxSceneShot.h"
+
 class TVexlorSpell3Base;
-
-// Saves pictures of windows as they are on the screen, frames included.
-class TSceneShot {
- public:
-  // Pumps messages until the windows are painted, then saves the smallest
-  // screen area holding them all as Name.bmp in the working folder.
-  bool Capture(const std::vector<HWND__*>& Windows, const std::string& Name);
-  bool Capture(TForm& Form, const std::string& Name);
-  const std::vector<std::string>& Saved() const { return saved_; }
-
- private:
-  std::vector<std::string> saved_;
-};
 
 using TSceneFunction = void (*)(TSceneShot& Shot);
 

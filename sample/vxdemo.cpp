@@ -1,0 +1,50 @@
+// vxdemo: the sample application. With "/screenshots FOLDER" it tours its
+// own pages, saves a picture of each into FOLDER and ends by itself.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "DemoTour.h"
+#include "Main.h"
+#include "vl3Application_win.h"
+
+namespace {
+
+// The tour ends in seconds; a tour that hangs must not keep a headless run
+// waiting for ever.
+const int kTourWatchdogSeconds = 50;
+
+std::string ScreenshotFolder() {
+  for (int i = 1; i + 1 < __argc; ++i)
+    if (_stricmp(__argv[i], "/screenshots") == 0 || std::strcmp(__argv[i], "--screenshots") == 0)
+      return __argv[i + 1];
+  return std::string();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  Application().Initialize();
+  const std::string pictures = ScreenshotFolder();
+  auto form = std::make_unique<TDemoForm>();
+  Application().SetMainForm(form.get());
+  if (pictures.empty()) return Application().Run();
+
+  std::thread([] {
+    std::this_thread::sleep_for(std::chrono::seconds(kTourWatchdogSeconds));
+    std::fprintf(stderr, "vxdemo: the tour did not end in %d s\n", kTourWatchdogSeconds);
+    std::fflush(stderr);
+    ::ExitProcess(3);
+  }).detach();
+  TDemoTour tour(*form, pictures);
+  tour.Start();
+  Application().Run();
+  for (const std::string& failure : tour.Failures()) std::fprintf(stderr, "vxdemo: %s\n", failure.c_str());
+  return tour.Failures().empty() ? 0 : 1;
+}
