@@ -1,5 +1,5 @@
 // Scenes of the sample application: its own spelling form in the middle of
-// a check of a memo, and its page and program icons as Windows draws them.
+// a check, its icons as Windows draws them, and its rich-text files.
 #include <windows.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 #include "vl3Form_win.h"
 #include "vl3Layout_win.h"
 #include "vl3Platform.h"
+#include "vl3RichEditBox_win.h"
 #include "vl3Spell.h"
 #include "vxScenes.h"
 
@@ -72,7 +73,24 @@ void ShowIcons(TSceneShot& shot) {
   shot.Capture(form, "vxdemo-icons");
 }
 
+// The three rich-text files shipped beside the program, as its pages show them.
+void ShowTexts(TSceneShot& shot) {
+  TForm form;
+  form.SetCaption("vxdemo texts");
+  form.SetBounds(20, 20, 900, 420);
+  int left = 0;
+  for (const char* name : {"SpellText.rtf", "ThesaurusText.rtf", "LiveSpellingText.rtf"}) {
+    auto* rich = new TRichEdit(&form);
+    rich->SetBounds(left, 0, form.ClientWidth() / 3 - 4, form.ClientHeight());
+    rich->LoadFromFile(std::string(VXDEMO_DATA_DIR) + "\\" + name);
+    left += form.ClientWidth() / 3;
+  }
+  form.Show();
+  shot.Capture(form, "vxdemo-texts");
+}
+
 const bool registeredForm = RegisterScene("TSpellingForm", &ShowSpellingForm);
 const bool registeredIcons = RegisterScene("vxdemo-icons", &ShowIcons);
+const bool registeredTexts = RegisterScene("vxdemo-texts", &ShowTexts);
 
 }  // namespace
