@@ -2,6 +2,8 @@
 // it and filling each page, and one keystroke in each word box.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -47,6 +49,24 @@ double Keystrokes(TEdit* edit, const std::string& start) {
   return MsSince(t) / kKeystrokes;
 }
 
+// Average ms per letter typed into a list for its type-ahead, each letter
+// after a pause so that it starts a new search.
+double TypeAhead(TControl* list) {
+  const char letters[] = "wmqzaew";
+  const auto t = Clock::now();
+  for (int i = 0; i < kKeystrokes; ++i) {
+    ::SendMessageA(list->Handle(), WM_CHAR, letters[i % 7], 0);
+  }
+  return MsSince(t) / kKeystrokes;
+}
+
+double WorkingSetMb() {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  if (!::K32GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)) return 0;
+  return counters.WorkingSetSize / (1024.0 * 1024.0);
+}
+
 }  // namespace
 
 int main() {
@@ -78,6 +98,7 @@ int main() {
   }
   std::printf("reading every entry by index:        %7.1f ms (%zu bytes)\n", MsSince(t), bytes);
 
+  const double before = WorkingSetMb();
   t = Clock::now();
   auto form = std::make_unique<TCustomDictionaryEditDialog>(nullptr);
   engine.AttachDialogControl(form.get(), dictionary.get());
@@ -95,6 +116,8 @@ int main() {
   pages->SetActivePageIndex(2);
   std::printf("fill the excluded words page:        %7.1f ms (%d items)\n", MsSince(t),
               form->Excluded.List->Count());
+  std::printf("working set of the open dialog:      %7.1f MB (before it: %.1f MB)\n",
+              WorkingSetMb(), before);
 
   // What the control's messages cost on this machine, for scale.
   t = Clock::now();
@@ -106,9 +129,16 @@ int main() {
               Keystrokes(form->Added.Edit, "zzz"));
   std::printf("keystroke, added words box:          %7.3f ms (found and selected)\n",
               Keystrokes(form->Added.Edit, Word(kIgnored / 2, "w")));
+  std::printf("letter typed in the added words list: %6.3f ms (type-ahead)\n",
+              TypeAhead(form->Added.List));
   pages->SetActivePageIndex(1);
   std::printf("keystroke, auto-correct Replace box: %7.3f ms (found and selected)\n",
               Keystrokes(form->Find<TEdit>("ReplaceEdit"), Word(kPairs / 2, "p")));
+  form->Find<TEdit>("ReplaceEdit")->SetText(Word(kPairs / 3, "p"));
+  std::printf("keystroke, auto-correct With box:    %7.3f ms (pair rewritten)\n",
+              Keystrokes(form->Find<TEdit>("WithEdit"), Word(kPairs / 3, "r")));
+  std::printf("letter typed in the auto-correct list: %5.3f ms (type-ahead)\n",
+              TypeAhead(form->Find<TListView>("AutoCorrectList")));
   form.reset();
   dictionary->ClearAll();
   dictionary.reset();
