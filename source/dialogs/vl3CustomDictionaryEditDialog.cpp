@@ -289,8 +289,9 @@ void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
   // Hash look-ups decide; the list is only searched by halving for the row.
   if ((dictionary->*Page.Has)(text)) {
     Page.AddButton->SetEnabled(false);
-    Page.List->SetItemIndex(FindInSorted(Page.Words, text, TWordOf()));
-    Page.DeleteButton->SetEnabled(Page.List->ItemIndex() >= 0);
+    const int32_t row = FindInSorted(Page.Words, text, TWordOf());
+    Page.List->SetItemIndex(row);
+    Page.DeleteButton->SetEnabled(row >= 0);
     return;
   }
   Page.List->SetItemIndex(-1);
