@@ -110,9 +110,10 @@ int main() {
     const double shown = MsSince(t);
     t = Clock::now();
     form->Find<TPageControl>("PageControl")->SetActivePageIndex(1);
-    std::printf("empty dictionary, for scale:  making the form %.1f ms, showing it %.1f ms,"
-                " the auto-correct page %.1f ms\n",
-                made, shown, MsSince(t));
+    std::printf(
+        "empty dictionary, for scale:  making the form %.1f ms, showing it %.1f ms,"
+        " the auto-correct page %.1f ms\n",
+        made, shown, MsSince(t));
   }
 
   const double before = WorkingSetMb();
@@ -122,9 +123,10 @@ int main() {
   const double made = MsSince(t);
   const auto shown = Clock::now();
   form->Show();  // fills the added words page
-  std::printf("open and fill the added words page:  %7.1f ms (%d items; making the form %.1f ms,"
-              " showing and filling %.1f ms)\n",
-              MsSince(t), form->Added.List->Count(), made, MsSince(shown));
+  std::printf(
+      "open and fill the added words page:  %7.1f ms (%d items; making the form %.1f ms,"
+      " showing and filling %.1f ms)\n",
+      MsSince(t), form->Added.List->Count(), made, MsSince(shown));
 
   auto* pages = form->Find<TPageControl>("PageControl");
   t = Clock::now();

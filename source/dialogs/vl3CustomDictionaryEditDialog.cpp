@@ -73,9 +73,10 @@ bool ListOrder(const std::string& a, const std::string& b) {
 // the same case wins over one differing only in case.
 template <class T, class TextOf>
 int32_t FindInSorted(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
-  auto it = std::lower_bound(Items.begin(), Items.end(), Text, [&](const T& item, const std::string& t) {
-    return Ansi::CompareText(TextOfItem(item), t) < 0;
-  });
+  auto it =
+      std::lower_bound(Items.begin(), Items.end(), Text, [&](const T& item, const std::string& t) {
+        return Ansi::CompareText(TextOfItem(item), t) < 0;
+      });
   int32_t found = -1;
   for (; it != Items.end() && Ansi::SameText(TextOfItem(*it), Text); ++it) {
     const int32_t i = static_cast<int32_t>(it - Items.begin());
@@ -88,9 +89,9 @@ int32_t FindInSorted(const std::vector<T>& Items, const std::string& Text, TextO
 // Where Text goes in Items to keep them in ListOrder.
 template <class T, class TextOf>
 int32_t SortedPlace(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
-  auto it = std::lower_bound(Items.begin(), Items.end(), Text, [&](const T& item, const std::string& t) {
-    return ListOrder(TextOfItem(item), t);
-  });
+  auto it = std::lower_bound(
+      Items.begin(), Items.end(), Text,
+      [&](const T& item, const std::string& t) { return ListOrder(TextOfItem(item), t); });
   return static_cast<int32_t>(it - Items.begin());
 }
 
@@ -129,18 +130,18 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
   OK = Find<TButton>("OK");
   PageControl->SetActivePageIndex(0);
 
-  Added = {Find<TTabSheet>("AddedWordsSheet"), Find<TEdit>("IgnoreEdit"),
-           Find<TListBox>("IgnoreList"), Find<TButton>("AddIgnoreButton"),
+  Added = {Find<TTabSheet>("AddedWordsSheet"),  Find<TEdit>("IgnoreEdit"),
+           Find<TListBox>("IgnoreList"),        Find<TButton>("AddIgnoreButton"),
            Find<TButton>("DeleteIgnoreButton"), &TCustomDictionary::HasIgnore,
-           &TCustomDictionary::HasExclude, &TCustomDictionary::AddIgnore,
-           &TCustomDictionary::RemoveIgnore, &TCustomDictionary::CountIgnored,
-           &TCustomDictionary::IgnoreWordAt, {}};
+           &TCustomDictionary::HasExclude,      &TCustomDictionary::AddIgnore,
+           &TCustomDictionary::RemoveIgnore,    &TCustomDictionary::CountIgnored,
+           &TCustomDictionary::IgnoreWordAt,    {}};
   Excluded = {Find<TTabSheet>("ExcludedWordsSheet"), Find<TEdit>("ExcludeEdit"),
-              Find<TListBox>("ExcludeList"), Find<TButton>("AddExcludeButton"),
-              Find<TButton>("DeleteExcludeButton"), &TCustomDictionary::HasExclude,
-              &TCustomDictionary::HasIgnore, &TCustomDictionary::AddExclude,
-              &TCustomDictionary::RemoveExclude, &TCustomDictionary::CountExcluded,
-              &TCustomDictionary::ExcludeWordAt, {}};
+              Find<TListBox>("ExcludeList"),         Find<TButton>("AddExcludeButton"),
+              Find<TButton>("DeleteExcludeButton"),  &TCustomDictionary::HasExclude,
+              &TCustomDictionary::HasIgnore,         &TCustomDictionary::AddExclude,
+              &TCustomDictionary::RemoveExclude,     &TCustomDictionary::CountExcluded,
+              &TCustomDictionary::ExcludeWordAt,     {}};
   for (TWordPage* page : {&Added, &Excluded}) {
     page->Edit->OnChange = [this, page](TComponent*) { WordEditChange(*page); };
     page->Edit->OnKeyDown = [page](TComponent*, uint16_t& key) {

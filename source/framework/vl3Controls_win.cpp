@@ -651,9 +651,10 @@ std::string TCustomListControl::Items(int32_t Index) const {
 
 int32_t TCustomListControl::Add(const std::string& Value) {
   if (!handle_) return -1;
-  const int32_t at = sorted_ && !ownerData_ ? VxWin::SortedPosition(
-                                   Count(), [this](int32_t i) { return Items(i); }, Value)
-                             : Count();
+  const int32_t at = sorted_ && !ownerData_
+                         ? VxWin::SortedPosition(
+                               Count(), [this](int32_t i) { return Items(i); }, Value)
+                         : Count();
   return static_cast<int32_t>(
       ::SendMessageA(handle_, messages_.Insert, at, reinterpret_cast<LPARAM>(Value.c_str())));
 }
@@ -778,7 +779,7 @@ bool TListBox::DrawItem(tagDRAWITEMSTRUCT* Item) {
     const std::string text = OwnerItem(static_cast<int32_t>(Item->itemID));
     HGDIOBJ oldFont = ::SelectObject(dc, Font().Handle());
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(!Enabled()  ? COLOR_GRAYTEXT
+    ::SetTextColor(dc, ::GetSysColor(!Enabled() ? COLOR_GRAYTEXT
                                      : selected ? COLOR_HIGHLIGHTTEXT
                                                 : COLOR_WINDOWTEXT));
     RECT textRect = r;

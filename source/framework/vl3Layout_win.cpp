@@ -55,9 +55,8 @@ TControl* MakeControl(TForm& form, const TLayoutItem& row) {
     case ckPanel:
       return new TPanel(&form, parent);
     case ckListBox: {
-      auto* c = new TListBox(&form, parent,
-                             Has(f, lfVirtual) ? TListBoxStyle::lbVirtual
-                                               : TListBoxStyle::lbStandard);
+      auto* c = new TListBox(
+          &form, parent, Has(f, lfVirtual) ? TListBoxStyle::lbVirtual : TListBoxStyle::lbStandard);
       c->SetSorted(Has(f, lfSorted));
       return c;
     }

@@ -27,8 +27,7 @@ class TListView : public TControl {
   // number of rows and their states: SetItemCount sets the number, OnData
   // gives each text as it is drawn or read, so that any number of rows fills
   // at once. The owner keeps the texts and their order.
-  explicit TListView(TComponent* AOwner, TParentWindow* AParent = nullptr,
-                     bool OwnerData = false);
+  explicit TListView(TComponent* AOwner, TParentWindow* AParent = nullptr, bool OwnerData = false);
   bool OwnerData() const { return ownerData_; }
   void SetItemCount(int32_t Value);
 

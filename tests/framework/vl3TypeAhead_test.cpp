@@ -19,7 +19,7 @@ TEST(TypeAhead, FindsByPrefixWithOrWithoutTheOrder) {
     int32_t start;
     int32_t found;
   } cases[] = {
-      {"ap", 0, 0}, {"AP", 1, 1}, {"b", 3, 3},  {"b", 5, 2},
+      {"ap", 0, 0}, {"AP", 1, 1}, {"b", 3, 3},        {"b", 5, 2},
       {"bl", 0, 4}, {"z", 0, -1}, {"cherryx", 0, -1}, {"c", -1, 5},
   };
   for (bool sorted : {false, true})
@@ -28,7 +28,9 @@ TEST(TypeAhead, FindsByPrefixWithOrWithoutTheOrder) {
           << c.prefix << " from " << c.start << (sorted ? " sorted" : "");
   // An order with a surprise in it still finds by scanning.
   const std::vector<std::string> unordered = {"zebra", "apple", "mango"};
-  EXPECT_EQ(FindItemByPrefix(3, [&](int32_t i) { return unordered[i]; }, "ze", 1, true), 0);
+  EXPECT_EQ(FindItemByPrefix(
+                3, [&](int32_t i) { return unordered[i]; }, "ze", 1, true),
+            0);
 }
 
 TEST(TypeAhead, QuickKeysExtendThePrefixAndARepeatedKeySteps) {
