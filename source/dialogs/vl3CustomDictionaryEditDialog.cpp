@@ -413,9 +413,11 @@ void TCustomDictionaryEditDialog::WithEditChange() {
 
 void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int32_t Index, bool Selected) {
   if (Selected) {
+    if (Index < 0) return;
     ReplaceEdit->SetText(AutoCorrectList->ItemCaption(Index));
     WithEdit->SetText(AutoCorrectList->SubItem(Index, 1));
-  } else if (Index == AutoCorrectList->ItemFocused()) {
+  } else if (Index < 0 || Index == AutoCorrectList->ItemFocused()) {
+    // Index -1: every row lost its selection, the focused one with them.
     Timer->SetEnabled(true);
   }
 }

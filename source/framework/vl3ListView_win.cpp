@@ -296,7 +296,9 @@ bool TListView::Notify(tagNMHDR* Header, intptr_t& Result) {
           (change->uOldState & LVIS_STATEIMAGEMASK))
         if (OnItemChecked)
           OnItemChecked(this, index, ((change->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2);
-      if (index >= 0 && (flipped & LVIS_SELECTED))
+      // A list of owner data may report a change of every row at once
+      // (index -1): that is passed on as it stands.
+      if ((index >= 0 || ownerData_) && (flipped & LVIS_SELECTED))
         if (OnSelectItem) OnSelectItem(this, index, (change->uNewState & LVIS_SELECTED) != 0);
       return false;
     }

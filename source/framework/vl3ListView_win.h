@@ -91,6 +91,7 @@ class TListView : public TControl {
   bool IsEditing() const;
 
   TLVChangeEvent OnChange;  // any state or text change of a row
+  // Index is -1 when a list of owner data changed every row at once.
   TLVSelectItemEvent OnSelectItem;
   TLVCheckEvent OnItemChecked;  // the user or code changed a check mark
   TLVEditingEvent OnEditing;
