@@ -639,7 +639,9 @@ int32_t TCustomListControl::Count() const {
 
 std::string TCustomListControl::Items(int32_t Index) const {
   if (!handle_ || Index < 0) return std::string();
-  if (ownerData_) return Index < Count() ? OwnerItem(Index) : std::string();
+  // No count check for owner data: a message per item read; the owner
+  // knows its items.
+  if (ownerData_) return OwnerItem(Index);
   const LRESULT length = ::SendMessageA(handle_, messages_.TextLength, Index, 0);
   if (length <= 0) return std::string();  // also LB_ERR and CB_ERR
   std::string text(static_cast<size_t>(length) + 1, '\0');

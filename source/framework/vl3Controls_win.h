@@ -375,6 +375,7 @@ class TCustomListControl : public TControl {
 // OnData for each text it draws or reads, so that a list of any length fills
 // at once; the owner keeps the texts and tells of each row added or deleted.
 enum class TListBoxStyle : unsigned char { lbStandard, lbVirtual };
+// An index the owner does not hold leaves Data empty.
 using TLBGetDataEvent = std::function<void(TComponent* Control, int32_t Index, std::string& Data)>;
 
 class TListBox : public TCustomListControl {
@@ -387,7 +388,7 @@ class TListBox : public TCustomListControl {
   // only learns that its owner gives them so (typing then finds by halving).
   bool Sorted() const { return sorted_; }
   void SetSorted(bool Value);
-  // Virtual lists: the number of rows; the selection is cleared.
+  // Virtual lists: the number of rows.
   void SetCount(int32_t Value);
   void Command(uint16_t Code) override;
   bool WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) override;
