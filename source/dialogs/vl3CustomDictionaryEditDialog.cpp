@@ -7,10 +7,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <functional>
 #include <utility>
 #include <vector>
 
+#include "vl3Ansi.h"
 #include "vl3Application_win.h"
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3CustomDictionary.h"
@@ -35,7 +35,7 @@ const TLayoutItem kEditControls[] = {
   {"AddedWordsExplain",        ckLabel,          8,   8, 273,  40, "xxAddedWordsExplain",     -1, "AddedWordsSheet",       lfWordWrap},
   {"IgnoreEditLabel",          ckLabel,          8,  52, 204,  13, "xx&Ignore this word:",    -1, "AddedWordsSheet",       lfNone, "IgnoreEdit"},
   {"IgnoreEdit",               ckEdit,           8,  68, 204,  21, "",                         0, "AddedWordsSheet"},
-  {"IgnoreList",               ckListBox,        8,  94, 204, 160, nullptr,                    1, "AddedWordsSheet",       lfSorted},
+  {"IgnoreList",               ckListBox,        8,  94, 204, 160, nullptr,                    1, "AddedWordsSheet",       lfSorted | lfVirtual},
   {"AddIgnoreButton",          ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AddedWordsSheet",       lfDisabled},
   {"DeleteIgnoreButton",       ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AddedWordsSheet",       lfDisabled},
 
@@ -44,14 +44,14 @@ const TLayoutItem kEditControls[] = {
   {"WithEditLabel",            ckLabel,         93,  52, 121,  13, "xx&With:",                -1, "AutoCorrectWordsSheet", lfNone, "WithEdit"},
   {"ReplaceEdit",              ckEdit,           8,  68,  81,  21, "",                         0, "AutoCorrectWordsSheet"},
   {"WithEdit",                 ckEdit,          93,  68, 121,  21, "",                         1, "AutoCorrectWordsSheet"},
-  {"AutoCorrectList",          ckListView,       8,  94, 206, 160, nullptr,                    2, "AutoCorrectWordsSheet", lfNoHeader | lfRowSelect | lfReadOnly | lfSorted | lfShowSelection},
+  {"AutoCorrectList",          ckListView,       8,  94, 206, 160, nullptr,                    2, "AutoCorrectWordsSheet", lfNoHeader | lfRowSelect | lfReadOnly | lfSorted | lfShowSelection | lfVirtual},
   {"AddAutoCorrectButton",     ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AutoCorrectWordsSheet", lfDisabled},
   {"DeleteAutoCorrectButton",  ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AutoCorrectWordsSheet", lfDisabled},
 
   {"ExcludeWordsExplanation",  ckLabel,          8,   8, 273,  40, "xxExcludedWordsExplain",  -1, "ExcludedWordsSheet",    lfWordWrap},
   {"ExcludeEditLabel",         ckLabel,          8,  52, 204,  13, "xxE&xclude this word:",   -1, "ExcludedWordsSheet",    lfNone, "ExcludeEdit"},
   {"ExcludeEdit",              ckEdit,           8,  68, 204,  21, "",                         0, "ExcludedWordsSheet"},
-  {"ExcludeList",              ckListBox,        8,  94, 204, 160, nullptr,                    1, "ExcludedWordsSheet",    lfSorted},
+  {"ExcludeList",              ckListBox,        8,  94, 204, 160, nullptr,                    1, "ExcludedWordsSheet",    lfSorted | lfVirtual},
   {"AddExcludeButton",         ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "ExcludedWordsSheet",    lfDisabled},
   {"DeleteExcludeButton",      ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "ExcludedWordsSheet",    lfDisabled},
 
@@ -62,64 +62,46 @@ const TLayoutItem kEditControls[] = {
 
 const uint32_t kSettleInterval = 5;  // ms for a list selection to settle
 
-bool SortsBefore(const std::string& a, const std::string& b) {
-  return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
+// The lists' order: case-insensitive, the exact letters breaking ties.
+bool ListOrder(const std::string& a, const std::string& b) {
+  const int order = Ansi::CompareText(a, b);
+  return order != 0 ? order < 0 : a < b;
 }
 
-// The key under which lstrcmpi (and so the sorted controls) orders a text.
-std::string SortKey(const std::string& Text) {
-  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-  const int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, Text.c_str(), -1, nullptr, 0);
-  if (size <= 0) return Text;
-  std::string key(static_cast<size_t>(size), '\0');
-  ::LCMapStringA(LOCALE_USER_DEFAULT, flags, Text.c_str(), -1, &key[0], size);
-  return key;
-}
-
-// Puts Items in the order of the sorted controls. The keys are made once per
-// item: comparing two texts directly costs as much as making a key.
+// The index of Text in Items (kept in ListOrder, Text(item) the word of an
+// item), found by halving; -1 when absent. An entry of the same letters in
+// the same case wins over one differing only in case.
 template <class T, class TextOf>
-void SortLikeControls(std::vector<T>& Items, TextOf Text) {
-  std::vector<std::pair<std::string, size_t>> keys;
-  keys.reserve(Items.size());
-  for (size_t i = 0; i < Items.size(); ++i) keys.emplace_back(SortKey(Text(Items[i])), i);
-  std::sort(keys.begin(), keys.end());
-  std::vector<T> sorted;
-  sorted.reserve(Items.size());
-  for (const auto& key : keys) sorted.push_back(std::move(Items[key.second]));
-  Items.swap(sorted);
-}
-
-// The index of Text in a list kept in case-insensitive order (the order the
-// sorted controls use), found by halving; -1 when absent. An entry of the
-// same letters in the same case wins over one differing only in case.
-int32_t FindInSorted(int32_t Count, const std::function<std::string(int32_t)>& At,
-                     const std::string& Text) {
-  int32_t lo = 0, hi = Count;
-  while (lo < hi) {
-    const int32_t mid = lo + (hi - lo) / 2;
-    if (SortsBefore(At(mid), Text))
-      lo = mid + 1;
-    else
-      hi = mid;
-  }
+int32_t FindInSorted(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
+  auto it =
+      std::lower_bound(Items.begin(), Items.end(), Text, [&](const T& item, const std::string& t) {
+        return Ansi::CompareText(TextOfItem(item), t) < 0;
+      });
   int32_t found = -1;
-  for (int32_t i = lo; i < Count; ++i) {
-    const std::string item = At(i);
-    if (::lstrcmpiA(item.c_str(), Text.c_str()) != 0) break;
-    if (item == Text) return i;
+  for (; it != Items.end() && Ansi::SameText(TextOfItem(*it), Text); ++it) {
+    const int32_t i = static_cast<int32_t>(it - Items.begin());
+    if (TextOfItem(*it) == Text) return i;
     if (found < 0) found = i;
   }
   return found;
 }
 
-int32_t FindInList(const TListBox& List, const std::string& Text) {
-  return FindInSorted(List.Count(), [&List](int32_t i) { return List.Items(i); }, Text);
+// Where Text goes in Items to keep them in ListOrder.
+template <class T, class TextOf>
+int32_t SortedPlace(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
+  auto it = std::lower_bound(
+      Items.begin(), Items.end(), Text,
+      [&](const T& item, const std::string& t) { return ListOrder(TextOfItem(item), t); });
+  return static_cast<int32_t>(it - Items.begin());
 }
 
-int32_t FindInList(const TListView& List, const std::string& Text) {
-  return FindInSorted(List.Count(), [&List](int32_t i) { return List.ItemCaption(i); }, Text);
-}
+// The word of a row: a word list's item, or a pair's word.
+struct TWordOf {
+  const std::string& operator()(const std::string& Word) const { return Word; }
+  const std::string& operator()(const std::pair<std::string, std::string>& Pair) const {
+    return Pair.first;
+  }
+};
 
 // Shows the hourglass for its lifetime and puts the cursor back after.
 class THourGlass {
@@ -148,24 +130,27 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
   OK = Find<TButton>("OK");
   PageControl->SetActivePageIndex(0);
 
-  Added = {Find<TTabSheet>("AddedWordsSheet"), Find<TEdit>("IgnoreEdit"),
-           Find<TListBox>("IgnoreList"), Find<TButton>("AddIgnoreButton"),
+  Added = {Find<TTabSheet>("AddedWordsSheet"),  Find<TEdit>("IgnoreEdit"),
+           Find<TListBox>("IgnoreList"),        Find<TButton>("AddIgnoreButton"),
            Find<TButton>("DeleteIgnoreButton"), &TCustomDictionary::HasIgnore,
-           &TCustomDictionary::HasExclude, &TCustomDictionary::AddIgnore,
-           &TCustomDictionary::RemoveIgnore, &TCustomDictionary::CountIgnored,
-           &TCustomDictionary::IgnoreWordAt};
+           &TCustomDictionary::HasExclude,      &TCustomDictionary::AddIgnore,
+           &TCustomDictionary::RemoveIgnore,    &TCustomDictionary::CountIgnored,
+           &TCustomDictionary::IgnoreWordAt,    {}};
   Excluded = {Find<TTabSheet>("ExcludedWordsSheet"), Find<TEdit>("ExcludeEdit"),
-              Find<TListBox>("ExcludeList"), Find<TButton>("AddExcludeButton"),
-              Find<TButton>("DeleteExcludeButton"), &TCustomDictionary::HasExclude,
-              &TCustomDictionary::HasIgnore, &TCustomDictionary::AddExclude,
-              &TCustomDictionary::RemoveExclude, &TCustomDictionary::CountExcluded,
-              &TCustomDictionary::ExcludeWordAt};
+              Find<TListBox>("ExcludeList"),         Find<TButton>("AddExcludeButton"),
+              Find<TButton>("DeleteExcludeButton"),  &TCustomDictionary::HasExclude,
+              &TCustomDictionary::HasIgnore,         &TCustomDictionary::AddExclude,
+              &TCustomDictionary::RemoveExclude,     &TCustomDictionary::CountExcluded,
+              &TCustomDictionary::ExcludeWordAt,     {}};
   for (TWordPage* page : {&Added, &Excluded}) {
     page->Edit->OnChange = [this, page](TComponent*) { WordEditChange(*page); };
     page->Edit->OnKeyDown = [page](TComponent*, uint16_t& key) {
       if (key != VK_RETURN || !page->AddButton->Enabled()) return;
       key = 0;
       page->AddButton->Click();
+    };
+    page->List->OnData = [page](TComponent*, int32_t index, std::string& data) {
+      if (index >= 0 && index < static_cast<int32_t>(page->Words.size())) data = page->Words[index];
     };
     page->List->OnClick = [this, page](TComponent*) { WordListClick(*page); };
     page->AddButton->OnClick = [this, page](TComponent*) { AddWordClick(*page); };
@@ -176,6 +161,11 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
 
   AutoCorrectList->AddColumn("", 80);
   AutoCorrectList->AddColumn("", 100);
+  AutoCorrectList->OnData = [this](TComponent*, int32_t index, int32_t column, std::string& text) {
+    if (index < 0 || index >= static_cast<int32_t>(Pairs.size())) return;
+    if (column == 0) text = Pairs[index].first;
+    if (column == 1) text = Pairs[index].second;
+  };
   ReplaceEdit->OnChange = [this](TComponent*) { ReplaceEditChange(); };
   ReplaceEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
     if (key != VK_RETURN || ReplaceEdit->Text().empty()) return;
@@ -278,36 +268,31 @@ void TCustomDictionaryEditDialog::PageShow(TTabSheet* Sheet) {
 
 // ---- Added and excluded words ---------------------------------------------------
 
+// The lists hold only their number of rows: the words live in the page's
+// sorted array, so that a page fills at once however many words there are.
 void TCustomDictionaryEditDialog::FillWordPage(TWordPage& Page) {
-  if (Page.List->Count() > 0) return;
+  if (!Page.Words.empty()) return;
   Page.AddButton->SetEnabled(false);
   Page.DeleteButton->SetEnabled(false);
   THourGlass hourGlass;
   TCustomDictionary& dictionary = *Dictionary();
   const int count = (dictionary.*Page.Count)();
-  std::vector<std::string> words;
-  words.reserve(count > 0 ? count : 0);
-  for (int i = 0; i < count; ++i) words.push_back((dictionary.*Page.WordAt)(i));
-  // Put in the list's own order first, so that each item is appended: no
-  // searching or shifting inside the control, and one repaint at the end.
-  SortLikeControls(words, [](const std::string& word) { return word; });
-  const HWND list = Page.List->Handle();
-  ::SendMessageA(list, LB_INITSTORAGE, words.size(), words.size() * 12);
-  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  for (const std::string& word : words)
-    ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(word.c_str()));
-  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  ::InvalidateRect(list, nullptr, TRUE);
+  Page.Words.reserve(count > 0 ? count : 0);
+  for (int i = 0; i < count; ++i) Page.Words.push_back((dictionary.*Page.WordAt)(i));
+  std::sort(Page.Words.begin(), Page.Words.end(), ListOrder);
+  Page.List->SetCount(static_cast<int32_t>(Page.Words.size()));
 }
 
 void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
   TCustomDictionary* dictionary = Dictionary();
   if (dictionary == nullptr) return;
   const std::string text = Page.Edit->Text();
+  // Hash look-ups decide; the list is only searched by halving for the row.
   if ((dictionary->*Page.Has)(text)) {
     Page.AddButton->SetEnabled(false);
-    Page.List->SetItemIndex(FindInList(*Page.List, text));
-    Page.DeleteButton->SetEnabled(Page.List->ItemIndex() >= 0);
+    const int32_t row = FindInSorted(Page.Words, text, TWordOf());
+    Page.List->SetItemIndex(row);
+    Page.DeleteButton->SetEnabled(row >= 0);
     return;
   }
   Page.List->SetItemIndex(-1);
@@ -319,8 +304,8 @@ void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
 
 void TCustomDictionaryEditDialog::WordListClick(TWordPage& Page) {
   const int32_t index = Page.List->ItemIndex();
-  if (index >= 0)
-    Page.Edit->SetText(Page.List->Items(index));
+  if (index >= 0 && index < static_cast<int32_t>(Page.Words.size()))
+    Page.Edit->SetText(Page.Words[index]);
   else
     WordEditChange(Page);
 }
@@ -329,15 +314,19 @@ void TCustomDictionaryEditDialog::AddWordClick(TWordPage& Page) {
   TCustomDictionary* dictionary = Dictionary();
   const std::string text = Page.Edit->Text();
   if (dictionary == nullptr || !(dictionary->*Page.AddWord)(text)) return;
-  Page.List->Add(text);
+  const int32_t at = SortedPlace(Page.Words, text, TWordOf());
+  Page.Words.insert(Page.Words.begin() + at, text);
+  Page.List->Insert(at, text);
   WordEditChange(Page);
 }
 
 void TCustomDictionaryEditDialog::DeleteWordClick(TWordPage& Page) {
   TCustomDictionary* dictionary = Dictionary();
   const int32_t index = Page.List->ItemIndex();
-  if (dictionary == nullptr || index < 0 || !(dictionary->*Page.RemoveWord)(Page.Edit->Text()))
+  if (dictionary == nullptr || index < 0 || index >= static_cast<int32_t>(Page.Words.size()) ||
+      !(dictionary->*Page.RemoveWord)(Page.Edit->Text()))
     return;
+  Page.Words.erase(Page.Words.begin() + index);
   Page.List->Delete(index);
   const int32_t count = Page.List->Count();
   if (count == 0) {
@@ -352,37 +341,23 @@ void TCustomDictionaryEditDialog::DeleteWordClick(TWordPage& Page) {
 
 // ---- Auto-correct pairs ---------------------------------------------------------
 
+// As for the word lists, the list view holds only the number of rows and
+// reads the pairs from the sorted array as it draws them.
 void TCustomDictionaryEditDialog::FillAutoCorrect() {
-  if (AutoCorrectList->Count() > 0) return;
+  if (!Pairs.empty()) return;
   AddAutoCorrectButton->SetEnabled(false);
   DeleteAutoCorrectButton->SetEnabled(false);
   THourGlass hourGlass;
   TCustomDictionary& dictionary = *Dictionary();
   const int count = dictionary.CountAutoCorrect();
-  std::vector<std::pair<std::string, std::string>> pairs;
-  pairs.reserve(count > 0 ? count : 0);
+  Pairs.reserve(count > 0 ? count : 0);
   for (int i = 0; i < count; ++i) {
     std::string word, replacement;
-    if (dictionary.AutoCorrectAt(i, word, replacement)) pairs.emplace_back(word, replacement);
+    if (dictionary.AutoCorrectAt(i, word, replacement)) Pairs.emplace_back(word, replacement);
   }
-  SortLikeControls(pairs, [](const auto& pair) { return pair.first; });
-  // Appended in caption order, as for the word lists.
-  const HWND list = AutoCorrectList->Handle();
-  ::SendMessageA(list, LVM_SETITEMCOUNT, pairs.size(), 0);
-  AutoCorrectList->BeginUpdate();
-  int next = 0;
-  for (const auto& pair : pairs) {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = next++;
-    item.pszText = const_cast<char*>(pair.first.c_str());
-    item.iItem = static_cast<int>(
-        ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    item.iSubItem = 1;
-    item.pszText = const_cast<char*>(pair.second.c_str());
-    ::SendMessageA(list, LVM_SETITEMTEXTA, item.iItem, reinterpret_cast<LPARAM>(&item));
-  }
-  AutoCorrectList->EndUpdate();
+  std::sort(Pairs.begin(), Pairs.end(),
+            [](const auto& a, const auto& b) { return ListOrder(a.first, b.first); });
+  AutoCorrectList->SetItemCount(static_cast<int32_t>(Pairs.size()));
   AutoCorrectList->SetColumnWidth(0, WithEdit->Left() - ReplaceEdit->Left());
   FitWithColumn();
 }
@@ -405,7 +380,7 @@ void TCustomDictionaryEditDialog::ReplaceEditChange() {
   std::string replacement;
   if (dictionary->LookupAutoCorrect(word, replacement)) {
     AddAutoCorrectButton->SetEnabled(false);
-    const int32_t row = FindInList(*AutoCorrectList, word);
+    const int32_t row = FindInSorted(Pairs, word, TWordOf());
     if (row >= 0) FocusPair(row);
     DeleteAutoCorrectButton->SetEnabled(AutoCorrectList->ItemFocused() >= 0);
     return;
@@ -419,7 +394,7 @@ void TCustomDictionaryEditDialog::ReplaceEditChange() {
 void TCustomDictionaryEditDialog::WithEditChange() {
   const int32_t row = AutoCorrectList->ItemFocused();
   TCustomDictionary* dictionary = Dictionary();
-  if (row < 0 || dictionary == nullptr) {
+  if (row < 0 || row >= static_cast<int32_t>(Pairs.size()) || dictionary == nullptr) {
     ReplaceEditChange();
     return;
   }
@@ -432,14 +407,17 @@ void TCustomDictionaryEditDialog::WithEditChange() {
     return;
   dictionary->RemoveAutoCorrect(word);
   dictionary->AddAutoCorrect(word, with);
+  Pairs[row].second = with;
   AutoCorrectList->SetSubItem(row, 1, with);
 }
 
 void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int32_t Index, bool Selected) {
   if (Selected) {
+    if (Index < 0) return;
     ReplaceEdit->SetText(AutoCorrectList->ItemCaption(Index));
     WithEdit->SetText(AutoCorrectList->SubItem(Index, 1));
-  } else if (Index == AutoCorrectList->ItemFocused()) {
+  } else if (Index < 0 || Index == AutoCorrectList->ItemFocused()) {
+    // Index -1: every row lost its selection, the focused one with them.
     Timer->SetEnabled(true);
   }
 }
@@ -453,8 +431,12 @@ void TCustomDictionaryEditDialog::AddAutoCorrectClick() {
   TCustomDictionary* dictionary = Dictionary();
   const std::string word = ReplaceEdit->Text(), with = WithEdit->Text();
   if (dictionary == nullptr || !dictionary->AddAutoCorrect(word, with)) return;
-  const int32_t row = AutoCorrectList->AddItem(word);
-  AutoCorrectList->SetSubItem(row, 1, with);
+  // Rows keep their states by index when the count changes: none may be
+  // selected while the rows after the new one move down.
+  FocusPair(-1);
+  const int32_t row = SortedPlace(Pairs, word, TWordOf());
+  Pairs.insert(Pairs.begin() + row, {word, with});
+  AutoCorrectList->SetItemCount(static_cast<int32_t>(Pairs.size()));
   FocusPair(row);
   ReplaceEditChange();
   FitWithColumn();
@@ -463,10 +445,13 @@ void TCustomDictionaryEditDialog::AddAutoCorrectClick() {
 void TCustomDictionaryEditDialog::DeleteAutoCorrectClick() {
   TCustomDictionary* dictionary = Dictionary();
   const int32_t row = AutoCorrectList->ItemFocused();
-  if (dictionary == nullptr || row < 0 || !dictionary->RemoveAutoCorrect(ReplaceEdit->Text()))
+  if (dictionary == nullptr || row < 0 || row >= static_cast<int32_t>(Pairs.size()) ||
+      !dictionary->RemoveAutoCorrect(ReplaceEdit->Text()))
     return;
-  AutoCorrectList->DeleteItem(row);
-  const int32_t count = AutoCorrectList->Count();
+  FocusPair(-1);
+  Pairs.erase(Pairs.begin() + row);
+  AutoCorrectList->SetItemCount(static_cast<int32_t>(Pairs.size()));
+  const int32_t count = static_cast<int32_t>(Pairs.size());
   if (count > 0) FocusPair(row < count ? row : count - 1);
   FitWithColumn();
 }

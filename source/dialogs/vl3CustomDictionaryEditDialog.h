@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "vl3Form_win.h"
 
@@ -32,6 +34,9 @@ class TCustomDictionaryEditDialog : public TForm {
     bool (TCustomDictionary::*RemoveWord)(const std::string&) = nullptr;
     int (TCustomDictionary::*Count)() = nullptr;
     std::string (TCustomDictionary::*WordAt)(int) = nullptr;
+    // The list's rows in its order (case-insensitive); the list box holds
+    // only their number.
+    std::vector<std::string> Words;
   };
 
   explicit TCustomDictionaryEditDialog(TComponent* AOwner = nullptr);
@@ -74,5 +79,8 @@ class TCustomDictionaryEditDialog : public TForm {
   TButton* HelpButton = nullptr;
   TButton* OK = nullptr;
   TTimer* Timer = nullptr;
+  // The auto-correct list's rows in caption order; the list view holds only
+  // their number.
+  std::vector<std::pair<std::string, std::string>> Pairs;
   TConfigurationDialogCtrl* DialogControl_ = nullptr;  // owned by the form
 };

@@ -158,6 +158,14 @@ bool TParentWindow::ContainerMessage(HWND__* Wnd, uint32_t Msg, uintptr_t WParam
       if (TControl* c = TControl::FromHandle(header->hwndFrom)) return c->Notify(header, Result);
       return false;
     }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(LParam);
+      if (!item || item->CtlType == ODT_MENU) return false;
+      TControl* c = TControl::FromHandle(item->hwndItem);
+      if (!c || !c->DrawItem(item)) return false;
+      Result = TRUE;
+      return true;
+    }
     case WM_SIZE:
       if (WParam != SIZE_MINIMIZED)
         if (TParentWindow* p = ContainerOf(Wnd)) p->ApplyAnchors(LOWORD(LParam), HIWORD(LParam));
@@ -630,7 +638,10 @@ int32_t TCustomListControl::Count() const {
 }
 
 std::string TCustomListControl::Items(int32_t Index) const {
-  if (!handle_) return std::string();
+  if (!handle_ || Index < 0) return std::string();
+  // No count check for owner data: a message per item read; the owner
+  // knows its items.
+  if (ownerData_) return OwnerItem(Index);
   const LRESULT length = ::SendMessageA(handle_, messages_.TextLength, Index, 0);
   if (length <= 0) return std::string();  // also LB_ERR and CB_ERR
   std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -642,15 +653,16 @@ std::string TCustomListControl::Items(int32_t Index) const {
 
 int32_t TCustomListControl::Add(const std::string& Value) {
   if (!handle_) return -1;
-  const int32_t at = sorted_ ? VxWin::SortedPosition(
-                                   Count(), [this](int32_t i) { return Items(i); }, Value)
-                             : Count();
+  const int32_t at = sorted_ && !ownerData_
+                         ? VxWin::SortedPosition(
+                               Count(), [this](int32_t i) { return Items(i); }, Value)
+                         : Count();
   return static_cast<int32_t>(
       ::SendMessageA(handle_, messages_.Insert, at, reinterpret_cast<LPARAM>(Value.c_str())));
 }
 
 void TCustomListControl::Insert(int32_t Index, const std::string& Value) {
-  if (sorted_) {
+  if (sorted_ && !ownerData_) {
     Add(Value);
     return;
   }
@@ -706,24 +718,97 @@ const TCustomListControl::TMessages kComboBoxMessages = {
     CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL};
 }  // namespace
 
-TListBox::TListBox(TComponent* AOwner, TParentWindow* AParent)
-    : TCustomListControl(AOwner, AParent, kListBoxMessages) {
-  CreateHandle("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+TListBox::TListBox(TComponent* AOwner, TParentWindow* AParent, TListBoxStyle Style)
+    : TCustomListControl(AOwner, AParent, kListBoxMessages), style_(Style) {
+  ownerData_ = Style == TListBoxStyle::lbVirtual;
+  // A list without data must draw its own items, at a fixed height.
+  const DWORD ownerData = ownerData_ ? LBS_NODATA | LBS_OWNERDRAWFIXED : 0;
+  CreateHandle("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | ownerData,
                WS_EX_CLIENTEDGE);
+  FitItemHeight();
 }
 
 void TListBox::SetSorted(bool Value) {
   if (Value == sorted_) return;
   sorted_ = Value;
-  if (!sorted_) return;
+  if (!sorted_ || ownerData_) return;
   std::vector<std::string> items;
   for (int32_t i = 0; i < Count(); ++i) items.push_back(Items(i));
   SetItems(items);
 }
 
+void TListBox::SetCount(int32_t Value) {
+  if (handle_ && ownerData_) ::SendMessageA(handle_, LB_SETCOUNT, std::max(0, Value), 0);
+}
+
+std::string TListBox::OwnerItem(int32_t Index) const {
+  std::string text;
+  if (OnData) OnData(const_cast<TListBox*>(this), Index, text);
+  return text;
+}
+
 void TListBox::Command(uint16_t Code) {
   if (Code == LBN_SELCHANGE) Click();
   if (Code == LBN_DBLCLK && OnDblClick) OnDblClick(this);
+}
+
+bool TListBox::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {
+  // The control cannot search texts it does not hold: typing finds the item
+  // here, and the selection moves as the user's own choice.
+  if (Msg != WM_CHAR || !ownerData_ || WParam < 32 || WParam > 255)
+    return TCustomListControl::WndProc(Msg, WParam, LParam, Result);
+  const int32_t caret = static_cast<int32_t>(::SendMessageA(handle_, LB_GETCARETINDEX, 0, 0));
+  const int32_t current = ItemIndex() >= 0 ? ItemIndex() : (caret >= Count() ? -1 : caret);
+  const int32_t found = typeAhead_.KeyTyped(
+      static_cast<char>(WParam), ::GetTickCount(), current, Count(),
+      [this](int32_t i) { return OwnerItem(i); }, sorted_);
+  if (found >= 0 && found != ItemIndex()) {
+    SetItemIndex(found);
+    Command(LBN_SELCHANGE);
+  }
+  Result = 0;
+  return true;
+}
+
+bool TListBox::DrawItem(tagDRAWITEMSTRUCT* Item) {
+  if (!ownerData_ || Item->CtlType != ODT_LISTBOX) return false;
+  HDC dc = Item->hDC;
+  const RECT& r = Item->rcItem;
+  const bool focusOnly = Item->itemAction == ODA_FOCUS;
+  if (!focusOnly && Item->itemID != static_cast<UINT>(-1)) {
+    const bool selected = (Item->itemState & ODS_SELECTED) != 0;
+    ::FillRect(dc, &r, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const std::string text = OwnerItem(static_cast<int32_t>(Item->itemID));
+    HGDIOBJ oldFont = ::SelectObject(dc, Font().Handle());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(!Enabled() ? COLOR_GRAYTEXT
+                                     : selected ? COLOR_HIGHLIGHTTEXT
+                                                : COLOR_WINDOWTEXT));
+    RECT textRect = r;
+    textRect.left += 2;  // where the system's own list box puts its text
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    ::SelectObject(dc, oldFont);
+  }
+  // The focus frame is drawn by inversion: on a focus change it toggles.
+  if ((Item->itemState & ODS_FOCUS) || focusOnly)
+    if (!(Item->itemState & ODS_NOFOCUSRECT)) ::DrawFocusRect(dc, &r);
+  return true;
+}
+
+void TListBox::FontChanged() { FitItemHeight(); }
+
+void TListBox::FitItemHeight() {
+  // An owner-drawn list keeps the height it was made with; give it the
+  // height of a line of its font, as a list of strings has.
+  if (!handle_ || !ownerData_) return;
+  HDC dc = ::GetDC(handle_);
+  HGDIOBJ oldFont = ::SelectObject(dc, Font().Handle());
+  TEXTMETRICA metrics = {};
+  ::GetTextMetricsA(dc, &metrics);
+  ::SelectObject(dc, oldFont);
+  ::ReleaseDC(handle_, dc);
+  if (metrics.tmHeight > 0) ::SendMessageA(handle_, LB_SETITEMHEIGHT, 0, metrics.tmHeight);
 }
 
 TComboBox::TComboBox(TComponent* AOwner, TParentWindow* AParent)

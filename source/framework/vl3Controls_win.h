@@ -11,12 +11,14 @@
 #include "vl3Forms.h"
 #include "vl3Geometry.h"
 #include "vl3Sets.h"
+#include "vl3TypeAhead.h"
 
 // Handles without <windows.h>, so that portable headers may follow this one.
 struct HWND__;
 struct HFONT__;
 struct HICON__;
 struct tagNMHDR;
+struct tagDRAWITEMSTRUCT;
 
 class TControl;
 class TForm;
@@ -175,6 +177,12 @@ class TControl : public TComponent {
     (void)Result;
     return false;
   }
+  // WM_DRAWITEM sent to the parent about this control (owner-drawn items);
+  // return true when drawn.
+  virtual bool DrawItem(tagDRAWITEMSTRUCT* Item) {
+    (void)Item;
+    return false;
+  }
   // The mnemonic character was typed: focus or press the control.
   virtual void Accelerate();
   // True when Ch is the control's mnemonic; the control then acted on it.
@@ -331,7 +339,9 @@ class TCustomListControl : public TControl {
  public:
   int32_t Count() const;
   std::string Items(int32_t Index) const;
-  // Returns the index the item got (its sorted place in a sorted list).
+  // Returns the index the item got (its sorted place in a sorted list). In
+  // a list of owner data the owner placed the item already: Add appends a
+  // row and Insert puts one at Index, whatever the order.
   int32_t Add(const std::string& Value);
   void Insert(int32_t Index, const std::string& Value);
   void Delete(int32_t Index);
@@ -349,19 +359,50 @@ class TCustomListControl : public TControl {
 
  protected:
   TCustomListControl(TComponent* AOwner, TParentWindow* AParent, const TMessages& Messages);
+  // The text of an item whose text the control does not hold.
+  virtual std::string OwnerItem(int32_t Index) const {
+    (void)Index;
+    return std::string();
+  }
   bool sorted_ = false;
+  bool ownerData_ = false;  // the control holds only the number of items
 
  private:
   const TMessages& messages_;
 };
 
+// lbVirtual: the control holds only the number of items (SetCount) and asks
+// OnData for each text it draws or reads, so that a list of any length fills
+// at once; the owner keeps the texts and tells of each row added or deleted.
+enum class TListBoxStyle : unsigned char { lbStandard, lbVirtual };
+// An index the owner does not hold leaves Data empty.
+using TLBGetDataEvent = std::function<void(TComponent* Control, int32_t Index, std::string& Data)>;
+
 class TListBox : public TCustomListControl {
  public:
-  explicit TListBox(TComponent* AOwner, TParentWindow* AParent = nullptr);
-  // Sorted lists keep their items in case-insensitive order.
+  // The style is fixed when the window is made.
+  explicit TListBox(TComponent* AOwner, TParentWindow* AParent = nullptr,
+                    TListBoxStyle Style = TListBoxStyle::lbStandard);
+  TListBoxStyle Style() const { return style_; }
+  // Sorted lists keep their items in case-insensitive order; a virtual list
+  // only learns that its owner gives them so (typing then finds by halving).
   bool Sorted() const { return sorted_; }
   void SetSorted(bool Value);
+  // Virtual lists: the number of rows.
+  void SetCount(int32_t Value);
   void Command(uint16_t Code) override;
+  bool WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) override;
+  bool DrawItem(tagDRAWITEMSTRUCT* Item) override;
+  TLBGetDataEvent OnData;
+
+ protected:
+  std::string OwnerItem(int32_t Index) const override;
+  void FontChanged() override;
+
+ private:
+  void FitItemHeight();
+  TListBoxStyle style_ = TListBoxStyle::lbStandard;
+  TTypeAhead typeAhead_;
 };
 
 // A drop-down list without free text.

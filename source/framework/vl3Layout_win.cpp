@@ -55,14 +55,15 @@ TControl* MakeControl(TForm& form, const TLayoutItem& row) {
     case ckPanel:
       return new TPanel(&form, parent);
     case ckListBox: {
-      auto* c = new TListBox(&form, parent);
+      auto* c = new TListBox(
+          &form, parent, Has(f, lfVirtual) ? TListBoxStyle::lbVirtual : TListBoxStyle::lbStandard);
       c->SetSorted(Has(f, lfSorted));
       return c;
     }
     case ckComboBox:
       return new TComboBox(&form, parent);
     case ckListView: {
-      auto* c = new TListView(&form, parent);
+      auto* c = new TListView(&form, parent, Has(f, lfVirtual));
       c->SetCheckBoxes(Has(f, lfCheckBoxes));
       c->SetRowSelect(Has(f, lfRowSelect));
       c->SetShowColumnHeaders(!Has(f, lfNoHeader));

@@ -48,6 +48,7 @@ enum TLayoutFlag : uint32_t {
   lfAnchorRight = 1u << 15,    // anchored to the right edge too
   lfAnchorBottom = 1u << 16,   // anchored to the bottom edge too
   lfTabHidden = 1u << 17,      // tab sheet: its tab is not shown
+  lfVirtual = 1u << 18,        // list box, list view: the owner holds the items
 };
 
 struct TLayoutItem {

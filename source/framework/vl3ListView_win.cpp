@@ -4,12 +4,28 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "vl3ListView_win.h"
 
-TListView::TListView(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
-  CreateHandle(WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+TListView::TListView(TComponent* AOwner, TParentWindow* AParent, bool OwnerData)
+    : TControl(AOwner, AParent), ownerData_(OwnerData) {
+  CreateHandle(WC_LISTVIEWA,
+               LVS_REPORT | LVS_SINGLESEL | WS_TABSTOP | (OwnerData ? LVS_OWNERDATA : 0),
+               WS_EX_CLIENTEDGE);
+}
+
+void TListView::SetItemCount(int32_t Value) {
+  if (handle_ && ownerData_) ::SendMessageA(handle_, LVM_SETITEMCOUNT, std::max(0, Value), 0);
+}
+
+std::string TListView::OwnerText(int32_t Index, int32_t Column) const {
+  std::string text;
+  // No count check here: that would be a message per row read, and the
+  // owner knows its rows.
+  if (OnData && Index >= 0) OnData(const_cast<TListView*>(this), Index, Column, text);
+  return text;
 }
 
 void TListView::SetStyleBit(uint32_t Bit, bool On) {
@@ -99,6 +115,7 @@ void TListView::Clear() {
 
 std::string TListView::SubItem(int32_t Index, int32_t Column) const {
   if (!handle_ || Index < 0) return std::string();
+  if (ownerData_) return OwnerText(Index, Column);
   // LVM_GETITEMTEXT copies at most the buffer; grow until the text fits.
   for (size_t size = 256; size <= (1u << 20); size *= 4) {
     std::vector<char> buffer(size, '\0');
@@ -118,6 +135,10 @@ std::string TListView::ItemCaption(int32_t Index) const { return SubItem(Index, 
 
 void TListView::SetSubItem(int32_t Index, int32_t Column, const std::string& Text) {
   if (!handle_) return;
+  if (ownerData_) {
+    ::SendMessageA(handle_, LVM_REDRAWITEMS, Index, Index);
+    return;
+  }
   LVITEMA item = {};
   item.iSubItem = Column;
   item.pszText = const_cast<char*>(Text.c_str());
@@ -275,7 +296,9 @@ bool TListView::Notify(tagNMHDR* Header, intptr_t& Result) {
           (change->uOldState & LVIS_STATEIMAGEMASK))
         if (OnItemChecked)
           OnItemChecked(this, index, ((change->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2);
-      if (index >= 0 && (flipped & LVIS_SELECTED))
+      // A list of owner data may report a change of every row at once
+      // (index -1): that is passed on as it stands.
+      if ((index >= 0 || ownerData_) && (flipped & LVIS_SELECTED))
         if (OnSelectItem) OnSelectItem(this, index, (change->uNewState & LVIS_SELECTED) != 0);
       return false;
     }
@@ -297,6 +320,26 @@ bool TListView::Notify(tagNMHDR* Header, intptr_t& Result) {
       SetItemCaption(index, text);
       return true;
     }
+    case LVN_GETDISPINFOA: {
+      auto* info = reinterpret_cast<NMLVDISPINFOA*>(Header);
+      if (!ownerData_ || !(info->item.mask & LVIF_TEXT) || !info->item.pszText ||
+          info->item.cchTextMax <= 0)
+        return false;
+      const std::string text = OwnerText(info->item.iItem, info->item.iSubItem);
+      ::lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
+      return true;
+    }
+    case LVN_GETDISPINFOW: {
+      auto* info = reinterpret_cast<NMLVDISPINFOW*>(Header);
+      if (!ownerData_ || !(info->item.mask & LVIF_TEXT) || !info->item.pszText ||
+          info->item.cchTextMax <= 0)
+        return false;
+      const std::string text = OwnerText(info->item.iItem, info->item.iSubItem);
+      const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                          info->item.pszText, info->item.cchTextMax - 1);
+      info->item.pszText[std::max(n, 0)] = L'\0';
+      return true;
+    }
     case NM_CLICK:
       Click();
       return false;
@@ -306,4 +349,21 @@ bool TListView::Notify(tagNMHDR* Header, intptr_t& Result) {
     default:
       return false;
   }
+}
+
+bool TListView::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {
+  // The control cannot search texts it does not hold: typing finds the row
+  // here, and the selection moves as the user's own choice.
+  if (Msg != WM_CHAR || !ownerData_ || WParam < 32 || WParam > 255)
+    return TControl::WndProc(Msg, WParam, LParam, Result);
+  const int32_t found = typeAhead_.KeyTyped(
+      static_cast<char>(WParam), ::GetTickCount(), ItemFocused(), Count(),
+      [this](int32_t i) { return OwnerText(i, 0); }, sorted_);
+  if (found >= 0) {
+    SetItemFocused(found);
+    SetItemIndex(found);
+    MakeVisible(found);
+  }
+  Result = 0;
+  return true;
 }

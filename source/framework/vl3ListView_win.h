@@ -16,10 +16,20 @@ using TLVCheckEvent = std::function<void(TComponent* Sender, int32_t Index, bool
 using TLVEditingEvent = std::function<void(TComponent* Sender, int32_t Index, bool& AllowEdit)>;
 // S is the typed caption; the row gets S as the handler leaves it.
 using TLVEditedEvent = std::function<void(TComponent* Sender, int32_t Index, std::string& S)>;
+// Owner data: the text of row Index in Column (0: the caption); an index the
+// owner does not hold leaves Text empty.
+using TLVOwnerDataEvent =
+    std::function<void(TComponent* Sender, int32_t Index, int32_t Column, std::string& Text)>;
 
 class TListView : public TControl {
  public:
-  explicit TListView(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  // With OwnerData (fixed when the window is made) the control holds only the
+  // number of rows and their states: SetItemCount sets the number, OnData
+  // gives each text as it is drawn or read, so that any number of rows fills
+  // at once. The owner keeps the texts and their order.
+  explicit TListView(TComponent* AOwner, TParentWindow* AParent = nullptr, bool OwnerData = false);
+  bool OwnerData() const { return ownerData_; }
+  void SetItemCount(int32_t Value);
 
   // Style; each can change at any time.
   void SetCheckBoxes(bool Value);
@@ -51,6 +61,7 @@ class TListView : public TControl {
   void SetItemCaption(int32_t Index, const std::string& Caption);
   // Column 1 is the first sub-item.
   std::string SubItem(int32_t Index, int32_t Column) const;
+  // With OwnerData the owner changed the text already: the row is redrawn.
   void SetSubItem(int32_t Index, int32_t Column, const std::string& Text);
   intptr_t Data(int32_t Index) const;
   void SetData(int32_t Index, intptr_t Value);
@@ -80,16 +91,21 @@ class TListView : public TControl {
   bool IsEditing() const;
 
   TLVChangeEvent OnChange;  // any state or text change of a row
+  // Index is -1 when a list of owner data changed every row at once.
   TLVSelectItemEvent OnSelectItem;
   TLVCheckEvent OnItemChecked;  // the user or code changed a check mark
   TLVEditingEvent OnEditing;
   TLVEditedEvent OnEdited;
+  TLVOwnerDataEvent OnData;
 
   bool Notify(tagNMHDR* Header, intptr_t& Result) override;
+  bool WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) override;
 
  private:
   void SetStyleBit(uint32_t Bit, bool On);
   void SetExStyleBit(uint32_t Bit, bool On);
-  bool checkBoxes_ = false, sorted_ = false;
+  std::string OwnerText(int32_t Index, int32_t Column) const;
+  bool checkBoxes_ = false, sorted_ = false, ownerData_ = false;
   int32_t updating_ = 0;
+  TTypeAhead typeAhead_;
 };

@@ -518,6 +518,64 @@ TEST_F(ConfigurationDialogsWin, EditDialogWordPagesAndPairsFollowTheDictionary) 
   form.reset();
 }
 
+// A key pressed on a control: key down, its character, key up.
+void PressKey(TControl* control, UINT key, char ch = 0) {
+  ::SendMessageA(control->Handle(), WM_KEYDOWN, key, 1);
+  if (ch != 0) ::SendMessageA(control->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 1);
+  ::SendMessageA(control->Handle(), WM_KEYUP, key, 0xC0000001);
+}
+
+// The lists hold only their number of rows and read the words from the
+// dialog: the keyboard must still find, move and fill the boxes.
+TEST_F(ConfigurationDialogsWin, EditDialogListsAnswerTheKeyboardLikeListsOfTheirOwn) {
+  std::unique_ptr<TCustomDictionary> dictionary = engine->OpenCustomDictionary("User.vlu");
+  ASSERT_TRUE(dictionary);
+  for (const char* w : {"gamma", "Bravo", "alpha", "beta"}) dictionary->AddIgnore(w);
+  for (const char* w : {"adn", "teh", "hte"}) dictionary->AddAutoCorrect(w, "x");
+  dictionary->RemoveAutoCorrect("hte");
+  dictionary->AddAutoCorrect("hte", "the");
+
+  auto form = Linked<TCustomDictionaryEditDialog>(dictionary.get());
+  form->Show();
+  auto& added = form->Added;
+  ASSERT_EQ(added.List->Count(), 4);
+  EXPECT_EQ(::SendMessageA(added.List->Handle(), LB_GETCOUNT, 0, 0), 4);
+  added.List->SetFocus();
+  // Quick letters narrow the search; the row found fills the word box.
+  PressKey(added.List, 'B', 'b');
+  EXPECT_EQ(added.Edit->Text(), "beta");
+  PressKey(added.List, 'R', 'r');
+  EXPECT_EQ(added.List->ItemIndex(), 2);
+  EXPECT_EQ(added.Edit->Text(), "Bravo");
+  PressKey(added.List, VK_DOWN);
+  EXPECT_EQ(added.Edit->Text(), "gamma");
+  PressKey(added.List, VK_HOME);
+  EXPECT_EQ(added.Edit->Text(), "alpha");
+  EXPECT_TRUE(added.DeleteButton->Enabled());
+  // A word added goes to its sorted place; the rows after it move down.
+  Retype(added.Edit, "bz");
+  PressNow(added.AddButton);
+  EXPECT_EQ(added.List->ItemIndex(), 3);
+  EXPECT_EQ(added.List->Items(2), "Bravo");
+  EXPECT_EQ(added.List->Items(4), "gamma");
+
+  form->Find<TPageControl>("PageControl")->SetActivePageIndex(1);
+  auto* pairs = form->Find<TListView>("AutoCorrectList");
+  auto* replace = form->Find<TEdit>("ReplaceEdit");
+  auto* with = form->Find<TEdit>("WithEdit");
+  ASSERT_EQ(pairs->Count(), 3);
+  EXPECT_EQ(pairs->ItemCaption(1), "hte");
+  pairs->SetFocus();
+  PressKey(pairs, 'T', 't');
+  EXPECT_EQ(pairs->ItemIndex(), 2);
+  EXPECT_EQ(replace->Text(), "teh");
+  PressKey(pairs, VK_UP);
+  EXPECT_EQ(pairs->ItemIndex(), 1);
+  EXPECT_EQ(replace->Text(), "hte");
+  EXPECT_EQ(with->Text(), "the");
+  form.reset();
+}
+
 TEST_F(ConfigurationDialogsWin, ShownByTheComponentAndChangesReachTheRunningCheck) {
   engine->InternalDictionary()->AddAutoCorrect("hte", "the");
   EXPECT_FALSE(engine->IsWordCorrect("zzyzx"));
