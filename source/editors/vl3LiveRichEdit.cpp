@@ -284,6 +284,24 @@ void TVexlorLiveRichEdit::ReadLines(int32_t From, int32_t To, std::vector<TVisib
   const bool atEnd = end < 0;
   if (atEnd) end = static_cast<int32_t>(Query(WM_GETTEXTLENGTH, 0, 0));
   if (end < first) end = first;
+  const int32_t count = To - From + 1;
+  if (end - first > count * (kLineBuffer + 2)) {
+    // Very long lines: each is read only as far as a line is ever checked.
+    for (int32_t line = From; line <= To; ++line) {
+      const int32_t start = line == From ? first : LineIndex(line);
+      if (start < 0) break;
+      int32_t next = line == To && !atEnd ? end : LineIndex(line + 1);
+      if (next < 0) next = static_cast<int32_t>(Query(WM_GETTEXTLENGTH, 0, 0));
+      const int32_t stop = std::clamp(next, start, start + kLineBuffer);
+      std::string lineText(static_cast<size_t>(stop - start) + 1, '\0');
+      TEXTRANGEA part = {{start, stop}, &lineText[0]};
+      const intptr_t got = Query(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&part));
+      lineText.resize(static_cast<size_t>(std::clamp<intptr_t>(got, 0, stop - start)));
+      while (!lineText.empty() && (lineText.back() == '\r' || lineText.back() == '\n')) lineText.pop_back();
+      Lines.push_back({line, start, std::move(lineText)});
+    }
+    return;
+  }
   std::string text(static_cast<size_t>(end - first) + 1, '\0');
   TEXTRANGEA range = {{first, end}, &text[0]};
   const intptr_t n = Query(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
@@ -297,7 +315,6 @@ void TVexlorLiveRichEdit::ReadLines(int32_t From, int32_t To, std::vector<TVisib
     if ((text[i] == '\r' || text[i] == '\n') && (i + 1 < text.size() || atEnd))
       breaks.push_back(static_cast<int32_t>(i + 1));
   }
-  const int32_t count = To - From + 1;
   if (static_cast<int32_t>(breaks.size()) != count) {
     breaks.clear();
     for (int32_t line = From; line <= To; ++line) {
