@@ -448,6 +448,9 @@ int32_t TVexlorLiveRichEdit::DefaultTextHeight(HDC__* DC) {
                              0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, format.szFaceName);
   HGDIOBJ old = ::SelectObject(memory, font);
   const int32_t height = FontLineHeight(memory);
+  TEXTMETRICA metrics = {};
+  ::GetTextMetricsA(memory, &metrics);
+  measuredAscent_ = metrics.tmAscent;
   ::SelectObject(memory, old);
   ::DeleteObject(font);
   ::DeleteDC(memory);
@@ -472,12 +475,19 @@ int32_t TVexlorLiveRichEdit::UnderlineY(HDC__* DC, int32_t Line, int32_t Start, 
   // next line. Measured once per paint.
   if (textHeight_ < 0) textHeight_ = DefaultTextHeight(DC);
   const int32_t result = y0 + textHeight_;
+  // Under the word, not through it: a font with less room below its
+  // baseline than the zigzag is tall would have the zigzag cross the
+  // letters' feet, so it is lowered towards the baseline plus its height,
+  // by at most one row past the line's bottom.
+  const auto underWord = [&](int32_t y, int32_t lineBottom) {
+    return std::max(y, std::min(y0 + measuredAscent_ + 4, lineBottom + 1));
+  };
   const int32_t next = Next;
-  if (next == -1) return result;
+  if (next == -1) return underWord(result, result);
   int32_t x1 = 0, y1 = 0;
   CharPos(next, x1, y1);
   if (measureBaseline_) return y0 + MeasureBaselineOffset(DC, Line, x0, y0, y1);
-  return std::max(result, y1);
+  return underWord(std::max(result, y1), y1);
 }
 
 int32_t TVexlorLiveRichEdit::MeasureBaselineOffset(HDC__* DC, int32_t Line, int32_t X0, int32_t Y0, int32_t Y1) {

@@ -198,6 +198,7 @@ class TVexlorLiveRichEdit {
   std::string measuredFace_;
   int32_t measuredSize_ = -1;
   int32_t measuredHeight_ = 0;
+  int32_t measuredAscent_ = 0;
   // The control's class procedure, for Query.
   void* queryProc_ = nullptr;
   // What the paint being done covers, for the marks drawn after it.
