@@ -379,17 +379,23 @@ void TVexlorLiveRichEdit::DrawMarks(HDC__* DC) {
   Query(EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
   RECT client = {};
   ::GetClientRect(control_, &client);
-  const int32_t firstVisible = static_cast<int32_t>(Query(EM_GETFIRSTVISIBLELINE, 0, 0));
+  // Each question about a position makes Wine's rich edit walk its
+  // paragraphs from the document's start, so none is asked twice: the paint
+  // has just found the first visible line.
+  const int32_t firstVisible =
+      paintPending_ ? lastFirstVisible_ : static_cast<int32_t>(Query(EM_GETFIRSTVISIBLELINE, 0, 0));
   // The visible lines: from the first down to the one at the client's
   // bottom. Right after the control's own paint only the lines it painted
   // can need marks; the others still show theirs.
   int32_t from = firstVisible;
-  int32_t to = LineAt(client.right - 1, client.bottom - 1);
+  int32_t to = 0;
   const bool partial = paintPending_ && (paintTop_ > 0 || paintBottom_ < client.bottom);
   if (partial) {
     from = std::max(from, LineAt(0, paintTop_));
-    to = std::min(to, LineAt(0, std::max(paintTop_, paintBottom_ - 1)));
+    to = LineAt(paintRight_ - 1, std::max(paintTop_, paintBottom_ - 1));
     ::IntersectClipRect(DC, paintLeft_, paintTop_, paintRight_, paintBottom_);
+  } else {
+    to = LineAt(client.right - 1, client.bottom - 1);
   }
   paintPending_ = false;
   std::vector<TVisibleLine> lines;
