@@ -118,8 +118,8 @@ double Load(TRichEdit* edit, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // --quick leaves out the 100,000-line document (about a minute of loading
-  // under Wine).
+  // --quick leaves out the 100,000-line document (Wine's rich edit takes
+  // some ten seconds to load it into each window).
   const bool quick = argc > 1 && std::string(argv[1]) == "--quick";
   TVexlorSpell3Base speller;
   speller.SetConfigStorage(csNone);
