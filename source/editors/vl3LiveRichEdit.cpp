@@ -102,7 +102,7 @@ bool TVexlorLiveRichEdit::UseBufferedPaint() {
   const bool supported = BufferedPaintSupported();
   if (!spellingActive_ || !doubleBuffered_ || !supported || !control_ || !MultiLine()) return false;
   CHARRANGE range = {};
-  ::SendMessageA(control_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  Query(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
   return range.cpMax == range.cpMin && notResized_ && bufferingAllowed_;
 }
 
@@ -150,6 +150,7 @@ void TVexlorLiveRichEdit::DoBeforeChange() {
 void TVexlorLiveRichEdit::SetControl(HWND__* Control) {
   Repaint();
   control_ = Control;
+  queryProc_ = control_ ? reinterpret_cast<void*>(::GetClassLongPtrA(control_, GCLP_WNDPROC)) : nullptr;
   if (control_) {
     const std::string name = ClassNameLower(control_);
     classLmd_ = name.find("lmd") != std::string::npos;
@@ -257,23 +258,94 @@ bool TVexlorLiveRichEdit::MultiLine() const {
   return control_ && (::GetWindowLongA(control_, GWL_STYLE) & ES_MULTILINE) != 0;
 }
 
+// Painting asks the control dozens of questions; sent through the window's
+// subclass chain each costs a property look-up per subclass, which under Wine
+// is a round trip to the server (about as much as a whole line's paint).
+// Questions change nothing, so they go to the class's own procedure.
+intptr_t TVexlorLiveRichEdit::Query(uint32_t Msg, uintptr_t WParam, intptr_t LParam) const {
+  if (!control_) return 0;
+  if (!queryProc_) return ::SendMessageA(control_, Msg, WParam, LParam);
+  return ::CallWindowProcA(reinterpret_cast<WNDPROC>(queryProc_), control_, Msg, WParam, LParam);
+}
+
+// EM_GETLINE is avoided: Wine's rich edit walks the whole document for it.
 std::string TVexlorLiveRichEdit::LineText(int32_t Line) const {
-  char buffer[kLineBuffer + 1];
-  *reinterpret_cast<WORD*>(buffer) = kLineBuffer;
-  LRESULT n = ::SendMessageA(control_, EM_GETLINE, static_cast<WPARAM>(Line), reinterpret_cast<LPARAM>(buffer));
-  n = std::min<LRESULT>(std::max<LRESULT>(n, 0), kLineBuffer);
-  std::string text(buffer, static_cast<size_t>(n));
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
-  return text;
+  std::vector<TVisibleLine> lines;
+  ReadLines(Line, Line, lines);
+  return lines.empty() ? std::string() : lines.front().Text;
+}
+
+void TVexlorLiveRichEdit::ReadLines(int32_t From, int32_t To, std::vector<TVisibleLine>& Lines) const {
+  Lines.clear();
+  if (!control_ || From < 0 || To < From) return;
+  const int32_t first = LineIndex(From);
+  if (first < 0) return;
+  int32_t end = LineIndex(To + 1);
+  const bool atEnd = end < 0;
+  if (atEnd) end = static_cast<int32_t>(Query(WM_GETTEXTLENGTH, 0, 0));
+  if (end < first) end = first;
+  const int32_t count = To - From + 1;
+  if (end - first > count * (kLineBuffer + 2)) {
+    // Very long lines: each is read only as far as a line is ever checked.
+    for (int32_t line = From; line <= To; ++line) {
+      const int32_t start = line == From ? first : LineIndex(line);
+      if (start < 0) break;
+      int32_t next = line == To && !atEnd ? end : LineIndex(line + 1);
+      if (next < 0) next = static_cast<int32_t>(Query(WM_GETTEXTLENGTH, 0, 0));
+      const int32_t stop = std::clamp(next, start, start + kLineBuffer);
+      std::string lineText(static_cast<size_t>(stop - start) + 1, '\0');
+      TEXTRANGEA part = {{start, stop}, &lineText[0]};
+      const intptr_t got = Query(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&part));
+      lineText.resize(static_cast<size_t>(std::clamp<intptr_t>(got, 0, stop - start)));
+      while (!lineText.empty() && (lineText.back() == '\r' || lineText.back() == '\n')) lineText.pop_back();
+      Lines.push_back({line, start, std::move(lineText)});
+    }
+    return;
+  }
+  std::string text(static_cast<size_t>(end - first) + 1, '\0');
+  TEXTRANGEA range = {{first, end}, &text[0]};
+  const intptr_t n = Query(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  text.resize(static_cast<size_t>(std::clamp<intptr_t>(n, 0, end - first)));
+  // Paragraph breaks split the range; when each paragraph is one display
+  // line (no wrapping in the range) the lines are known without asking.
+  std::vector<int32_t> breaks;  // offset of each line's start
+  breaks.push_back(0);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    if ((text[i] == '\r' || text[i] == '\n') && (i + 1 < text.size() || atEnd))
+      breaks.push_back(static_cast<int32_t>(i + 1));
+  }
+  if (static_cast<int32_t>(breaks.size()) != count) {
+    breaks.clear();
+    for (int32_t line = From; line <= To; ++line) {
+      const int32_t start = line == From ? first : LineIndex(line);
+      if (start < 0) break;
+      breaks.push_back(start - first);
+    }
+  }
+  for (size_t i = 0; i < breaks.size(); ++i) {
+    const size_t a = std::min(static_cast<size_t>(breaks[i]), text.size());
+    const size_t b = i + 1 < breaks.size() ? std::min(static_cast<size_t>(breaks[i + 1]), text.size()) : text.size();
+    std::string lineText = text.substr(a, b > a ? b - a : 0);
+    if (lineText.size() > static_cast<size_t>(kLineBuffer)) lineText.resize(kLineBuffer);
+    while (!lineText.empty() && (lineText.back() == '\r' || lineText.back() == '\n')) lineText.pop_back();
+    Lines.push_back({From + static_cast<int32_t>(i), first + static_cast<int32_t>(a), std::move(lineText)});
+  }
+}
+
+int32_t TVexlorLiveRichEdit::LineAt(int32_t X, int32_t Y) const {
+  POINTL at = {X, Y};
+  const intptr_t ch = Query(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at));
+  return static_cast<int32_t>(Query(EM_EXLINEFROMCHAR, 0, ch));
 }
 
 int32_t TVexlorLiveRichEdit::LineIndex(int32_t Line) const {
-  return static_cast<int32_t>(::SendMessageA(control_, EM_LINEINDEX, static_cast<WPARAM>(Line), 0));
+  return static_cast<int32_t>(Query(EM_LINEINDEX, static_cast<WPARAM>(Line), 0));
 }
 
 void TVexlorLiveRichEdit::CharPos(int32_t Index, int32_t& X, int32_t& Y) const {
   POINTL pt = {0, 0};
-  ::SendMessageA(control_, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), Index);
+  Query(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), Index);
   X = pt.x;
   Y = pt.y;
 }
@@ -303,26 +375,48 @@ void TVexlorLiveRichEdit::FindMisspelled(std::string& Text, std::vector<TFoundWo
 void TVexlorLiveRichEdit::DrawMarks(HDC__* DC) {
   useIgnoreContext_ = liveMenuOptions_.Contains(spIgnore);
   textHeight_ = -1;
-  HPEN pen = ::CreatePen(PS_SOLID, 1, liveSpellingColor_);
-  HGDIOBJ oldPen = ::SelectObject(DC, pen);
   DWORD caret = 0;
-  ::SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+  Query(EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
   RECT client = {};
   ::GetClientRect(control_, &client);
-  int32_t line = static_cast<int32_t>(::SendMessageA(control_, EM_GETFIRSTVISIBLELINE, 0, 0));
+  // Each question about a position makes Wine's rich edit walk its
+  // paragraphs from the document's start, so none is asked twice: the paint
+  // has just found the first visible line.
+  const int32_t firstVisible =
+      paintPending_ ? lastFirstVisible_ : static_cast<int32_t>(Query(EM_GETFIRSTVISIBLELINE, 0, 0));
+  // The visible lines: from the first down to the one at the client's
+  // bottom. Right after the control's own paint only the lines it painted
+  // can need marks; the others still show theirs.
+  int32_t from = firstVisible;
+  int32_t to = 0;
+  const bool partial = paintPending_ && (paintTop_ > 0 || paintBottom_ < client.bottom);
+  if (partial) {
+    from = std::max(from, LineAt(0, paintTop_));
+    to = LineAt(paintRight_ - 1, std::max(paintTop_, paintBottom_ - 1));
+    ::IntersectClipRect(DC, paintLeft_, paintTop_, paintRight_, paintBottom_);
+  } else {
+    to = LineAt(client.right - 1, client.bottom - 1);
+  }
+  paintPending_ = false;
+  std::vector<TVisibleLine> lines;
+  ReadLines(from, std::max(from, to), lines);
+
+  HPEN pen = ::CreatePen(PS_SOLID, 1, liveSpellingColor_);
+  HGDIOBJ oldPen = ::SelectObject(DC, pen);
   std::vector<TFoundWord> found;
-  for (;;) {
-    std::string text = LineText(line);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    TVisibleLine& visible = lines[i];
+    const int32_t line = visible.Line;
     if (static_cast<size_t>(line) >= caches_.size()) caches_.resize(static_cast<size_t>(line) + 64);
     auto& cache = caches_[static_cast<size_t>(line)];
     if (!cache) cache = std::make_unique<TLineCache>();
-    const int32_t lineStart = LineIndex(line);
-    if (cache->Dirty || cache->LineText != text) {
-      cache->LineText = text;
+    const int32_t lineStart = visible.Start;
+    if (cache->Dirty || cache->LineText != visible.Text) {
+      cache->LineText = visible.Text;
       cache->Errors.clear();
       bool keepDirty = false;
-      if (!spell_->IsLineIgnored(text)) {
-        FindMisspelled(text, found);
+      if (!spell_->IsLineIgnored(visible.Text)) {
+        FindMisspelled(visible.Text, found);
         for (const TFoundWord& f : found) {
           if (lineStart + f.After == static_cast<int32_t>(caret) + 1) {
             keepDirty = true;  // the word ends at the caret: it is still being typed
@@ -335,39 +429,51 @@ void TVexlorLiveRichEdit::DrawMarks(HDC__* DC) {
       cache->Dirty = keepDirty;
     }
     if (!cache->Errors.empty()) {
-      const int32_t y = UnderlineY(DC, line);
+      const int32_t next = i + 1 < lines.size() ? lines[i + 1].Start : LineIndex(line + 1);
+      const int32_t y = UnderlineY(DC, line, lineStart, next);
       for (const TSpellingError& e : cache->Errors)
         DrawZigzag(DC, lineStart + e.StartColumn, lineStart + e.EndColumn, y);
     }
-    const int32_t next = LineIndex(line + 1);
-    if (next < 0) break;
-    int32_t nx = 0, ny = 0;
-    CharPos(next, nx, ny);
-    if (ny > client.bottom) break;
-    ++line;
   }
   ::SelectObject(DC, oldPen);
   ::DeleteObject(pen);
+  if (partial) ::SelectClipRgn(DC, nullptr);
 }
 
+// Measured once per format: creating the font each paint costs more than
+// checking the lines.
 int32_t TVexlorLiveRichEdit::DefaultTextHeight(HDC__* DC) {
   CHARFORMATA format = {};
   format.cbSize = 60;
-  ::SendMessageA(control_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-  HDC memory = ::CreateCompatibleDC(DC);
+  Query(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
   const int32_t points = format.yHeight / 20;
+  const std::string face(format.szFaceName, strnlen(format.szFaceName, sizeof format.szFaceName));
+  if (points == measuredSize_ && face == measuredFace_) return measuredHeight_;
+  HDC memory = ::CreateCompatibleDC(DC);
   HFONT font = ::CreateFontA(-::MulDiv(points, ::GetDeviceCaps(memory, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0,
                              0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, format.szFaceName);
   HGDIOBJ old = ::SelectObject(memory, font);
   const int32_t height = FontLineHeight(memory);
+  TEXTMETRICA metrics = {};
+  ::GetTextMetricsA(memory, &metrics);
+  measuredAscent_ = metrics.tmAscent;
   ::SelectObject(memory, old);
   ::DeleteObject(font);
   ::DeleteDC(memory);
+  measuredFace_ = face;
+  measuredSize_ = points;
+  measuredHeight_ = height;
   return height;
 }
 
 int32_t TVexlorLiveRichEdit::UnderlineY(HDC__* DC, int32_t Line) {
-  const int32_t start = LineIndex(Line);
+  return UnderlineY(DC, Line, LineIndex(Line), LineIndex(Line + 1));
+}
+
+// Start and Next: the first characters of the line and of the next one
+// (-1: there is none), when the caller knows them already.
+int32_t TVexlorLiveRichEdit::UnderlineY(HDC__* DC, int32_t Line, int32_t Start, int32_t Next) {
+  const int32_t start = Start;
   int32_t x0 = 0, y0 = 0;
   CharPos(start, x0, y0);
   // The height of the control's default text: the window DC alone holds the
@@ -375,12 +481,19 @@ int32_t TVexlorLiveRichEdit::UnderlineY(HDC__* DC, int32_t Line) {
   // next line. Measured once per paint.
   if (textHeight_ < 0) textHeight_ = DefaultTextHeight(DC);
   const int32_t result = y0 + textHeight_;
-  const int32_t next = LineIndex(Line + 1);
-  if (next == -1) return result;
+  // Under the word, not through it: a font with less room below its
+  // baseline than the zigzag is tall would have the zigzag cross the
+  // letters' feet, so it is lowered towards the baseline plus its height,
+  // by at most one row past the line's bottom.
+  const auto underWord = [&](int32_t y, int32_t lineBottom) {
+    return std::max(y, std::min(y0 + measuredAscent_ + 4, lineBottom + 1));
+  };
+  const int32_t next = Next;
+  if (next == -1) return underWord(result, result);
   int32_t x1 = 0, y1 = 0;
   CharPos(next, x1, y1);
   if (measureBaseline_) return y0 + MeasureBaselineOffset(DC, Line, x0, y0, y1);
-  return std::max(result, y1);
+  return underWord(std::max(result, y1), y1);
 }
 
 int32_t TVexlorLiveRichEdit::MeasureBaselineOffset(HDC__* DC, int32_t Line, int32_t X0, int32_t Y0, int32_t Y1) {
@@ -451,17 +564,20 @@ bool TVexlorLiveRichEdit::Paint(const TLiveMessage& Message, bool& DrawAfter) {
   if (!spellingActive_ || busy_ || !control_) return true;
   RECT client = {};
   ::GetClientRect(control_, &client);
-  const int32_t first = static_cast<int32_t>(::SendMessageA(control_, EM_GETFIRSTVISIBLELINE, 0, 0));
+  const int32_t first = static_cast<int32_t>(Query(EM_GETFIRSTVISIBLELINE, 0, 0));
+  RECT update = client;
   if (first == lastFirstVisible_) {
-    RECT update = {};
     if (::GetUpdateRect(control_, &update, FALSE)) {
       // The zigzags hang below the last changed line.
+      const RECT before = update;
       update.bottom = std::min<LONG>(update.bottom + 4, client.bottom);
       if (!BufferedPaintSupported()) {
         update.left = 0;
         update.right = client.right;
       }
-      ::InvalidateRect(control_, &update, FALSE);
+      // Each invalidation is a round trip to the window system: only when
+      // it adds something.
+      if (!::EqualRect(&before, &update)) ::InvalidateRect(control_, &update, FALSE);
     }
   } else {
     lastFirstVisible_ = first;
@@ -530,11 +646,19 @@ bool TVexlorLiveRichEdit::Paint(const TLiveMessage& Message, bool& DrawAfter) {
   }
   DrawAfter = true;
   notResized_ = true;
+  paintPending_ = true;
+  paintLeft_ = update.left;
+  paintTop_ = update.top;
+  paintRight_ = update.right;
+  paintBottom_ = update.bottom;
   return true;
 }
 
 void TVexlorLiveRichEdit::DrawMarksOnWindow() {
-  if (!control_ || !spell_) return;
+  if (!control_ || !spell_) {
+    paintPending_ = false;
+    return;
+  }
   HDC dc = ::GetDC(control_);
   DrawMarks(dc);
   ::ReleaseDC(control_, dc);
@@ -555,11 +679,21 @@ void TVexlorLiveRichEdit::SelectionChanged() {
   RECT client = {};
   ::GetClientRect(control_, &client);
   DWORD caret = 0;
-  ::SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
-  const int32_t caretLine = static_cast<int32_t>(::SendMessageA(control_, EM_LINEFROMCHAR, caret, 0));
-  int32_t line = static_cast<int32_t>(::SendMessageA(control_, EM_GETFIRSTVISIBLELINE, 0, 0));
+  Query(EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+  const int32_t caretLine = static_cast<int32_t>(Query(EM_EXLINEFROMCHAR, 0, caret));
+  const int32_t first = static_cast<int32_t>(Query(EM_GETFIRSTVISIBLELINE, 0, 0));
+  const int32_t last = LineAt(client.right - 1, client.bottom - 1);
   const bool supported = BufferedPaintSupported();
-  for (;;) {
+  // Only lines that have to change are looked at: a line still holding a
+  // word that was being typed, and the caret's line when its text changed.
+  const int32_t end = std::min<int32_t>(last, static_cast<int32_t>(caches_.size()) - 1);
+  for (int32_t line = first; line <= end; ++line) {
+    TLineCache* cache = caches_[static_cast<size_t>(line)].get();
+    if (!cache) continue;
+    const bool leftWord = cache->Dirty && line != caretLine;
+    const bool changedHere = !supported && line == caretLine && LineText(line) != cache->LineText;
+    if (!leftWord && !changedHere) continue;
+    cache->Dirty = true;
     const int32_t start = LineIndex(line);
     if (start < 0) break;
     int32_t x = 0, top = 0;
@@ -568,18 +702,8 @@ void TVexlorLiveRichEdit::SelectionChanged() {
     const int32_t next = LineIndex(line + 1);
     int32_t bottom = client.bottom;
     if (next >= 0) CharPos(next, x, bottom);
-    if (static_cast<size_t>(line) < caches_.size() && caches_[static_cast<size_t>(line)]) {
-      TLineCache& cache = *caches_[static_cast<size_t>(line)];
-      const bool leftWord = cache.Dirty && line != caretLine;
-      const bool changedHere = !supported && line == caretLine && LineText(line) != cache.LineText;
-      if (leftWord || changedHere) {
-        cache.Dirty = true;
-        RECT band = {0, top, client.right, bottom};
-        ::InvalidateRect(control_, &band, TRUE);
-      }
-    }
-    if (next < 0) break;
-    ++line;
+    RECT band = {0, top, client.right, bottom};
+    ::InvalidateRect(control_, &band, TRUE);
   }
 }
 
@@ -742,9 +866,9 @@ void TVexlorLiveRichEdit::KeyReleased() {
   lastChar_ = '\0';
   if (!ch || !correctingActive_ || !control_ || autoCorrectChars_.find(ch) == std::string::npos) return;
   DWORD s = 0, e = 0;
-  ::SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+  Query(EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
   if (s != e) return;
-  const int32_t line = static_cast<int32_t>(::SendMessageA(control_, EM_LINEFROMCHAR, s, 0));
+  const int32_t line = static_cast<int32_t>(Query(EM_EXLINEFROMCHAR, 0, s));
   windowParser_->Initialize(control_);
   engine_->Initialize(windowParser_.get(), ctAll);
   engine_->MoveTo(static_cast<int32_t>(s) - LineIndex(line) - 2, line);

@@ -126,6 +126,7 @@ class TVexlorLiveRichEdit {
   // Checks (where needed) and underlines the visible lines on DC.
   void DrawMarks(HDC__* DC);
   int32_t UnderlineY(HDC__* DC, int32_t Line);
+  int32_t UnderlineY(HDC__* DC, int32_t Line, int32_t Start, int32_t Next);
   int32_t DefaultTextHeight(HDC__* DC);
   int32_t MeasureBaselineOffset(HDC__* DC, int32_t Line, int32_t X0, int32_t Y0, int32_t Y1);
   void DrawZigzag(HDC__* DC, int32_t Start, int32_t End, int32_t Y);
@@ -136,6 +137,16 @@ class TVexlorLiveRichEdit {
     int32_t After;
   };
   void FindMisspelled(std::string& Text, std::vector<TFoundWord>& Found);
+  // The lines From .. To (display lines) with their first characters,
+  // read with one text-range request.
+  struct TVisibleLine {
+    int32_t Line;
+    int32_t Start;
+    std::string Text;
+  };
+  void ReadLines(int32_t From, int32_t To, std::vector<TVisibleLine>& Lines) const;
+  // The display line under the client point (clamped to the text).
+  int32_t LineAt(int32_t X, int32_t Y) const;
   void Repaint();
   void RepaintNow();
   bool ReadOnly() const;
@@ -143,6 +154,9 @@ class TVexlorLiveRichEdit {
   std::string LineText(int32_t Line) const;
   int32_t LineIndex(int32_t Line) const;
   void CharPos(int32_t Index, int32_t& X, int32_t& Y) const;
+  // A read-only edit message, handed straight to the control's own window
+  // procedure (see the definition for why).
+  intptr_t Query(uint32_t Msg, uintptr_t WParam, intptr_t LParam) const;
   void NotifyTextChanged();
   void ReleaseSpell();
   void ConnectHooks();
@@ -180,6 +194,16 @@ class TVexlorLiveRichEdit {
   // Each word ignored once -> the sorted, duplicate-free words that preceded it.
   std::map<std::string, std::unique_ptr<TStringList>> ignoredContext_;
   int32_t textHeight_ = -1;  // of the default text, during one DrawMarks
+  // The default text's height, kept with the format it was measured for.
+  std::string measuredFace_;
+  int32_t measuredSize_ = -1;
+  int32_t measuredHeight_ = 0;
+  int32_t measuredAscent_ = 0;
+  // The control's class procedure, for Query.
+  void* queryProc_ = nullptr;
+  // What the paint being done covers, for the marks drawn after it.
+  bool paintPending_ = false;
+  int32_t paintTop_ = 0, paintBottom_ = 0, paintLeft_ = 0, paintRight_ = 0;
   bool classLmd_ = false, classDxMemo_ = false, classRx_ = false;
   std::unique_ptr<TWinAPIControlParser> checkParser_;  // a dialog check's parser the engine left to us
 };

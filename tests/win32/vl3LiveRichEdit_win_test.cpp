@@ -363,3 +363,39 @@ TEST_F(LiveRichEdit, ContextMenuOffersSuggestionsAndEveryEntryActs) {
   RightClick("colour", 1);
   EXPECT_EQ(parentMenus, 1);  // the subclass is gone; nothing crashed either
 }
+
+// Lines are read for a whole window at once; a paragraph wrapped over
+// several display lines still gets its marks under the right words, and so
+// does a long document scrolled to its middle.
+TEST_F(LiveRichEdit, WrappedAndScrolledLinesAreMarkedWhereTheyShow) {
+  edit->SetVexlorSpell(spell.get());
+  edit->SetBounds(8, 8, 160, 260);
+  SetText("the cat sat on the mat the cat sat on the mat blarg the cat\r\nfnord sat");
+  const LRESULT blargLine = ::SendMessageA(handle, EM_EXLINEFROMCHAR, 0, Find("blarg"));
+  ASSERT_GT(blargLine, 0) << "the first paragraph wraps";
+  EXPECT_GT(Red("blarg"), 5);
+  EXPECT_GT(Red("fnord"), 5);
+  EXPECT_EQ(Red("mat", 1), 0);
+
+  edit->SetBounds(8, 8, 480, 260);
+  std::string text;
+  for (int i = 0; i < 400; ++i) text += (i % 4 == 2) ? "a dog blarg here\r\n" : "the cat sat on the mat\r\n";
+  ::SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  ::SendMessageA(handle, EM_SETSEL, 0, 0);
+  ::SendMessageA(handle, EM_LINESCROLL, 0, 200);
+  Paint();
+  const LRESULT first = ::SendMessageA(handle, EM_GETFIRSTVISIBLELINE, 0, 0);
+  ASSERT_GE(first, 190);
+  int marked = 0, clean = 0;
+  for (LRESULT line = first; line < first + 8; ++line) {
+    const int32_t start = static_cast<int32_t>(::SendMessageA(handle, EM_LINEINDEX, line, 0));
+    if (line % 4 == 2) {
+      marked += RedPixelsUnder(start + 6, start + 11) > 5;
+      clean += RedPixelsUnder(start, start + 5) == 0;
+    } else {
+      clean += RedPixelsUnder(start, start + 22) == 0;
+    }
+  }
+  EXPECT_EQ(marked, 2);
+  EXPECT_EQ(clean, 8);
+}
