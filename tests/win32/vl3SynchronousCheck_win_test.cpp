@@ -204,12 +204,29 @@ TEST_F(SynchronousCheckWin, GridCorrectionThatMakesARepetitionIsPromptedOnce) {
     }
   };
 
+  // An answer that leaves the check waiting lets the wait run idle: then
+  // the test ends the check itself instead of waiting with it.
+  bool leftWaiting = false;
+  size_t promptsAtLastTick = 0;
+  int idleTicks = 0;
+  TIdleScript watchdog([&](int) -> bool {
+    if (!spell.Checking() || prompts.size() != promptsAtLastTick) {
+      promptsAtLastTick = prompts.size();
+      idleTicks = 0;
+    } else if (++idleTicks > 10) {
+      leftWaiting = true;
+      spell.Cancel();
+    }
+    return true;
+  });
+
   TVexlorStringGridHelper helper;
   helper.BeginCheck(grid.get());
   spell.StartSequenceCheck();
   helper.CheckColumn(&spell, 1);
   spell.StopSequenceCheck();
   helper.EndCheck();
+  EXPECT_FALSE(leftWaiting) << "an answer left the check waiting";
   EXPECT_FALSE(spell.Checking());
   EXPECT_FALSE(spell.Cancelled());
   EXPECT_EQ(prompts, (std::vector<std::string>{"zorb", "[sat sat]", "[mat mat]"}));
