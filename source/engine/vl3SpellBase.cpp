@@ -3,9 +3,9 @@
 #include "vl3SpellBase.h"
 
 #include <algorithm>
-#include <array>
 
 #include "vl3Ansi.h"
+#include "vl3Codepage.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
 #include "vl3Ignore.h"
@@ -42,20 +42,10 @@ bool IsNumber(const std::string& word) {
   return i == n;
 }
 
-// Ansi::ToLower as a table, read once per word rather than once per byte.
-const unsigned char* LowerCaseTable() {
-  static const std::array<unsigned char, 256> table = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(Ansi::ToLower(static_cast<char>(c)));
-    return t;
-  }();
-  return table.data();
-}
-
-// True when `word` has capitals; then `lower` receives its lower-case form
-// (reusing its storage). Most words tested have none and are only scanned.
-bool LowerCaseDiffers(const std::string& word, std::string& lower) {
-  const unsigned char* toLower = LowerCaseTable();
+// True when `word` has capitals in the code page of `toLower`; then `lower`
+// receives its lower-case form (reusing its storage). Most words tested
+// have none and are only scanned.
+bool LowerCaseDiffers(const std::string& word, std::string& lower, const unsigned char* toLower) {
   const unsigned char* p = reinterpret_cast<const unsigned char*>(word.data());
   const size_t n = word.size();
   size_t i = 0;
@@ -64,6 +54,27 @@ bool LowerCaseDiffers(const std::string& word, std::string& lower) {
   lower.assign(word);
   for (; i < n; ++i) lower[i] = static_cast<char>(toLower[p[i]]);
   return true;
+}
+
+// The lower-case tables of the code pages the open main dictionaries are
+// written in, each once: the capitals of a Russian or Polish text are not
+// those of a Western one. The Western table when no main dictionary is open.
+struct TLowerCaseTables {
+  static constexpr int kMax = 3;  // the code pages Ansi knows
+  const unsigned char* table[kMax] = {};
+  int count = 0;
+};
+
+TLowerCaseTables LowerCaseTablesOf(const std::vector<std::unique_ptr<TMainDictionary>>& dictionaries) {
+  TLowerCaseTables tables;
+  for (const auto& dictionary : dictionaries) {
+    const unsigned char* table = Ansi::LowerCaseTable(Codepage::OfLanguage(dictionary->LangId()));
+    if (std::find(tables.table, tables.table + tables.count, table) == tables.table + tables.count &&
+        tables.count < TLowerCaseTables::kMax)
+      tables.table[tables.count++] = table;
+  }
+  if (tables.count == 0) tables.table[tables.count++] = Ansi::LowerCaseTable(1252);
+  return tables;
 }
 
 }  // namespace
@@ -345,8 +356,12 @@ bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& Word) {
 bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
   if (IsWordInDictionaries(Word)) return true;
   // The lower-case form differs only when the word has capitals; otherwise
-  // the second look-up would repeat the first.
-  if (LowerCaseDiffers(Word, lowerWord_) && IsWordInDictionaries(lowerWord_)) return true;
+  // the second look-up would repeat the first. Capitals are those of the
+  // main dictionaries' code pages, so a Russian word in capitals is found
+  // through its lower-case form as a Western one is.
+  const TLowerCaseTables tables = LowerCaseTablesOf(mainDictionaries_);
+  for (int i = 0; i < tables.count; ++i)
+    if (LowerCaseDiffers(Word, lowerWord_, tables.table[i]) && IsWordInDictionaries(lowerWord_)) return true;
   if (possessiveRule_ && IsPossessive(Word)) return true;
   if (IsNumber(Word)) return true;
   if (Word.size() == 1) return true;
@@ -423,7 +438,12 @@ void TVexlorSpell3Base::SuggestionWordExists(const std::string& Word, bool& Exis
   auto found = [this, mainOnly](const std::string& word) {
     return mainOnly ? IsWordInMainDictionaries(word) : IsWordInDictionaries(word);
   };
-  Exists = found(Word) || (LowerCaseDiffers(Word, suggestionLower_) && found(suggestionLower_));
+  Exists = found(Word);
+  if (!Exists) {
+    const TLowerCaseTables tables = LowerCaseTablesOf(mainDictionaries_);
+    for (int i = 0; i < tables.count && !Exists; ++i)
+      Exists = LowerCaseDiffers(Word, suggestionLower_, tables.table[i]) && found(suggestionLower_);
+  }
   if (!Exists && possessiveRule_) Exists = IsPossessive(Word);
 }
 

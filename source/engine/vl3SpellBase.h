@@ -407,6 +407,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::string ResolveCustomDictionaryPath(const std::string& name);
   void SaveOpenCopies(const std::string& path);
   bool NobodyAnswersPrompts() const;
+  // Change, Change All and Auto-Correct on a repeated-word prompt.
+  void ReplaceRepetition(const std::string& Replacement);
   void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
   // The parser for a window control: the window-control parser in the

@@ -380,16 +380,41 @@ void TVexlorSpell3Base::Ignore() {
 
 void TVexlorSpell3Base::IgnoreRepeated() { Ignore(); }
 
+// A repeated-word prompt is about two copies and the space between them, not
+// about one word: nothing can be stored for it in a dictionary, and a host
+// that answers it with a single-word action still expects the check to go
+// on. Ignore All and Add therefore skip the repetition as Ignore does, and
+// Change, Change All and Auto-Correct put their replacement in place of the
+// whole repetition, as Delete Repeated does with one copy.
 void TVexlorSpell3Base::IgnoreAll() {
-  if (!checking_ || promptIsRepeated_) return;
+  if (!checking_) return;
+  if (promptIsRepeated_) {
+    Ignore();
+    return;
+  }
   AddUndo(uaIgnoreAll, std::string(), false);
   internalDictionary_->AddIgnore(currentWord_);
   IgnoreCurrentWord(kStateIgnoreAll);
   ResumeCheck();
 }
 
+void TVexlorSpell3Base::ReplaceRepetition(const std::string& Replacement) {
+  const std::string replacement = Replacement;  // the caller's string may be ours
+  AddUndo(uaChange, replacement, false);
+  ReplaceCurrentWord(replacement, kStateChange);
+  // The replacement is not read again, so an answer that brings the same
+  // repetition back cannot hold the check on one place. It now stands just
+  // before the parser: a following copy of it is a repetition of its own.
+  previousWord_ = replacement;
+  ResumeCheck();
+}
+
 void TVexlorSpell3Base::Change(const std::string& Replacement) {
-  if (!checking_ || promptIsRepeated_) return;
+  if (!checking_) return;
+  if (promptIsRepeated_) {
+    ReplaceRepetition(Replacement);
+    return;
+  }
   const std::string word = currentWord_;
   const std::string replacement = Replacement;  // the caller's string may be ours
   AddUndo(uaChange, replacement, false);
@@ -404,7 +429,11 @@ void TVexlorSpell3Base::Change(const std::string& Replacement) {
 }
 
 void TVexlorSpell3Base::ChangeAll(const std::string& Replacement) {
-  if (!checking_ || promptIsRepeated_) return;
+  if (!checking_) return;
+  if (promptIsRepeated_) {
+    ReplaceRepetition(Replacement);
+    return;
+  }
   const std::string word = currentWord_;
   const std::string replacement = Replacement;
   AddUndo(uaChangeAll, replacement, false);
@@ -415,7 +444,11 @@ void TVexlorSpell3Base::ChangeAll(const std::string& Replacement) {
 }
 
 void TVexlorSpell3Base::Add() {
-  if (!checking_ || promptIsRepeated_) return;
+  if (!checking_) return;
+  if (promptIsRepeated_) {
+    Ignore();
+    return;
+  }
   AddUndo(uaAdd, std::string(), false);
   if (activeCustomDictionary_) activeCustomDictionary_->AddIgnore(currentWord_);
   IgnoreCurrentWord(kStateAdd);
@@ -423,7 +456,11 @@ void TVexlorSpell3Base::Add() {
 }
 
 void TVexlorSpell3Base::AutoCorrect(const std::string& Replacement) {
-  if (!checking_ || promptIsRepeated_) return;
+  if (!checking_) return;
+  if (promptIsRepeated_) {
+    ReplaceRepetition(Replacement);
+    return;
+  }
   const std::string word = currentWord_;
   const std::string replacement = Replacement;
   AddUndo(uaAutoCorrect, replacement, false);

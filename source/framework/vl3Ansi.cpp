@@ -1,6 +1,6 @@
-// Windows-1252 case tables: the code page of the suite's Western languages.
-// The same tables are used on every platform so that results do not depend
-// on the host's locale.
+// Case tables of Windows-1252, the code page of the suite's Western languages,
+// and of 1250 and 1251. The same tables are used on every platform so that
+// results do not depend on the host's locale.
 #include "vl3Ansi.h"
 
 #include <array>
@@ -11,26 +11,51 @@ namespace {
 struct TCaseTables {
   std::array<unsigned char, 256> upper{};
   std::array<unsigned char, 256> lower{};
-  TCaseTables() {
+  explicit TCaseTables(int codePage) {
     for (int i = 0; i < 256; ++i) upper[i] = lower[i] = static_cast<unsigned char>(i);
     auto pair = [this](int up, int low) {
       upper[low] = static_cast<unsigned char>(up);
       lower[up] = static_cast<unsigned char>(low);
     };
     for (int c = 'A'; c <= 'Z'; ++c) pair(c, c + 32);
-    pair(0x8A, 0x9A);  // S caron
-    pair(0x8C, 0x9C);  // OE
-    pair(0x8E, 0x9E);  // Z caron
-    pair(0x9F, 0xFF);  // Y diaeresis
+    if (codePage == 1251) {
+      // Cyrillic: the Russian alphabet fills 0xC0-0xFF; Yo and the letters
+      // of the other Cyrillic languages lie below.
+      for (int c = 0xC0; c <= 0xDF; ++c) pair(c, c + 32);
+      const int extra[][2] = {{0x80, 0x90}, {0x81, 0x83}, {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D},
+                              {0x8E, 0x9E}, {0x8F, 0x9F}, {0xA1, 0xA2}, {0xA3, 0xBC}, {0xA5, 0xB4},
+                              {0xA8, 0xB8}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xB2, 0xB3}, {0xBD, 0xBE}};
+      for (const auto& p : extra) pair(p[0], p[1]);
+      return;
+    }
+    if (codePage == 1250) {
+      // Central European: S, S acute, T caron, Z caron, Z acute, L stroke,
+      // A ogonek, S cedilla, Z dot, L caron.
+      const int extra[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F},
+                              {0xA3, 0xB3}, {0xA5, 0xB9}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xBC, 0xBE}};
+      for (const auto& p : extra) pair(p[0], p[1]);
+    } else {
+      pair(0x8A, 0x9A);  // S caron
+      pair(0x8C, 0x9C);  // OE
+      pair(0x8E, 0x9E);  // Z caron
+      pair(0x9F, 0xFF);  // Y diaeresis
+    }
     for (int c = 0xC0; c <= 0xDE; ++c) {
       if (c != 0xD7) pair(c, c + 32);  // not the multiplication sign
     }
   }
 };
 
-const TCaseTables& Tables() {
-  static const TCaseTables tables;
-  return tables;
+const TCaseTables& Tables(int codePage = 1252) {
+  static const TCaseTables western(1252), central(1250), cyrillic(1251);
+  switch (codePage) {
+    case 1250:
+      return central;
+    case 1251:
+      return cyrillic;
+    default:
+      return western;
+  }
 }
 
 unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
@@ -71,6 +96,17 @@ int CompareText(const std::string& a, const std::string& b) {
 
 bool SameText(const std::string& a, const std::string& b) {
   return a.size() == b.size() && CompareText(a, b) == 0;
+}
+
+const unsigned char* LowerCaseTable(int codePage) { return Tables(codePage).lower.data(); }
+
+const unsigned char* UpperCaseTable(int codePage) { return Tables(codePage).upper.data(); }
+
+std::string LowerCase(const std::string& s, int codePage) {
+  const unsigned char* lower = LowerCaseTable(codePage);
+  std::string r(s);
+  for (char& c : r) c = static_cast<char>(lower[Byte(c)]);
+  return r;
 }
 
 }  // namespace Ansi

@@ -6,11 +6,16 @@
 
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
+#include "vl3MessageDispatch.h"
 #include "vl3Platform.h"
 
 TApplication& Application() {
   static TApplication application;
   return application;
+}
+
+TApplication::TApplication() {
+  Platform::SetMessageDispatcher([](void* msg) { Application().DispatchMsg(msg); });
 }
 
 void TApplication::Initialize() {

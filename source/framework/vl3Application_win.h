@@ -69,7 +69,9 @@ class TApplication {
 
  private:
   friend TApplication& Application();
-  TApplication() = default;
+  // Installs DispatchMsg as the platform's message dispatcher, so that the
+  // portable core's message pumping gives the forms their dialog keys.
+  TApplication();
   TForm* mainForm_ = nullptr;
   bool initialized_ = false, terminated_ = false;
   int exitCode_ = 0;

@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "vl3Ansi.h"
+#include "vl3MessageDispatch.h"
 #include "vl3PlatformRules.h"
 #include "vl3Platform_posix.h"
 
@@ -494,6 +495,9 @@ TCursor gCursor = TCursor::Default;
 }  // namespace
 
 void ProcessMessages() {}
+
+// No window messages here, so nothing is ever handed to a dispatcher.
+void SetMessageDispatcher(TMessageDispatcher) {}
 
 int MessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
   if (MessageBoxHook()) return MessageBoxHook()(text, caption, flags);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "vl3Ansi.h"
+#include "vl3MessageDispatch.h"
 #include "vl3Platform.h"
 #include "vl3PlatformRules.h"
 
@@ -389,7 +390,10 @@ TMessageBoxHook& MessageBoxHook() {
   return hook;
 }
 TCursor gCursor = TCursor::Default;
+TMessageDispatcher gDispatcher = nullptr;
 }  // namespace
+
+void SetMessageDispatcher(TMessageDispatcher dispatcher) { gDispatcher = dispatcher; }
 
 void ProcessMessages() {
   // Bounded, so that a window that keeps posting to itself cannot hold the
@@ -400,6 +404,10 @@ void ProcessMessages() {
       // Leave it for the application's own loop.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       return;
+    }
+    if (gDispatcher != nullptr) {
+      gDispatcher(&msg);
+      continue;
     }
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);

@@ -48,6 +48,63 @@ TEST_F(SpellBase, PossessivesNeedAnEnglishMainDictionary) {
   EXPECT_FALSE(engine->PossessiveRule());
 }
 
+// Capitals follow the code page of the main dictionaries in use: in
+// Windows-1251 Ch (0xD7), Ya (0xDF) and Yo (0xA8) are capitals, which they
+// are not in the Western code page; the same holds for Polish L with stroke
+// (0xA3) in Windows-1250.
+TEST_F(SpellBase, CapitalsFollowTheCodePageOfTheMainDictionaries) {
+  constexpr uint32_t kRussian = 0x0419, kPolish = 0x0415;
+  // chai, yabloko, yolka; lodz (with stroke, acute and acute z), zolw.
+  CompileMain(folder.File("Russian.vlm"), {"\xF7\xE0\xE9", "\xFF\xE1\xEB\xEE\xEA\xEE", "\xB8\xEB\xEA\xE0"}, kRussian);
+  CompileMain(folder.File("Polish.vlm"), {"\xB3\xF3" "d\x9F", "\xBF\xF3\xB3w"}, kPolish);
+  struct TCase {
+    const char* dictionaries;
+    const char* word;
+    bool correct;
+  };
+  const TCase cases[] = {
+      {"Russian.vlm", "\xF7\xE0\xE9", true},                // chai
+      {"Russian.vlm", "\xD7\xE0\xE9", true},                // Chai
+      {"Russian.vlm", "\xD7\xC0\xC9", true},                // CHAI
+      {"Russian.vlm", "\xDF\xC1\xCB\xCE\xCA\xCE", true},    // YABLOKO
+      {"Russian.vlm", "\xA8\xCB\xCA\xC0", true},            // YOLKA
+      {"Russian.vlm", "\xD7\xC0\xC9\xCA", false},           // CHAIK
+      {"Polish.vlm", "\xA3\xF3" "d\x9F", true},             // Lodz
+      {"Polish.vlm", "\xA3\xD3" "D\x8F", true},             // LODZ
+      {"Polish.vlm", "\xAF\xD3\xA3W", true},                // ZOLW
+      // A Western and a Russian dictionary together: each word's capitals
+      // are found through the code page it belongs to.
+      {"Test.vlm,Russian.vlm", "\xD7\xC0\xC9", true},
+      {"Test.vlm,Russian.vlm", "HELLO", true},
+      // Without a Cyrillic dictionary, 0xD7 is the multiplication sign.
+      {"Test.vlm", "\xD7\xC0\xC9", false},
+  };
+  for (const TCase& c : cases) {
+    std::vector<std::string> names;
+    std::string list = c.dictionaries;
+    for (size_t start = 0, comma; start <= list.size(); start = comma + 1) {
+      comma = list.find(',', start);
+      if (comma == std::string::npos) comma = list.size();
+      names.push_back(list.substr(start, comma - start));
+    }
+    auto e = MakeEngine();
+    e->SetConfigDefaultMain(List(names));
+    EXPECT_EQ(e->IsWordCorrect(c.word), c.correct) << c.dictionaries << " " << c.word;
+    bool exists = !c.correct;
+    e->SuggestionWordExists(c.word, exists);
+    EXPECT_EQ(exists, c.correct) << c.dictionaries << " " << c.word;
+  }
+
+  // A Russian word in capitals is one word, and a check passes it.
+  auto e = MakeEngine();
+  e->SetConfigDefaultMain(List({"Russian.vlm"}));
+  EXPECT_EQ(e->WordCount("\xD7\xC0\xC9 \xA8\xCB\xCA\xC0 \xDF\xC1\xCB\xCE\xCA\xCE"), 3);
+  prompts.clear();
+  std::string text = "\xD7\xC0\xC9 \xA8\xCB\xCA\xC0 \xDF\xC1\xCB\xCE\xCA\xCE \xD7\xC0\xC9\xCA";
+  e->CheckString(text);
+  EXPECT_EQ(prompts, (std::vector<std::string>{"\xD7\xC0\xC9\xCA"}));
+}
+
 TEST_F(SpellBase, UpperCaseFilterAcceptsCapitals) {
   engine->Configuration()->SetConfigLoaded(true);
   EXPECT_FALSE(engine->IsWordCorrect("NASA"));

@@ -2,6 +2,8 @@
 // its effect on the text and dictionaries, undo, repeated words, sequences.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "vl3Configuration.h"
 #include "vl3SpellTestHost.h"
 #include "vl3StringParser.h"
@@ -224,19 +226,119 @@ TEST_F(SpellCheck, RepeatedWordIsPromptedWithBothCopies) {
   EXPECT_EQ(prompts, (std::vector<std::string>{"[the the]"}));
 }
 
-TEST_F(SpellCheck, RepeatedWordIsPromptedAgainAfterChangeDoesNothing) {
-  int seen = 0;
+// Every answer a host can give to a repeated-word prompt moves the check on.
+// Each answer is first given to an asynchronous check, which returns at once
+// whatever the answer does: one that left the check waiting fails there,
+// and only then is the same answer given to a synchronous check.
+TEST_F(SpellCheck, EveryAnswerToARepetitionMovesTheCheckOn) {
+  struct TCase {
+    const char* name;
+    Step answer;
+    const char* expected;
+  };
+  const TCase cases[] = {
+      {"Ignore", DoIgnore(), "the the cat"},
+      {"IgnoreRepeated", [](TVexlorSpell3Base* e) { e->IgnoreRepeated(); }, "the the cat"},
+      {"IgnoreAll", DoIgnoreAll(), "the the cat"},
+      {"Add", DoAdd(), "the the cat"},
+      {"DeleteRepeated", DoDeleteRepeated(), "the cat"},
+      {"Change", DoChange("the"), "the cat"},
+      {"ChangeAll", DoChangeAll("a"), "a cat"},
+      {"AutoCorrect", DoAutoCorrect("the"), "the cat"},
+  };
+  for (const TCase& c : cases) {
+    for (bool synchronous : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (synchronous ? " synchronous" : " asynchronous"));
+      engine->SetSynchronousCheck(synchronous);
+      prompts.clear();
+      engine->OnPromptWord = [&](TVexlorSpell3Base* e, const std::string& word, bool repeated) {
+        prompts.push_back(repeated ? "[" + word + "]" : word);
+        if (prompts.size() == 1)
+          c.answer(e);
+        else
+          e->Cancel();  // a second prompt is a fault: end the check
+      };
+      std::string text = "the the cat";
+      engine->CheckString(text);
+      const bool stuck = engine->Checking();
+      EXPECT_FALSE(stuck) << "the check waits after the answer";
+      if (stuck) {
+        engine->Cancel();
+        break;  // a synchronous check would wait for ever
+      }
+      EXPECT_EQ(text, c.expected);
+      EXPECT_EQ(prompts, (std::vector<std::string>{"[the the]"}));
+      EXPECT_FALSE(engine->Cancelled());
+    }
+  }
+  // Nothing was stored for the repetition: it is prompted again, and no
+  // dictionary holds an entry for it.
+  prompts.clear();
+  engine->SetSynchronousCheck(true);
   engine->OnPromptWord = [&](TVexlorSpell3Base* e, const std::string& word, bool repeated) {
     prompts.push_back(repeated ? "[" + word + "]" : word);
-    if (seen++ == 0) {
-      e->Change("cat");  // ignored on a repetition: the check does not move on
-      EXPECT_TRUE(e->Checking());
-      EXPECT_TRUE(e->PromptIsRepeated());
-    }
-    e->IgnoreRepeated();
+    e->Ignore();
   };
-  EXPECT_EQ(Check("the the cat"), "the the cat");
+  EXPECT_EQ(Check("the the"), "the the");
   EXPECT_EQ(prompts, (std::vector<std::string>{"[the the]"}));
+  ASSERT_NE(engine->ActiveCustomDictionary(), nullptr);
+  for (TCustomDictionary* d : {engine->ActiveCustomDictionary(), engine->InternalDictionary()}) {
+    EXPECT_EQ(d->CountIgnored(), 0);
+    EXPECT_EQ(d->CountAutoCorrect(), 0);
+  }
+}
+
+// A replacement that makes a new repetition is prompted once as such and
+// the check then goes on; the prompts are counted so that a check going
+// round in circles ends with a failure instead of running for ever.
+TEST_F(SpellCheck, ChangesThatMakeARepetitionArePromptedOnce) {
+  struct TCase {
+    const char* text;
+    std::map<std::string, std::string> changes;  // prompt -> replacement; others: Ignore All
+    bool recheck;
+    const char* expected;
+    std::vector<std::string> prompts;
+  };
+  const TCase cases[] = {
+      // The replacement is read again and found to repeat the next word.
+      {"zorb sat mat", {{"zorb", "sat"}}, true, "sat sat mat", {"zorb", "[sat sat]"}},
+      // A replacement of a repetition that repeats the next word.
+      {"the the cat", {{"[the the]", "cat"}}, true, "cat", {"[the the]", "[cat cat]"}},
+      {"the the cat", {{"[the the]", "cat"}}, false, "cat", {"[the the]", "[cat cat]"}},
+      // A host that answers a repetition with the repetition itself.
+      {"a the the cat", {{"[the the]", "the the"}}, true, "a the the cat", {"[the the]"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    engine->SetRecheckReplacedWords(c.recheck);
+    prompts.clear();
+    engine->OnPromptWord = [&](TVexlorSpell3Base* e, const std::string& word, bool repeated) {
+      const std::string shown = repeated ? "[" + word + "]" : word;
+      prompts.push_back(shown);
+      if (prompts.size() > 5) {
+        ADD_FAILURE() << "the check goes round in circles";
+        e->Cancel();
+      } else if (c.changes.count(shown)) {
+        e->Change(c.changes.at(shown));
+      } else if (repeated && shown == "[cat cat]") {
+        e->DeleteRepeated();
+      } else {
+        e->IgnoreAll();
+      }
+    };
+    EXPECT_EQ(Check(c.text), c.expected);
+    EXPECT_EQ(prompts, c.prompts);
+    EXPECT_FALSE(engine->Checking());
+  }
+}
+
+// An Undo of a replaced repetition puts both copies back and prompts the
+// repetition again.
+TEST_F(SpellCheck, UndoOfAReplacedRepetitionRestoresBothCopies) {
+  script = {DoChange("one"), DoUndo(), DoDeleteRepeated()};
+  engine->SetRecheckReplacedWords(false);
+  EXPECT_EQ(Check("the the zzz"), "the zzz");
+  EXPECT_EQ(prompts, (std::vector<std::string>{"[the the]", "zzz", "[the the]", "zzz"}));
 }
 
 TEST_F(SpellCheck, OnlyOneSpaceBetweenCopiesMakesARepetition) {
