@@ -41,14 +41,15 @@ struct TWindowLink {
   bool Empty() const { return !control && !container && !previous; }
 };
 
+// Never destroyed: windows may still go while static objects are torn down.
 std::mutex& LinksLock() {
-  static std::mutex lock;
-  return lock;
+  static auto* lock = new std::mutex;
+  return *lock;
 }
 
 std::unordered_map<HWND, TWindowLink>& Links() {
-  static std::unordered_map<HWND, TWindowLink> links;
-  return links;
+  static auto* links = new std::unordered_map<HWND, TWindowLink>;
+  return *links;
 }
 
 TWindowLink FindLink(HWND Wnd) {
