@@ -15,6 +15,7 @@ ATOM formAtom = 0;
 const int kSelfOffset = 0;
 
 TForm* SelfOf(HWND wnd) { return reinterpret_cast<TForm*>(::GetWindowLongPtrA(wnd, kSelfOffset)); }
+
 // Posted by Release; the form deletes itself when it arrives.
 const UINT kReleaseMessage = WM_APP + 0x2F0;
 
