@@ -46,7 +46,7 @@ TVexlorRichEdit::~TVexlorRichEdit() {
 }
 
 intptr_t TVexlorRichEdit::Default(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
-  return ::DefSubclassProc(handle_, Msg, WParam, LParam);
+  return DefWndProc(Msg, WParam, LParam);
 }
 
 bool TVexlorRichEdit::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {

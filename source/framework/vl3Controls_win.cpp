@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 #include "vl3Application_win.h"
@@ -28,8 +30,42 @@ std::string WindowText(HWND Wnd) {
 
 namespace {
 
-const char* const kControlProp = "VxControl";
-const char* const kContainerProp = "VxContainer";
+// What this layer knows about a window: its control wrapper, its container
+// and the procedure our subclass replaced. Window properties would serve,
+// but under Wine each look-up is a round trip to the server, paid on every
+// message. Windows run on their own thread; FromHandle may be asked from any.
+struct TWindowLink {
+  TControl* control = nullptr;
+  TParentWindow* container = nullptr;
+  WNDPROC previous = nullptr;
+  bool Empty() const { return !control && !container && !previous; }
+};
+
+// Never destroyed: windows may still go while static objects are torn down.
+std::mutex& LinksLock() {
+  static auto* lock = new std::mutex;
+  return *lock;
+}
+
+std::unordered_map<HWND, TWindowLink>& Links() {
+  static auto* links = new std::unordered_map<HWND, TWindowLink>;
+  return *links;
+}
+
+TWindowLink FindLink(HWND Wnd) {
+  std::lock_guard<std::mutex> guard(LinksLock());
+  const auto it = Links().find(Wnd);
+  return it == Links().end() ? TWindowLink() : it->second;
+}
+
+// Changes the link of Wnd under the lock and drops it once nothing is left.
+template <typename F>
+void EditLink(HWND Wnd, F change) {
+  std::lock_guard<std::mutex> guard(LinksLock());
+  TWindowLink& link = Links()[Wnd];
+  change(link);
+  if (link.Empty()) Links().erase(Wnd);
+}
 
 // Control ids stay clear of IDOK and IDCANCEL, which the dialog keys send.
 int NextControlId() {
@@ -73,12 +109,26 @@ HFONT__* TFont::Handle() const {
 
 // ---- Containers --------------------------------------------------------------
 
+TParentWindow::~TParentWindow() {
+  // Normally the window's WM_NCDESTROY unlinked it already.
+  if (containerHandle_)
+    EditLink(containerHandle_, [this](TWindowLink& link) {
+      if (link.container == this) link.container = nullptr;
+    });
+}
+
 TParentWindow* TParentWindow::ContainerOf(HWND__* Wnd) {
-  return Wnd ? static_cast<TParentWindow*>(::GetPropA(Wnd, kContainerProp)) : nullptr;
+  return Wnd ? FindLink(Wnd).container : nullptr;
+}
+
+void TParentWindow::ForgetContainer(HWND__* Wnd) {
+  if (Wnd) EditLink(Wnd, [](TWindowLink& link) { link.container = nullptr; });
 }
 
 void TParentWindow::AttachContainer(HWND__* Wnd) {
-  ::SetPropA(Wnd, kContainerProp, static_cast<HANDLE>(this));
+  if (!Wnd) return;
+  containerHandle_ = Wnd;
+  EditLink(Wnd, [this](TWindowLink& link) { link.container = this; });
   RECT r = {};
   ::GetClientRect(Wnd, &r);
   lastWidth_ = r.right;
@@ -187,7 +237,7 @@ LRESULT CALLBACK PanelProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   try {
     intptr_t result = 0;
     if (TParentWindow::ContainerMessage(wnd, msg, wp, lp, result)) return result;
-    if (msg == WM_NCDESTROY) ::RemovePropA(wnd, kContainerProp);
+    if (msg == WM_NCDESTROY) TParentWindow::ForgetContainer(wnd);
   } catch (...) {
     // Nothing may leave a window procedure.
   }
@@ -225,15 +275,22 @@ TControl::~TControl() {
   if (parent_) parent_->RemoveControl(this);
   if (handle_) {
     HWND h = handle_;
-    ::RemoveWindowSubclass(h, reinterpret_cast<SUBCLASSPROC>(&TControl::SubclassProc), 1);
-    ::RemovePropA(h, kControlProp);
     handle_ = nullptr;
+    // Our procedure stays in the chain when another subclass sits above it;
+    // it then only passes messages on until WM_NCDESTROY drops the link.
+    const auto ours = reinterpret_cast<LONG_PTR>(&TControl::ControlProc);
+    const bool onTop = ::GetWindowLongPtrA(h, GWLP_WNDPROC) == ours;
+    if (onTop) ::SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    EditLink(h, [this, onTop](TWindowLink& link) {
+      if (link.control == this) link.control = nullptr;
+      if (onTop) link.previous = nullptr;
+    });
     ::DestroyWindow(h);
   }
 }
 
 TControl* TControl::FromHandle(HWND__* Wnd) {
-  return Wnd ? static_cast<TControl*>(::GetPropA(Wnd, kControlProp)) : nullptr;
+  return Wnd ? FindLink(Wnd).control : nullptr;
 }
 
 void TControl::CreateHandle(const char* ClassName, uint32_t Style, uint32_t ExStyle,
@@ -247,32 +304,46 @@ void TControl::CreateHandle(const char* ClassName, uint32_t Style, uint32_t ExSt
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
                               ::GetModuleHandleA(nullptr), nullptr);
   if (!handle_) return;
-  ::SetPropA(handle_, kControlProp, static_cast<HANDLE>(this));
-  ::SetWindowSubclass(handle_, reinterpret_cast<SUBCLASSPROC>(&TControl::SubclassProc), 1,
-                      reinterpret_cast<DWORD_PTR>(this));
+  // The link is complete before our procedure can see a message.
+  const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(handle_, GWLP_WNDPROC));
+  previousProc_ = reinterpret_cast<void*>(previous);
+  EditLink(handle_, [this, previous](TWindowLink& link) {
+    link.control = this;
+    link.previous = previous;
+  });
+  ::SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::ControlProc));
   ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
   parent_->InsertControl(this);
   parent_->ArrangeTabOrder();
 }
 
-intptr_t __stdcall TControl::SubclassProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam,
-                                          intptr_t LParam, uintptr_t Id, uintptr_t Data) {
-  (void)Id;
-  auto* self = reinterpret_cast<TControl*>(Data);
+intptr_t __stdcall TControl::ControlProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam,
+                                         intptr_t LParam) {
+  const TWindowLink link = FindLink(Wnd);
+  // Without a link the chain below is unknown; only the default is left.
+  if (!link.previous) return ::DefWindowProcA(Wnd, Msg, WParam, LParam);
+  TControl* self = link.control;
   try {
     if (Msg == WM_NCDESTROY) {
-      // The window goes before its wrapper (its parent window was destroyed).
-      ::RemoveWindowSubclass(Wnd, reinterpret_cast<SUBCLASSPROC>(&TControl::SubclassProc), 1);
-      ::RemovePropA(Wnd, kControlProp);
-      if (self->handle_ == Wnd) self->handle_ = nullptr;
-      return ::DefSubclassProc(Wnd, Msg, WParam, LParam);
+      // The window may go before its wrapper (its parent window was destroyed).
+      EditLink(Wnd, [](TWindowLink& gone) { gone = TWindowLink(); });
+      if (::GetWindowLongPtrA(Wnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ControlProc))
+        ::SetWindowLongPtrA(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link.previous));
+      if (self && self->handle_ == Wnd) self->handle_ = nullptr;
+      return ::CallWindowProcA(link.previous, Wnd, Msg, WParam, LParam);
     }
     intptr_t result = 0;
-    if (self->WndProc(Msg, WParam, LParam, result)) return result;
+    if (self && self->WndProc(Msg, WParam, LParam, result)) return result;
   } catch (...) {
     // Nothing may leave a window procedure.
   }
-  return ::DefSubclassProc(Wnd, Msg, WParam, LParam);
+  return ::CallWindowProcA(link.previous, Wnd, Msg, WParam, LParam);
+}
+
+intptr_t TControl::DefWndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
+  if (!handle_) return 0;
+  if (!previousProc_) return ::DefWindowProcA(handle_, Msg, WParam, LParam);
+  return ::CallWindowProcA(reinterpret_cast<WNDPROC>(previousProc_), handle_, Msg, WParam, LParam);
 }
 
 bool TControl::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {

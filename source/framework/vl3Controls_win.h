@@ -69,7 +69,7 @@ using TAnchors = TSet<TAnchorKind, unsigned char>;
 // when it is resized. Its controls are deleted with it (create them with new).
 class TParentWindow {
  public:
-  virtual ~TParentWindow() = default;
+  virtual ~TParentWindow();
   // The window the children live in.
   virtual HWND__* ClientHandle() const = 0;
   // The form this container belongs to (itself for a form).
@@ -81,6 +81,9 @@ class TParentWindow {
   TRect ClientRect() const;
   // The container whose window that is, or null.
   static TParentWindow* ContainerOf(HWND__* Wnd);
+  // Unlinks whatever container Wnd had; its window procedure calls this at
+  // WM_NCDESTROY, since a handle may be reused once the window is gone.
+  static void ForgetContainer(HWND__* Wnd);
 
   // Handles what every container does with its children's messages
   // (commands, notifications, resizing, the application cursor).
@@ -101,6 +104,7 @@ class TParentWindow {
   void RemoveControl(TControl* Control);
   std::vector<TControl*> controls_;  // not owned through this list
   int32_t lastWidth_ = -1, lastHeight_ = -1;
+  HWND__* containerHandle_ = nullptr;
 };
 
 // ---- The control base ------------------------------------------------------
@@ -200,6 +204,9 @@ class TControl : public TComponent {
   // Makes the window: class, styles, extended styles.
   void CreateHandle(const char* ClassName, uint32_t Style, uint32_t ExStyle = 0,
                     int32_t ExtraHeight = 0);
+  // The procedure our subclass replaced (the class's own, or one that
+  // subclassed the window before us): what an unhandled message gets.
+  intptr_t DefWndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam);
   // Called after SetBounds moved or sized the window.
   virtual void Resized() {}
   // Called after the control's font changed.
@@ -207,8 +214,12 @@ class TControl : public TComponent {
   HWND__* handle_ = nullptr;
 
  private:
-  static intptr_t __stdcall SubclassProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam,
-                                         intptr_t LParam, uintptr_t Id, uintptr_t Data);
+  // Our procedure on every control's window; it finds the object in a
+  // process-local table, since a window property costs Wine a server round
+  // trip on every message.
+  static intptr_t __stdcall ControlProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam,
+                                        intptr_t LParam);
+  void* previousProc_ = nullptr;
   TParentWindow* parent_ = nullptr;
   int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, extraHeight_ = 0;
   bool visible_ = true, enabled_ = true, tabStop_ = false, parentFont_ = true;

@@ -9,7 +9,13 @@
 
 namespace {
 
-const char* const kFormProp = "VxForm";
+// The form class's atom; a form keeps its object in the window's extra
+// bytes (a property would cost Wine a server round trip on every message).
+ATOM formAtom = 0;
+const int kSelfOffset = 0;
+
+TForm* SelfOf(HWND wnd) { return reinterpret_cast<TForm*>(::GetWindowLongPtrA(wnd, kSelfOffset)); }
+
 // Posted by Release; the form deletes itself when it arrives.
 const UINT kReleaseMessage = WM_APP + 0x2F0;
 
@@ -46,12 +52,14 @@ TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {
   static const bool registered = [] {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TForm::FormProc);
+    wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     // No class icon: a dialog-style caption then shows none, as users know it.
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = VxWin::kFormClass;
-    return ::RegisterClassA(&wc) != 0;
+    formAtom = ::RegisterClassA(&wc);
+    return formAtom != 0;
   }();
   (void)registered;
   for (TComponent* c = AOwner; c && !ownerForm_; c = c->Owner())
@@ -67,14 +75,20 @@ TForm::~TForm() {
   DestroyControls();
   if (handle_) {
     HWND h = handle_;
-    ::RemovePropA(h, kFormProp);
+    ::SetWindowLongPtrA(h, kSelfOffset, 0);
     handle_ = nullptr;
     ::DestroyWindow(h);
   }
 }
 
 TForm* TForm::FromHandle(HWND__* Wnd) {
-  return Wnd ? static_cast<TForm*>(::GetPropA(Wnd, kFormProp)) : nullptr;
+  // Only our class has the extra bytes, and only this process's pointers.
+  if (!Wnd || !formAtom) return nullptr;
+  DWORD process = 0;
+  if (!::GetWindowThreadProcessId(Wnd, &process) || process != ::GetCurrentProcessId())
+    return nullptr;
+  if (::GetClassWord(Wnd, GCW_ATOM) != formAtom) return nullptr;
+  return SelfOf(Wnd);
 }
 
 uint32_t TForm::Style() const {
@@ -104,10 +118,11 @@ intptr_t __stdcall TForm::FormProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, 
   if (Msg == WM_NCCREATE) {
     self = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(LParam)->lpCreateParams);
     self->handle_ = Wnd;
-    ::SetPropA(Wnd, kFormProp, static_cast<HANDLE>(self));
+    ::SetWindowLongPtrA(Wnd, kSelfOffset, reinterpret_cast<LONG_PTR>(self));
   } else {
-    self = FromHandle(Wnd);
+    self = SelfOf(Wnd);
   }
+  if (Msg == WM_NCDESTROY) ForgetContainer(Wnd);
   if (self) {
     try {
       bool handled = false;
@@ -118,8 +133,7 @@ intptr_t __stdcall TForm::FormProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, 
       // Nothing may leave a window procedure.
     }
     if (Msg == WM_NCDESTROY) {
-      ::RemovePropA(Wnd, kFormProp);
-      ::RemovePropA(Wnd, "VxContainer");
+      ::SetWindowLongPtrA(Wnd, kSelfOffset, 0);
       self->handle_ = nullptr;
     }
   }
