@@ -150,7 +150,6 @@ void TVexlorLiveRichEdit::DoBeforeChange() {
 void TVexlorLiveRichEdit::SetControl(HWND__* Control) {
   Repaint();
   control_ = Control;
-  queryProc_ = control_ ? reinterpret_cast<void*>(::GetClassLongPtrA(control_, GCLP_WNDPROC)) : nullptr;
   if (control_) {
     const std::string name = ClassNameLower(control_);
     classLmd_ = name.find("lmd") != std::string::npos;
@@ -258,14 +257,9 @@ bool TVexlorLiveRichEdit::MultiLine() const {
   return control_ && (::GetWindowLongA(control_, GWL_STYLE) & ES_MULTILINE) != 0;
 }
 
-// Painting asks the control dozens of questions; sent through the window's
-// subclass chain each costs a property look-up per subclass, which under Wine
-// is a round trip to the server (about as much as a whole line's paint).
-// Questions change nothing, so they go to the class's own procedure.
+// A question to the control that changes nothing in it.
 intptr_t TVexlorLiveRichEdit::Query(uint32_t Msg, uintptr_t WParam, intptr_t LParam) const {
-  if (!control_) return 0;
-  if (!queryProc_) return ::SendMessageA(control_, Msg, WParam, LParam);
-  return ::CallWindowProcA(reinterpret_cast<WNDPROC>(queryProc_), control_, Msg, WParam, LParam);
+  return control_ ? ::SendMessageA(control_, Msg, WParam, LParam) : 0;
 }
 
 // EM_GETLINE is avoided: Wine's rich edit walks the whole document for it.

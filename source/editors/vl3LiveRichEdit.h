@@ -199,8 +199,6 @@ class TVexlorLiveRichEdit {
   int32_t measuredSize_ = -1;
   int32_t measuredHeight_ = 0;
   int32_t measuredAscent_ = 0;
-  // The control's class procedure, for Query.
-  void* queryProc_ = nullptr;
   // What the paint being done covers, for the marks drawn after it.
   bool paintPending_ = false;
   int32_t paintTop_ = 0, paintBottom_ = 0, paintLeft_ = 0, paintRight_ = 0;
