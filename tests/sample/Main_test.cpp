@@ -15,6 +15,7 @@
 #include "SpellForm.h"
 #include "../platform/vl3TestFolder.h"
 #include "../win32/vl3DesktopLock_win.h"
+#include "../win32/vl3UserInput_win.h"
 #include "vl3Application_win.h"
 #include "vl3ConfigurationDialog.h"
 #include "vl3PageControl_win.h"
@@ -34,21 +35,7 @@ namespace {
 
 [[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
-// Under an X server without a window manager, Wine waits two seconds each
-// time a managed window hides; this program's windows are made unmanaged.
-bool MakeWindowsUnmanaged() {
-  const std::string key = "Software\\Wine\\AppDefaults\\Main_test.exe\\X11 Driver";
-  HKEY handle = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
-                        nullptr) == ERROR_SUCCESS) {
-    ::RegSetValueExA(handle, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-    ::RegCloseKey(handle);
-  }
-  return true;
-}
-const bool kWindowsUnmanaged = MakeWindowsUnmanaged();
-
-void Pump() { Application().ProcessMessages(); }
+[[maybe_unused]] const bool kWindowsUnmanaged = MakeWindowsUnmanaged();
 
 // ---- The user: steps run from a timer inside whatever loop is waiting ---------
 

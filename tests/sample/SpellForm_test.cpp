@@ -13,6 +13,7 @@
 
 #include "../platform/vl3TestFolder.h"
 #include "../win32/vl3DesktopLock_win.h"
+#include "../win32/vl3UserInput_win.h"
 #include "vl3Application_win.h"
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3CustomDictionary.h"
@@ -24,48 +25,12 @@ namespace {
 
 [[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
-// Under an X server without a window manager, Wine waits two seconds for
-// the manager each time a managed window hides; this program's windows are
-// made unmanaged before the first one opens.
-bool MakeWindowsUnmanaged() {
-  HKEY key = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\SpellForm_test.exe\\X11 Driver", 0,
-                        nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return false;
-  ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-  ::RegCloseKey(key);
-  return true;
-}
 [[maybe_unused]] const bool windowsUnmanaged = MakeWindowsUnmanaged();
-
-void Pump() { Application().ProcessMessages(); }
 
 std::string TextOf(TControl* c) {
   char buffer[1024] = {};
   ::GetWindowTextA(c->Handle(), buffer, sizeof buffer);
   return buffer;
-}
-
-// What a user sees of a control: shown and usable.
-bool Usable(TControl* c) { return ::IsWindowVisible(c->Handle()) && ::IsWindowEnabled(c->Handle()); }
-
-void Press(TButton* button) {
-  ASSERT_TRUE(Usable(button)) << button->Name();
-  ::SendMessageA(button->Handle(), BM_CLICK, 0, 0);
-  Pump();
-}
-
-// A key as the system queues it for the focused window.
-void PressKey(WPARAM key) {
-  HWND focus = ::GetFocus();
-  ::PostMessageA(focus, WM_KEYDOWN, key, 1);
-  ::PostMessageA(focus, WM_KEYUP, key, 1 | (3u << 30));
-  Pump();
-}
-
-void TypeInto(TControl* edit, const std::string& text) {
-  for (char ch : text) ::SendMessageA(edit->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 1);
-  Pump();
 }
 
 std::vector<std::string> Items(TListBox* list) {

@@ -13,12 +13,11 @@
 #include "vl3Form_win.h"
 #include "vl3Layout_win.h"
 #include "vl3DesktopLock_win.h"
+#include "vl3UserInput_win.h"
 
 namespace {
 
 [[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
-
-void Pump() { Application().ProcessMessages(); }
 
 // Shows the form and handles messages until it is the active window (the
 // display reports activation asynchronously).
@@ -28,14 +27,6 @@ void ShowActive(TForm& form) {
     Pump();
     ::Sleep(10);
   }
-  Pump();
-}
-
-// A key as the system queues it for the focused window.
-void PressKey(WPARAM key) {
-  HWND focus = ::GetFocus();
-  ::PostMessageA(focus, WM_KEYDOWN, key, 1);
-  ::PostMessageA(focus, WM_KEYUP, key, 1 | (3u << 30));
   Pump();
 }
 

@@ -18,6 +18,7 @@
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3CustomDictionary.h"
 #include "vl3DesktopLock_win.h"
+#include "vl3UserInput_win.h"
 #include "vl3DictionaryCompiler.h"
 #include "vl3Help.h"
 #include "vl3Platform.h"
@@ -28,30 +29,6 @@
 namespace {
 
 [[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
-
-void Pump() { Application().ProcessMessages(); }
-
-std::string TextOf(HWND wnd) {
-  char buffer[1024] = {};
-  ::GetWindowTextA(wnd, buffer, sizeof buffer);
-  return buffer;
-}
-
-// What a user sees of a control: shown and usable.
-bool Usable(TControl* c) { return ::IsWindowVisible(c->Handle()) && ::IsWindowEnabled(c->Handle()); }
-
-// A press of a button the way the user's click arrives; a hidden or grey
-// button cannot be pressed.
-void Press(TButton* button) {
-  ASSERT_TRUE(Usable(button)) << button->Name();
-  ::SendMessageA(button->Handle(), BM_CLICK, 0, 0);
-  Pump();
-}
-
-void TypeInto(TControl* edit, const std::string& text) {
-  for (char ch : text) ::SendMessageA(edit->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 1);
-  Pump();
-}
 
 // A click or double click in the middle of a list box item.
 void ClickItem(TListBox* list, int index, bool twice = false) {
