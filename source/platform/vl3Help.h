@@ -14,4 +14,7 @@ using THelpHook = std::function<void(const std::string& file, int32_t context)>;
 void ShowHelpTopic(const std::string& file, int32_t context);
 void SetHelpHook(THelpHook hook);
 
+// The platform's own help viewer (WinHelp; nothing natively).
+void ShowSystemHelpTopic(const std::string& file, int32_t context);
+
 }  // namespace Platform

@@ -1,18 +1,8 @@
-// Help topics natively: only the hook sees them.
+// Help topics natively: there is no help system, only the hook sees them.
 #include "vl3Help.h"
 
 namespace Platform {
-namespace {
-THelpHook& HelpHook() {
-  static THelpHook hook;
-  return hook;
-}
-}  // namespace
 
-void ShowHelpTopic(const std::string& file, int32_t context) {
-  if (HelpHook()) HelpHook()(file, context);
-}
-
-void SetHelpHook(THelpHook hook) { HelpHook() = std::move(hook); }
+void ShowSystemHelpTopic(const std::string&, int32_t) {}
 
 }  // namespace Platform
