@@ -27,12 +27,14 @@ std::string ToolPath() {
 
 struct TRun {
   int status = -1;
-  std::string out;  // standard output only
+  std::string out;
 };
 
+// Standard error is dropped unless the arguments send it elsewhere first.
 TRun RunTool(const std::string& arguments) {
   TRun run;
-  FILE* pipe = ::popen((ToolPath() + " " + arguments + " 2>/dev/null").c_str(), "r");
+  const bool ownRedirection = arguments.find("2>&1") != std::string::npos;
+  FILE* pipe = ::popen((ToolPath() + " " + arguments + (ownRedirection ? "" : " 2>/dev/null")).c_str(), "r");
   if (!pipe) return run;
   char buffer[4096];
   size_t n;
@@ -65,6 +67,7 @@ TEST(Vlthes, TheCommandLineSaysWhatItDoes) {
        {"Small: \"happy\", 2 meanings\n", "1. ", "(adjective)\n   ", "glad", "2. "}},
       {"lookup " + vlt + " hapy", 1, {"Small: \"hapy\" not found in ", "near headwords: happy\n"}},
       {"lookup " + vlt + " zzzzzzzz", 1, {"not found"}},
+      {"lookup " + dir + "/German.vlt Haus 2>&1", 2, {"cannot open", "./vx dictionaries German"}},
       {"lookup " + vlt, 2, {}},
       {"frobnicate", 2, {}},
   };

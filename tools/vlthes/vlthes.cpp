@@ -61,7 +61,18 @@ bool Load(TThesaurusFile& file, const std::string& path) {
   file.SetFileName(path);
   file.SetLoaded(true);
   if (!file.Loaded()) {
-    std::fprintf(stderr, "vlthes: cannot read thesaurus file %s\n", path.c_str());
+    if (Platform::FileExists(path)) {
+      std::fprintf(stderr, "vlthes: %s is not a thesaurus file, or is damaged\n", path.c_str());
+      return false;
+    }
+    // The thesauri this tree builds: say how.
+    std::string name = path.substr(path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
+    if (name.size() > 4 && Ansi::SameText(name.substr(name.size() - 4), ".vlt")) name.resize(name.size() - 4);
+    std::string advice;
+    if (name == "Brevant") advice = " (./vx build compiles it)";
+    for (const char* language : {"English", "German", "Swedish", "Danish", "Russian", "Czech", "Polish"})
+      if (name == language) advice = std::string(" (./vx dictionaries ") + language + " compiles it)";
+    std::fprintf(stderr, "vlthes: cannot open %s: no such file%s\n", path.c_str(), advice.c_str());
     return false;
   }
   return true;
