@@ -104,8 +104,13 @@ for entry in "${languages[@]}"; do
   # Arguments that name languages choose those rows only.
   if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -qix "$name"; then continue; fi
   dict="$data/$name.vlm"
-  if [ ! -f "$dict" ]; then echo "$name: $dict is missing (./vx dictionaries)"; continue; fi
-  if [ ! -f "/usr/share/hunspell/$hunspell_name.dic" ]; then echo "$name: hunspell-${hunspell_name%%_*} is not installed"; continue; fi
+  if [ ! -f "$dict" ]; then echo "$name: skipped, $dict is missing (./vx dictionaries $name)"; continue; fi
+  # The comparison needs hunspell's own dictionary of the language, which no
+  # command here installs: say which file is missing.
+  if [ ! -f "/usr/share/hunspell/$hunspell_name.dic" ]; then
+    echo "$name: skipped, no hunspell dictionary /usr/share/hunspell/$hunspell_name.dic to compare with"
+    continue
+  fi
   vx=("$bin/vxspell" -d "$dict" -i utf-8)
   hs=(hunspell -d "/usr/share/hunspell/$hunspell_name" -i utf-8)
 

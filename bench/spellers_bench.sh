@@ -25,8 +25,11 @@ aspell=(aspell --lang=en --encoding=utf-8)
 # The text: every prose fortune file, three times over.
 text="$work/prose.txt"
 if [ ! -s "$text" ]; then
-  files=$(ls /usr/share/games/fortunes/* | grep -v -e '\.dat$' -e '\.u8$' -e 'art$')
-  for _ in 1 2 3; do cat $files; done > "$text"
+  # The English files only: the folder's subfolders hold other languages.
+  mapfile -t files < <(find /usr/share/games/fortunes -maxdepth 1 -type f ! -name '*.dat' \
+                         ! -name '*.u8' ! -name '*art' | sort)
+  [ ${#files[@]} -gt 0 ] || { echo "spellers: no fortune files in /usr/share/games/fortunes (./vx setup)"; exit 1; }
+  for _ in 1 2 3; do cat "${files[@]}"; done > "$text"
 fi
 words=$(wc -w < "$text")
 echo "text: $words words ($(du -h "$text" | cut -f1))"

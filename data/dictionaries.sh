@@ -2,6 +2,7 @@
 # Builds the main dictionaries and thesauri of the user-interface languages
 # into build/data from Debian's word lists, hunspell and mythes packages.
 #   data/dictionaries.sh [NAME...]   only the named languages (German, Czech, ...)
+#   data/dictionaries.sh --packages [NAME...]   the Debian packages they need
 # Each file is in its language's ANSI code page; words the code page lacks
 # are left out. The native vldict and vlthes must be built first.
 set -euo pipefail
@@ -10,15 +11,6 @@ bin="$root/build/native/bin"
 out="$root/build/data"
 work="$root/build/dictionaries"
 mkdir -p "$out" "$work"
-
-# Debian packages the sources come from (./vx dictionaries installs them).
-packages=(wngerman wfrench wspanish wswedish wdanish wdutch wpolish wbrazilian
-          hunspell-ru hunspell-cs hunspell-af hunspell-tools
-          mythes-de mythes-ru mythes-cs mythes-pl mythes-sv mythes-da mythes-en-us wamerican)
-if [ "${1:-}" = "--packages" ]; then
-  echo "${packages[@]}"
-  exit 0
-fi
 
 # Main dictionaries: file, language identifier, code page, title, source.
 # A source is a word list (one word a line) or "hunspell:NAME", a hunspell
@@ -52,10 +44,6 @@ thesauri=(
   "Polish|1250|Polski|/usr/share/mythes/th_pl_PL_v2.dat||$short_lists"
 )
 
-for tool in vldict vlthes; do
-  [ -x "$bin/$tool" ] || { echo "dictionaries: $bin/$tool is not built" >&2; exit 1; }
-done
-
 # wanted NAME [LANGUAGE...]: no languages asked means all.
 wanted() {
   local name=$1; shift
@@ -63,6 +51,43 @@ wanted() {
   for w in "$@"; do [ "${w,,}" = "${name,,}" ] && return 0; done
   return 1
 }
+
+# The Debian packages each language's files come from.
+declare -A language_packages=(
+  [german]="wngerman mythes-de" [french]="wfrench" [spanish]="wspanish"
+  [swedish]="wswedish mythes-sv" [danish]="wdanish mythes-da" [dutch]="wdutch"
+  [polish]="wpolish mythes-pl" [brazilian]="wbrazilian"
+  [russian]="hunspell-ru hunspell-tools mythes-ru" [czech]="hunspell-cs hunspell-tools mythes-cs"
+  [afrikaans]="hunspell-af hunspell-tools" [english]="mythes-en-us wamerican"
+)
+
+# Every language a file is built for, in the tables' spelling.
+known_languages() {
+  local entry
+  for entry in "${main_dictionaries[@]}" "${thesauri[@]}"; do echo "${entry%%|*}"; done | awk '!seen[$0]++'
+}
+
+# A name that is no language of the tables is an error, not a silent no-op.
+for w in "$@"; do
+  [ "$w" = "--packages" ] && continue
+  if ! known_languages | grep -qix -- "$w"; then
+    echo "dictionaries: no language '$w'; the languages are: $(known_languages | paste -sd' ')" >&2
+    exit 2
+  fi
+done
+
+# --packages [NAME...]: the packages the named languages (all: none named) need.
+if [ "${1:-}" = "--packages" ]; then
+  shift
+  for name in $(known_languages); do
+    wanted "$name" "$@" && echo "${language_packages[${name,,}]}"
+  done | tr ' ' '\n' | awk 'NF && !seen[$0]++' | paste -sd' '
+  exit 0
+fi
+
+for tool in vldict vlthes; do
+  [ -x "$bin/$tool" ] || { echo "dictionaries: $bin/$tool is not built" >&2; exit 1; }
+done
 
 # A text file as UTF-8: UTF-8 stays, anything else is read as ISO-8859-1.
 to_utf8() {

@@ -28,9 +28,11 @@ struct TRun {
   std::string out;
 };
 
+// Standard error is dropped unless the arguments send it elsewhere first.
 TRun RunTool(const std::string& arguments) {
   TRun run;
-  FILE* pipe = ::popen((ToolPath() + " " + arguments + " 2>/dev/null").c_str(), "r");
+  const bool ownRedirection = arguments.find("2>&1") != std::string::npos;
+  FILE* pipe = ::popen((ToolPath() + " " + arguments + (ownRedirection ? "" : " 2>/dev/null")).c_str(), "r");
   if (!pipe) return run;
   char buffer[4096];
   size_t n;
@@ -66,10 +68,53 @@ TEST_F(Vldict, CompiledDictionaryAnswersInfoLookupAndWords) {
   const std::string probes = File("probes.txt", "cat\nCat\nc\nA\ncats\r\n");
   TRun lookup = RunTool("lookup " + dict + " < " + probes);
   EXPECT_EQ(lookup.status, 0);
-  EXPECT_EQ(lookup.out, "cat\tyes\nCat\tno\nc\tno\nA\tyes\ncats\tno\n");
+  // Capitals as the spell checker takes them: "Cat" is "cat".
+  EXPECT_EQ(lookup.out, "cat\tyes\nCat\tyes\nc\tno\nA\tyes\ncats\tno\n");
   TRun words = RunTool("words " + dict);
   EXPECT_EQ(words.status, 0);
-  EXPECT_EQ(words.out, "ca\ncat\nA\ndog\n");  // common first letters first
+  EXPECT_EQ(words.out, "A\nca\ncat\ndog\n");
+}
+
+// Each thing a newcomer tried, with what the tool now says or does.
+TEST_F(Vldict, TheCommandLineSaysWhatItDoes) {
+  const std::string dict = Path("t.vlm");
+  ASSERT_EQ(RunTool("compile " + File("w.txt", "Paris\nna\xC3\xAFve\nzebra\nApple\nbanana\napple\n") +
+                    " " + dict).status, 0);
+  const std::string both = " 2>&1";
+  struct {
+    std::string arguments;
+    int status;
+    std::string out;  // standard output and error
+  } cases[] = {
+      // The words come on standard input; the tool says so.
+      {"lookup " + dict + " na\xC3\xAFve" + both, 2, "vldict: lookup reads the words from standard input"},
+      // As the component decides: capitals of a lower-case word pass, not the reverse; UTF-8 is read.
+      {"lookup " + dict + " < " + File("p.txt", "ZEBRA\nparis\nNa\xC3\xAFve\nna\xEFve\n"), 0,
+       "ZEBRA\tyes\nparis\tno\nNa\xC3\xAFve\tyes\nna\xEFve\tyes\n"},
+      // Alphabetical; the UTF-8 list was noticed and converted.
+      {"words " + dict, 0, "Apple\napple\nbanana\nna\xEFve\nParis\nzebra\n"},
+      {"compile " + File("u.txt", "caf\xC3\xA9\n") + " " + Path("u.vlm") + both, 0, "is UTF-8: converted"},
+      {"compile --ansi " + File("a.txt", "caf\xC3\xA9\n") + " " + Path("a.vlm") + " >/dev/null; " +
+           ToolPath() + " words " + Path("a.vlm"), 0, "caf\xC3\xA9\n"},
+      // A language not built: where it was looked for, and how to build it.
+      {"info Afrikaans.vlm" + both, 1, "not found in the current folder, " VX_DATA_DIR},
+  };
+  for (const auto& c : cases) {
+    if (c.arguments.find("Afrikaans") != std::string::npos &&
+        Platform::FileExists(std::string(VX_DATA_DIR) + "/Afrikaans.vlm"))
+      continue;  // built here: nothing to show
+    const TRun run = RunTool(c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out;
+    if (c.status == 0 && c.arguments.find(both) == std::string::npos) {
+      EXPECT_EQ(run.out, c.out) << c.arguments;
+    } else {
+      EXPECT_NE(run.out.find(c.out), std::string::npos) << c.arguments << "\n" << run.out;
+    }
+  }
+  const TRun missing = RunTool("info Afrikaans.vlm 2>&1");
+  if (missing.status == 1) {
+    EXPECT_NE(missing.out.find("./vx dictionaries Afrikaans"), std::string::npos) << missing.out;
+  }
 }
 
 TEST_F(Vldict, LanguageIsDecimalOrHexadecimalAndDefaultsToAmerican) {

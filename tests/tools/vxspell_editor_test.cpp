@@ -150,4 +150,44 @@ TEST_F(VxspellAsIspell, LanguageNamesFindTheBuiltDictionariesAndUnknownOnesAreCl
   EXPECT_NE(badFlag.out.find("unknown argument '-Q'"), std::string::npos) << badFlag.out;
 }
 
+// What a newcomer meets first: the help, an option that only list mode can
+// show, a language whose dictionary is not built.
+TEST_F(VxspellAsIspell, TheCommandLineSaysWhatItDoes) {
+  struct {
+    const char* arguments;
+    const char* input;
+    int status;
+    std::vector<std::string> shown;     // in the output, in this order
+    std::vector<std::string> notShown;
+  } cases[] = {
+      // Working flags are documented as working, not among the ignored ones.
+      {"--help", "", 0, {"--lang=DICT", "--personal=FILE.vlu", "--encoding=E", "-T html", "ignored"},
+       {"--lang=L,", "--master=D,", "--personal=F,", "--mode=M,"}},
+      // Repetitions are listed when asked for, and only then.
+      {"-l -d ./Small.vlm --options repeated", "the the fox\n", 0, {"the the\n"}, {}},
+      {"-l -d ./Small.vlm", "the the fox\n", 0, {}, {"the"}},
+      // A missing dictionary names where it was looked for and how to build it.
+      {"-l -d German.vlm", "", 2,
+       {"cannot open dictionary 'German.vlm'", "not found in ", VX_DATA_DIR,
+        "./vx dictionaries German"}, {}},
+      {"-l -d ./Nowhere.vlm", "", 2, {"'./Nowhere.vlm': no such file"}, {"./vx"}},
+  };
+  for (const auto& c : cases) {
+    // Someone may have built German here: the case then has nothing to show.
+    if (std::string(c.arguments).find("German") != std::string::npos &&
+        Platform::FileExists(std::string(VX_DATA_DIR) + "/German.vlm"))
+      continue;
+    const TRun run = Run(c.arguments, c.input);
+    EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out;
+    size_t at = 0;
+    for (const std::string& text : c.shown) {
+      const size_t found = run.out.find(text, at);
+      EXPECT_NE(found, std::string::npos) << c.arguments << ": " << text << "\n" << run.out;
+      if (found != std::string::npos) at = found + text.size();
+    }
+    for (const std::string& text : c.notShown)
+      EXPECT_EQ(run.out.find(text), std::string::npos) << c.arguments << ": " << text << "\n" << run.out;
+  }
+}
+
 }  // namespace

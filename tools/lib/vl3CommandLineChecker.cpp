@@ -14,6 +14,7 @@
 #include "vl3CustomDictionary.h"
 #include "vl3DictionaryNames.h"
 #include "vl3MainDictionary.h"
+#include "vl3Platform.h"
 #include "vl3ParseEngine.h"
 #include "vl3ParserBase.h"
 #include "vl3SpellBase.h"
@@ -68,6 +69,15 @@ std::string PersonalPath(const std::string& name) {
   return ".\\" + path;
 }
 
+// A core path as the user's system writes it, for messages.
+std::string SystemPath(std::string path) {
+#ifndef _WIN32
+  for (char& c : path)
+    if (c == '\\') c = '/';
+#endif
+  return path;
+}
+
 std::vector<std::string> SplitCommas(const std::string& text) {
   std::vector<std::string> items;
   std::stringstream in(text);
@@ -85,19 +95,34 @@ const char kCheckerUsage[] =
     "  -l                 list the misspelled words of the files (or standard input)\n"
     "  -a                 ispell pipe mode on standard input\n"
     "  -d DICT[,DICT...]  main dictionaries: paths, file names or languages\n"
-    "                     (american, british, deutsch, de_DE, fr_FR, ru_RU, ...)\n"
-    "  -p FILE.vlu        personal (custom) dictionary\n"
+    "                     (american, british, deutsch, de_DE, fr_FR, ru_RU, ...);\n"
+    "                     also --lang=DICT and --master=DICT\n"
+    "  -p FILE.vlu        personal (custom) dictionary; also --personal=FILE.vlu\n"
     "  -i ENCODING        utf-8, or the dictionary's code page (cp1252, cp1251,\n"
-    "                     cp1250, latin1); default: from the locale\n"
+    "                     cp1250, latin1); also --encoding=E; default: from the locale\n"
     "  --options LIST     upcase,numbers,html,internet,quoted,abbreviations,primaryonly,repeated\n"
+    "                     (repeated: -l lists a doubled word as \"the the\"; -a has no answer\n"
+    "                     for it and passes it)\n"
     "  --max-suggestions N\n"
-    "  -H                 skip HTML and XML markup (also -T html, --mode=html)\n"
+    "  -H                 skip HTML and XML markup (also -T html|sgml|xml, --mode=html)\n"
     "  -B, -C             two words run together are errors (default) / are accepted\n"
     "  -v, -vv            print the version and stop\n"
     "  --help\n"
     "Accepted for ispell, aspell and hunspell clients and ignored: -m -P -S -t -n -x -b\n"
-    "  -M -N -V -G -O -X, -T TYPE, -w CHARS, -W N, -L N, --encoding=E, --lang=L,\n"
-    "  --master=D, --personal=F, --mode=M, --sug-mode=M.\n";
+    "  -M -N -V -G -O -X, -w CHARS, -W N, -L N, --sug-mode=M, and -T/--mode with other types.\n";
+
+std::string DictionaryBuildAdvice(const std::string& name) {
+  std::string file = name;
+  const size_t slash = file.find_last_of("/\\");
+  if (slash != std::string::npos) file = file.substr(slash + 1);
+  const std::string lower = Ansi::LowerCase(file);
+  if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".vlm") == 0) file.resize(file.size() - 4);
+  std::string known;
+  if (!DictionaryFileForLanguage(file, known)) return std::string();
+  known.resize(known.size() - 4);
+  if (known == "American" || known == "British") return "./vx build compiles " + known + ".vlm";
+  return "./vx dictionaries " + known + " compiles " + known + ".vlm";
+}
 
 namespace {
 
@@ -334,9 +359,23 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
   // its own set from the configuration.
   uint32_t language = 0;
   for (size_t i = 0; i < settings.Dictionaries.size(); ++i) {
-    std::unique_ptr<TMainDictionary> dictionary = e.OpenMainDictionary(settings_.Dictionaries[i]);
+    const std::string& name = settings_.Dictionaries[i];
+    std::unique_ptr<TMainDictionary> dictionary = e.OpenMainDictionary(name);
     if (!dictionary) {
       error = "cannot open dictionary '" + settings.Dictionaries[i] + "'";
+      if (name.find('\\') == std::string::npos) {
+        // A bare name: say where it was looked for.
+        std::string searched;
+        for (const std::string& f : settings_.DictionaryFolders)
+          searched += (searched.empty() ? "" : ", ") + SystemPath(e.ExpandPath(CorePath(f)));
+        error += ": not found in " + (searched.empty() ? std::string("no folder") : searched);
+      } else if (Platform::FileExists(e.ExpandPath(name))) {
+        error += ": not a main dictionary, or damaged";
+      } else {
+        error += ": no such file";
+      }
+      const std::string advice = DictionaryBuildAdvice(name);
+      if (!advice.empty()) error += " (" + advice + ")";
       return false;
     }
     if (i == 0) language = dictionary->LangId();
@@ -403,6 +442,10 @@ void TCommandLineChecker::CheckText(std::string& text, std::vector<TFinding>& fi
   e.CheckString(text);
   while (e.Checking()) {
     if (e.PromptIsRepeated()) {
+      // Listed only when the user asked for repetitions; the pipe protocol
+      // has no answer for them.
+      if (!everyWord && settings_.OptionsGiven && settings_.Options.Contains(soRepeated))
+        findings.push_back(TFinding{e.CurrentWord(), std::string(), 0, true});  // "the the"
       e.IgnoreRepeated();
       continue;
     }

@@ -38,6 +38,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
 
 extern const char kCheckerUsage[];
 
+// How to build the missing dictionary of a file or language name
+// ("./vx dictionaries German compiles German.vlm"); empty when none of ours.
+std::string DictionaryBuildAdvice(const std::string& name);
+
 class TCommandLineChecker {
  public:
   TCommandLineChecker();

@@ -1,5 +1,6 @@
 // vldict: the command-line front of the dictionary compiler and readers;
 // scripts and the data build drive it, so its output format is fixed.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -11,8 +12,11 @@
 #include <io.h>
 #endif
 
+#include "vl3Ansi.h"
 #include "vl3Codepage.h"
+#include "vl3CommandLineChecker.h"
 #include "vl3DictionaryCompiler.h"
+#include "vl3DictionaryNames.h"
 #include "vl3MainDictionary.h"
 #include "vl3Platform.h"
 #include "vldict_custom.h"
@@ -24,11 +28,15 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
 const char kUsageText[] =
-    "usage: vldict compile [--lang N] [--title TEXT] [--utf8] [--codepage 1250|1251|1252]\n"
+    "usage: vldict compile [--lang N] [--title TEXT] [--utf8 | --ansi] [--codepage 1250|1251|1252]\n"
     "                      WORDLIST OUT.vlm\n"
+    "         (a UTF-8 list is found and converted by itself; --ansi keeps the bytes as they are)\n"
     "       vldict info DICT.vlm\n"
-    "       vldict lookup DICT.vlm      (words on standard input)\n"
-    "       vldict words DICT.vlm\n";
+    "       vldict lookup DICT.vlm < WORDS   (one word a line on standard input; answers\n"
+    "                                         yes or no as the spell checker would)\n"
+    "       vldict words DICT.vlm            (every word, in alphabetical order)\n"
+    "  DICT.vlm is a path, a file name of the current folder or of the build's data\n"
+    "  folder, or a language name (deutsch, ru_RU, ...).\n";
 
 void WriteUsage(std::ostream& out) {
   out << kUsageText;
@@ -73,9 +81,23 @@ bool ParseLanguage(const std::string& text, uint32_t& value) {
   return true;
 }
 
+// Text with at least one multi-byte sequence and no broken one: UTF-8, not
+// an ANSI code page (whose accented letters seldom form valid sequences).
+bool LooksLikeUtf8(const std::string& text) {
+  bool multiByte = false;
+  for (size_t pos = 0; pos < text.size();) {
+    uint32_t codePoint = 0;
+    const size_t length = Codepage::DecodeUtf8(text, pos, codePoint);
+    if (codePoint == Codepage::kInvalid) return false;
+    multiByte = multiByte || length > 1;
+    pos += length;
+  }
+  return multiByte;
+}
+
 int Compile(const std::vector<std::string>& args) {
   TDictionaryCompileOptions options;
-  bool utf8 = false;
+  bool utf8 = false, ansi = false;
   std::vector<std::string> files;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -88,6 +110,8 @@ int Compile(const std::vector<std::string>& args) {
       options.title = args[++i];
     } else if (arg == "--utf8") {
       utf8 = true;
+    } else if (arg == "--ansi") {
+      ansi = true;
     } else if (arg == "--codepage") {
       uint32_t codePage = 0;
       if (i + 1 >= args.size() || !ParseLanguage(args[i + 1], codePage) ||
@@ -102,9 +126,17 @@ int Compile(const std::vector<std::string>& args) {
     }
   }
   if (files.size() != 2) return Usage("compile needs a word list and an output file");
+  if (utf8 && ansi) return Usage("choose one of --utf8 and --ansi");
 
   std::string text;
   if (!Platform::ReadWholeFile(files[0], text)) return Fail("cannot read " + files[0]);
+  if (!utf8 && !ansi && LooksLikeUtf8(text)) {
+    // Stored as they are, its accented letters would become two or three
+    // letters each that no text in the code page contains.
+    utf8 = true;
+    std::cerr << "vldict: " << files[0] << " is UTF-8: converted to Windows-" << options.codePage
+              << " (--ansi keeps the bytes as they are)\n";
+  }
 #ifndef _WIN32
   // The terminal speaks UTF-8; under Windows arguments are already ANSI.
   std::string title;
@@ -128,10 +160,41 @@ int Compile(const std::vector<std::string>& args) {
   return kOk;
 }
 
+// Where a bare file name is looked for, in order.
+std::vector<std::string> DictionaryFolders() {
+  std::vector<std::string> folders{"."};
+#ifdef VX_DATA_DIR
+  folders.push_back(VX_DATA_DIR);
+#endif
+  return folders;
+}
+
+// The file a dictionary argument names: a path as it is, a bare name from
+// the folders, a language name as its file.
+std::string ResolveDictionary(const std::string& name, std::string& searched) {
+  if (name.find_first_of("/\\") != std::string::npos) return name;
+  std::string file = name;
+  const bool isFile = file.size() > 4 && Ansi::SameText(file.substr(file.size() - 4), ".vlm");
+  std::string languageFile;
+  if (!isFile && DictionaryFileForLanguage(name, languageFile)) file = languageFile;
+  for (const std::string& folder : DictionaryFolders()) {
+    const std::string path = folder == "." ? file : folder + "/" + file;
+    if (Platform::FileExists(path)) return path;
+    searched += (searched.empty() ? "" : ", ") + (folder == "." ? std::string("the current folder") : folder);
+  }
+  return file;
+}
+
 // Opens and maps a dictionary; false (with a message) when it is unusable.
-bool OpenDictionary(const std::string& path, TMainDictionary& dictionary) {
+bool OpenDictionary(const std::string& name, TMainDictionary& dictionary) {
+  std::string searched;
+  const std::string path = ResolveDictionary(name, searched);
   if (!Platform::FileExists(path)) {
-    Fail("cannot open " + path);
+    std::string message = "cannot open " + name;
+    message += searched.empty() ? ": no such file" : ": not found in " + searched;
+    const std::string advice = DictionaryBuildAdvice(name);
+    if (!advice.empty()) message += " (" + advice + ")";
+    Fail(message);
     return false;
   }
   dictionary.Open(path);
@@ -168,27 +231,58 @@ int Info(const std::vector<std::string>& args) {
   return kOk;
 }
 
+// As the spell checker decides: the word as written, or its lower-case
+// form ("Cat" and "CAT" for "cat", never "paris" for "Paris"). Words typed
+// in UTF-8 are looked up in the dictionary's code page too.
 int Lookup(const std::vector<std::string>& args) {
+  if (args.size() > 1)
+    return Usage("lookup reads the words from standard input, one a line: "
+                 "echo WORD | vldict lookup DICT.vlm");
   if (args.size() != 1) return Usage("lookup needs one dictionary file");
   TMainDictionary dictionary;
   if (!OpenDictionary(args[0], dictionary)) return kFailed;
+  const int codePage = Codepage::OfLanguage(dictionary.LangId());
+  auto known = [&](const std::string& word) {
+    return dictionary.WordExists(word) || dictionary.WordExists(Ansi::LowerCase(word, codePage));
+  };
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::cout << line << (dictionary.WordExists(line) ? "\tyes\n" : "\tno\n");
+    bool found = known(line);
+    std::string converted;
+    if (!found && LooksLikeUtf8(line) && Codepage::FromUtf8(line, codePage, converted))
+      found = known(converted);
+    std::cout << line << (found ? "\tyes\n" : "\tno\n");
   }
   return kOk;
 }
 
+// Alphabetical in the dictionary's code page: by lower-case form, then
+// capitals first.
 int Words(const std::vector<std::string>& args) {
   if (args.size() != 1) return Usage("words needs one dictionary file");
   TMainDictionary dictionary;
   if (!OpenDictionary(args[0], dictionary)) return kFailed;
-  dictionary.EnumerateWords("", [](const std::string& word) {
-    std::fwrite(word.data(), 1, word.size(), stdout);
-    std::fputc('\n', stdout);
+  std::vector<std::string> words;
+  dictionary.EnumerateWords("", [&words](const std::string& word) {
+    words.push_back(word);
     return true;
   });
+  const unsigned char* lower = Ansi::LowerCaseTable(Codepage::OfLanguage(dictionary.LangId()));
+  std::sort(words.begin(), words.end(), [lower](const std::string& a, const std::string& b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+      const unsigned char x = lower[static_cast<unsigned char>(a[i])];
+      const unsigned char y = lower[static_cast<unsigned char>(b[i])];
+      if (x != y) return x < y;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
+  });
+  for (const std::string& word : words) {
+    std::fwrite(word.data(), 1, word.size(), stdout);
+    std::fputc('\n', stdout);
+  }
   return kOk;
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "vl3Ansi.h"
 #include "vl3Codepage.h"
 #include "vl3Platform.h"
 #include "vl3ThesaurusCompiler.h"
@@ -14,16 +15,22 @@
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr,
-               "usage: vlthes compile [--name TEXT] [--known WORDLIST] [--max-senses N]\n"
-               "                      [--spacing N] [--max-list N] [--max-other N] [--max-nodes N]\n"
-               "                      INPUT OUT.vlt\n"
-               "       vlthes lookup FILE.vlt WORD\n"
-               "       vlthes words FILE.vlt\n"
-               "       vlthes info FILE.vlt\n"
-               "Any command takes --codepage 1250|1251|1252: the code page of the\n"
-               "thesaurus's words (default 1252).\n");
+const char kUsageText[] =
+    "usage: vlthes compile [--name TEXT] [--known WORDLIST] [--max-senses N]\n"
+    "                      [--spacing N] [--max-list N] [--max-other N] [--max-nodes N]\n"
+    "                      INPUT OUT.vlt\n"
+    "       vlthes lookup FILE.vlt WORD   (each meaning: its headword and part of speech,\n"
+    "                                      the words the thesaurus dialog shows for it,\n"
+    "                                      then the file's other lists of that meaning)\n"
+    "       vlthes words FILE.vlt\n"
+    "       vlthes info FILE.vlt\n"
+    "Any command takes --codepage 1250|1251|1252: the code page of the\n"
+    "thesaurus's words (default 1252).\n";
+
+// Bad usage: the reason and the usage on standard error, status 2.
+int Usage(const std::string& message = std::string()) {
+  if (!message.empty()) std::fprintf(stderr, "vlthes: %s\n", message.c_str());
+  std::fputs(kUsageText, stderr);
   return 2;
 }
 
@@ -54,7 +61,18 @@ bool Load(TThesaurusFile& file, const std::string& path) {
   file.SetFileName(path);
   file.SetLoaded(true);
   if (!file.Loaded()) {
-    std::fprintf(stderr, "vlthes: cannot read thesaurus file %s\n", path.c_str());
+    if (Platform::FileExists(path)) {
+      std::fprintf(stderr, "vlthes: %s is not a thesaurus file, or is damaged\n", path.c_str());
+      return false;
+    }
+    // The thesauri this tree builds: say how.
+    std::string name = path.substr(path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
+    if (name.size() > 4 && Ansi::SameText(name.substr(name.size() - 4), ".vlt")) name.resize(name.size() - 4);
+    std::string advice;
+    if (name == "Brevant") advice = " (./vx build compiles it)";
+    for (const char* language : {"English", "German", "Swedish", "Danish", "Russian", "Czech", "Polish"})
+      if (name == language) advice = std::string(" (./vx dictionaries ") + language + " compiles it)";
+    std::fprintf(stderr, "vlthes: cannot open %s: no such file%s\n", path.c_str(), advice.c_str());
     return false;
   }
   return true;
@@ -107,12 +125,12 @@ int Compile(const std::vector<std::string>& args) {
         }
       }
     } else if (!arg.empty() && arg[0] == '-') {
-      return Usage();
+      return Usage(takesValue ? arg + " needs a value" : "unknown option " + arg);
     } else {
       files.push_back(arg);
     }
   }
-  if (files.size() != 2) return Usage();
+  if (files.size() != 2) return Usage("compile needs an input file and an output file");
 
   std::string text, error, bytes;
   if (!Platform::ReadWholeFile(files[0], text)) {
@@ -138,19 +156,87 @@ int Compile(const std::vector<std::string>& args) {
   return 0;
 }
 
+// Edits (insertions, deletions, substitutions) between two words, case
+// ignored; counting stops early once past `limit`.
+size_t EditDistance(const std::string& a, const std::string& b, size_t limit) {
+  const unsigned char* lower = Ansi::LowerCaseTable(codePage);
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0], best = ++row[0];
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const bool same = lower[static_cast<unsigned char>(a[i - 1])] == lower[static_cast<unsigned char>(b[j - 1])];
+      const size_t next = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+      diagonal = row[j];
+      row[j] = next;
+      best = std::min(best, next);
+    }
+    if (best > limit) return limit + 1;
+  }
+  return row[b.size()];
+}
+
+// Headwords a few edits from the word, nearest first, at most five.
+std::vector<std::string> NearHeadwords(TThesaurusFile& file, const std::string& word) {
+  const size_t limit = word.size() <= 4 ? 1 : word.size() <= 8 ? 2 : 3;
+  std::vector<std::pair<size_t, std::string>> near;
+  for (const std::string& headword : WordsWithMeanings(file)) {
+    const size_t length = headword.size() > word.size() ? headword.size() - word.size() : word.size() - headword.size();
+    if (length > limit) continue;
+    const size_t distance = EditDistance(word, headword, limit);
+    if (distance <= limit) near.emplace_back(distance, headword);
+  }
+  std::sort(near.begin(), near.end());
+  std::vector<std::string> words;
+  for (size_t i = 0; i < near.size() && words.size() < 5; ++i) words.push_back(near[i].second);
+  return words;
+}
+
+// The list the thesaurus dialog shows for a meaning: list `category`, or
+// for category 0 the first list holding the headword, else the longest.
+int ShownList(const TThesaurusEntry& entry) {
+  if (entry.Category >= 1 && entry.Category <= 4) return entry.Category - 1;
+  const std::string headword = Ansi::LowerCase(entry.Headword, codePage);
+  int longest = 0;
+  for (int list = 0; list < 4; ++list) {
+    for (int i = 0; i < entry.Lists[list].Count(); ++i)
+      if (Ansi::LowerCase(entry.Lists[list][i], codePage) == headword) return list;
+    if (entry.Lists[list].Count() > entry.Lists[longest].Count()) longest = list;
+  }
+  return longest;
+}
+
+std::string Joined(const TStringList& list) {
+  std::string line;
+  for (int i = 0; i < list.Count(); ++i) line += (i ? ", " : "") + list[i];
+  return line;
+}
+
 int Lookup(const std::string& path, const std::string& word) {
   TThesaurusFile file;
   if (!Load(file, path)) return 2;
-  std::printf("%s\n", ToTerminal(file.ThesaurusName()).c_str());
-  if (!file.Lookup(FromTerminal(word)) || file.Results().empty()) return 1;
-  for (const auto& entry : file.Results()) {
-    std::printf("%s\t%d\t%s\n", ToTerminal(entry->Headword).c_str(), entry->Category,
-                ToTerminal(entry->CategoryName).c_str());
-    for (int list = 0; list < 4; ++list) {
+  const std::string name = ToTerminal(file.ThesaurusName());
+  const std::string key = FromTerminal(word);
+  if (!file.Lookup(key) || file.Results().empty()) {
+    std::printf("%s: \"%s\" not found in %s\n", name.c_str(), word.c_str(), path.c_str());
+    const std::vector<std::string> near = NearHeadwords(file, key);
+    if (!near.empty()) {
       std::string line;
-      for (int i = 0; i < entry->Lists[list].Count(); ++i)
-        line += (i ? ", " : "") + entry->Lists[list][i];
-      std::printf("%d: %s\n", list + 1, ToTerminal(line).c_str());
+      for (const std::string& w : near) line += (line.empty() ? "" : ", ") + ToTerminal(w);
+      std::printf("near headwords: %s\n", line.c_str());
+    }
+    return 1;
+  }
+  std::printf("%s: \"%s\", %zu meaning%s\n", name.c_str(), word.c_str(), file.Results().size(),
+              file.Results().size() == 1 ? "" : "s");
+  int number = 0;
+  for (const auto& entry : file.Results()) {
+    const int shown = ShownList(*entry);
+    std::printf("%d. %s (%s)\n   %s\n", ++number, ToTerminal(entry->Headword).c_str(),
+                ToTerminal(entry->CategoryName).c_str(), ToTerminal(Joined(entry->Lists[shown])).c_str());
+    for (int list = 0; list < 4; ++list) {
+      if (list == shown || entry->Lists[list].Count() == 0) continue;
+      std::printf("   list %d: %s\n", list + 1, ToTerminal(Joined(entry->Lists[list])).c_str());
     }
   }
   return 0;
@@ -184,20 +270,29 @@ int Info(const std::string& path) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage();
+  if (args.empty()) return Usage("name a command");
   const std::string command = args[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(kUsageText, stdout);
+    return 0;
+  }
   args.erase(args.begin());
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] != "--codepage") continue;
-    if (i + 1 >= args.size()) return Usage();
+    if (i + 1 >= args.size()) return Usage("--codepage needs 1250, 1251 or 1252");
     codePage = std::atoi(args[i + 1].c_str());
-    if (!Codepage::IsSupported(codePage)) return Usage();
+    if (!Codepage::IsSupported(codePage)) return Usage("--codepage needs 1250, 1251 or 1252");
     args.erase(args.begin() + i, args.begin() + i + 2);
     break;
   }
   if (command == "compile") return Compile(args);
-  if (command == "lookup" && args.size() == 2) return Lookup(args[0], args[1]);
-  if (command == "words" && args.size() == 1) return Words(args[0]);
-  if (command == "info" && args.size() == 1) return Info(args[0]);
-  return Usage();
+  if (command == "lookup") {
+    if (args.size() != 2) return Usage("lookup needs a thesaurus file and one word");
+    return Lookup(args[0], args[1]);
+  }
+  if (command == "words" || command == "info") {
+    if (args.size() != 1) return Usage(command + " needs one thesaurus file");
+    return command == "words" ? Words(args[0]) : Info(args[0]);
+  }
+  return Usage("unknown command " + command);
 }

@@ -1,0 +1,97 @@
+// The vlthes command line as a newcomer meets it: its help, a look-up that
+// finds a word, one that does not, and bad usage.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "vl3Platform.h"
+
+namespace {
+
+// vlthes is built beside the test programs.
+std::string ToolPath() {
+  std::string buffer(4096, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", &buffer[0], buffer.size());
+  if (n <= 0) return "vlthes";
+  buffer.resize(static_cast<size_t>(n));
+  return buffer.substr(0, buffer.rfind('/') + 1) + "vlthes";
+}
+
+struct TRun {
+  int status = -1;
+  std::string out;
+};
+
+// Standard error is dropped unless the arguments send it elsewhere first.
+TRun RunTool(const std::string& arguments) {
+  TRun run;
+  const bool ownRedirection = arguments.find("2>&1") != std::string::npos;
+  FILE* pipe = ::popen((ToolPath() + " " + arguments + (ownRedirection ? "" : " 2>/dev/null")).c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int raw = ::pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+TEST(Vlthes, TheCommandLineSaysWhatItDoes) {
+  const std::string dir = "/tmp/vlthes_test_" + std::to_string(std::random_device{}());
+  ::mkdir(dir.c_str(), 0700);
+  ASSERT_TRUE(Platform::WriteWholeFile(dir + "/th.dat",
+                                       "UTF-8\n"
+                                       "happy|2\n"
+                                       "(adj)|glad|content|felicitous (similar term)\n"
+                                       "(adj)|well-chosen|felicitous\n"
+                                       "house|1\n"
+                                       "(noun)|home|dwelling|building (generic term)\n"));
+  const std::string vlt = dir + "/t.vlt";
+  ASSERT_EQ(RunTool("compile --name Small " + dir + "/th.dat " + vlt).status, 0);
+
+  struct {
+    std::string arguments;
+    int status;
+    std::vector<std::string> shown;  // in this order
+  } cases[] = {
+      {"--help", 0, {"usage: vlthes", "lookup FILE.vlt WORD"}},
+      {"lookup " + vlt + " happy", 0,
+       {"Small: \"happy\", 2 meanings\n", "1. ", "(adjective)\n   ", "glad", "2. "}},
+      {"lookup " + vlt + " hapy", 1, {"Small: \"hapy\" not found in ", "near headwords: happy\n"}},
+      {"lookup " + vlt + " zzzzzzzz", 1, {"not found"}},
+      {"lookup " + dir + "/German.vlt Haus 2>&1", 2, {"cannot open", "./vx dictionaries German"}},
+      {"lookup " + vlt, 2, {}},
+      {"frobnicate", 2, {}},
+  };
+  for (const auto& c : cases) {
+    const TRun run = RunTool(c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out;
+    size_t at = 0;
+    for (const std::string& text : c.shown) {
+      const size_t found = run.out.find(text, at);
+      EXPECT_NE(found, std::string::npos) << c.arguments << ": " << text << "\n" << run.out;
+      if (found != std::string::npos) at = found + text.size();
+    }
+    if (c.shown.empty()) {
+      EXPECT_EQ(run.out, "") << c.arguments << ": usage goes to standard error";
+    }
+    // No unlabelled ("1: ...") or empty list lines.
+    std::istringstream lines(run.out);
+    std::string line;
+    while (std::getline(lines, line)) {
+      EXPECT_FALSE(line.size() >= 2 && line[0] >= '0' && line[0] <= '9' && line[1] == ':') << line;
+      EXPECT_FALSE(!line.empty() && line.back() == ':') << line;
+    }
+  }
+  std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+}  // namespace
