@@ -297,12 +297,13 @@ void TStringGrid::SetEditorHideSelection(bool Value) {
   RECT bounds = {};
   ::GetWindowRect(old, &bounds);
   ::MapWindowPoints(nullptr, handle_, reinterpret_cast<POINT*>(&bounds), 2);
-  const bool visible = ::IsWindowVisible(old) != FALSE;
+  const bool visible = (::GetWindowLongA(old, GWL_STYLE) & WS_VISIBLE) != 0;
   const bool focused = ::GetFocus() == old;
   filling_ = true;
   ::SetWindowTextA(editor, VxWin::WindowText(old).c_str());
   filling_ = false;
   ::SendMessageA(editor, EM_SETSEL, start, end);
+  ::SendMessageA(editor, EM_SCROLLCARET, 0, 0);
   ::MoveWindow(editor, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, FALSE);
   editor_ = editor;
   if (visible) ::ShowWindow(editor, SW_SHOW);
