@@ -8,16 +8,6 @@
 #include "vl3SpellBase.h"
 #include "vl3StringGrid_win.h"
 
-namespace {
-
-void SetHideSelection(HWND editor, bool hide) {
-  LONG style = ::GetWindowLongA(editor, GWL_STYLE);
-  style = hide ? (style & ~ES_NOHIDESEL) : (style | ES_NOHIDESEL);
-  ::SetWindowLongA(editor, GWL_STYLE, style);
-}
-
-}  // namespace
-
 void TVexlorStringGridHelper::BeginCheck(TStringGrid* Grid) {
   editorPrepared_ = false;
   grid_ = Grid;
@@ -37,16 +27,19 @@ bool TVexlorStringGridHelper::ShowCell(int32_t Col, int32_t Row) {
     return false;
   grid_->FocusCell(Col, Row);
   grid_->ShowEditor();
-  HWND editor = grid_->InplaceEditor();
-  if (!editor) return false;
+  if (!grid_->InplaceEditor()) return false;
   if (!editorPrepared_) {
     editorPrepared_ = true;
-    SetHideSelection(editor, false);
-    ::SetFocus(editor);
-    ::BringWindowToTop(editor);
+    // The word under check stays selected while the spelling dialog has
+    // the focus (this makes the editor anew).
+    grid_->SetEditorHideSelection(false);
+    ::SetFocus(grid_->InplaceEditor());
+    ::BringWindowToTop(grid_->InplaceEditor());
     Application().ProcessMessages();
     grid_->ShowEditor();
   }
+  HWND editor = grid_->InplaceEditor();
+  if (!editor) return false;
   ::BringWindowToTop(editor);
   Application().ProcessMessages();
   return true;
@@ -69,7 +62,7 @@ void TVexlorStringGridHelper::CheckColumn(TVexlorSpell3Base* Spell, int32_t Col)
 
 void TVexlorStringGridHelper::EndCheck() {
   if (!grid_) return;
-  if (HWND editor = grid_->InplaceEditor()) SetHideSelection(editor, true);
+  grid_->SetEditorHideSelection(true);
   if (!editorAlwaysShownBefore_) {
     TGridOptions options = grid_->Options();
     grid_->SetOptions(options.Exclude(TGridOption::goAlwaysShowEditor));

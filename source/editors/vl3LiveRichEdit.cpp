@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "vl3Ansi.h"
 #include "vl3Component.h"
 #include "vl3Controls_win.h"
 #include "vl3CustomDictionary.h"
@@ -134,11 +135,16 @@ bool TVexlorLiveRichEdit::UpdateState() {
   return correctingActive_;
 }
 
+bool TVexlorLiveRichEdit::TTextLess::operator()(const std::string& A, const std::string& B) const {
+  return Ansi::CompareText(A, B) < 0;
+}
+
 bool TVexlorLiveRichEdit::IsWordOK(const std::string& Word, const std::string& Previous) {
   if (!spell_) return true;
   const bool ok = spell_->IsWordCorrect(Word) && !(spell_->UseExcludeWords() && spell_->IsWordExcluded(Word));
   if (ok || !useIgnoreContext_) return ok;
-  if (!ignoredOnce_->HasIgnore(Word)) return false;
+  // Words ignored once are kept in lower case: the list compares without case.
+  if (!ignoredOnce_->HasIgnore(Ansi::LowerCase(Word))) return false;
   auto it = ignoredContext_.find(Word);
   return it != ignoredContext_.end() && it->second->IndexOf(Previous) >= 0;
 }
@@ -840,7 +846,7 @@ void TVexlorLiveRichEdit::IgnoreAction(int32_t State) {
   }
   if (reached != word) return;
   windowParser_->SelectWord(static_cast<int32_t>(word.size()));
-  ignoredOnce_->AddIgnore(word);
+  ignoredOnce_->AddIgnore(Ansi::LowerCase(word));
   auto& list = ignoredContext_[word];
   if (!list) {
     list = std::make_unique<TStringList>();
@@ -862,13 +868,22 @@ void TVexlorLiveRichEdit::KeyReleased() {
   DWORD s = 0, e = 0;
   Query(EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
   if (s != e) return;
-  const int32_t line = static_cast<int32_t>(Query(EM_EXLINEFROMCHAR, 0, s));
+  if (s == 0) return;
+  // The typed character's own line: a wrapping space may have taken the
+  // caret to the next one.
+  const int32_t line = static_cast<int32_t>(Query(EM_EXLINEFROMCHAR, 0, s - 1));
+  const int32_t typedColumn = static_cast<int32_t>(s - 1) - LineIndex(line);
   windowParser_->Initialize(control_);
   engine_->Initialize(windowParser_.get(), ctAll);
-  engine_->MoveTo(static_cast<int32_t>(s) - LineIndex(line) - 2, line);
+  engine_->MoveTo(typedColumn - 1, line);
   std::string word;
   engine_->GetNextWord(word);
   if (word.empty()) return;
+  // Only a word that ends right at the typed character was just typed: after
+  // a space or at a line's start the next word found lies after the caret.
+  int32_t endX = 0, endY = 0;
+  windowParser_->GetPosition(endX, endY);
+  if (endY != line || endX != typedColumn) return;
   std::string replacement;
   if (IsWordOK(word, std::string()) && !spell_->UseAutoCorrectFirst()) return;
   if (!spell_->GetAutoCorrection(word, replacement)) return;

@@ -191,8 +191,12 @@ class TVexlorLiveRichEdit {
   bool bufferingAllowed_ = true;
   std::vector<std::unique_ptr<TLineCache>> caches_;
   std::unique_ptr<TCustomDictionary> ignoredOnce_;
+  // Compares as the framework's string lists do: without case.
+  struct TTextLess {
+    bool operator()(const std::string& A, const std::string& B) const;
+  };
   // Each word ignored once -> the sorted, duplicate-free words that preceded it.
-  std::map<std::string, std::unique_ptr<TStringList>> ignoredContext_;
+  std::map<std::string, std::unique_ptr<TStringList>, TTextLess> ignoredContext_;
   int32_t textHeight_ = -1;  // of the default text, during one DrawMarks
   // The default text's height, kept with the format it was measured for.
   std::string measuredFace_;

@@ -253,12 +253,8 @@ void TStringGrid::SetOptions(TGridOptions Value) {
 void TStringGrid::ShowEditor() {
   if (!handle_) return;
   if (!editor_) {
-    editor_ = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 10, 10, handle_, nullptr,
-                                ::GetModuleHandleA(nullptr), nullptr);
+    editor_ = CreateEditor();
     if (!editor_) return;
-    ::SendMessageA(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
-    ::SetWindowSubclass(editor_, reinterpret_cast<SUBCLASSPROC>(&TStringGrid::EditorProc), 1,
-                        reinterpret_cast<DWORD_PTR>(this));
   }
   if (!editing_) {
     editing_ = true;
@@ -271,6 +267,48 @@ void TStringGrid::ShowEditor() {
   PlaceEditor();
   ::ShowWindow(editor_, SW_SHOW);
   if (::GetFocus() == handle_) ::SetFocus(editor_);
+}
+
+HWND__* TStringGrid::CreateEditor() const {
+  const DWORD style = WS_CHILD | ES_AUTOHSCROLL | (editorHideSelection_ ? 0 : ES_NOHIDESEL);
+  HWND editor = ::CreateWindowExA(0, "EDIT", "", style, 0, 0, 10, 10, handle_, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+  if (!editor) return nullptr;
+  ::SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  ::SetWindowSubclass(editor, reinterpret_cast<SUBCLASSPROC>(&TStringGrid::EditorProc), 1,
+                      reinterpret_cast<DWORD_PTR>(const_cast<TStringGrid*>(this)));
+  return editor;
+}
+
+void TStringGrid::SetEditorHideSelection(bool Value) {
+  if (editorHideSelection_ == Value) return;
+  editorHideSelection_ = Value;
+  if (!editor_) return;
+  // The edit keeps ES_NOHIDESEL as it was created with: only a new window
+  // takes the new setting.
+  HWND old = editor_;
+  HWND editor = CreateEditor();
+  if (!editor) {
+    editorHideSelection_ = !Value;
+    return;
+  }
+  DWORD start = 0, end = 0;
+  ::SendMessageA(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  RECT bounds = {};
+  ::GetWindowRect(old, &bounds);
+  ::MapWindowPoints(nullptr, handle_, reinterpret_cast<POINT*>(&bounds), 2);
+  const bool visible = (::GetWindowLongA(old, GWL_STYLE) & WS_VISIBLE) != 0;
+  const bool focused = ::GetFocus() == old;
+  filling_ = true;
+  ::SetWindowTextA(editor, VxWin::WindowText(old).c_str());
+  filling_ = false;
+  ::SendMessageA(editor, EM_SETSEL, start, end);
+  ::SendMessageA(editor, EM_SCROLLCARET, 0, 0);
+  ::MoveWindow(editor, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, FALSE);
+  editor_ = editor;
+  if (visible) ::ShowWindow(editor, SW_SHOW);
+  if (focused) ::SetFocus(editor);
+  ::DestroyWindow(old);
 }
 
 void TStringGrid::HideEditor() {

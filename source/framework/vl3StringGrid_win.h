@@ -62,6 +62,12 @@ class TStringGrid : public TControl {
   void SetEditorMode(bool Value) { Value ? ShowEditor() : HideEditor(); }
   void ShowEditor();
   void HideEditor();
+  // Whether the editor hides its selection while another window has the
+  // focus (the edit's default). An edit takes this only when it is created,
+  // so changing it makes the editor anew, with its text, selection, place
+  // and focus: InplaceEditor() is then another window.
+  bool EditorHideSelection() const { return editorHideSelection_; }
+  void SetEditorHideSelection(bool Value);
 
   TRect CellRect(int32_t Col, int32_t Row) const;
   // False when the point lies on no cell.
@@ -80,6 +86,7 @@ class TStringGrid : public TControl {
   void UpdateScrollBar();
   void ScrollInView();
   void PlaceEditor();
+  HWND__* CreateEditor() const;
   void KeyNavigate(uint16_t Key, bool Shift);
   void EditorKey(uint16_t Key, bool& Handled);
   void ClampCurrent();
@@ -95,6 +102,7 @@ class TStringGrid : public TControl {
                         TGridOption::goHorzLine};
   HWND__* editor_ = nullptr;  // child window, destroyed with the grid
   bool editing_ = false;
+  bool editorHideSelection_ = true;
   std::string editStart_;  // the cell's text when editing began (Escape restores it)
   bool filling_ = false;   // the editor is being filled by the grid, not typed into
 };

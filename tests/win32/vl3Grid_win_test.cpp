@@ -164,3 +164,88 @@ TEST(StringGrid, TypedIntoAndCheckedCellByCellUntilACancel) {
   Platform::DeleteFile(folder + "\\Test.vlm");
   Platform::RemoveDirectory(folder);
 }
+
+// While the spelling dialog has the focus, the cell's editor still shows
+// the word under check selected; after the run it hides its selection again.
+TEST(StringGrid, WordUnderCheckStaysSelectedWhileTheDialogHasTheFocus) {
+  const std::string folder = Platform::TempDirectory() + "\\vxgridsel_" + std::to_string(::GetCurrentProcessId());
+  Platform::CreateDirectory(folder);
+  TDictionaryCompiler compiler;
+  for (const char* w : {"a", "glass", "table"}) compiler.AddWord(w);
+  std::string error;
+  ASSERT_TRUE(compiler.CompileToFile(TDictionaryCompileOptions(), folder + "\\Test.vlm", error)) << error;
+
+  TForm form;
+  form.SetBounds(60, 60, 420, 260);
+  auto grid = std::make_unique<TStringGrid>(&form, &form);
+  grid->SetBounds(8, 8, 380, 200);
+  grid->SetColCount(2);
+  grid->SetRowCount(3);
+  grid->SetColWidths(1, 200);
+  grid->SetOptions(grid->Options().Include(TGridOption::goEditing));
+  grid->SetCells(1, 1, "a brokne glass");
+  form.Show();
+  // Stands in for the spelling dialog: another window that takes the focus.
+  TForm dialog;
+  dialog.SetBounds(60, 340, 200, 100);
+  auto* button = new TButton(&dialog, &dialog);
+  button->SetBounds(8, 8, 100, 28);
+  dialog.Show();
+  Pump();
+
+  TVexlorSpell3Base spell;
+  spell.SetConfigStorage(csNone);
+  spell.SetSuggestionsLearning(false);
+  TStringList folders, mains;
+  folders.Add(folder);
+  mains.Add("Test.vlm");
+  spell.SetConfigDictionaryDir(folders);
+  spell.SetConfigDefaultMain(mains);
+  spell.SetConfigDefaultActiveCustom("");
+  spell.SetEndMessage(emNever);
+  bool prompted = false, focusElsewhere = false;
+  DWORD selStart = 0, selEnd = 0;
+  int highlighted = 0;
+  spell.OnPromptWord = [&](TVexlorSpell3Base* sender, const std::string& word, bool) {
+    prompted = true;
+    HWND editor = grid->InplaceEditor();
+    ::SetForegroundWindow(dialog.Handle());
+    ::SetFocus(button->Handle());
+    Pump();
+    focusElsewhere = ::GetFocus() == button->Handle();
+    ::RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    ::SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    // The selection's pixels, read from the screen as the user sees them.
+    const LRESULT from = ::SendMessageA(editor, EM_POSFROMCHAR, selStart, 0);
+    const LRESULT to = ::SendMessageA(editor, EM_POSFROMCHAR, selEnd, 0);
+    RECT client = {};
+    ::GetClientRect(editor, &client);
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    HDC dc = ::GetDC(editor);
+    for (int x = LOWORD(from); x < LOWORD(to); ++x)
+      for (int y = 0; y < client.bottom; ++y)
+        if (::GetPixel(dc, x, y) == highlight) ++highlighted;
+    ::ReleaseDC(editor, dc);
+    EXPECT_EQ(word, "brokne");
+    sender->Cancel();
+  };
+
+  TVexlorStringGridHelper helper;
+  helper.BeginCheck(grid.get());
+  helper.CheckCell(&spell, 1, 1);
+  ASSERT_TRUE(prompted);
+  EXPECT_TRUE(focusElsewhere) << "the other window has the focus";
+  EXPECT_EQ(selStart, 2u);
+  EXPECT_EQ(selEnd, 8u);
+  EXPECT_GT(highlighted, 20) << "the word is shown selected";
+  EXPECT_FALSE(grid->EditorHideSelection());
+  helper.EndCheck();
+  EXPECT_TRUE(grid->EditorHideSelection());
+  ASSERT_NE(grid->InplaceEditor(), nullptr);
+  EXPECT_EQ(::GetWindowLongA(grid->InplaceEditor(), GWL_STYLE) & ES_NOHIDESEL, 0);
+  EXPECT_EQ(grid->Cells(1, 1), "a brokne glass");
+
+  grid.reset();
+  Platform::DeleteFile(folder + "\\Test.vlm");
+  Platform::RemoveDirectory(folder);
+}

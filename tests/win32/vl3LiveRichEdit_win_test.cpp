@@ -283,6 +283,46 @@ TEST_F(LiveRichEdit, PaintedZigzagsTypingAndAutoCorrection) {
   EXPECT_EQ(Red("zorb"), 0);
 }
 
+// A trigger character corrects only the word that ends right before it: a
+// space typed at a line's start or after another space leaves the words
+// after the caret alone, and the caret where the user put the character.
+TEST_F(LiveRichEdit, AutoCorrectionChangesOnlyTheWordJustTyped) {
+  edit->SetVexlorSpell(spell.get());
+  spell->InternalDictionary()->AddAutoCorrect("teh", "the");
+  ::SetFocus(handle);
+  struct TCase {
+    const char* text;
+    const char* caretBefore;  // the caret goes before this text's first occurrence
+    char typed;
+    const char* expected;
+  };
+  const TCase cases[] = {
+      {"a dog\r\nteh cat", "a dog", ' ', " a dog\r\nteh cat"},      // the first line's start
+      {"a dog\r\nteh cat\r\nteh", "teh cat", ' ', "a dog\r\n teh cat\r\nteh"},  // a later line's start
+      {"a dog teh cat", "teh cat", ' ', "a dog  teh cat"},             // after another space
+      {"a dog teh cat", "teh cat", ',', "a dog ,teh cat"},
+      {"a dog teh cat", " cat", ',', "a dog the, cat"},                // the word just typed
+      {"teh\r\na dog", "\r\na dog", ' ', "the \r\na dog"},
+  };
+  for (const TCase& c : cases) {
+    SetText(c.text);
+    const std::string text = c.text;
+    std::string flat;  // the control counts a line break as one character
+    for (char ch : text.substr(0, text.find(c.caretBefore)))
+      if (ch != '\n') flat += ch;
+    const DWORD caret = static_cast<DWORD>(flat.size());
+    ::SendMessageA(handle, EM_SETSEL, caret, caret);
+    TypeText(handle, std::string(1, c.typed));
+    std::string expected = c.expected;
+    EXPECT_EQ(Text(), expected) << c.text << " / " << c.caretBefore;
+    const int32_t grown = static_cast<int32_t>(expected.size()) - static_cast<int32_t>(text.size()) - 1;
+    DWORD s = 0, e = 0;
+    ::SendMessageA(handle, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    EXPECT_EQ(s, caret + 1 + static_cast<DWORD>(grown)) << c.text << " / " << c.caretBefore;
+    EXPECT_EQ(s, e);
+  }
+}
+
 TEST_F(LiveRichEdit, ContextMenuOffersSuggestionsAndEveryEntryActs) {
   edit->SetVexlorSpell(spell.get());
   SetText("the colr sat\r\nmy colr too colr\r\nthe cat");
@@ -351,6 +391,18 @@ TEST_F(LiveRichEdit, ContextMenuOffersSuggestionsAndEveryEntryActs) {
   EXPECT_GT(Red("colour", 1), 5) << "after another word it stays marked";
   EXPECT_EQ(Red("colour", 2), 0) << "after the same word it is ignored too";
   EXPECT_EQ(Text(), "the colour was\r\nmy colour too\r\nthe colour again");
+
+  // The words ignored once are compared without case: "Flavour" ignored
+  // after "the" also hides "flavour" after "The".
+  SetText("the Flavour was\r\nThe flavour again\r\nmy flavour too");
+  EXPECT_GT(Red("flavour"), 5);
+  AnswerMenu(*spell, captions, "I&gnore");
+  RightClick("Flavour");
+  Paint();
+  EXPECT_EQ(Red("Flavour"), 0);
+  EXPECT_EQ(Red("flavour"), 0) << "another case of the ignored word";
+  EXPECT_GT(Red("flavour", 1), 5) << "after another word it stays marked";
+  SetText("the colour was\r\nmy colour too\r\nthe colour again");
 
   // Dismissing the menu changes nothing.
   AnswerMenu(*spell, captions, "");
