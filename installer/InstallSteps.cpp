@@ -56,19 +56,24 @@ void DeleteFileLogged(const std::string& path, TStepLog& log) {
   if (FileExists(path) && !::DeleteFileA(path.c_str())) log.Failure("Unable to delete: " + path);
 }
 
+// Value names may be paths themselves ("Known Packages"): set apart from the key.
+std::string ValueName(const TRegKey& key, const std::string& name) {
+  return key.Name() + ", value \"" + name + "\"";
+}
+
 // Drops every value whose name ends in the file name `package`: the same
 // package registered from any folder.
 void DeletePackageValues(TRegKey& key, const std::string& package, TStepLog& log) {
   for (const std::string& name : key.ValueNames()) {
     if (SameText(ExtractFileName(name), package) && !key.DeleteValue(name)) {
-      log.Failure("Unable to delete: " + key.Name() + "\\" + name);
+      log.Failure("Unable to delete: " + ValueName(key, name));
     }
   }
 }
 
 void WriteValueLogged(TRegKey& key, const std::string& name, const std::string& data,
                       TStepLog& log) {
-  if (!key.WriteString(name, data)) log.Failure("Unable to write: " + key.Name() + "\\" + name);
+  if (!key.WriteString(name, data)) log.Failure("Unable to write: " + ValueName(key, name));
 }
 
 void UpdateLibraryValue(TRegKey& library, const std::string& value, const std::string& folder,

@@ -51,12 +51,11 @@ const char kCompleteText[] =
 const char kCompleteTitle[] = "Installation Complete !!";
 const char kFailedTitle[] = "Installation Failed";
 const char kFailedText[] =
-    "Some steps of the installation failed. The lines marked ** on the Install page say which.\r\n"
+    "Some steps failed; the lines marked ** on the Install page say which.\r\n"
     "\r\n"
-    "Close Delphi and C++Builder and any program that uses these files, make sure that you have "
-    "full rights on this machine, then press Install >> on the Introduction page again.\r\n"
-    "\r\n"
-    "If it still fails, please contact us at support@vexlor.example.";
+    "Close Delphi, C++Builder and any program that uses these files, make sure that you have "
+    "full rights on this machine, then press Install >> on the Introduction page again. If it "
+    "still fails, please contact us at support@vexlor.example.";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 

@@ -725,7 +725,8 @@ TEST_F(InstallerTest, FailedStepsAreLoggedAndTheLastPageSaysTheInstallationFaile
 
   const std::string d4 = Target(kDelphi4);
   const std::string d5 = Target(kDelphi5);
-  const std::string known5 = "HKEY_CURRENT_USER\\" + UserKey(kDelphi5, "Known Packages") + "\\";
+  const std::string known5 =
+      "HKEY_CURRENT_USER\\" + UserKey(kDelphi5, "Known Packages") + ", value \"";
   EXPECT_EQ(Lines(view.Log()),
             (std::vector<std::string>{
                 "Performing Installation for: Delphi 4.0",
@@ -736,13 +737,14 @@ TEST_F(InstallerTest, FailedStepsAreLoggedAndTheLastPageSaysTheInstallationFaile
                 "    Deleting Old Files",
                 "    Copying Files",
                 "    Installing Packages Into IDE",
-                "** Unable to write: " + known5 + d5 + "\\vexlor3_d5.bpl",
-                "** Unable to write: " + known5 + d5 + "\\vexlor3db_d5.bpl",
+                "** Unable to write: " + known5 + d5 + "\\vexlor3_d5.bpl\"",
+                "** Unable to write: " + known5 + d5 + "\\vexlor3db_d5.bpl\"",
                 "    Installing Help Into IDE",
                 "Performing Installation for: C++Builder 5.0",
                 "** IDE folder not found: " + IdeRoot(kBuilder5),
             }));
-  EXPECT_EQ(view.Outcome().rfind("Installation Failed\nSome steps of the installation failed.", 0),
+  EXPECT_EQ(view.Outcome().rfind(
+                "Installation Failed\nSome steps failed; the lines marked ** on the Install", 0),
             0u)
       << view.Outcome();
   // A failed copy leaves the IDE as it was.
@@ -861,6 +863,18 @@ TEST_F(InstallerTest, DISABLED_Screenshots) {
   EXPECT_TRUE(SaveWindowPicture(view.Form, base + "finished.bmp"));
   view.ClickTab(1);
   EXPECT_TRUE(SaveWindowPicture(view.Form, base + "install.bmp"));
+
+  // Again, with a package file held open and one IDE's packages not writable.
+  HANDLE held = ::CreateFileA((installer_ + "\\BPL\\vexlor3_d5.dcp").c_str(), GENERIC_READ, 0,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  readOnlyKeys_.push_back(UserKey(kBuilder5, "Known Packages"));
+  SetKeyReadOnly(HKEY_CURRENT_USER, UserKey(kBuilder5, "Known Packages"), true);
+  view.ClickTab(0);
+  PressInstall(view);
+  EXPECT_TRUE(SaveWindowPicture(view.Form, base + "failed.bmp"));
+  view.ClickTab(1);
+  EXPECT_TRUE(SaveWindowPicture(view.Form, base + "install-failed.bmp"));
+  ::CloseHandle(held);
 }
 
 }  // namespace
