@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 
@@ -30,13 +31,33 @@ std::vector<std::string> MatchingFiles(const std::string& pattern) {
   return files;
 }
 
+uint64_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return UINT64_MAX;
+  return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// The shell's answer alone is not enough: some shells report success for
+// files they skipped. What is on the disk afterwards decides.
+bool Done(UINT operation, const std::vector<std::string>& files, const std::string& to) {
+  for (const std::string& file : files) {
+    if (operation == FO_DELETE) {
+      if (::GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    } else {
+      const std::string copy = to + "\\" + ExtractFileName(file);
+      if (!FileExists(copy) || FileSize(copy) != FileSize(file)) return false;
+    }
+  }
+  return true;
+}
+
 // The shell is handed the matching files themselves rather than the
 // wildcard: some shells stop a wildcard copy at the first folder it matches
 // (the target folder lies inside the copied one), files-only flag or not.
-void ShellOperation(HWND owner, UINT operation, const std::string& pattern, const std::string& to,
+bool ShellOperation(HWND owner, UINT operation, const std::string& pattern, const std::string& to,
                     const std::string& title) {
   const std::vector<std::string> files = MatchingFiles(pattern);
-  if (files.empty()) return;
+  if (files.empty()) return true;
   // Both lists end with two NULs.
   std::string fromList;
   for (const std::string& file : files) fromList += file + '\0';
@@ -49,7 +70,8 @@ void ShellOperation(HWND owner, UINT operation, const std::string& pattern, cons
   op.pTo = operation == FO_DELETE ? nullptr : toList.c_str();
   op.fFlags = kFileOperationFlags;
   op.lpszProgressTitle = title.c_str();
-  ::SHFileOperationA(&op);
+  const int result = ::SHFileOperationA(&op);
+  return result == 0 && !op.fAnyOperationsAborted && Done(operation, files, to);
 }
 
 }  // namespace
@@ -94,12 +116,12 @@ std::string ProgramFolder() {
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-void ShellDelete(HWND owner, const std::string& pattern) {
-  ShellOperation(owner, FO_DELETE, pattern, std::string(), pattern);
+bool ShellDelete(HWND owner, const std::string& pattern) {
+  return ShellOperation(owner, FO_DELETE, pattern, std::string(), pattern);
 }
 
-void ShellCopy(HWND owner, const std::string& pattern, const std::string& folder) {
-  ShellOperation(owner, FO_COPY, pattern, folder, folder);
+bool ShellCopy(HWND owner, const std::string& pattern, const std::string& folder) {
+  return ShellOperation(owner, FO_COPY, pattern, folder, folder);
 }
 
 bool LoadLines(const std::string& path, std::vector<std::string>& lines) {

@@ -17,9 +17,11 @@ std::string ExtractFileName(const std::string& path);
 std::string ProgramFolder();
 
 // The shell's file operation with a wildcard source; errors are shown by the
-// shell itself. `owner` parents its progress and error windows.
-void ShellDelete(HWND owner, const std::string& pattern);
-void ShellCopy(HWND owner, const std::string& pattern, const std::string& folder);
+// shell itself. `owner` parents its progress and error windows. True when
+// every matching file is gone, or is in `folder` (a pattern that matches
+// nothing is done at once).
+bool ShellDelete(HWND owner, const std::string& pattern);
+bool ShellCopy(HWND owner, const std::string& pattern, const std::string& folder);
 
 // A text file as lines; CR LF, LF and CR all end a line. False when the file
 // cannot be read.

@@ -2,33 +2,49 @@
 // exist (nothing is ever created but values), then read and changed.
 #include "InstallRegistry.h"
 
+namespace {
+
+std::string RootName(HKEY root) {
+  if (root == HKEY_LOCAL_MACHINE) return "HKEY_LOCAL_MACHINE";
+  if (root == HKEY_CURRENT_USER) return "HKEY_CURRENT_USER";
+  return "HKEY";
+}
+
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+
+}  // namespace
+
 TRegKey::TRegKey(HKEY root, const std::string& path, TAccess access) {
   // Key paths are written from the root ("\Software\..."); the system wants
   // them relative.
   const size_t start = path.find_first_not_of('\\');
   const std::string relative = start == std::string::npos ? std::string() : path.substr(start);
+  name_ = RootName(root) + "\\" + relative;
   HKEY key = nullptr;
-  const REGSAM rights = access == kRead ? KEY_READ : KEY_READ | KEY_WRITE;
-  if (::RegOpenKeyExA(root, relative.c_str(), 0, rights, &key) == ERROR_SUCCESS) {
-    key_ = key;
+  LONG result = ::RegOpenKeyExA(root, relative.c_str(), 0,
+                                access == kRead ? KEY_READ : KEY_READ | KEY_WRITE, &key);
+  // Without the right to change the key its values can still be listed, and
+  // a change that is really needed then fails where it can be reported.
+  if (result == ERROR_ACCESS_DENIED && access == kReadWrite) {
+    result = ::RegOpenKeyExA(root, relative.c_str(), 0, KEY_READ, &key);
   }
+  if (result == ERROR_SUCCESS) key_ = key;
 }
 
 TRegKey::~TRegKey() {
   if (key_) ::RegCloseKey(key_);
 }
 
-std::string TRegKey::ReadString(const std::string& name, const std::string& fallback) const {
-  if (!key_) return fallback;
-  DWORD type = 0;
+bool TRegKey::Query(const std::string& name, std::string& data, DWORD& type) const {
+  if (!key_) return false;
   DWORD size = 0;
   if (::RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    return fallback;
+      !IsText(type)) {
+    return false;
   }
   // The value may change between the two calls; retry with the new size.
   for (int attempt = 0; attempt < 4; ++attempt) {
-    std::string data(size + 1, '\0');
+    data.assign(size + 1, '\0');
     DWORD got = size;
     const LONG result = ::RegQueryValueExA(key_, name.c_str(), nullptr, &type,
                                            reinterpret_cast<BYTE*>(&data[0]), &got);
@@ -36,14 +52,35 @@ std::string TRegKey::ReadString(const std::string& name, const std::string& fall
       size = got;
       continue;
     }
-    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return fallback;
+    if (result != ERROR_SUCCESS || !IsText(type)) return false;
     data.resize(got < data.size() ? got : data.size());
     // Stored strings usually carry their terminator; it is not text.
     const size_t end = data.find('\0');
     if (end != std::string::npos) data.resize(end);
-    return data;
+    return true;
   }
-  return fallback;
+  return false;
+}
+
+std::string TRegKey::ReadString(const std::string& name, const std::string& fallback) const {
+  std::string data;
+  DWORD type = 0;
+  return Query(name, data, type) ? data : fallback;
+}
+
+std::string TRegKey::ReadExpandedString(const std::string& name) const {
+  std::string data;
+  DWORD type = 0;
+  if (!Query(name, data, type)) return std::string();
+  if (type != REG_EXPAND_SZ) return data;
+  const DWORD size = ::ExpandEnvironmentStringsA(data.c_str(), nullptr, 0);
+  if (size == 0) return data;
+  std::string expanded(size, '\0');
+  const DWORD got = ::ExpandEnvironmentStringsA(data.c_str(), &expanded[0], size);
+  if (got == 0 || got > size) return data;
+  // The count may include more than the text (the terminator, double-byte slack).
+  expanded.resize(expanded.find('\0') == std::string::npos ? size : expanded.find('\0'));
+  return expanded;
 }
 
 bool TRegKey::ValueExists(const std::string& name) const {
@@ -52,9 +89,15 @@ bool TRegKey::ValueExists(const std::string& name) const {
 }
 
 bool TRegKey::WriteString(const std::string& name, const std::string& data) {
-  return key_ && ::RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
-                                  reinterpret_cast<const BYTE*>(data.c_str()),
-                                  static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+  if (!key_) return false;
+  // Paths such as "%BDS%\Lib" only work as long as they stay expandable.
+  DWORD type = REG_SZ;
+  if (::RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS ||
+      type != REG_EXPAND_SZ) {
+    type = REG_SZ;
+  }
+  return ::RegSetValueExA(key_, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool TRegKey::DeleteValue(const std::string& name) {

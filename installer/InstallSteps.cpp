@@ -34,54 +34,90 @@ std::string TargetFolder(const std::string& installerFolder, const TIdeInfo& ide
   return installerFolder + "\\Source\\" + ide.PackageSuffix;
 }
 
+// Passes the log lines on and remembers whether any step failed.
+class TStepLog {
+ public:
+  explicit TStepLog(const TInstallLog& log) : log_(log) {}
+  void Line(const std::string& line) const { log_(line); }
+  void Failure(const std::string& what) {
+    log_("** " + what);
+    ok_ = false;
+  }
+  // A step that has logged its own failure.
+  void Check(bool done) { ok_ = ok_ && done; }
+  bool Ok() const { return ok_; }
+
+ private:
+  const TInstallLog& log_;
+  bool ok_ = true;
+};
+
+void DeleteFileLogged(const std::string& path, TStepLog& log) {
+  if (FileExists(path) && !::DeleteFileA(path.c_str())) log.Failure("Unable to delete: " + path);
+}
+
+// Value names may be paths themselves ("Known Packages"): set apart from the key.
+std::string ValueName(const TRegKey& key, const std::string& name) {
+  return key.Name() + ", value \"" + name + "\"";
+}
+
 // Drops every value whose name ends in the file name `package`: the same
 // package registered from any folder.
-void DeletePackageValues(TRegKey& key, const std::string& package) {
+void DeletePackageValues(TRegKey& key, const std::string& package, TStepLog& log) {
   for (const std::string& name : key.ValueNames()) {
-    if (SameText(ExtractFileName(name), package)) key.DeleteValue(name);
+    if (SameText(ExtractFileName(name), package) && !key.DeleteValue(name)) {
+      log.Failure("Unable to delete: " + ValueName(key, name));
+    }
   }
 }
 
+void WriteValueLogged(TRegKey& key, const std::string& name, const std::string& data,
+                      TStepLog& log) {
+  if (!key.WriteString(name, data)) log.Failure("Unable to write: " + ValueName(key, name));
+}
+
 void UpdateLibraryValue(TRegKey& library, const std::string& value, const std::string& folder,
-                        const std::string& marker) {
+                        const std::string& marker, TStepLog& log) {
   const std::string list = library.ReadString(value);
   if (list.empty()) return;
-  library.WriteString(value, UpdatePathList(list, folder, marker));
+  WriteValueLogged(library, value, UpdatePathList(list, folder, marker), log);
 }
 
 // Per-user keys exist only once the user has started the IDE; without them
 // there is nothing to register into.
 void RegisterPackage(const std::string& ideKey, const std::string& folder,
                      const std::string& package, const std::string& description,
-                     const std::string& marker) {
+                     const std::string& marker, TStepLog& log) {
   TRegKey disabled(HKEY_CURRENT_USER, ideKey + "\\Disabled Packages");
-  if (disabled.IsOpen()) DeletePackageValues(disabled, package);
+  if (disabled.IsOpen()) DeletePackageValues(disabled, package, log);
 
   TRegKey known(HKEY_CURRENT_USER, ideKey + "\\Known Packages");
   if (known.IsOpen()) {
-    DeletePackageValues(known, package);
-    known.WriteString(folder + "\\" + package, description);
+    DeletePackageValues(known, package, log);
+    WriteValueLogged(known, folder + "\\" + package, description, log);
   }
 
   TRegKey library(HKEY_CURRENT_USER, ideKey + "\\Library");
   if (library.IsOpen()) {
-    UpdateLibraryValue(library, "Search Path", folder, marker);
-    UpdateLibraryValue(library, "Browsing Path", folder, marker);
+    UpdateLibraryValue(library, "Search Path", folder, marker, log);
+    UpdateLibraryValue(library, "Browsing Path", folder, marker, log);
   }
 }
 
-void InstallIdeHelp(int index, const std::string& rootDir, const TInstallLog& log) {
+void InstallIdeHelp(int index, const std::string& rootDir, TStepLog& log) {
   const std::string base = rootDir + "\\Help\\" + kIdes[index].HelpBaseName;
+  const TInstallLog lines = [&log](const std::string& line) { log.Line(line); };
   if (index == kDelphi4) {
-    EnsureLine(base + ".cnt", ":Include VexlorV3.cnt", "VexlorV3.cnt", log);
-    EnsureLine(base + ".cnt", ":Index Vexlor=VexlorV3.hlp", "VexlorV3.hlp", log);
+    log.Check(EnsureLine(base + ".cnt", ":Include VexlorV3.cnt", "VexlorV3.cnt", lines));
+    log.Check(EnsureLine(base + ".cnt", ":Index Vexlor=VexlorV3.hlp", "VexlorV3.hlp", lines));
   }
-  EnsureLine(base + ".ohc", ":INCLUDE VexlorV3.toc", "Vexlor", log);
-  EnsureLine(base + ".ohi", ":Index Vexlor Spelling Check and Thesaurus Suite =VexlorV3.hlp",
-             "Vexlor", log);
-  EnsureLine(base + ".ohl", ":LINK VexlorV3.hlp", "Vexlor", log);
+  log.Check(EnsureLine(base + ".ohc", ":INCLUDE VexlorV3.toc", "Vexlor", lines));
+  log.Check(EnsureLine(base + ".ohi",
+                       ":Index Vexlor Spelling Check and Thesaurus Suite =VexlorV3.hlp", "Vexlor",
+                       lines));
+  log.Check(EnsureLine(base + ".ohl", ":LINK VexlorV3.hlp", "Vexlor", lines));
   // The IDE rebuilds its help index on the next use.
-  if (FileExists(base + ".gid")) ::DeleteFileA((base + ".gid").c_str());
+  DeleteFileLogged(base + ".gid", log);
 }
 
 }  // namespace
@@ -92,12 +128,12 @@ TIdeState ScanIde(int index, const std::string& installerFolder) {
   // Reading is all the scan needs, and all that a user without full rights
   // on the machine may do there.
   TRegKey key(HKEY_LOCAL_MACHINE, ide.RegistryKey, TRegKey::kRead);
-  state.Installed = key.IsOpen();
-  if (state.Installed) {
+  if (key.IsOpen()) {
     // Only Delphi 4.0's standard edition ships the database units the
     // data-aware package needs.
     state.DataAwareAllowed = key.ReadString("Version") != "STD" || index == kDelphi4;
-    state.RootDir = WithoutTrailingBackslash(key.ReadString("RootDir"));
+    state.RootDir = WithoutTrailingBackslash(key.ReadExpandedString("RootDir"));
+    state.Installed = !state.RootDir.empty() && DirectoryExists(state.RootDir);
   }
   state.PackagesAvailable =
       FileExists(installerFolder + "\\BPL\\vexlor3_" + ide.PackageSuffix + ".bpl");
@@ -151,54 +187,78 @@ bool EnsureLine(const std::string& path, const std::string& line, const std::str
   return true;
 }
 
-void InstallIde(const TInstallRequest& request, int index, const TIdeState& state,
-                const TInstallLog& log) {
+bool InstallIde(const TInstallRequest& request, int index, const TIdeState& state,
+                const TInstallLog& lines) {
   const TIdeInfo& ide = kIdes[index];
   const std::string& installer = request.InstallerFolder;
   const std::string suffix = ide.PackageSuffix;
   const std::string folder = TargetFolder(installer, ide);
-  log(std::string("Performing Installation for: ") + ide.DisplayName);
+  TStepLog log(lines);
+  log.Line(std::string("Performing Installation for: ") + ide.DisplayName);
+  // Gone since the scan: there is nothing left to register into, and the
+  // help steps would work at the root of the current drive.
+  if (state.RootDir.empty() || !DirectoryExists(state.RootDir)) {
+    log.Failure("IDE folder not found: " + state.RootDir);
+    return false;
+  }
   if (!ForceDirectories(folder)) {
-    log("** Unable to create: " + folder);
-    return;
+    log.Failure("Unable to create: " + folder);
+    return false;
   }
 
-  log("    Deleting Old Files");
-  ShellDelete(request.Owner, folder + "\\*.*");
+  log.Line("    Deleting Old Files");
+  // Files left behind are overwritten by the copy or merely stale: worth
+  // reporting, not worth stopping for.
+  if (!ShellDelete(request.Owner, folder + "\\*.*"))
+    log.Failure("Unable to delete: " + folder + "\\*.*");
   // Files that differ for this IDE come first; the common sources and the
-  // packages are copied over them.
-  if (DirectoryExists(folder + "inst")) ShellCopy(request.Owner, folder + "inst\\*.*", folder);
+  // packages are copied over them. An IDE whose files are incomplete is not
+  // told about the packages.
+  const auto copy = [&](const std::string& pattern) {
+    if (ShellCopy(request.Owner, pattern, folder)) return true;
+    log.Failure("Unable to copy: " + pattern + " to " + folder);
+    return false;
+  };
+  if (DirectoryExists(folder + "inst") && !copy(folder + "inst\\*.*")) return false;
 
-  log("    Copying Files");
-  ShellCopy(request.Owner, installer + "\\Source\\*.*", folder);
-  ShellCopy(request.Owner, installer + "\\BPL\\vexlor3_" + suffix + ".*", folder);
-  ShellCopy(request.Owner, installer + "\\BPL\\vexlor3db_" + suffix + ".*", folder);
+  log.Line("    Copying Files");
+  if (!copy(installer + "\\Source\\*.*") || !copy(installer + "\\BPL\\vexlor3_" + suffix + ".*") ||
+      !copy(installer + "\\BPL\\vexlor3db_" + suffix + ".*")) {
+    return false;
+  }
+  const std::string package = "vexlor3_" + suffix + ".bpl";
+  if (!FileExists(folder + "\\" + package)) {
+    log.Failure("File Not Found: " + folder + "\\" + package);
+    return false;
+  }
 
-  log("    Installing Packages Into IDE");
+  log.Line("    Installing Packages Into IDE");
   // The tail of the folder from "\Source" marks entries of earlier installs
   // from other installer folders.
   const std::string marker = "\\Source\\" + suffix;
-  RegisterPackage(ide.RegistryKey, folder, "vexlor3_" + suffix + ".bpl", "Vexlor 3.2 Package",
-                  marker);
+  RegisterPackage(ide.RegistryKey, folder, package, "Vexlor 3.2 Package", marker, log);
   const std::string dataAware = "vexlor3db_" + suffix + ".bpl";
   if (state.DataAwareAllowed && FileExists(folder + "\\" + dataAware)) {
-    RegisterPackage(ide.RegistryKey, folder, dataAware, "Vexlor 3.2 Package (DB Aware)", marker);
+    RegisterPackage(ide.RegistryKey, folder, dataAware, "Vexlor 3.2 Package (DB Aware)", marker,
+                    log);
   }
 
   if (request.WithHelp) {
-    log("    Installing Help Into IDE");
+    log.Line("    Installing Help Into IDE");
     InstallIdeHelp(index, state.RootDir, log);
   }
+  return log.Ok();
 }
 
-void InstallWindowsHelp(const std::string& installerFolder) {
+bool InstallWindowsHelp(const std::string& installerFolder, const TInstallLog& lines) {
+  TStepLog log(lines);
   const std::string helpFolder = installerFolder + "\\Help";
   TRegKey help(HKEY_LOCAL_MACHINE, "\\Software\\Microsoft\\Windows\\Help");
   if (help.IsOpen()) {
     for (const char* file : {"VexlorV3.hlp", "VexlorV3.cnt", "VexlorV3.toc"}) {
-      help.WriteString(file, helpFolder);
+      WriteValueLogged(help, file, helpFolder, log);
     }
   }
-  const std::string index = helpFolder + "\\VexlorV3.gid";
-  if (FileExists(index)) ::DeleteFileA(index.c_str());
+  DeleteFileLogged(helpFolder + "\\VexlorV3.gid", log);
+  return log.Ok();
 }

@@ -28,7 +28,9 @@ struct TIdeState {
 
 using TInstallLog = std::function<void(const std::string& line)>;
 
-// The machine registry and the installer's BPL folder for IDE `index`.
+// The machine registry and the installer's BPL folder for IDE `index`. An
+// IDE whose root folder is not named or not there counts as not installed:
+// its keys are what an uninstaller left behind.
 TIdeState ScanIde(int index, const std::string& installerFolder);
 
 // A ";"-separated library path with every earlier entry of the suite for
@@ -50,10 +52,12 @@ struct TInstallRequest {
 };
 
 // Copies the files for IDE `index` and registers its packages (and its help
-// when asked), logging each stage.
-void InstallIde(const TInstallRequest& request, int index, const TIdeState& state,
+// when asked), logging each stage and each failure ("** ..."). Nothing is
+// registered when the files could not be copied. False when any step failed.
+bool InstallIde(const TInstallRequest& request, int index, const TIdeState& state,
                 const TInstallLog& log);
 
 // Names the suite's help files in the Windows help registry and drops the
-// stale help index; done once after every IDE.
-void InstallWindowsHelp(const std::string& installerFolder);
+// stale help index; done once after every IDE. False (and logged) when a
+// step failed.
+bool InstallWindowsHelp(const std::string& installerFolder, const TInstallLog& log);

@@ -48,6 +48,15 @@ const char kCompleteText[] =
     "\r\n"
     "Thanks again!";
 
+const char kCompleteTitle[] = "Installation Complete !!";
+const char kFailedTitle[] = "Installation Failed";
+const char kFailedText[] =
+    "Some steps failed; the lines marked ** on the Install page say which.\r\n"
+    "\r\n"
+    "Close Delphi, C++Builder and any program that uses these files, make sure that you have "
+    "full rights on this machine, then press Install >> on the Introduction page again. If it "
+    "still fails, please contact us at support@vexlor.example.";
+
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Memos wrap between words only, never inside "C++Builder" or an address.
@@ -246,8 +255,8 @@ void TInstallForm::CreateFinishedSheet() {
   CompleteIcon = CreateChild(sheet, "STATIC", "", SS_ICON, kMargin, kMargin, 32, 32);
   ::SendMessageA(CompleteIcon, STM_SETICON,
                  reinterpret_cast<WPARAM>(::LoadIcon(nullptr, IDI_INFORMATION)), 0);
-  CompleteLabel = CreateChild(sheet, "STATIC", "Installation Complete !!", SS_LEFT,
-                              kMargin + 32 + 12, kMargin + 8, right - kMargin - 44, 20);
+  CompleteLabel = CreateChild(sheet, "STATIC", kCompleteTitle, SS_LEFT, kMargin + 32 + 12,
+                              kMargin + 8, right - kMargin - 44, 20);
   ::SendMessageA(CompleteLabel, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
   const int dividerTop = kMargin + 32 + 8;
   CompleteDivider =
@@ -327,31 +336,48 @@ void TInstallForm::InstallButtonClick() {
   ::EnableWindow(InstallButton, FALSE);
   busy_ = true;
   ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+  bool succeeded = false;
   try {
     SetTabVisible(kInstallPage, true);
     SetActivePage(kInstallPage);
     ::SetWindowTextA(Status, "");
     ::UpdateWindow(handle_);
-    InstallCheckedPlatforms();
+    succeeded = InstallCheckedPlatforms();
   } catch (...) {
-    // Whatever stopped the install, the user gets the form back.
+    // Whatever stopped the install, the user gets the form back and hears of it.
+    try {
+      Log("** The installation stopped at an unexpected error.");
+    } catch (...) {
+    }
   }
   ::EnableWindow(InstallButton, TRUE);
   busy_ = false;
   ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
   ::MessageBeep(0);
+  ShowOutcome(succeeded);
   SetTabVisible(kFinishedPage, true);
   SetActivePage(kFinishedPage);
   // The keyboard follows the user to the visible page (Enter or Escape closes).
   ::SetFocus(Button1);
 }
 
-void TInstallForm::InstallCheckedPlatforms() {
+// The last page tells whether everything went in; an install repeated
+// after a failure may end as a success.
+void TInstallForm::ShowOutcome(bool succeeded) {
+  ::SendMessageA(
+      CompleteIcon, STM_SETICON,
+      reinterpret_cast<WPARAM>(::LoadIcon(nullptr, succeeded ? IDI_INFORMATION : IDI_WARNING)), 0);
+  ::SetWindowTextA(CompleteLabel, succeeded ? kCompleteTitle : kFailedTitle);
+  ::SetWindowTextA(CompleteMemo, succeeded ? kCompleteText : kFailedText);
+}
+
+bool TInstallForm::InstallCheckedPlatforms() {
   TInstallRequest request;
   request.Owner = handle_;
   request.InstallerFolder = installerFolder_;
   request.WithHelp = ::SendMessageA(IDEHelp, BM_GETCHECK, 0, 0) == BST_CHECKED;
   const TInstallLog log = [this](const std::string& line) { Log(line); };
+  bool succeeded = true;
 
   const int rows = ListView_GetItemCount(PlatformList);
   for (int row = 0; row < rows; ++row) {
@@ -362,9 +388,10 @@ void TInstallForm::InstallCheckedPlatforms() {
     if (!::SendMessageA(PlatformList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) continue;
     const int index = static_cast<int>(item.lParam);
     if (index < 0 || index >= kIdeCount) continue;
-    InstallIde(request, index, ides_[index], log);
+    succeeded = InstallIde(request, index, ides_[index], log) && succeeded;
   }
-  if (request.WithHelp) InstallWindowsHelp(installerFolder_);
+  if (request.WithHelp) succeeded = InstallWindowsHelp(installerFolder_, log) && succeeded;
+  return succeeded;
 }
 
 void TInstallForm::Log(const std::string& line) {

@@ -39,7 +39,8 @@ class TInstallForm {
 
   void FormCreate();
   void InstallButtonClick();
-  void InstallCheckedPlatforms();
+  bool InstallCheckedPlatforms();  // false when any step failed
+  void ShowOutcome(bool succeeded);
   void Log(const std::string& line);
 
   void SetTabVisible(TPageIndex page, bool visible);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the installer's pages in build/screenshots/: TInstallForm-intro,
-# -install and -finished (.png), taken from the form under Wine.
+# -install and -finished (.png), and -failed and -install-failed for an
+# installation in which steps failed; taken from the form under Wine.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -14,7 +15,7 @@ trap 'rm -rf "$pictures"' EXIT
 VXINST_SCREENSHOTS="Z:${pictures//\//\\}" \
   "$root/cmake/vxwine" build/win32/bin/vxinst_test.exe --gtest_also_run_disabled_tests \
   --gtest_filter='*DISABLED_Screenshots' >/dev/null
-for page in intro install finished; do
+for page in intro install finished failed install-failed; do
   convert "$pictures/TInstallForm-$page.bmp" "$out/TInstallForm-$page.png"
   echo "installer: $out/TInstallForm-$page.png"
 done

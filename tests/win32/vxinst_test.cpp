@@ -4,6 +4,7 @@
 #include <windows.h>
 // After <windows.h>, which they need.
 #include <commctrl.h>
+#include <sddl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -42,13 +43,13 @@ const bool kWindowsUnmanaged = MakeWindowsUnmanaged();
 
 // ---- Registry and files as the test sees them ---------------------------------
 
-void WriteValue(HKEY root, const std::string& key, const std::string& name,
-                const std::string& data) {
+void WriteValue(HKEY root, const std::string& key, const std::string& name, const std::string& data,
+                DWORD type = REG_SZ) {
   HKEY handle = nullptr;
   ASSERT_EQ(
       ::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr),
       ERROR_SUCCESS);
-  ::RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+  ::RegSetValueExA(handle, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>(data.size() + 1));
   ::RegCloseKey(handle);
 }
@@ -68,14 +69,31 @@ bool KeyExists(HKEY root, const std::string& key) {
   return true;
 }
 
+// The stored text, unexpanded; REG_EXPAND_SZ data is marked with its type.
 std::string ReadValue(HKEY root, const std::string& key, const std::string& name) {
   char buffer[2048] = {};
   DWORD size = sizeof(buffer);
-  if (::RegGetValueA(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-      ERROR_SUCCESS) {
+  DWORD type = 0;
+  if (::RegGetValueA(root, key.c_str(), name.c_str(),
+                     RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &type, buffer,
+                     &size) != ERROR_SUCCESS) {
     return "<absent>";
   }
-  return buffer;
+  return type == REG_EXPAND_SZ ? "(expand) " + std::string(buffer) : std::string(buffer);
+}
+
+// A key whose values this user may read but not change, as keys of another
+// user or of the machine are for users without full rights; and back.
+void SetKeyReadOnly(HKEY root, const std::string& key, bool readOnly) {
+  HKEY handle = nullptr;
+  ASSERT_EQ(::RegOpenKeyExA(root, key.c_str(), 0, WRITE_DAC, &handle), ERROR_SUCCESS);
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  // Everyone: read, or all; the owner may always change the list itself.
+  ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      readOnly ? "D:(A;;KRWD;;;WD)" : "D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
+  EXPECT_EQ(::RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+  ::LocalFree(descriptor);
+  ::RegCloseKey(handle);
 }
 
 // name=data, sorted by name.
@@ -96,6 +114,18 @@ std::set<std::string> ReadValues(HKEY root, const std::string& key) {
   }
   ::RegCloseKey(handle);
   return values;
+}
+
+// A log or file split at its line ends.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
 }
 
 void WriteFile(const std::string& path, const std::string& text) {
@@ -205,6 +235,7 @@ struct TFormView {
   HWND Install = nullptr;
   HWND Status = nullptr;
   HWND FinishedPage = nullptr;
+  HWND FinishedMemo = nullptr;
 
   explicit TFormView(HWND form) : Form(form) {
     Tabs = FindChild(form, WC_TABCONTROLA);
@@ -213,15 +244,29 @@ struct TFormView {
     Install = FindChild(form, "Button", "Install >>");
     Status = FindChild(FindChild(form, "TTabSheet", "Install"), "Edit");
     FinishedPage = FindChild(form, "TTabSheet", "Finished");
+    FinishedMemo = FindChild(FinishedPage, "Edit");
   }
   bool Complete() const {
     return ::IsWindowVisible(FinishedPage) && ::IsWindowEnabled(Install) &&
            TabCtrl_GetItemCount(Tabs) == 3 && TabCtrl_GetCurSel(Tabs) == 2;
   }
-  std::string Log() const {
-    std::string text(::GetWindowTextLengthA(Status) + 1, '\0');
-    text.resize(::GetWindowTextA(Status, &text[0], static_cast<int>(text.size())));
+  static std::string Text(HWND window) {
+    std::string text(::GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(::GetWindowTextA(window, &text[0], static_cast<int>(text.size())));
     return text;
+  }
+  std::string Log() const { return Text(Status); }
+  // The heading and the text of the last page.
+  std::string Outcome() const {
+    for (HWND child = ::GetWindow(FinishedPage, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+      char className[64] = {};
+      ::GetClassNameA(child, className, sizeof(className));
+      if (lstrcmpiA(className, "Static") == 0 && !Text(child).empty()) {
+        return Text(child) + "\n" + Text(FinishedMemo);
+      }
+    }
+    return "<no heading>\n" + Text(FinishedMemo);
   }
   // Rows of the IDE list in order, "*" before a ticked one.
   std::vector<std::string> Rows() const {
@@ -301,6 +346,7 @@ struct TIde {
 const TIde kDelphi4 = {"Delphi\\4.0", "d4", "delphi4"};
 const TIde kDelphi5 = {"Delphi\\5.0", "d5", "delphi5"};
 const TIde kDelphi6 = {"Delphi\\6.0", "d6", "delphi6"};
+const TIde kBuilder4 = {"C++Builder\\4.0", "cb4", "bcb4"};
 const TIde kBuilder5 = {"C++Builder\\5.0", "cb5", "bcb5"};
 
 class InstallerTest : public ::testing::Test {
@@ -328,6 +374,9 @@ class InstallerTest : public ::testing::Test {
   }
 
   void CleanMachine() {
+    for (const std::string& key : readOnlyKeys_) {
+      if (KeyExists(HKEY_CURRENT_USER, key)) SetKeyReadOnly(HKEY_CURRENT_USER, key, false);
+    }
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kBorland);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, kBorland);
     HKEY help = nullptr;
@@ -397,6 +446,7 @@ class InstallerTest : public ::testing::Test {
   std::string root_;
   std::string installer_;
   std::unique_ptr<TInstallForm> form_;
+  std::vector<std::string> readOnlyKeys_;  // per-user keys made read-only, made writable again
 };
 
 // ---- Scenarios ------------------------------------------------------------------------
@@ -632,6 +682,106 @@ TEST_F(InstallerTest, FailuresSkipOnlyWhatTheyConcern) {
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kHelpKey));
 }
 
+// Every step that fails is named in the log, takes nothing after it on
+// trust, and the last page says that the installation failed; once the user
+// has put things right, Install again ends as a plain success.
+TEST_F(InstallerTest, FailedStepsAreLoggedAndTheLastPageSaysTheInstallationFailed) {
+  // Delphi 4.0: one of its package files is held open by another program.
+  InstallIde(kDelphi4, "PRO");
+  ShipPackages(kDelphi4);
+  StartIde(kDelphi4, "C:\\Lib");
+  HANDLE held = ::CreateFileA((installer_ + "\\BPL\\vexlor3_d4.dcp").c_str(), GENERIC_READ, 0,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  // Delphi 5.0: its folder and paths are kept as expandable strings, and
+  // this user may not change its package list.
+  InstallIde(kDelphi5, "PRO");
+  ::SetEnvironmentVariableA("VXINST_TEST_IDES", root_.c_str());
+  WriteValue(HKEY_LOCAL_MACHINE, MachineKey(kDelphi5), "RootDir", "%VXINST_TEST_IDES%\\d5 IDE\\",
+             REG_EXPAND_SZ);
+  ShipPackages(kDelphi5);
+  StartIde(kDelphi5, "");
+  for (const char* path : {"Search Path", "Browsing Path"}) {
+    WriteValue(HKEY_CURRENT_USER, UserKey(kDelphi5, "Library"), path, "%DELPHI5%\\Lib",
+               REG_EXPAND_SZ);
+  }
+  readOnlyKeys_.push_back(UserKey(kDelphi5, "Known Packages"));
+  SetKeyReadOnly(HKEY_CURRENT_USER, UserKey(kDelphi5, "Known Packages"), true);
+  // Delphi 6.0 without a root folder value, C++Builder 4.0 removed but for
+  // its keys: neither is offered. C++Builder 5.0 goes while the form is open.
+  for (const TIde* ide : {&kDelphi6, &kBuilder4, &kBuilder5}) {
+    InstallIde(*ide, "PRO");
+    ShipPackages(*ide);
+    StartIde(*ide, "C:\\Lib");
+  }
+  WriteValue(HKEY_LOCAL_MACHINE, MachineKey(kDelphi6), "RootDir", "");
+  RemoveTree(IdeRoot(kBuilder4));
+
+  TFormView view = OpenForm();
+  EXPECT_EQ(view.Rows(),
+            (std::vector<std::string>{"*Delphi 4.0", "*Delphi 5.0", "*C++Builder 5.0"}));
+  RemoveTree(IdeRoot(kBuilder5));
+  PressInstall(view);
+
+  const std::string d4 = Target(kDelphi4);
+  const std::string d5 = Target(kDelphi5);
+  const std::string known5 =
+      "HKEY_CURRENT_USER\\" + UserKey(kDelphi5, "Known Packages") + ", value \"";
+  EXPECT_EQ(Lines(view.Log()),
+            (std::vector<std::string>{
+                "Performing Installation for: Delphi 4.0",
+                "    Deleting Old Files",
+                "    Copying Files",
+                "** Unable to copy: " + installer_ + "\\BPL\\vexlor3_d4.* to " + d4,
+                "Performing Installation for: Delphi 5.0",
+                "    Deleting Old Files",
+                "    Copying Files",
+                "    Installing Packages Into IDE",
+                "** Unable to write: " + known5 + d5 + "\\vexlor3_d5.bpl\"",
+                "** Unable to write: " + known5 + d5 + "\\vexlor3db_d5.bpl\"",
+                "    Installing Help Into IDE",
+                "Performing Installation for: C++Builder 5.0",
+                "** IDE folder not found: " + IdeRoot(kBuilder5),
+            }));
+  EXPECT_EQ(view.Outcome().rfind(
+                "Installation Failed\nSome steps failed; the lines marked ** on the Install", 0),
+            0u)
+      << view.Outcome();
+  // A failed copy leaves the IDE as it was.
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi4, "Known Packages")),
+            (std::set<std::string>{"C:\\IDE\\Bin\\dclstd.bpl=Standard Components"}));
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi4, "Library"), "Search Path"), "C:\\Lib");
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi4, ".ohc")), ":Base delphi4.hlp\r\n");
+  // The other steps of Delphi 5.0 went on; its paths stay expandable.
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi5, "Library"), "Search Path"),
+            "(expand) %DELPHI5%\\Lib;" + d5);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kDelphi5, "Library"), "Browsing Path"),
+            "(expand) %DELPHI5%\\Lib;" + d5);
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi5, ".ohc")), ":Base delphi5.hlp\r\n:INCLUDE VexlorV3.toc\r\n");
+  EXPECT_FALSE(Exists(installer_ + "\\Source\\cb5"));
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kBuilder5, "Known Packages")).size(), 1u);
+
+  // The user closes the other program, gets the rights and reinstalls C++Builder 5.0.
+  ::CloseHandle(held);
+  SetKeyReadOnly(HKEY_CURRENT_USER, UserKey(kDelphi5, "Known Packages"), false);
+  InstallIde(kBuilder5, "PRO");
+  view.ClickTab(0);
+  PressInstall(view);
+  EXPECT_EQ(view.Log().find("**"), std::string::npos) << view.Log();
+  EXPECT_EQ(view.Outcome(),
+            "Installation Complete !!\n"
+            "Vexlor should now be installed into your development environment.\r\n"
+            "\r\n"
+            "Thank you for choosing Vexlor. If you have any questions, please contact us at "
+            "support@vexlor.example.\r\n"
+            "\r\n"
+            "Thanks again!");
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi4, "Known Packages")).size(), 3u);
+  EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi5, "Known Packages")).size(), 3u);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kBuilder5, "Library"), "Search Path"),
+            "C:\\Lib;" + Target(kBuilder5));
+}
+
 TEST(InstallerPathList, KeepsOtherFoldersAndEndsWithTheNewOneOnce) {
   const std::string folder = "C:\\Setup\\Source\\d4";
   const struct {
@@ -713,6 +863,18 @@ TEST_F(InstallerTest, DISABLED_Screenshots) {
   EXPECT_TRUE(SaveWindowPicture(view.Form, base + "finished.bmp"));
   view.ClickTab(1);
   EXPECT_TRUE(SaveWindowPicture(view.Form, base + "install.bmp"));
+
+  // Again, with a package file held open and one IDE's packages not writable.
+  HANDLE held = ::CreateFileA((installer_ + "\\BPL\\vexlor3_d5.dcp").c_str(), GENERIC_READ, 0,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  readOnlyKeys_.push_back(UserKey(kBuilder5, "Known Packages"));
+  SetKeyReadOnly(HKEY_CURRENT_USER, UserKey(kBuilder5, "Known Packages"), true);
+  view.ClickTab(0);
+  PressInstall(view);
+  EXPECT_TRUE(SaveWindowPicture(view.Form, base + "failed.bmp"));
+  view.ClickTab(1);
+  EXPECT_TRUE(SaveWindowPicture(view.Form, base + "install-failed.bmp"));
+  ::CloseHandle(held);
 }
 
 }  // namespace
