@@ -77,12 +77,12 @@ using TSpellPopupCreateMenuEvent =
     std::function<void(TVexlorSpell3Base* Sender, TComponent* Owner, TPopupMenu*& PopupMenu)>;
 // Storage is where the settings were to go; Location the file or registry
 // key (empty for the callbacks).
-using TSpellConfigSaveFailedEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TConfigStorage Storage, const std::string& Location)>;
+using TSpellConfigSaveFailedEvent = std::function<void(
+    TVexlorSpell3Base* Sender, TConfigStorage Storage, const std::string& Location)>;
 // Names as configured; Folders the dictionary folders, expanded, in which
 // the bare names were looked for.
-using TSpellMainDictionariesMissingEvent =
-    std::function<void(TVexlorSpell3Base* Sender, const TStringList& Names, const TStringList& Folders)>;
+using TSpellMainDictionariesMissingEvent = std::function<void(
+    TVexlorSpell3Base* Sender, const TStringList& Names, const TStringList& Folders)>;
 
 class TVexlorSpell3Base : public TComponent, public TConfigOwner {
  public:

@@ -272,7 +272,8 @@ TEST_F(SpellBase, MissingMainDictionariesAreReportedWithTheFoldersSearched) {
   const std::string gone = folder.File("elsewhere\\Gone.vlm");
   std::vector<std::string> names, folders;
   int reports = 0;
-  engine->OnMainDictionariesMissing = [&](TVexlorSpell3Base* sender, const TStringList& n, const TStringList& f) {
+  engine->OnMainDictionariesMissing = [&](TVexlorSpell3Base* sender, const TStringList& n,
+                                          const TStringList& f) {
     EXPECT_EQ(sender, engine.get());
     ++reports;
     names = n.ToVector();
@@ -280,7 +281,8 @@ TEST_F(SpellBase, MissingMainDictionariesAreReportedWithTheFoldersSearched) {
   };
   engine->SetConfigDictionaryDir(List({folder.Path() + "\\", folder.File("more")}));
   engine->SetConfigDefaultMain(List({"Test.vlm", "Missing.vlm", gone}));
-  EXPECT_EQ(engine->GetMissingMainDictionaries().ToVector(), (std::vector<std::string>{"Missing.vlm", gone}));
+  EXPECT_EQ(engine->GetMissingMainDictionaries().ToVector(),
+            (std::vector<std::string>{"Missing.vlm", gone}));
   EXPECT_EQ(reports, 1);
   EXPECT_EQ(names, (std::vector<std::string>{"Missing.vlm", gone}));
   EXPECT_EQ(folders, (std::vector<std::string>{folder.Path(), folder.File("more")}));

@@ -93,7 +93,8 @@ TEST_P(SpellPersistence, SettingsThatCannotBeSavedAreReportedAndSurviveASwitch) 
     auto e = MakeEngine();
     e->SetConfigFilename(blocked);
     e->SetConfigStorage(csFile);
-    e->OnConfigSaveFailed = [&](TVexlorSpell3Base*, TConfigStorage storage, const std::string& location) {
+    e->OnConfigSaveFailed = [&](TVexlorSpell3Base*, TConfigStorage storage,
+                                const std::string& location) {
       failures.push_back(std::to_string(static_cast<int>(storage)) + "|" + location);
     };
     e->Configuration()->SetConfigLoaded(true);
