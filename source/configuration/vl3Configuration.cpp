@@ -111,8 +111,8 @@ void TVexlorConfig::SetConfigLoaded(bool value) {
   if (value == configLoaded_) return;
   if (value) {
     Load();
-  } else {
-    Save();
+  } else if (Save()) {
+    // Unloaded only once saved: the next use would load over the changes.
     configLoaded_ = false;
   }
 }
@@ -259,6 +259,19 @@ std::string TVexlorConfig::SectionKey() const {
   return configID_.empty() ? configRegistryKey_ : configRegistryKey_ + "\\" + configID_;
 }
 
+std::string TVexlorConfig::SaveLocation() const {
+  switch (configStorage_) {
+    case csFile:
+      return configFilename_;
+    case csRegistry:
+      return SectionKey();
+    case csCallback:
+    case csNone:
+      break;
+  }
+  return std::string();
+}
+
 bool TVexlorConfig::OpenStorage(bool forReading) {
   CloseStorage();
   std::vector<std::string> names;
@@ -398,13 +411,17 @@ void TVexlorConfig::SetUserData(const std::string& name, const std::string& valu
 
 void TVexlorConfig::ResetDefaults() {
   resetNextLoad_ = true;
-  Reload();
+  // Refused like any reload whose save failed; no reset is left waiting
+  // for some later load to spring it.
+  if (!Reload()) resetNextLoad_ = false;
 }
 
-void TVexlorConfig::Reload() {
-  if (!configLoaded_) return;
-  Save();
+bool TVexlorConfig::Reload() {
+  if (!configLoaded_) return true;
+  // Loading from the new place would throw away what the old one did not take.
+  if (!Save()) return false;
   Load();
+  return true;
 }
 
 void TVexlorConfig::WriteAll() {
@@ -432,7 +449,10 @@ bool TVexlorConfig::Save() {
   if (configStorage_ != csNone && !writeFailed_) WriteAll();
   CloseStorage();
   // A failed write keeps the changes pending for the next save point.
-  if (writeFailed_) return false;
+  if (writeFailed_) {
+    owner_->ConfigSaveFailed(configStorage_, SaveLocation());
+    return false;
+  }
   modified_ = false;
   owner_->ConfigSaved();
   return true;

@@ -46,6 +46,9 @@ class TConfigOwner {
   virtual void ConfigLoaded() = 0;
   virtual void ConfigSaved() = 0;
   virtual void ConfigurationChanged(bool reopen) = 0;
+  // A save could not write everything: the changes stay pending. location
+  // is the file or the registry key written to (empty for the callbacks).
+  virtual void ConfigSaveFailed(TConfigStorage /*storage*/, const std::string& /*location*/) {}
 
   // A component being designed never writes its configuration.
   virtual bool IsDesigning() const = 0;
@@ -64,7 +67,8 @@ class TVexlorConfig {
 
   // ---- Overridable steps, in their fixed order --------------------------
   virtual void SetActiveCustom(const std::string& name);
-  // true loads when not loaded; false saves and marks the configuration unloaded.
+  // true loads when not loaded; false saves and marks the configuration
+  // unloaded, unless the save failed: unsaved changes are never dropped.
   virtual void SetConfigLoaded(bool value);
   virtual void SetSpellOptions(TSpellOptions options);
   virtual void SetDialogX(int32_t x);
@@ -94,10 +98,13 @@ class TVexlorConfig {
   virtual void SetUserData(const std::string& name, const std::string& value);
   // The next load ignores the stored values and takes the owner's defaults.
   virtual void ResetDefaults();
-  // Saves to the old place and loads from the owner's current one.
-  virtual void Reload();
+  // Saves to the old place and loads from the owner's current one. False
+  // when the save failed: the settings then stay as they are, still bound
+  // to the old place, and a later Reload tries again.
+  virtual bool Reload();
   // Writes everything when modified. False when a write failed: the
-  // configuration then stays modified so the next save point tries again.
+  // configuration then stays modified so the next save point tries again,
+  // and the owner hears of it (ConfigSaveFailed).
   virtual bool Save();
 
   // ---- State -------------------------------------------------------------
@@ -117,6 +124,7 @@ class TVexlorConfig {
   enum TOpenStorage : uint8_t { osNone, osIniFile, osRegistry };
   bool OpenStorage(bool forReading);
   std::string SectionKey() const;  // registry key of the ConfigID subkey
+  std::string SaveLocation() const;
   void CloseStorage();
   void ConnectList(TStringList& list);
   void LoadFresh();

@@ -84,6 +84,16 @@ std::string TVexlorSpell3Base::ResolveCustomDictionaryPath(const std::string& na
   return ExpandPath(JoinPath(dictionaryFolders_[0], name));
 }
 
+// A bare name opens the first folder's file of that name, so a file renamed
+// to a name another folder holds would be hidden behind that other file.
+bool TVexlorSpell3Base::NameTakenInAnyFolder(const std::string& name) {
+  for (int i = 0; i < dictionaryFolders_.Count(); ++i) {
+    const std::string path = ExpandPath(JoinPath(dictionaryFolders_[i], name));
+    if (Platform::FileExists(path) || Platform::DirectoryExists(path)) return true;
+  }
+  return false;
+}
+
 void TVexlorSpell3Base::SaveOpenCopies(const std::string& path) {
   for (auto& dictionary : customDictionaries_)
     if (dictionary->DictionaryPath() == path) dictionary->SaveChanges();
@@ -219,6 +229,7 @@ bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& OldName, const
   const std::string oldPath = dictionary->DictionaryPath();
   const std::string newName = BareNameWithExtension(NewName, ".vlu");
   const std::string newPath = ExtractFileDir(oldPath) + "\\" + newName;
+  if (NameTakenInAnyFolder(newName)) return false;
   if (Platform::FileExists(newPath) || Platform::DirectoryExists(newPath)) return false;
   if (!CanCreateFile(newPath, true)) return false;
 

@@ -178,6 +178,8 @@ void TVexlorSpell3Base::SetPhoneticsMap(TPhoneticsMap* Map) {
 
 // ---- Property setters ----------------------------------------------------------
 
+// A reload whose save fails keeps the settings, still bound to the old
+// place (OnConfigSaveFailed tells the host); a later reload tries again.
 void TVexlorSpell3Base::SetConfigStorage(TConfigStorage Value) {
   configStorage_ = Value;
   configuration_->Reload();
@@ -268,9 +270,13 @@ void TVexlorSpell3Base::OpenDictionaries() {
   // Copies: opening a custom dictionary may raise events that edit the lists.
   const TStringList mainNames = configuration_->GetMainDictionaries();
   mainDictionaries_.clear();
+  missingMainDictionaries_.Clear();
   for (int i = 0; i < mainNames.Count(); ++i) {
     std::unique_ptr<TMainDictionary> dictionary = OpenMainDictionary(mainNames[i]);
-    if (!dictionary) continue;
+    if (!dictionary) {
+      missingMainDictionaries_.Add(mainNames[i]);
+      continue;
+    }
     if ((dictionary->LangId() & 0xFF) == 9) possessiveRule_ = true;
     mainDictionaries_.push_back(std::move(dictionary));
   }
@@ -301,7 +307,25 @@ void TVexlorSpell3Base::OpenDictionaries() {
   if (!learningDictionary_ && suggestionsLearning_)
     learningDictionary_ = OpenCustomDictionary(suggestionsLearningDict_);
 
+  // Without its main dictionaries the component flags nearly every word; the
+  // host is told which files were not found and where they were looked for.
+  if (!missingMainDictionaries_.Empty() && OnMainDictionariesMissing) {
+    const TStringList missing = missingMainDictionaries_;
+    OnMainDictionariesMissing(this, missing, ExpandedDictionaryFolders());
+  }
   if (OnDictionariesChanged) OnDictionariesChanged(this);
+}
+
+const TStringList& TVexlorSpell3Base::GetMissingMainDictionaries() {
+  EnsureConfigLoaded();
+  return missingMainDictionaries_;
+}
+
+TStringList TVexlorSpell3Base::ExpandedDictionaryFolders() {
+  TStringList folders;
+  for (int i = 0; i < dictionaryFolders_.Count(); ++i)
+    folders.Add(ExpandPath(ExcludeTrailingPathDelimiter(dictionaryFolders_[i])));
+  return folders;
 }
 
 void TVexlorSpell3Base::CloseDictionaries() {
@@ -526,6 +550,12 @@ void TVexlorSpell3Base::ConfigLoaded() {
 
 void TVexlorSpell3Base::ConfigSaved() {
   if (OnConfigSaved) OnConfigSaved(this);
+}
+
+// Also reached from the destructor, through the configuration's last save:
+// the handler gets what failed as arguments, the configuration is going.
+void TVexlorSpell3Base::ConfigSaveFailed(TConfigStorage Storage, const std::string& Location) {
+  if (OnConfigSaveFailed) OnConfigSaveFailed(this, Storage, Location);
 }
 
 // ---- Texts -----------------------------------------------------------------------

@@ -75,6 +75,14 @@ using TSpellPopupAddMenuItemEvent = std::function<void(
     bool Enable, bool HasChildren, int32_t Tag, TMenuItem*& MenuItem)>;
 using TSpellPopupCreateMenuEvent =
     std::function<void(TVexlorSpell3Base* Sender, TComponent* Owner, TPopupMenu*& PopupMenu)>;
+// Storage is where the settings were to go; Location the file or registry
+// key (empty for the callbacks).
+using TSpellConfigSaveFailedEvent = std::function<void(
+    TVexlorSpell3Base* Sender, TConfigStorage Storage, const std::string& Location)>;
+// Names as configured; Folders the dictionary folders, expanded, in which
+// the bare names were looked for.
+using TSpellMainDictionariesMissingEvent = std::function<void(
+    TVexlorSpell3Base* Sender, const TStringList& Names, const TStringList& Folders)>;
 
 class TVexlorSpell3Base : public TComponent, public TConfigOwner {
  public:
@@ -391,6 +399,20 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TSpellPopupAddMenuItemEvent OnPopupAddMenuItem;
   TSpellPopupCreateMenuEvent OnPopupCreateMenu;
 
+  // ---- Settings and dictionaries that could not be used ----------------------
+  // A save point could not write the settings; they stay pending and the
+  // next save point tries again.
+  TSpellConfigSaveFailedEvent OnConfigSaveFailed;
+  // The dictionary set was built without some of the configured main
+  // dictionaries (missing or unreadable files): words they hold are flagged.
+  TSpellMainDictionariesMissingEvent OnMainDictionariesMissing;
+  void ConfigSaveFailed(TConfigStorage Storage, const std::string& Location) override;
+  // The configured main dictionaries that the dictionary set could not open
+  // (loads the configuration first); empty when all of them are open.
+  const TStringList& GetMissingMainDictionaries();
+  // The dictionary folders with their macros expanded, as they are searched.
+  TStringList ExpandedDictionaryFolders();
+
  protected:
   // Loads the configuration when it is not loaded yet (the first load opens
   // the dictionary set). Inline: it runs several times for every word checked.
@@ -539,4 +561,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::unique_ptr<TControlParser> wrapperParser_;
 
   bool UndoOne();  // one record of UndoLast; true when the next one follows
+
+  // Configured main dictionaries the last OpenDictionaries could not open.
+  TStringList missingMainDictionaries_;
+  bool NameTakenInAnyFolder(const std::string& name);
 };

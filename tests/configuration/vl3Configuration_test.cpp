@@ -101,6 +101,10 @@ class TFakeOwner : public TConfigOwner {
 
   void ConfigLoaded() override { ++loaded; }
   void ConfigSaved() override { ++saved; }
+  std::vector<std::string> saveFailures;  // "storage|location" of each failed save
+  void ConfigSaveFailed(TConfigStorage storage, const std::string& location) override {
+    saveFailures.push_back(std::to_string(static_cast<int>(storage)) + "|" + location);
+  }
   void ConfigurationChanged(bool reopen) override { changes.push_back(reopen); }
   bool IsDesigning() const override { return designing; }
 };
@@ -127,7 +131,7 @@ class ConfigurationTest : public ::testing::Test {
     for (const std::string& name : Platform::FindFiles(dir + "\\*")) {
       Platform::DeleteFile(dir + "\\" + name);
     }
-    for (const char* sub : {"\\app\\nested", "\\app", "\\other"}) {
+    for (const char* sub : {"\\app\\nested", "\\app", "\\other", "\\blocker"}) {
       for (const std::string& name : Platform::FindFiles(dir + sub + "\\*")) {
         Platform::DeleteFile(dir + sub + "\\" + name);
       }
@@ -512,16 +516,43 @@ TEST_F(ConfigurationTest, EachConfigIDHasItsOwnSection) {
   EXPECT_EQ(config->ActiveCustom(), "bob.vlu");
 }
 
-TEST_F(ConfigurationTest, FailedSaveKeepsChangesPending) {
+TEST_F(ConfigurationTest, SettingsThatCannotBeSavedStayPendingAndAreReported) {
   // A plain file where the folder should be: nothing can be written.
-  ASSERT_TRUE(Platform::WriteWholeFile(dir_ + "\\blocker", "x"));
-  owner_.filename = dir_ + "\\blocker\\Spell.cfg";
+  const std::string blocker = dir_ + "\\blocker";
+  const std::string blocked = blocker + "\\Spell.cfg";
+  ASSERT_TRUE(Platform::WriteWholeFile(blocker, "x"));
+  owner_.filename = blocked;
   auto config = MakeConfig();
   config->EnsureLoaded();
   config->SetDialogX(3);
   EXPECT_FALSE(config->Save());
   EXPECT_TRUE(config->Modified());
   EXPECT_EQ(owner_.saved, 0);
+  ASSERT_EQ(owner_.saveFailures.size(), 1u);
+  EXPECT_EQ(owner_.saveFailures[0], "0|" + blocked);
+
+  // Neither unloading, nor a switch to another place, nor a reset loads
+  // over the changes that the old place did not take.
+  WriteIni("_FirstRun", "+");
+  WriteIni("_DialogX", "9");
+  owner_.filename = "%AppDir%\\Spell.cfg";
+  config->SetConfigLoaded(false);
+  EXPECT_TRUE(config->ConfigLoaded());
+  EXPECT_FALSE(config->Reload());
+  config->ResetDefaults();
+  EXPECT_EQ(config->GetDialogX(), 3);
+  EXPECT_EQ(config->LoadedConfigFilename(), blocked);
+  EXPECT_EQ(owner_.loaded, 1);
+  EXPECT_EQ(owner_.saveFailures.size(), 4u);
+
+  // Once the old place takes them, the switch goes through (and the refused
+  // reset is not sprung on it).
+  ASSERT_TRUE(Platform::DeleteFile(blocker));
+  ASSERT_TRUE(Platform::CreateDirectory(blocker));
+  EXPECT_TRUE(config->Reload());
+  EXPECT_EQ(Platform::IniReadString(blocked, "alice", "_DialogX", "<absent>"), "3");
+  EXPECT_EQ(config->GetDialogX(), 9);
+  EXPECT_EQ(owner_.saveFailures.size(), 4u);
 }
 
 TEST_F(ConfigurationTest, UnloadingSavesAndNextUseLoadsAgain) {

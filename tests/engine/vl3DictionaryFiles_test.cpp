@@ -105,6 +105,30 @@ TEST_F(DictionaryFiles, RenameRefusesAnExistingTargetAndChangesNothing) {
   EXPECT_EQ(CustomList(*engine), (std::vector<std::string>{"One.vlu", "Two.vlu", "User.vlu"}));
 }
 
+TEST_F(DictionaryFiles, RenameRefusesANameThatAnyFolderHolds) {
+  // Bare names open the first folder's file: a rename to a name another
+  // folder holds, before or after the dictionary's own, would hide a file.
+  const std::string a = folder.Sub("a"), b = folder.Sub("b");
+  engine->SetConfigDictionaryDir(List({a, b}));
+  struct TCase {
+    std::string home, work;
+  };
+  for (const TCase& c : {TCase{b, a}, TCase{a, b}}) {
+    WriteCustom(c.home + "\\Home.vlu", {"home"});
+    WriteCustom(c.work + "\\Work.vlu", {"work"});
+    EXPECT_FALSE(engine->RenameCustomDictionary("Home.vlu", "Work")) << c.home;
+    EXPECT_TRUE(Platform::FileExists(c.home + "\\Home.vlu"));
+    auto work = engine->OpenCustomDictionary("Work.vlu");
+    ASSERT_TRUE(work);
+    EXPECT_EQ(work->DictionaryPath(), c.work + "\\Work.vlu");
+    EXPECT_TRUE(work->HasIgnore("work"));
+    EXPECT_FALSE(work->HasIgnore("home"));
+    work.reset();
+    Platform::DeleteFile(c.home + "\\Home.vlu");
+    Platform::DeleteFile(c.work + "\\Work.vlu");
+  }
+}
+
 TEST_F(DictionaryFiles, RenameMovesTheFileAndUpdatesTheLists) {
   WriteCustom(folder.File("One.vlu"), {"one"});
   engine->SetConfigDefaultCustom(List({"One.vlu"}));

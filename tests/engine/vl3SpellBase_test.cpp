@@ -268,6 +268,34 @@ TEST_F(SpellBase, MissingOrCorruptMainDictionaryIsLeftOut) {
   EXPECT_EQ(prompts.size(), 2u);
 }
 
+TEST_F(SpellBase, MissingMainDictionariesAreReportedWithTheFoldersSearched) {
+  const std::string gone = folder.File("elsewhere\\Gone.vlm");
+  std::vector<std::string> names, folders;
+  int reports = 0;
+  engine->OnMainDictionariesMissing = [&](TVexlorSpell3Base* sender, const TStringList& n,
+                                          const TStringList& f) {
+    EXPECT_EQ(sender, engine.get());
+    ++reports;
+    names = n.ToVector();
+    folders = f.ToVector();
+  };
+  engine->SetConfigDictionaryDir(List({folder.Path() + "\\", folder.File("more")}));
+  engine->SetConfigDefaultMain(List({"Test.vlm", "Missing.vlm", gone}));
+  EXPECT_EQ(engine->GetMissingMainDictionaries().ToVector(),
+            (std::vector<std::string>{"Missing.vlm", gone}));
+  EXPECT_EQ(reports, 1);
+  EXPECT_EQ(names, (std::vector<std::string>{"Missing.vlm", gone}));
+  EXPECT_EQ(folders, (std::vector<std::string>{folder.Path(), folder.File("more")}));
+  EXPECT_EQ(engine->MainDictionaryCount(), 1);
+
+  // Once the files are there and the set is rebuilt, nothing is missing.
+  CompileMain(folder.File("Missing.vlm"), {"alpha"});
+  engine->Configuration()->GetMainDictionaries().Delete(2);
+  EXPECT_TRUE(engine->GetMissingMainDictionaries().Empty());
+  EXPECT_EQ(reports, 1);
+  EXPECT_TRUE(engine->IsWordCorrect("alpha"));
+}
+
 // Returns true when some file of the folder holds exactly these bytes.
 bool FolderHoldsBytes(const TTempFolder& folder, const std::string& bytes) {
   for (const std::string& name : Platform::FindFiles(folder.File("*"))) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
@@ -79,6 +80,37 @@ TEST_P(SpellPersistence, OptionsAndAddedWordsSurviveTheComponent) {
   EXPECT_TRUE(e->IsWordCorrect("zorbly"));
   EXPECT_TRUE(e->IsWordCorrect("NASA"));
   EXPECT_FALSE(e->IsWordCorrect("quuxly"));
+}
+
+// The parameter is the place the component is switched to while its
+// settings cannot be written to the old one.
+TEST_P(SpellPersistence, SettingsThatCannotBeSavedAreReportedAndSurviveASwitch) {
+  // A plain file where the folder should be: the file storage cannot write.
+  const std::string blocked = folder_ + "\\blocker\\Spell.cfg";
+  ASSERT_TRUE(Platform::WriteWholeFile(folder_ + "\\blocker", "x"));
+  std::vector<std::string> failures;
+  {
+    auto e = MakeEngine();
+    e->SetConfigFilename(blocked);
+    e->SetConfigStorage(csFile);
+    e->OnConfigSaveFailed = [&](TVexlorSpell3Base*, TConfigStorage storage,
+                                const std::string& location) {
+      failures.push_back(std::to_string(static_cast<int>(storage)) + "|" + location);
+    };
+    e->Configuration()->SetConfigLoaded(true);
+    e->Configuration()->SetSpellOptions(TSpellOptions{soUpcase});
+    if (GetParam() == csFile) {
+      e->SetConfigFilename(folder_ + "\\Spell.cfg");
+    } else {
+      e->SetConfigStorage(GetParam());
+    }
+    EXPECT_EQ(failures, (std::vector<std::string>{"0|" + blocked}));
+    EXPECT_TRUE(e->Configuration()->Modified());
+    EXPECT_EQ(e->Configuration()->GetSpellOptions(), TSpellOptions{soUpcase});
+    EXPECT_TRUE(e->IsWordCorrect("NASA"));
+  }
+  // The last save, on destruction, failed as well and said so.
+  EXPECT_EQ(failures.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Storages, SpellPersistence, ::testing::Values(csRegistry, csFile));
