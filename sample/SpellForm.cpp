@@ -106,20 +106,22 @@ void TSpellingForm::EnableControls(bool Enable) {
   AutoCorrectButton->SetEnabled(dictionary);
 }
 
+void TSpellingForm::EnableForMode() {
+  EnableControls(!repeated_);
+  if (!repeated_) return;
+  OptionsButton->SetEnabled(true);
+  IgnoreButton->SetEnabled(true);
+  ChangeButton->SetEnabled(true);
+  UndoButton->SetEnabled(DialogControl->CanUndo());
+}
+
 void TSpellingForm::DialogControlPromptWord(const std::string& Word, bool Repeated) {
   NotFoundEdit->SetText(Word);
   SuggestionsListbox->Clear();
   if (Repeated != repeated_) {
     repeated_ = Repeated;
-    EnableControls(!Repeated);
-    if (Repeated) {
-      OptionsButton->SetEnabled(true);
-      IgnoreButton->SetEnabled(true);
-      ChangeButton->SetEnabled(true);
-      NotFoundText->SetCaption("Repeated Word");
-    } else {
-      NotFoundText->SetCaption("Not Found");
-    }
+    EnableForMode();
+    NotFoundText->SetCaption(Repeated ? "Repeated Word" : "Not Found");
   }
   UndoButton->SetEnabled(DialogControl->CanUndo());
 
@@ -192,9 +194,10 @@ void TSpellingForm::SuggestionsListboxDblClick() {
   if (index >= 0) DialogControl->Change(SuggestionsListbox->Items(index));
 }
 
-// Unlike the standard dialog, every activation enables and every
-// deactivation disables: the form keeps no record of having been left.
-void TSpellingForm::FormActivate() { EnableControls(true); }
+// Unlike the standard dialog, every activation restores the enabling and
+// every deactivation disables: the form keeps no record of having been left.
+// Restored is the enabling of the mode shown, not every control.
+void TSpellingForm::FormActivate() { EnableForMode(); }
 
 void TSpellingForm::FormDeactivate() { EnableControls(false); }
 

@@ -58,6 +58,9 @@ class TSpellingForm : public TForm {
   // Greys or restores the command controls; only Undo and the dictionary
   // commands have a further condition.
   void EnableControls(bool Enable);
+  // The enabling of the mode shown: in repeated-word mode only Ignore,
+  // Change, Options and Undo are usable.
+  void EnableForMode();
   bool HasActiveCustomDictionary();
 
   bool repeated_ = false;

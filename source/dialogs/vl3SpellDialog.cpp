@@ -139,20 +139,22 @@ void TSpellDialog::EnableControls(bool Enable) {
   AutoCorrectButton->SetEnabled(dictionary && CommandEnabled(sdcAutoCorrect));
 }
 
+void TSpellDialog::EnableForMode() {
+  EnableControls(!repeated_);
+  if (!repeated_) return;
+  OptionsButton->SetEnabled(CommandEnabled(sdcOptions));
+  IgnoreButton->SetEnabled(true);
+  ChangeButton->SetEnabled(true);
+  UndoButton->SetEnabled(DialogControl->CanUndo() && CommandEnabled(sdcUndo));
+}
+
 void TSpellDialog::DialogControlPromptWord(const std::string& Word, bool Repeated) {
   NotFoundEdit->SetText(Word);
   SuggestionsListbox->Clear();
   if (Repeated != repeated_) {
     repeated_ = Repeated;
-    EnableControls(!Repeated);
-    if (Repeated) {
-      OptionsButton->SetEnabled(CommandEnabled(sdcOptions));
-      IgnoreButton->SetEnabled(true);
-      ChangeButton->SetEnabled(true);
-      NotFoundText->SetCaption(DialogControl->GetString(lsRepeatedWord));
-    } else {
-      NotFoundText->SetCaption(DialogControl->GetString(lsNotFound));
-    }
+    EnableForMode();
+    NotFoundText->SetCaption(DialogControl->GetString(Repeated ? lsRepeatedWord : lsNotFound));
   }
   UndoButton->SetEnabled(DialogControl->CanUndo() && CommandEnabled(sdcUndo));
 
@@ -234,7 +236,8 @@ void TSpellDialog::SuggestionsListboxDblClick() {
 void TSpellDialog::FormActivate() {
   if (!deactivated_) return;
   deactivated_ = false;
-  EnableControls(true);
+  // Back from the document: the controls of the mode shown, not all of them.
+  EnableForMode();
 }
 
 void TSpellDialog::FormDeactivate() {

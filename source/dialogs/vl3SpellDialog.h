@@ -60,6 +60,9 @@ class TSpellDialog : public TForm {
  private:
   // Greys or restores the command controls by the commands enabled.
   void EnableControls(bool Enable);
+  // The enabling of the mode shown: in repeated-word mode only Ignore,
+  // Change, Options and Undo are usable.
+  void EnableForMode();
   bool CommandEnabled(TSpellDialogCommand Command);
   bool HasActiveCustomDictionary();
 

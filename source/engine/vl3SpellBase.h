@@ -195,15 +195,18 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual int32_t WordCount(const std::string& S);
   virtual int32_t WordCountWinControl(void* Control, TCheckType CheckType);
   virtual int32_t WordCountParser(TControlParser* Parser, TCheckType CheckType);
-  virtual void Ignore();
-  virtual void IgnoreAll();
-  virtual void Change(const std::string& Replacement);
-  virtual void ChangeAll(const std::string& Replacement);
-  virtual void Add();
-  virtual void AutoCorrect(const std::string& Replacement);
-  virtual void Undo();
-  virtual void IgnoreRepeated();
-  virtual void DeleteRepeated();
+  // The answers to a prompt: true when the action was applied. Only the
+  // first answer to a prompt applies; a repeated-word prompt takes only
+  // Ignore, IgnoreRepeated, DeleteRepeated and Undo.
+  virtual bool Ignore();
+  virtual bool IgnoreAll();
+  virtual bool Change(const std::string& Replacement);
+  virtual bool ChangeAll(const std::string& Replacement);
+  virtual bool Add();
+  virtual bool AutoCorrect(const std::string& Replacement);
+  virtual bool Undo();
+  virtual bool IgnoreRepeated();
+  virtual bool DeleteRepeated();
   virtual void Resynchronize();
   virtual void Reserved();  // keeps a slot that does nothing
   virtual void Cancel();
@@ -429,8 +432,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::string ResolveCustomDictionaryPath(const std::string& name);
   void SaveOpenCopies(const std::string& path);
   bool NobodyAnswersPrompts() const;
-  // Change, Change All and Auto-Correct on a repeated-word prompt.
-  void ReplaceRepetition(const std::string& Replacement);
+  // True when an answer may act on the prompt now, and then marks the
+  // prompt answered; OnRepetition: the action applies to a repeated word.
+  bool TakeAnswer(bool OnRepetition);
   void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
   // The parser for a window control: the window-control parser in the
@@ -556,6 +560,14 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // inside the next for each misspelled word.
   bool promptDispatching_ = false;
   bool resumePending_ = false;
+  // The prompt on screen has had its answer (further ones would act on its
+  // old positions), or an answer to it was refused.
+  bool promptAnswered_ = false;
+  bool answerRefused_ = false;
+  // A modal dialog opened at the start of a check appears with the first
+  // word that needs the user, so that a check ending first never shows it.
+  bool openingAtStart_ = false;
+  bool modalShowDeferred_ = false;
   // A parser a wrapper made while OwnsParser is false, still in use by an
   // asynchronous check; freed when that check completes.
   std::unique_ptr<TControlParser> wrapperParser_;

@@ -124,6 +124,8 @@ void TVexlorSpell3Base::CheckParser(TControlParser* Parser, TCheckType CheckType
   Parser->GetCursorPosition(startX_, startY_);
   previousWord_.clear();
   promptIsRepeated_ = false;
+  promptAnswered_ = false;
+  answerRefused_ = false;
 
   parsingEngine_->Initialize(Parser, CheckType);
   ClearUndo();
@@ -131,8 +133,14 @@ void TVexlorSpell3Base::CheckParser(TControlParser* Parser, TCheckType CheckType
     wordsChecked_ = 0;
     reorderCountdown_ = kReorderAfterWords;
   }
-  if (dialogShowImmediate_) ShowSpellDialog();
-  if (!dialogShowImmediate_ || !dialogShowModal_) ResumeCheck();
+  if (dialogShowImmediate_) {
+    // A modal dialog is only made ready here; it appears with the first
+    // word that needs the user.
+    openingAtStart_ = true;
+    ShowSpellDialog();
+    openingAtStart_ = false;
+  }
+  ResumeCheck();
   while (synchronousCheck_ && checking_) Platform::ProcessMessages();
 }
 
@@ -197,12 +205,21 @@ void TVexlorSpell3Base::ResumeCheck() {
     if (promptIsRepeated_) currentWord_ = currentWord_ + " " + currentWord_;
     parser_->SelectWord(static_cast<int32_t>(currentWord_.size()));
     parser_->CenterSelection();
+    promptAnswered_ = false;
+    answerRefused_ = false;
     ShowSpellDialog();
     if (!checking_) return;
 
     promptDispatching_ = true;
     resumePending_ = false;
     PromptWord();
+    if (checking_ && !resumePending_ && answerRefused_ && synchronousCheck_ && spellDialog_ == nullptr) {
+      // The host answered only with actions that do not apply to this
+      // prompt (a repetition takes no dictionary action and no
+      // replacement), and no dialog is there to answer it instead: the word
+      // is passed over as Ignore would, rather than waited on for ever.
+      Ignore();
+    }
     promptDispatching_ = false;
     if (checking_ && !resumePending_ && NobodyAnswersPrompts()) {
       // Nothing can ever answer this prompt; waiting would never end.
@@ -233,6 +250,8 @@ void TVexlorSpell3Base::CompleteCheck() {
   checking_ = false;
   promptDispatching_ = false;
   resumePending_ = false;
+  promptAnswered_ = false;
+  answerRefused_ = false;
   CloseDictionaries();
 }
 
@@ -249,7 +268,8 @@ void TVexlorSpell3Base::ShowEndMessage() {
       due = !cancelled_;
       break;
     case emNoDialog:
-      due = dialogShown_;
+      // A modal dialog still waiting for its first word was never seen.
+      due = dialogShown_ && !modalShowDeferred_;
       break;
   }
   if (!due) return;
@@ -371,50 +391,37 @@ bool TVexlorSpell3Base::CanUndo() { return !undoStack_.empty(); }
 
 // ---- The user's actions ---------------------------------------------------------------
 
-void TVexlorSpell3Base::Ignore() {
-  if (!checking_) return;
+bool TVexlorSpell3Base::TakeAnswer(bool OnRepetition) {
+  if (!checking_ || promptAnswered_) return false;
+  if (promptIsRepeated_ && !OnRepetition) {
+    answerRefused_ = true;
+    return false;
+  }
+  promptAnswered_ = true;
+  return true;
+}
+
+bool TVexlorSpell3Base::Ignore() {
+  if (!TakeAnswer(true)) return false;
   AddUndo(uaIgnore, std::string(), false);
   IgnoreCurrentWord(kStateIgnore);
   ResumeCheck();
+  return true;
 }
 
-void TVexlorSpell3Base::IgnoreRepeated() { Ignore(); }
+bool TVexlorSpell3Base::IgnoreRepeated() { return Ignore(); }
 
-// A repeated-word prompt is about two copies and the space between them, not
-// about one word: nothing can be stored for it in a dictionary, and a host
-// that answers it with a single-word action still expects the check to go
-// on. Ignore All and Add therefore skip the repetition as Ignore does, and
-// Change, Change All and Auto-Correct put their replacement in place of the
-// whole repetition, as Delete Repeated does with one copy.
-void TVexlorSpell3Base::IgnoreAll() {
-  if (!checking_) return;
-  if (promptIsRepeated_) {
-    Ignore();
-    return;
-  }
+bool TVexlorSpell3Base::IgnoreAll() {
+  if (!TakeAnswer(false)) return false;
   AddUndo(uaIgnoreAll, std::string(), false);
   internalDictionary_->AddIgnore(currentWord_);
   IgnoreCurrentWord(kStateIgnoreAll);
   ResumeCheck();
+  return true;
 }
 
-void TVexlorSpell3Base::ReplaceRepetition(const std::string& Replacement) {
-  const std::string replacement = Replacement;  // the caller's string may be ours
-  AddUndo(uaChange, replacement, false);
-  ReplaceCurrentWord(replacement, kStateChange);
-  // The replacement is not read again, so an answer that brings the same
-  // repetition back cannot hold the check on one place. It now stands just
-  // before the parser: a following copy of it is a repetition of its own.
-  previousWord_ = replacement;
-  ResumeCheck();
-}
-
-void TVexlorSpell3Base::Change(const std::string& Replacement) {
-  if (!checking_) return;
-  if (promptIsRepeated_) {
-    ReplaceRepetition(Replacement);
-    return;
-  }
+bool TVexlorSpell3Base::Change(const std::string& Replacement) {
+  if (!TakeAnswer(false)) return false;
   const std::string word = currentWord_;
   const std::string replacement = Replacement;  // the caller's string may be ours
   AddUndo(uaChange, replacement, false);
@@ -426,14 +433,11 @@ void TVexlorSpell3Base::Change(const std::string& Replacement) {
   }
   LearnReplacement(word, replacement);
   ResumeCheck();
+  return true;
 }
 
-void TVexlorSpell3Base::ChangeAll(const std::string& Replacement) {
-  if (!checking_) return;
-  if (promptIsRepeated_) {
-    ReplaceRepetition(Replacement);
-    return;
-  }
+bool TVexlorSpell3Base::ChangeAll(const std::string& Replacement) {
+  if (!TakeAnswer(false)) return false;
   const std::string word = currentWord_;
   const std::string replacement = Replacement;
   AddUndo(uaChangeAll, replacement, false);
@@ -441,26 +445,20 @@ void TVexlorSpell3Base::ChangeAll(const std::string& Replacement) {
   ReplaceCurrentWord(replacement, kStateChangeAll);
   LearnReplacement(word, replacement);
   ResumeCheck();
+  return true;
 }
 
-void TVexlorSpell3Base::Add() {
-  if (!checking_) return;
-  if (promptIsRepeated_) {
-    Ignore();
-    return;
-  }
+bool TVexlorSpell3Base::Add() {
+  if (!TakeAnswer(false)) return false;
   AddUndo(uaAdd, std::string(), false);
   if (activeCustomDictionary_) activeCustomDictionary_->AddIgnore(currentWord_);
   IgnoreCurrentWord(kStateAdd);
   ResumeCheck();
+  return true;
 }
 
-void TVexlorSpell3Base::AutoCorrect(const std::string& Replacement) {
-  if (!checking_) return;
-  if (promptIsRepeated_) {
-    ReplaceRepetition(Replacement);
-    return;
-  }
+bool TVexlorSpell3Base::AutoCorrect(const std::string& Replacement) {
+  if (!TakeAnswer(false)) return false;
   const std::string word = currentWord_;
   const std::string replacement = Replacement;
   AddUndo(uaAutoCorrect, replacement, false);
@@ -468,20 +466,25 @@ void TVexlorSpell3Base::AutoCorrect(const std::string& Replacement) {
   LearnReplacement(word, replacement);
   ReplaceCurrentWord(replacement, kStateAutoCorrect);
   ResumeCheck();
+  return true;
 }
 
-void TVexlorSpell3Base::DeleteRepeated() {
-  if (!checking_ || !promptIsRepeated_) return;
+bool TVexlorSpell3Base::DeleteRepeated() {
+  if (checking_ && !promptAnswered_ && !promptIsRepeated_) answerRefused_ = true;
+  if (!promptIsRepeated_ || !TakeAnswer(true)) return false;
   const std::string single = previousWord_;
   AddUndo(uaChange, single, false);
   ReplaceCurrentWord(single, kStateChange);
   ResumeCheck();
+  return true;
 }
 
-void TVexlorSpell3Base::Undo() {
-  if (!checking_ || !CanUndo()) return;
+bool TVexlorSpell3Base::Undo() {
+  if (checking_ && !promptAnswered_ && !CanUndo()) answerRefused_ = true;
+  if (!CanUndo() || !TakeAnswer(true)) return false;
   UndoLast();
   ResumeCheck();
+  return true;
 }
 
 void TVexlorSpell3Base::Cancel() {

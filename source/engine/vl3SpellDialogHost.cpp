@@ -56,6 +56,17 @@ void TVexlorSpell3Base::ShowSpellDialog() {
     }
   }
   AvoidSelection();
+  // A modal dialog made ready when the check starts waits for the first
+  // word that needs the user: a check that ends before then (a text with no
+  // mistakes) never shows it.
+  if (showModal && openingAtStart_) {
+    modalShowDeferred_ = true;
+    return;
+  }
+  if (modalShowDeferred_ && !openingAtStart_) {
+    modalShowDeferred_ = false;
+    showModal = true;
+  }
   // The whole check runs inside this call: it returns when HideSpellDialog
   // ends the modal loop.
   if (showModal && spellDialog_ != nullptr) spellDialog_->ShowModal();
@@ -94,6 +105,7 @@ void TVexlorSpell3Base::GiveBackFormEvents(TCustomForm* form) {
 }
 
 void TVexlorSpell3Base::HideSpellDialog() {
+  modalShowDeferred_ = false;
   if (spellDialog_ == nullptr) {
     // No form to hide, but the showing still ends, so that the next check
     // announces its dialog again.
@@ -224,11 +236,9 @@ void TVexlorSpell3Base::AvoidSelection() {
 // ---- The form's events -------------------------------------------------------------
 
 void TVexlorSpell3Base::DialogShowHook() {
-  if (!dialogShowModal_) return;
-  if (dialogShowImmediate_)
-    ResumeCheck();
-  else
-    PromptWord();
+  // A modal dialog, also one opened at the start of a check, appears only
+  // once a word needs the user: it presents that word.
+  if (dialogShowModal_) PromptWord();
 }
 
 void TVexlorSpell3Base::DialogDeactivateHook() {

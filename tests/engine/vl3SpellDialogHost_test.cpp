@@ -2,6 +2,8 @@
 // component does with it, a string parser reports fixed screen rectangles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3SpellTestHost.h"
 #include "vl3StringParser.h"
@@ -215,6 +217,34 @@ TEST_F(SpellDialogHost, ModalImmediateDialogRunsTheWholeCheckFromItsShowEvent) {
             (std::vector<std::string>{"modal", "loop ended"}));
   EXPECT_FALSE(engine->Checking());
   EXPECT_EQ(disposed, 1);
+}
+
+// Opened at the start, a modal dialog appears with the first word that
+// needs the user; on a text with no mistakes it never appears, and only the
+// end message is seen (none at all with emNoDialog).
+TEST_F(SpellDialogHost, ModalImmediateDialogOnACleanTextIsNeverShown) {
+  engine->SetDialogShowModal(true);
+  engine->SetDialogShowImmediate(true);
+  engine->SetDialogInitialPos(ipScreenCenter);
+  int shows = 0, hides = 0;
+  engine->OnSpellDialogShow = [&](TVexlorSpell3Base*) { ++shows; };
+  engine->OnSpellDialogHide = [&](TVexlorSpell3Base*) { ++hides; };
+  for (TSpellEndMessage end : {emAlways, emNoDialog}) {
+    SCOPED_TRACE(int(end));
+    engine->SetEndMessage(end);
+    form.log.clear();
+    messages.clear();
+    std::string text = "the cat sat";
+    CheckAt(text, TRect{100, 100, 400, 200});
+    EXPECT_FALSE(engine->Checking());
+    EXPECT_TRUE(prompts.empty());
+    EXPECT_TRUE(std::find(form.log.begin(), form.log.end(), "modal") == form.log.end()) << "the dialog flashed up";
+    EXPECT_FALSE(form.visible);
+    EXPECT_EQ(messages.size(), end == emAlways ? 1u : 0u);
+  }
+  EXPECT_EQ(shows, 2);
+  EXPECT_EQ(hides, 2);
+  EXPECT_EQ(disposed, 2);
 }
 
 TEST_F(SpellDialogHost, BaseComponentWithoutAFormStillPromptsTheHost) {

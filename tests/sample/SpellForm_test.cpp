@@ -232,10 +232,25 @@ TEST_F(SpellFormTest, RepeatedWordModeThenNormalModeAndOptionsOnlyShowTheConfigu
   EXPECT_EQ(TextOf(f->ReplaceWithEdit), "the");
   EXPECT_EQ(f->SuggestionsListbox->Count(), 0);
   EXPECT_FALSE(::IsWindowEnabled(f->SuggestionsListbox->Handle()));
-  for (TButton* b : {f->IgnoreButton, f->ChangeButton, f->OptionsButton, f->CancelButton})
-    EXPECT_TRUE(Usable(b)) << b->Name();
-  for (TButton* b : {f->IgnoreAllButton, f->ChangeAllButton, f->AddButton, f->AutoCorrectButton, f->UndoButton})
-    EXPECT_FALSE(Usable(b)) << b->Name();
+  // The mode's rule holds on the prompt and again after the user has been
+  // in the document and come back.
+  for (bool comeBack : {false, true}) {
+    SCOPED_TRACE(comeBack ? "back from the document" : "prompted");
+    if (comeBack) {
+      ::SetActiveWindow(host->Handle());
+      Pump();
+      ::SetActiveWindow(f->Handle());
+      Pump();
+      EXPECT_TRUE(f->RepeatedMode());
+      EXPECT_EQ(TextOf(f->NotFoundEdit), "the the");
+    }
+    EXPECT_FALSE(::IsWindowEnabled(f->SuggestionsListbox->Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(f->ReplaceWithEdit->Handle()));
+    for (TButton* b : {f->IgnoreButton, f->ChangeButton, f->OptionsButton, f->CancelButton})
+      EXPECT_TRUE(Usable(b)) << b->Name();
+    for (TButton* b : {f->IgnoreAllButton, f->ChangeAllButton, f->AddButton, f->AutoCorrectButton, f->UndoButton})
+      EXPECT_FALSE(Usable(b)) << b->Name();
+  }
 
   Press(f->ChangeButton);  // deletes the repetition
   EXPECT_EQ(memo->Text(), "the cat sat on a dgo");

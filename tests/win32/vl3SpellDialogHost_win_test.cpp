@@ -303,6 +303,22 @@ TEST_F(SpellDialogHostWin, SequenceKeepsOneModelessDialogAndModalImmediateStarts
   EXPECT_EQ(memo->Text(), "the dog");
   EXPECT_FALSE(engine->Checking());
   EXPECT_EQ(user.texts.size(), 1u);
+
+  // A text with no mistakes: the check ends before the dialog would appear,
+  // so it never does; the end message is all the user sees.
+  bool dialogAppeared = false;
+  engine->OnCreateSpellDialog = [&dialogAppeared, prev = engine->OnCreateSpellDialog](
+                                    TVexlorSpell3Base* s, TCustomForm*& f, bool create) {
+    prev(s, f, create);
+    if (create) f->OnShow = [&dialogAppeared](TCustomForm*) { dialogAppeared = true; };
+  };
+  const size_t messagesBefore = user.texts.size();
+  engine->CheckWinControl(memo->Handle(), ctAll);
+  EXPECT_FALSE(engine->Checking());
+  EXPECT_FALSE(dialogAppeared) << "the dialog flashed up";
+  EXPECT_FALSE(shownDialogs.back()->Visible());
+  EXPECT_TRUE(shownDialogs.back()->seen.empty());
+  EXPECT_EQ(user.texts.size(), messagesBefore + 1);
 }
 
 // ---- The live-spelling popup menu ----------------------------------------------

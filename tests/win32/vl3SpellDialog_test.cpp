@@ -243,11 +243,26 @@ TEST_F(SpellDialogTest, RepeatedWordModeOffersOnlyIgnoreAndChangeUntilTheNextWor
   EXPECT_EQ(TextOf(d->ReplaceWithEdit->Handle()), "the");
   EXPECT_EQ(d->SuggestionsListbox->Count(), 0);
   EXPECT_FALSE(::IsWindowEnabled(d->SuggestionsListbox->Handle()));
-  EXPECT_TRUE(Usable(d->IgnoreButton));
-  EXPECT_TRUE(Usable(d->ChangeButton));
-  EXPECT_TRUE(Usable(d->OptionsButton));
-  for (TButton* b : {d->IgnoreAllButton, d->ChangeAllButton, d->AddButton, d->AutoCorrectButton, d->UndoButton})
-    EXPECT_FALSE(Usable(b)) << b->Name();
+  // The mode's rule holds on the prompt and again after the user has been
+  // in the document and come back.
+  for (bool comeBack : {false, true}) {
+    SCOPED_TRACE(comeBack ? "back from the document" : "prompted");
+    if (comeBack) {
+      ::SetActiveWindow(host->Handle());
+      Pump();
+      ::SetActiveWindow(d->Handle());
+      Pump();
+      EXPECT_TRUE(d->RepeatedMode());
+      EXPECT_EQ(TextOf(d->NotFoundEdit->Handle()), "the the");
+    }
+    EXPECT_FALSE(::IsWindowEnabled(d->SuggestionsListbox->Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(d->ReplaceWithEdit->Handle()));
+    EXPECT_TRUE(Usable(d->IgnoreButton));
+    EXPECT_TRUE(Usable(d->ChangeButton));
+    EXPECT_TRUE(Usable(d->OptionsButton));
+    for (TButton* b : {d->IgnoreAllButton, d->ChangeAllButton, d->AddButton, d->AutoCorrectButton, d->UndoButton})
+      EXPECT_FALSE(Usable(b)) << b->Name();
+  }
 
   Press(d->ChangeButton);  // deletes the repetition
   EXPECT_EQ(MemoText(), "the cat sat on the the mat cta");
