@@ -97,11 +97,14 @@ void TLiveControl::ReadLines(int32_t from, int32_t to, std::vector<TVisibleLine>
   }
   for (size_t i = 0; i < breaks.size(); ++i) {
     const size_t a = std::min(static_cast<size_t>(breaks[i]), text.size());
-    const size_t b = i + 1 < breaks.size() ? std::min(static_cast<size_t>(breaks[i + 1]), text.size()) : text.size();
+    const size_t b = i + 1 < breaks.size()
+                         ? std::min(static_cast<size_t>(breaks[i + 1]), text.size())
+                         : text.size();
     std::string lineText = text.substr(a, b > a ? b - a : 0);
     if (lineText.size() > static_cast<size_t>(kLineBuffer)) lineText.resize(kLineBuffer);
     TrimLineBreaks(lineText);
-    lines.push_back({from + static_cast<int32_t>(i), first + static_cast<int32_t>(a), std::move(lineText)});
+    lines.push_back(
+        {from + static_cast<int32_t>(i), first + static_cast<int32_t>(a), std::move(lineText)});
   }
 }
 
@@ -145,7 +148,8 @@ void TLiveControl::Repaint() const {
 }
 
 void TLiveControl::RepaintNow() const {
-  if (handle_) ::RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  if (handle_)
+    ::RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void TLiveControl::NotifyTextChanged() const {

@@ -64,7 +64,8 @@ void TLiveMarker::DrawMarks(HDC__* dc, TLivePaintArea& area) {
   // paragraphs from the document's start, so none is asked twice: the paint
   // has just found the first visible line.
   const int32_t firstVisible =
-      area.Pending ? area.FirstVisible : static_cast<int32_t>(control_.Query(EM_GETFIRSTVISIBLELINE, 0, 0));
+      area.Pending ? area.FirstVisible
+                   : static_cast<int32_t>(control_.Query(EM_GETFIRSTVISIBLELINE, 0, 0));
   // The visible lines: from the first down to the one at the client's
   // bottom. Right after the control's own paint only the lines it painted
   // can need marks; the others still show theirs.
@@ -109,7 +110,8 @@ void TLiveMarker::DrawMarks(HDC__* dc, TLivePaintArea& area) {
         cache.Dirty = keepDirty;
       }
       if (!cache.Errors.empty()) {
-        const int32_t next = i + 1 < lines.size() ? lines[i + 1].Start : control_.LineIndex(line + 1);
+        const int32_t next =
+            i + 1 < lines.size() ? lines[i + 1].Start : control_.LineIndex(line + 1);
         const int32_t y = UnderlineY(dc, line, lineStart, next);
         for (const TSpellingError& e : cache.Errors)
           DrawZigzag(dc, lineStart + e.StartColumn, lineStart + e.EndColumn, y);
@@ -131,8 +133,9 @@ int32_t TLiveMarker::DefaultTextHeight(HDC__* dc) {
   int32_t height = 0;
   {
     TMemoryDC memory(dc);
-    TGdiFont font(::CreateFontA(-::MulDiv(points, ::GetDeviceCaps(memory.Get(), LOGPIXELSY), 72), 0, 0, 0,
-                                FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, format.szFaceName));
+    TGdiFont font(::CreateFontA(-::MulDiv(points, ::GetDeviceCaps(memory.Get(), LOGPIXELSY), 72), 0,
+                                0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                format.szFaceName));
     TSelectedObject fontSelected(memory.Get(), font.Get());
     height = FontLineHeight(memory.Get());
     TEXTMETRICA metrics = {};
@@ -169,11 +172,13 @@ int32_t TLiveMarker::UnderlineY(HDC__* dc, int32_t line, int32_t start, int32_t 
 
 // Reads the painted line's pixels: the row where most columns last show
 // ink is the baseline.
-int32_t TLiveMarker::MeasureBaselineOffset(HDC__* dc, int32_t line, int32_t x0, int32_t y0, int32_t y1) {
+int32_t TLiveMarker::MeasureBaselineOffset(HDC__* dc, int32_t line, int32_t x0, int32_t y0,
+                                           int32_t y1) {
   const int32_t h = y1 - y0;
   if (h <= 0) return h;
   TLineCache* cache = caches_.Find(line);
-  if (cache && cache->MeasuredHeight == h && cache->BaselineOffset > 0) return cache->BaselineOffset;
+  if (cache && cache->MeasuredHeight == h && cache->BaselineOffset > 0)
+    return cache->BaselineOffset;
   std::vector<int32_t> count(static_cast<size_t>(h), 0);
   int32_t hits = 0;
   for (int32_t x = x0;; ++x) {

@@ -40,7 +40,8 @@ TLiveMenu::~TLiveMenu() = default;
 bool TLiveMenu::ContextMenu(const TLiveMessage& message) {
   HWND wnd = control_.Handle();
   if (!owner_.SpellingActive() || !wnd) return true;
-  POINT point = {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+  POINT point = {static_cast<short>(LOWORD(message.LParam)),
+                 static_cast<short>(HIWORD(message.LParam))};
   if (point.x < 0) {
     // From the keyboard: the menu opens at the caret.
     int32_t x = 0, y = 0;
@@ -54,8 +55,10 @@ bool TLiveMenu::ContextMenu(const TLiveMessage& message) {
   if (!::PtInRect(&client, point)) return true;
 
   POINTL at = {point.x, point.y};
-  const int32_t ch = static_cast<int32_t>(control_.Query(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
-  const int32_t line = static_cast<int32_t>(control_.Query(EM_LINEFROMCHAR, static_cast<WPARAM>(ch), 0));
+  const int32_t ch =
+      static_cast<int32_t>(control_.Query(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
+  const int32_t line =
+      static_cast<int32_t>(control_.Query(EM_LINEFROMCHAR, static_cast<WPARAM>(ch), 0));
   const int32_t column = ch - control_.LineIndex(line);
   std::string text = control_.LineText(line);
   TVexlorSpell3Base* spell = owner_.Spell();

@@ -14,7 +14,8 @@ struct TLiveMessage;
 
 class TLiveMenu {
  public:
-  TLiveMenu(TVexlorLiveRichEdit& owner, TLiveControl& control, TLiveMarker& marker, TLiveIgnoredOnce& ignoredOnce);
+  TLiveMenu(TVexlorLiveRichEdit& owner, TLiveControl& control, TLiveMarker& marker,
+            TLiveIgnoredOnce& ignoredOnce);
   ~TLiveMenu();
   TLiveMenu(const TLiveMenu&) = delete;
   TLiveMenu& operator=(const TLiveMenu&) = delete;

@@ -15,8 +15,8 @@
 #include "vl3LiveRichEdit.h"
 #include "vl3Platform.h"
 
-TLivePainter::TLivePainter(TVexlorLiveRichEdit& owner, TLiveControl& control, TLiveLineCaches& caches,
-                           TLiveMarker& marker)
+TLivePainter::TLivePainter(TVexlorLiveRichEdit& owner, TLiveControl& control,
+                           TLiveLineCaches& caches, TLiveMarker& marker)
     : owner_(owner), control_(control), caches_(caches), marker_(marker) {}
 
 void TLivePainter::ControlChanged() {
@@ -153,7 +153,8 @@ TLivePainter::TBufferedResult TLivePainter::PaintBuffered(int32_t firstLine, int
   ::SendMessageA(wnd, EM_FORMATRANGE, 0, 0);
   const LRESULT rendered = ::SendMessageA(wnd, EM_FORMATRANGE, 1, reinterpret_cast<LPARAM>(&range));
   ::SendMessageA(wnd, EM_FORMATRANGE, 0, 0);
-  if (rendered <= firstChar && ::GetWindowTextLengthA(wnd) > firstChar) return TBufferedResult::NothingRendered;
+  if (rendered <= firstChar && ::GetWindowTextLengthA(wnd) > firstChar)
+    return TBufferedResult::NothingRendered;
   marker_.DrawMarks(memoryDC, area_);
   ::BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memoryDC, 0, 0, SRCCOPY);
   return TBufferedResult::Drawn;
@@ -195,7 +196,8 @@ void TLivePainter::SelectionChanged() {
     TLineCache* cache = caches_.Find(line);
     if (!cache) continue;
     const bool leftWord = cache->Dirty && line != caretLine;
-    const bool changedHere = !supported && line == caretLine && control_.LineText(line) != cache->LineText;
+    const bool changedHere =
+        !supported && line == caretLine && control_.LineText(line) != cache->LineText;
     if (!leftWord && !changedHere) continue;
     cache->Dirty = true;
     const int32_t start = control_.LineIndex(line);

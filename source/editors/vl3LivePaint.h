@@ -13,7 +13,8 @@ struct TLiveMessage;
 
 class TLivePainter {
  public:
-  TLivePainter(TVexlorLiveRichEdit& owner, TLiveControl& control, TLiveLineCaches& caches, TLiveMarker& marker);
+  TLivePainter(TVexlorLiveRichEdit& owner, TLiveControl& control, TLiveLineCaches& caches,
+               TLiveMarker& marker);
   TLivePainter(const TLivePainter&) = delete;
   TLivePainter& operator=(const TLivePainter&) = delete;
 

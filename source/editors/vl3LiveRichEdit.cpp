@@ -71,7 +71,9 @@ void TVexlorLiveRichEdit::SetSpell(TVexlorSpell3Base* spell) {
 }
 
 void TVexlorLiveRichEdit::ComponentRemoved(TComponent* component, TOperation operation) {
-  if (operation != TOperation::opRemove || !component || component != static_cast<TComponent*>(spell_)) return;
+  if (operation != TOperation::opRemove || !component ||
+      component != static_cast<TComponent*>(spell_))
+    return;
   // The component is being destroyed: its listener lists may already be
   // gone, so it is only forgotten.
   spell_ = nullptr;
@@ -112,7 +114,8 @@ bool TVexlorLiveRichEdit::UpdateState() {
 
 bool TVexlorLiveRichEdit::IsWordOK(const std::string& word, const std::string& previous) {
   if (!spell_) return true;
-  const bool ok = spell_->IsWordCorrect(word) && !(spell_->UseExcludeWords() && spell_->IsWordExcluded(word));
+  const bool ok =
+      spell_->IsWordCorrect(word) && !(spell_->UseExcludeWords() && spell_->IsWordExcluded(word));
   if (ok || !ignoredOnce_.UseContext()) return ok;
   return ignoredOnce_.Accepts(word, previous);
 }

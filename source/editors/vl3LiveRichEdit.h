@@ -66,7 +66,9 @@ class TVexlorLiveRichEdit {
 
   // ---- Message entry points of the owning control --------------------------
   bool EraseBackground(const TLiveMessage& message) { return painter_.EraseBackground(message); }
-  bool Paint(const TLiveMessage& message, bool& drawAfter) { return painter_.Paint(message, drawAfter); }
+  bool Paint(const TLiveMessage& message, bool& drawAfter) {
+    return painter_.Paint(message, drawAfter);
+  }
   void DrawMarksOnWindow() { painter_.DrawMarksOnWindow(); }
   bool ContextMenu(const TLiveMessage& message) { return menu_.ContextMenu(message); }
   void Resized() { painter_.Resized(); }
@@ -121,8 +123,8 @@ class TVexlorLiveRichEdit {
   uint32_t liveSpellingColor_ = 0x000000FF;
   bool doubleBuffered_ = true;
   bool liveSpellingOptions_ = true;
-  TSpellPopupOptions liveMenuOptions_{spDialog, spAutoCorrect, spChangeAll, spAdd,
-                                      spIgnoreAll, spIgnore, spReplace};
+  TSpellPopupOptions liveMenuOptions_{spDialog,    spAutoCorrect, spChangeAll, spAdd,
+                                      spIgnoreAll, spIgnore,      spReplace};
   bool liveSpellingReadOnly_ = false;
   std::string autoCorrectChars_ = " .,;:\t";
   bool measureBaseline_ = false;
@@ -139,5 +141,6 @@ class TVexlorLiveRichEdit {
   TLiveTyping typing_;
   // Declared after the jobs: it goes before the parsers they own.
   std::unique_ptr<TParsingEngine> engine_;
-  std::unique_ptr<TWinAPIControlParser> checkParser_;  // a dialog check's parser the engine left to us
+  // A dialog check's parser the engine left to us.
+  std::unique_ptr<TWinAPIControlParser> checkParser_;
 };

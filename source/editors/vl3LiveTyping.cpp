@@ -28,7 +28,8 @@ void TLiveTyping::KeyReleased() {
   const char ch = lastChar_;
   lastChar_ = '\0';
   HWND wnd = control_.Handle();
-  if (!ch || !owner_.CorrectingActive() || !wnd || owner_.AutoCorrectChars().find(ch) == std::string::npos)
+  if (!ch || !owner_.CorrectingActive() || !wnd ||
+      owner_.AutoCorrectChars().find(ch) == std::string::npos)
     return;
   DWORD s = 0, e = 0;
   control_.Query(EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));

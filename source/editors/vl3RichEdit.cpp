@@ -105,11 +105,15 @@ void TVexlorRichEdit::Notification(TComponent* component, TOperation operation) 
 TParsingEngine* TVexlorRichEdit::GetParsingEngine() { return live_->ParsingEngine(); }
 void TVexlorRichEdit::SetParsingEngine(TParsingEngine* engine) { live_->SetParsingEngine(engine); }
 std::string TVexlorRichEdit::GetAutoCorrectChars() { return live_->AutoCorrectChars(); }
-void TVexlorRichEdit::SetAutoCorrectChars(const std::string& value) { live_->SetAutoCorrectChars(value); }
+void TVexlorRichEdit::SetAutoCorrectChars(const std::string& value) {
+  live_->SetAutoCorrectChars(value);
+}
 bool TVexlorRichEdit::GetMeasureBaseline() { return live_->MeasureBaseline(); }
 void TVexlorRichEdit::SetMeasureBaseline(bool value) { live_->SetMeasureBaseline(value); }
 bool TVexlorRichEdit::GetStopBufferingOnMargin() { return live_->StopBufferingOnMargin(); }
-void TVexlorRichEdit::SetStopBufferingOnMargin(bool value) { live_->SetStopBufferingOnMargin(value); }
+void TVexlorRichEdit::SetStopBufferingOnMargin(bool value) {
+  live_->SetStopBufferingOnMargin(value);
+}
 bool TVexlorRichEdit::GetLiveSpelling() { return live_->LiveSpelling(); }
 void TVexlorRichEdit::SetLiveSpelling(bool value) { live_->SetLiveSpelling(value); }
 bool TVexlorRichEdit::GetLiveCorrect() { return live_->LiveCorrect(); }
@@ -130,7 +134,9 @@ void TVexlorRichEdit::SetDoubleBuffered(bool value) { live_->SetDoubleBuffered(v
 bool TVexlorRichEdit::GetLiveSpellingOptions() { return live_->LiveSpellingOptions(); }
 void TVexlorRichEdit::SetLiveSpellingOptions(bool value) { live_->SetLiveSpellingOptions(value); }
 TSpellPopupOptions TVexlorRichEdit::GetLiveMenuOptions() { return live_->LiveMenuOptions(); }
-void TVexlorRichEdit::SetLiveMenuOptions(TSpellPopupOptions value) { live_->SetLiveMenuOptions(value); }
+void TVexlorRichEdit::SetLiveMenuOptions(TSpellPopupOptions value) {
+  live_->SetLiveMenuOptions(value);
+}
 bool TVexlorRichEdit::GetLiveSpellingReadOnly() { return live_->LiveSpellingReadOnly(); }
 void TVexlorRichEdit::SetLiveSpellingReadOnly(bool value) { live_->SetLiveSpellingReadOnly(value); }
 std::string TVexlorRichEdit::Version() const { return GetVersionString(); }

@@ -81,7 +81,8 @@ class TPaintDC {
 // An object selected into a DC; the one it replaced is selected back.
 class TSelectedObject {
  public:
-  TSelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? ::SelectObject(dc, object) : nullptr) {}
+  TSelectedObject(HDC dc, HGDIOBJ object)
+      : dc_(dc), old_(object ? ::SelectObject(dc, object) : nullptr) {}
   ~TSelectedObject() {
     if (old_) ::SelectObject(dc_, old_);
   }
