@@ -8,9 +8,9 @@
 #include "vl3SpellBase.h"
 #include "vl3StringGrid_win.h"
 
-void TVexlorStringGridHelper::BeginCheck(TStringGrid* Grid) {
+void TVexlorStringGridHelper::BeginCheck(TStringGrid* grid) {
   editorPrepared_ = false;
-  grid_ = Grid;
+  grid_ = grid;
   if (!grid_) return;
   TGridOptions options = grid_->Options();
   editorAlwaysShownBefore_ = options.Contains(TGridOption::goAlwaysShowEditor);
@@ -19,13 +19,13 @@ void TVexlorStringGridHelper::BeginCheck(TStringGrid* Grid) {
   col_ = grid_->Col();
 }
 
-bool TVexlorStringGridHelper::ShowCell(int32_t Col, int32_t Row) {
+bool TVexlorStringGridHelper::ShowCell(int32_t col, int32_t row) {
   if (!grid_) return false;
   // Fixed cells are headings: they have no editor to check through.
-  if (Col < grid_->FixedCols() || Row < grid_->FixedRows() || Col >= grid_->ColCount() ||
-      Row >= grid_->RowCount())
+  if (col < grid_->FixedCols() || row < grid_->FixedRows() || col >= grid_->ColCount() ||
+      row >= grid_->RowCount())
     return false;
-  grid_->FocusCell(Col, Row);
+  grid_->FocusCell(col, row);
   grid_->ShowEditor();
   if (!grid_->InplaceEditor()) return false;
   if (!editorPrepared_) {
@@ -45,18 +45,18 @@ bool TVexlorStringGridHelper::ShowCell(int32_t Col, int32_t Row) {
   return true;
 }
 
-void TVexlorStringGridHelper::CheckCell(TVexlorSpell3Base* Spell, int32_t Col, int32_t Row) {
-  if (!ShowCell(Col, Row) || !Spell) return;
-  Spell->CheckWinControl(grid_->InplaceEditor(), ctAll);
+void TVexlorStringGridHelper::CheckCell(TVexlorSpell3Base* spell, int32_t col, int32_t row) {
+  if (!ShowCell(col, row) || !spell) return;
+  spell->CheckWinControl(grid_->InplaceEditor(), ctAll);
 }
 
-void TVexlorStringGridHelper::CheckColumn(TVexlorSpell3Base* Spell, int32_t Col) {
-  if (!grid_ || !Spell) return;
+void TVexlorStringGridHelper::CheckColumn(TVexlorSpell3Base* spell, int32_t col) {
+  if (!grid_ || !spell) return;
   // Fixed rows hold headings, not text to check; the cancelled state is
   // looked at only after a check of this run.
   for (int32_t row = grid_->FixedRows(); row < grid_->RowCount(); ++row) {
-    CheckCell(Spell, Col, row);
-    if (Spell->Cancelled()) break;
+    CheckCell(spell, col, row);
+    if (spell->Cancelled()) break;
   }
 }
 

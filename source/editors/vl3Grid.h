@@ -9,14 +9,14 @@ class TVexlorSpell3Base;
 
 class TVexlorStringGridHelper {
  public:
-  void BeginCheck(TStringGrid* Grid);
-  // Makes (Col, Row) current and shows the editor on it; false (nothing
+  void BeginCheck(TStringGrid* grid);
+  // Makes (col, row) current and shows the editor on it; false (nothing
   // done) for a fixed cell, and outside BeginCheck .. EndCheck, which is a
   // programming error.
-  bool ShowCell(int32_t Col, int32_t Row);
-  void CheckCell(TVexlorSpell3Base* Spell, int32_t Col, int32_t Row);
+  bool ShowCell(int32_t col, int32_t row);
+  void CheckCell(TVexlorSpell3Base* spell, int32_t col, int32_t row);
   // Every row of the column in turn; stops after a cell whose check the user cancelled.
-  void CheckColumn(TVexlorSpell3Base* Spell, int32_t Col);
+  void CheckColumn(TVexlorSpell3Base* spell, int32_t col);
   void EndCheck();
 
   TStringGrid* Grid() const { return grid_; }

@@ -32,8 +32,8 @@ const char* DerivedClass() {
 
 }  // namespace
 
-TVexlorRichEdit::TVexlorRichEdit(TComponent* AOwner, TParentWindow* AParent)
-    : TRichEdit(AOwner, AParent, DerivedClass()), live_(std::make_unique<TVexlorLiveRichEdit>()) {
+TVexlorRichEdit::TVexlorRichEdit(TComponent* owner, TParentWindow* parent)
+    : TRichEdit(owner, parent, DerivedClass()), live_(std::make_unique<TVexlorLiveRichEdit>()) {
   if (!handle_) return;
   ::SendMessageA(handle_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
   // The window was created before this object could see its WM_CREATE.
@@ -45,25 +45,25 @@ TVexlorRichEdit::~TVexlorRichEdit() {
   live_.reset();
 }
 
-intptr_t TVexlorRichEdit::Default(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
-  return DefWndProc(Msg, WParam, LParam);
+intptr_t TVexlorRichEdit::Default(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
+  return DefWndProc(msg, wParam, lParam);
 }
 
-bool TVexlorRichEdit::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {
+bool TVexlorRichEdit::WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
   if (!live_) return false;
-  const TLiveMessage message{Msg, WParam, LParam};
-  switch (Msg) {
+  const TLiveMessage message{msg, wParam, lParam};
+  switch (msg) {
     case WM_CREATE:
-      Result = Default(Msg, WParam, LParam);
+      result = Default(msg, wParam, lParam);
       if (!live_->Control()) live_->SetControl(handle_);
       return true;
     case WM_ERASEBKGND:
       if (live_->EraseBackground(message)) return false;
-      Result = 1;
+      result = 1;
       return true;
     case WM_PAINT: {
       bool drawAfter = false;
-      if (live_->Paint(message, drawAfter)) Result = Default(Msg, WParam, LParam);
+      if (live_->Paint(message, drawAfter)) result = Default(msg, wParam, lParam);
       if (drawAfter) live_->DrawMarksOnWindow();
       return true;
     }
@@ -76,69 +76,75 @@ bool TVexlorRichEdit::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, i
       live_->KeyReleased();
       return false;
     case EM_SETREADONLY:
-      Result = Default(Msg, WParam, LParam);
+      result = Default(msg, wParam, lParam);
       live_->ReadOnlyChanged();
       return true;
     case EM_SETTARGETDEVICE:
       live_->TargetDeviceChanged();
       return false;
     case WM_CHAR:
-      Result = Default(Msg, WParam, LParam);
-      live_->KeyPressed(static_cast<char>(WParam));
+      result = Default(msg, wParam, lParam);
+      live_->KeyPressed(static_cast<char>(wParam));
       return true;
     default:
       return false;
   }
 }
 
-bool TVexlorRichEdit::Notify(tagNMHDR* Header, intptr_t& Result) {
-  const bool handled = TRichEdit::Notify(Header, Result);
-  if (Header->code == EN_SELCHANGE && live_) live_->SelectionChanged();
+bool TVexlorRichEdit::Notify(tagNMHDR* header, intptr_t& result) {
+  const bool handled = TRichEdit::Notify(header, result);
+  if (header->code == EN_SELCHANGE && live_) live_->SelectionChanged();
   return handled;
 }
 
-void TVexlorRichEdit::Notification(TComponent* Component, TOperation Operation) {
-  if (live_) live_->ComponentRemoved(Component, Operation);
-  TRichEdit::Notification(Component, Operation);
+void TVexlorRichEdit::Notification(TComponent* component, TOperation operation) {
+  if (live_) live_->ComponentRemoved(component, operation);
+  TRichEdit::Notification(component, operation);
 }
 
 TParsingEngine* TVexlorRichEdit::GetParsingEngine() { return live_->ParsingEngine(); }
-void TVexlorRichEdit::SetParsingEngine(TParsingEngine* Engine) { live_->SetParsingEngine(Engine); }
+void TVexlorRichEdit::SetParsingEngine(TParsingEngine* engine) { live_->SetParsingEngine(engine); }
 std::string TVexlorRichEdit::GetAutoCorrectChars() { return live_->AutoCorrectChars(); }
-void TVexlorRichEdit::SetAutoCorrectChars(const std::string& Value) { live_->SetAutoCorrectChars(Value); }
+void TVexlorRichEdit::SetAutoCorrectChars(const std::string& value) {
+  live_->SetAutoCorrectChars(value);
+}
 bool TVexlorRichEdit::GetMeasureBaseline() { return live_->MeasureBaseline(); }
-void TVexlorRichEdit::SetMeasureBaseline(bool Value) { live_->SetMeasureBaseline(Value); }
+void TVexlorRichEdit::SetMeasureBaseline(bool value) { live_->SetMeasureBaseline(value); }
 bool TVexlorRichEdit::GetStopBufferingOnMargin() { return live_->StopBufferingOnMargin(); }
-void TVexlorRichEdit::SetStopBufferingOnMargin(bool Value) { live_->SetStopBufferingOnMargin(Value); }
+void TVexlorRichEdit::SetStopBufferingOnMargin(bool value) {
+  live_->SetStopBufferingOnMargin(value);
+}
 bool TVexlorRichEdit::GetLiveSpelling() { return live_->LiveSpelling(); }
-void TVexlorRichEdit::SetLiveSpelling(bool Value) { live_->SetLiveSpelling(Value); }
+void TVexlorRichEdit::SetLiveSpelling(bool value) { live_->SetLiveSpelling(value); }
 bool TVexlorRichEdit::GetLiveCorrect() { return live_->LiveCorrect(); }
-void TVexlorRichEdit::SetLiveCorrect(bool Value) { live_->SetLiveCorrect(Value); }
+void TVexlorRichEdit::SetLiveCorrect(bool value) { live_->SetLiveCorrect(value); }
 TVexlorSpell3Base* TVexlorRichEdit::GetVexlorSpell() { return live_->Spell(); }
 
-void TVexlorRichEdit::SetVexlorSpell(TVexlorSpell3Base* Value) {
+void TVexlorRichEdit::SetVexlorSpell(TVexlorSpell3Base* value) {
   // Told when the component goes, so that the property never dangles.
   if (TVexlorSpell3Base* old = live_->Spell()) RemoveFreeNotification(old);
-  live_->SetSpell(Value);
-  if (Value) FreeNotification(Value);
+  live_->SetSpell(value);
+  if (value) FreeNotification(value);
 }
 
 uint32_t TVexlorRichEdit::GetLiveSpellingColor() { return live_->LiveSpellingColor(); }
-void TVexlorRichEdit::SetLiveSpellingColor(uint32_t Value) { live_->SetLiveSpellingColor(Value); }
+void TVexlorRichEdit::SetLiveSpellingColor(uint32_t value) { live_->SetLiveSpellingColor(value); }
 bool TVexlorRichEdit::GetDoubleBuffered() { return live_->DoubleBuffered(); }
-void TVexlorRichEdit::SetDoubleBuffered(bool Value) { live_->SetDoubleBuffered(Value); }
+void TVexlorRichEdit::SetDoubleBuffered(bool value) { live_->SetDoubleBuffered(value); }
 bool TVexlorRichEdit::GetLiveSpellingOptions() { return live_->LiveSpellingOptions(); }
-void TVexlorRichEdit::SetLiveSpellingOptions(bool Value) { live_->SetLiveSpellingOptions(Value); }
+void TVexlorRichEdit::SetLiveSpellingOptions(bool value) { live_->SetLiveSpellingOptions(value); }
 TSpellPopupOptions TVexlorRichEdit::GetLiveMenuOptions() { return live_->LiveMenuOptions(); }
-void TVexlorRichEdit::SetLiveMenuOptions(TSpellPopupOptions Value) { live_->SetLiveMenuOptions(Value); }
+void TVexlorRichEdit::SetLiveMenuOptions(TSpellPopupOptions value) {
+  live_->SetLiveMenuOptions(value);
+}
 bool TVexlorRichEdit::GetLiveSpellingReadOnly() { return live_->LiveSpellingReadOnly(); }
-void TVexlorRichEdit::SetLiveSpellingReadOnly(bool Value) { live_->SetLiveSpellingReadOnly(Value); }
+void TVexlorRichEdit::SetLiveSpellingReadOnly(bool value) { live_->SetLiveSpellingReadOnly(value); }
 std::string TVexlorRichEdit::Version() const { return GetVersionString(); }
 
-void TVexlorRichEdit::CheckSpelling(TCheckType CheckType) {
+void TVexlorRichEdit::CheckSpelling(TCheckType checkType) {
   if (!handle_) return;
   const LRESULT options = ::SendMessageA(handle_, EM_GETOPTIONS, 0, 0);
   SetHideSelection(false);
-  live_->CheckSpelling(CheckType);
+  live_->CheckSpelling(checkType);
   if (handle_ && !(options & ECO_NOHIDESEL)) SetHideSelection(true);
 }

@@ -13,7 +13,7 @@ class TParsingEngine;
 
 class TVexlorRichEdit : public TRichEdit {
  public:
-  explicit TVexlorRichEdit(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  explicit TVexlorRichEdit(TComponent* owner, TParentWindow* parent = nullptr);
   ~TVexlorRichEdit() override;
 
   // The window class: "TVexlorRichEdit", derived from "RichEdit20A".
@@ -21,30 +21,30 @@ class TVexlorRichEdit : public TRichEdit {
 
   // ---- Virtual operations, in slot order -----------------------------------
   virtual TParsingEngine* GetParsingEngine();
-  virtual void SetParsingEngine(TParsingEngine* Engine);  // takes ownership
+  virtual void SetParsingEngine(TParsingEngine* engine);  // takes ownership
   virtual std::string GetAutoCorrectChars();
-  virtual void SetAutoCorrectChars(const std::string& Value);
+  virtual void SetAutoCorrectChars(const std::string& value);
   virtual bool GetMeasureBaseline();
-  virtual void SetMeasureBaseline(bool Value);
+  virtual void SetMeasureBaseline(bool value);
   virtual bool GetStopBufferingOnMargin();
-  virtual void SetStopBufferingOnMargin(bool Value);
+  virtual void SetStopBufferingOnMargin(bool value);
   virtual bool GetLiveSpelling();
-  virtual void SetLiveSpelling(bool Value);
+  virtual void SetLiveSpelling(bool value);
   virtual bool GetLiveCorrect();
-  virtual void SetLiveCorrect(bool Value);
+  virtual void SetLiveCorrect(bool value);
   virtual TVexlorSpell3Base* GetVexlorSpell();
-  virtual void SetVexlorSpell(TVexlorSpell3Base* Value);
+  virtual void SetVexlorSpell(TVexlorSpell3Base* value);
   virtual uint32_t GetLiveSpellingColor();
-  virtual void SetLiveSpellingColor(uint32_t Value);
+  virtual void SetLiveSpellingColor(uint32_t value);
   virtual bool GetDoubleBuffered();
-  virtual void SetDoubleBuffered(bool Value);
+  virtual void SetDoubleBuffered(bool value);
   virtual bool GetLiveSpellingOptions();
-  virtual void SetLiveSpellingOptions(bool Value);
+  virtual void SetLiveSpellingOptions(bool value);
   virtual TSpellPopupOptions GetLiveMenuOptions();
-  virtual void SetLiveMenuOptions(TSpellPopupOptions Value);
+  virtual void SetLiveMenuOptions(TSpellPopupOptions value);
   virtual bool GetLiveSpellingReadOnly();
-  virtual void SetLiveSpellingReadOnly(bool Value);
-  virtual void CheckSpelling(TCheckType CheckType);
+  virtual void SetLiveSpellingReadOnly(bool value);
+  virtual void CheckSpelling(TCheckType checkType);
 
   // ---- Published properties --------------------------------------------------
   bool LiveSpelling() { return GetLiveSpelling(); }
@@ -60,12 +60,12 @@ class TVexlorRichEdit : public TRichEdit {
 
   TVexlorLiveRichEdit* Live() const { return live_.get(); }
 
-  bool WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) override;
-  bool Notify(tagNMHDR* Header, intptr_t& Result) override;
-  void Notification(TComponent* Component, TOperation Operation) override;
+  bool WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
+  bool Notify(tagNMHDR* header, intptr_t& result) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   // Runs the window's own handling of a message now.
-  intptr_t Default(uint32_t Msg, uintptr_t WParam, intptr_t LParam);
+  intptr_t Default(uint32_t msg, uintptr_t wParam, intptr_t lParam);
   std::unique_ptr<TVexlorLiveRichEdit> live_;
 };
