@@ -415,6 +415,61 @@ TEST_F(ThesaurusBaseTest, SortedListsOrderMeaningsOrdinallyAndWordsWithoutCase) 
   EXPECT_EQ(log_.contexts.front(), (Words{"BIG", "bigness"}));
 }
 
+// Accented words sort in the dialog language's order, not after "z" as their
+// byte values would; text in each language's code page.
+TEST_F(ThesaurusBaseTest, SortedWordListsFollowTheLanguagesOrder) {
+  struct TCase {
+    TThesaurusLanguageType language;
+    Words words, sorted;
+  };
+  // Hex escapes are closed by a string break where a hex digit follows.
+  const TCase cases[] = {
+      {TThesaurusLanguageType::ltEnglish,
+       {"zest", "\xE9lan", "eager", "\xC4rger", "Apple"},
+       {"Apple", "\xC4rger", "eager", "\xE9lan", "zest"}},
+      {TThesaurusLanguageType::ltGerman,
+       {"\xFC" "bel", "Stra\xDF" "e", "Strasse", "Ufer", "\xC4rger", "Zaun"},
+       {"\xC4rger", "Stra\xDF" "e", "Strasse", "\xFC" "bel", "Ufer", "Zaun"}},
+      {TThesaurusLanguageType::ltSwedish,
+       {"\xF6l", "zon", "\xE5r", "\xE4ra", "\xE9lan", "apa"},
+       {"apa", "\xE9lan", "zon", "\xE5r", "\xE4ra", "\xF6l"}},
+      {TThesaurusLanguageType::ltDanish,
+       {"\xE5r", "\xF8l", "zone", "\xE6" "ble"},
+       {"zone", "\xE6" "ble", "\xF8l", "\xE5r"}},
+      {TThesaurusLanguageType::ltCzech,  // code page 1250
+       {"idea", "chata", "hrad", "\xE8" "aj", "cukr"},
+       {"cukr", "\xE8" "aj", "hrad", "chata", "idea"}},
+      {TThesaurusLanguageType::ltPolish,
+       {"\xBF" "aba", "\x9F" "d\x9F" "b\xB3o", "zupa", "\xB3\xF3" "d\x9F", "lato", "\x9Cwiat", "sowa"},
+       {"lato", "\xB3\xF3" "d\x9F", "sowa", "\x9Cwiat", "zupa", "\x9F" "d\x9F" "b\xB3o", "\xBF" "aba"}},
+      {TThesaurusLanguageType::ltRussian,  // code page 1251
+       {"\xFF\xE1\xEB\xEE\xEA\xEE", "\xB8\xEB\xEA\xE0", "\xE0\xE8\xF1\xF2",
+        "\xC5\xEB\xFC"},
+       {"\xE0\xE8\xF1\xF2", "\xB8\xEB\xEA\xE0", "\xC5\xEB\xFC",
+        "\xFF\xE1\xEB\xEE\xEA\xEE"}},
+  };
+  for (const TCase& c : cases) {
+    TThesaurusContent content;
+    content.Name = "Sorting";
+    content.CategoryNames = {"noun", "verb", "adjective", "adverb", "other"};
+    content.Meanings.push_back(Meaning("word", 1, {{c.words, {}, {}, {}}}));
+    content.Headwords.push_back({"word", {0 * 5 + 1}});
+    std::string bytes, error;
+    ASSERT_TRUE(WriteThesaurus(content, bytes, nullptr, &error)) << error;
+    ASSERT_TRUE(Platform::WriteWholeFile(path_, bytes));
+    thesaurus_->SetFilename(folder_.File("other.vlt"));  // the file is read again
+    thesaurus_->SetFilename(path_);
+    thesaurus_->SetSortedLists(true);
+    thesaurus_->SetUILanguage(c.language);
+    thesaurus_->User = [](TFakeForm& form) { form.Control->Close(); };
+    log_.contexts.clear();
+    std::string replacement;
+    thesaurus_->LookupString("word", replacement);
+    ASSERT_EQ(log_.contexts.size(), 1u);
+    EXPECT_EQ(log_.contexts.front(), c.sorted) << static_cast<int>(c.language);
+  }
+}
+
 // ---- Without a dialog -----------------------------------------------------------------
 
 TEST_F(ThesaurusBaseTest, WithoutAFormResultsReachOnlyOnPromptLookup) {
