@@ -44,26 +44,29 @@ struct TTailoring {
 };
 
 // The letters a language sorts as letters of their own.
-const TTailoring kSwedish[] = {{0xE5, Latin('z', 1)}, {0xE4, Latin('z', 2)}, {0xE6, Latin('z', 2)},
-                               {0xF6, Latin('z', 3)}, {0xF8, Latin('z', 3)}};
-const TTailoring kDanish[] = {{0xE6, Latin('z', 1)}, {0xE4, Latin('z', 1)}, {0xF8, Latin('z', 2)},
-                              {0xF6, Latin('z', 2)}, {0xE5, Latin('z', 3)}};
-const TTailoring kCzech[] = {{0x10D, Latin('c', 8)},
-                             {0x159, Latin('r', 8)},
-                             {0x161, Latin('s', 8)},
-                             {0x17E, Latin('z', 8)}};
-const TTailoring kPolish[] = {{0x105, Latin('a', 8)}, {0x107, Latin('c', 8)},
-                              {0x119, Latin('e', 8)}, {0x142, Latin('l', 8)},
-                              {0x144, Latin('n', 8)}, {0xF3, Latin('o', 8)},
-                              {0x15B, Latin('s', 8)}, {0x17A, Latin('z', 8)},
-                              {0x17C, Latin('z', 9)}};
+const TTailoring kSwedish[] = {{0xE5, Latin('z', 1)},
+                               {0xE4, Latin('z', 2)},
+                               {0xE6, Latin('z', 2)},
+                               {0xF6, Latin('z', 3)},
+                               {0xF8, Latin('z', 3)}};
+const TTailoring kDanish[] = {{0xE6, Latin('z', 1)},
+                              {0xE4, Latin('z', 1)},
+                              {0xF8, Latin('z', 2)},
+                              {0xF6, Latin('z', 2)},
+                              {0xE5, Latin('z', 3)}};
+const TTailoring kCzech[] = {
+    {0x10D, Latin('c', 8)}, {0x159, Latin('r', 8)}, {0x161, Latin('s', 8)}, {0x17E, Latin('z', 8)}};
+const TTailoring kPolish[] = {
+    {0x105, Latin('a', 8)}, {0x107, Latin('c', 8)}, {0x119, Latin('e', 8)},
+    {0x142, Latin('l', 8)}, {0x144, Latin('n', 8)}, {0xF3, Latin('o', 8)},
+    {0x15B, Latin('s', 8)}, {0x17A, Latin('z', 8)}, {0x17C, Latin('z', 9)}};
 // Cyrillic letters outside the Russian alphabet, after their nearest one.
 const TTailoring kCyrillicExtra[] = {
     {0x451, Cyrillic(0x435)},    {0x454, Cyrillic(0x435, 8)}, {0x456, Cyrillic(0x438, 8)},
-    {0x457, Cyrillic(0x438, 9)}, {0x45E, Cyrillic(0x443, 8)},
-    {0x452, Cyrillic(0x434, 8)}, {0x453, Cyrillic(0x433, 9)}, {0x455, Cyrillic(0x437, 8)},
-    {0x458, Cyrillic(0x439, 8)}, {0x459, Cyrillic(0x43B, 8)}, {0x45A, Cyrillic(0x43D, 8)},
-    {0x45B, Cyrillic(0x442, 8)}, {0x45C, Cyrillic(0x43A, 8)}, {0x45F, Cyrillic(0x447, 8)}};
+    {0x457, Cyrillic(0x438, 9)}, {0x45E, Cyrillic(0x443, 8)}, {0x452, Cyrillic(0x434, 8)},
+    {0x453, Cyrillic(0x433, 9)}, {0x455, Cyrillic(0x437, 8)}, {0x458, Cyrillic(0x439, 8)},
+    {0x459, Cyrillic(0x43B, 8)}, {0x45A, Cyrillic(0x43D, 8)}, {0x45B, Cyrillic(0x442, 8)},
+    {0x45C, Cyrillic(0x43A, 8)}, {0x45F, Cyrillic(0x447, 8)}};
 
 template <size_t N>
 bool FindIn(const TTailoring (&table)[N], uint32_t codePoint, uint32_t& primary) {

@@ -390,9 +390,9 @@ int CompareTextInLanguage(const std::string& a, const std::string& b, uint32_t l
   // https://learn.microsoft.com/windows/win32/api/winnls/nf-winnls-comparestringa
   const LCID locale = MAKELCID(static_cast<LANGID>(langId), SORT_DEFAULT);
   if (a.size() < 0x7FFFFFFF && b.size() < 0x7FFFFFFF) {
-    const int order = ::CompareStringA(locale, NORM_IGNORECASE | LOCALE_USE_CP_ACP, a.data(),
-                                       static_cast<int>(a.size()), b.data(),
-                                       static_cast<int>(b.size()));
+    const int order =
+        ::CompareStringA(locale, NORM_IGNORECASE | LOCALE_USE_CP_ACP, a.data(),
+                         static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
     if (order != 0) return order - CSTR_EQUAL;
   }
   return Rules::CompareTextPortable(a, b, langId);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "vl3Codepage.h"
 #include "vl3Platform.h"
 #include "vl3TestFolder.h"
 
@@ -532,30 +533,33 @@ TEST(PlatformUi, CursorRemembersTheHourglass) {
 
 // ---- Text ------------------------------------------------------------------
 
-// Western text (code page 1252) in four languages' orders: the system's
-// collation under Windows and the portable one elsewhere agree on these.
+// Western words (code page 1252, written here in UTF-8) in four languages'
+// orders: the system's collation under Windows and the portable one
+// elsewhere agree on these.
 TEST(PlatformText, WordsCompareInTheLanguagesOrderWithoutCase) {
+  auto compare = [](const char* a, const char* b, uint32_t langId) {
+    std::string a1252, b1252;
+    EXPECT_TRUE(Codepage::FromUtf8(a, 1252, a1252) && Codepage::FromUtf8(b, 1252, b1252));
+    return Platform::CompareTextInLanguage(a1252, b1252, langId);
+  };
   struct TCase {
     uint32_t langId;
     const char* before;
     const char* after;
   };
   const TCase cases[] = {
-      {0x0409, "zest", "Zeta"},         {0x0409, "\xE9lan", "zest"},
-      {0x0409, "Apple", "\xC4rger"},    {0x0409, "cote", "c\xF4te"},
-      {0x0407, "\xFC" "bel", "Ufer"},   {0x0407, "Stra\xDF" "e", "Strau\xDF"},
-      {0x041D, "zon", "\xE5r"},         {0x041D, "\xE5r", "\xE4ra"},
-      {0x041D, "\xE4ra", "\xF6l"},      {0x0406, "zone", "\xE6" "ble"},
-      {0x0406, "\xE6" "ble", "\xF8l"},  {0x0406, "\xF8l", "\xE5r"},
+      {0x0409, "zest", "Zeta"}, {0x0409, "élan", "zest"}, {0x0409, "Apple", "Ärger"},
+      {0x0409, "cote", "côte"}, {0x0407, "übel", "Ufer"}, {0x0407, "Straße", "Strauß"},
+      {0x041D, "zon", "år"},    {0x041D, "år", "ära"},    {0x041D, "ära", "öl"},
+      {0x0406, "zone", "æble"}, {0x0406, "æble", "øl"},   {0x0406, "øl", "år"},
   };
   for (const TCase& c : cases) {
-    EXPECT_LT(Platform::CompareTextInLanguage(c.before, c.after, c.langId), 0)
-        << c.before << " < " << c.after << " in " << c.langId;
-    EXPECT_GT(Platform::CompareTextInLanguage(c.after, c.before, c.langId), 0)
-        << c.after << " > " << c.before << " in " << c.langId;
+    EXPECT_LT(compare(c.before, c.after, c.langId), 0) << c.before << " " << c.after;
+    EXPECT_GT(compare(c.after, c.before, c.langId), 0) << c.after << " " << c.before;
   }
-  EXPECT_EQ(Platform::CompareTextInLanguage("\xC9LAN", "\xE9lan", 0x0409), 0);
-  EXPECT_EQ(Platform::CompareTextInLanguage("Strasse", "STRA\xDF" "E", 0x0407), 0);
-  EXPECT_EQ(Platform::CompareTextInLanguage("", "", 0x0409), 0);
-  EXPECT_LT(Platform::CompareTextInLanguage("", "a", 0x0409), 0);
+  EXPECT_EQ(compare("ÉLAN", "élan", 0x0409), 0);
+  EXPECT_EQ(compare("Strasse", "STRASSE", 0x0407), 0);
+  EXPECT_EQ(compare("Strasse", "Straße", 0x0407), 0);
+  EXPECT_EQ(compare("", "", 0x0409), 0);
+  EXPECT_LT(compare("", "a", 0x0409), 0);
 }

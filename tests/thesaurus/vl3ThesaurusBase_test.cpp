@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../platform/vl3TestFolder.h"
+#include "vl3Codepage.h"
 #include "vl3ParseEngine.h"
 #include "vl3Platform.h"
 #include "vl3StringParser.h"
@@ -416,43 +417,50 @@ TEST_F(ThesaurusBaseTest, SortedListsOrderMeaningsOrdinallyAndWordsWithoutCase) 
 }
 
 // Accented words sort in the dialog language's order, not after "z" as their
-// byte values would; text in each language's code page.
+// byte values would. The words are written here in UTF-8 and stored in the
+// language's code page.
 TEST_F(ThesaurusBaseTest, SortedWordListsFollowTheLanguagesOrder) {
   struct TCase {
     TThesaurusLanguageType language;
     Words words, sorted;
   };
-  // Hex escapes are closed by a string break where a hex digit follows.
   const TCase cases[] = {
       {TThesaurusLanguageType::ltEnglish,
-       {"zest", "\xE9lan", "eager", "\xC4rger", "Apple"},
-       {"Apple", "\xC4rger", "eager", "\xE9lan", "zest"}},
+       {"zest", "élan", "eager", "Ärger", "Apple"},
+       {"Apple", "Ärger", "eager", "élan", "zest"}},
       {TThesaurusLanguageType::ltGerman,
-       {"\xFC" "bel", "Stra\xDF" "e", "Strasse", "Ufer", "\xC4rger", "Zaun"},
-       {"\xC4rger", "Stra\xDF" "e", "Strasse", "\xFC" "bel", "Ufer", "Zaun"}},
+       {"übel", "Straße", "Strasse", "Ufer", "Ärger", "Zaun"},
+       {"Ärger", "Straße", "Strasse", "übel", "Ufer", "Zaun"}},
       {TThesaurusLanguageType::ltSwedish,
-       {"\xF6l", "zon", "\xE5r", "\xE4ra", "\xE9lan", "apa"},
-       {"apa", "\xE9lan", "zon", "\xE5r", "\xE4ra", "\xF6l"}},
+       {"öl", "zon", "år", "ära", "élan", "apa"},
+       {"apa", "élan", "zon", "år", "ära", "öl"}},
       {TThesaurusLanguageType::ltDanish,
-       {"\xE5r", "\xF8l", "zone", "\xE6" "ble"},
-       {"zone", "\xE6" "ble", "\xF8l", "\xE5r"}},
-      {TThesaurusLanguageType::ltCzech,  // code page 1250
-       {"idea", "chata", "hrad", "\xE8" "aj", "cukr"},
-       {"cukr", "\xE8" "aj", "hrad", "chata", "idea"}},
+       {"år", "øl", "zone", "æble"},
+       {"zone", "æble", "øl", "år"}},
+      {TThesaurusLanguageType::ltCzech,
+       {"idea", "chata", "hrad", "čaj", "cukr"},
+       {"cukr", "čaj", "hrad", "chata", "idea"}},
       {TThesaurusLanguageType::ltPolish,
-       {"\xBF" "aba", "\x9F" "d\x9F" "b\xB3o", "zupa", "\xB3\xF3" "d\x9F", "lato", "\x9Cwiat", "sowa"},
-       {"lato", "\xB3\xF3" "d\x9F", "sowa", "\x9Cwiat", "zupa", "\x9F" "d\x9F" "b\xB3o", "\xBF" "aba"}},
-      {TThesaurusLanguageType::ltRussian,  // code page 1251
-       {"\xFF\xE1\xEB\xEE\xEA\xEE", "\xB8\xEB\xEA\xE0", "\xE0\xE8\xF1\xF2",
-        "\xC5\xEB\xFC"},
-       {"\xE0\xE8\xF1\xF2", "\xB8\xEB\xEA\xE0", "\xC5\xEB\xFC",
-        "\xFF\xE1\xEB\xEE\xEA\xEE"}},
+       {"żaba", "źdźbło", "zupa", "łódź", "lato", "świat", "sowa"},
+       {"lato", "łódź", "sowa", "świat", "zupa", "źdźbło", "żaba"}},
+      {TThesaurusLanguageType::ltRussian,
+       {"яблоко", "ёлка", "аист", "Ель"},
+       {"аист", "ёлка", "Ель", "яблоко"}},
   };
   for (const TCase& c : cases) {
+    const int codePage = ThesaurusLanguageCodePage(c.language);
+    auto inCodePage = [codePage](const Words& utf8) {
+      Words converted;
+      for (const std::string& w : utf8) {
+        converted.emplace_back();
+        EXPECT_TRUE(Codepage::FromUtf8(w, codePage, converted.back())) << w;
+      }
+      return converted;
+    };
     TThesaurusContent content;
     content.Name = "Sorting";
     content.CategoryNames = {"noun", "verb", "adjective", "adverb", "other"};
-    content.Meanings.push_back(Meaning("word", 1, {{c.words, {}, {}, {}}}));
+    content.Meanings.push_back(Meaning("word", 1, {{inCodePage(c.words), {}, {}, {}}}));
     content.Headwords.push_back({"word", {0 * 5 + 1}});
     std::string bytes, error;
     ASSERT_TRUE(WriteThesaurus(content, bytes, nullptr, &error)) << error;
@@ -466,7 +474,7 @@ TEST_F(ThesaurusBaseTest, SortedWordListsFollowTheLanguagesOrder) {
     std::string replacement;
     thesaurus_->LookupString("word", replacement);
     ASSERT_EQ(log_.contexts.size(), 1u);
-    EXPECT_EQ(log_.contexts.front(), c.sorted) << static_cast<int>(c.language);
+    EXPECT_EQ(log_.contexts.front(), inCodePage(c.sorted)) << static_cast<int>(c.language);
   }
 }
 

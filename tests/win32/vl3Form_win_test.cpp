@@ -1,9 +1,10 @@
 // The form layer's forms driven like a user drives them: keys typed into a
 // dialog-style form, modal loops ended by a button or at once, deferred
 // release, and a message box found on the screen and answered.
-#include <windows.h>
+#include "vl3Form_win.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <functional>
@@ -12,9 +13,8 @@
 #include <vector>
 
 #include "vl3Application_win.h"
-#include "vl3Form_win.h"
-#include "vl3Layout_win.h"
 #include "vl3DesktopLock_win.h"
+#include "vl3Layout_win.h"
 #include "vl3UserInput_win.h"
 
 namespace {
@@ -275,9 +275,7 @@ TEST(WinForm, AFormDeletedByItsOwnHandlerEndsItsModalLoopUntouched) {
       {"OK button's click",
        [](TPoisonedForm* f) {
          f->OKButton->OnClick = [f](TComponent*) { delete f; };
-         f->OnShow = [f](TCustomForm*) {
-           ::PostMessageA(f->OKButton->Handle(), BM_CLICK, 0, 0);
-         };
+         f->OnShow = [f](TCustomForm*) { ::PostMessageA(f->OKButton->Handle(), BM_CLICK, 0, 0); };
        },
        mrOk},
       {"OnShow", [](TPoisonedForm* f) { f->OnShow = [](TCustomForm* s) { delete s; }; }, mrCancel},
