@@ -28,7 +28,8 @@ constexpr uint32_t Cyrillic(uint32_t lower, uint32_t after = 0) {
   return kCyrillic + (lower - 0x430) * 16 + after;
 }
 
-// The base letter of U+00C0..U+017F; '.' marks a symbol, digits expansions.
+// The base letter of U+00C0..U+017F; '.' marks a symbol, a digit the letter's
+// spelling out in kExpansions.
 const char kLatinBase[] =
     "aaaaaa1ceeeeiiiidnooooo.ouuuuy23"
     "aaaaaa1ceeeeiiiidnooooo.ouuuuy2y"
