@@ -56,11 +56,26 @@ const TLayoutItem kEditControls[] = {
   {"DeleteExcludeButton",      ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "ExcludedWordsSheet",    lfDisabled},
 
   {"HelpButton",               ckButton,       149, 303,  75,  23, "xxHelp",                   1},
-  {"OK",                       ckButton,       230, 303,  75,  23, "xx&OK",                    2, nullptr,                  lfDefault | lfModalOk},
+  {"OK",                       ckButton,       230, 303,  75,  23, "xx&OK",                    2, nullptr,                  lfModalOk},
 };
 // clang-format on
 
 const uint32_t kSettleInterval = 5;  // ms for a list selection to settle
+
+// What one entry of a custom dictionary holds: its word and replacement
+// together.
+const size_t kEntryRoom = VluFormat::kMaxEntryText;
+
+// Limits what the user can type or paste into a box. The system treats 0 as
+// "no limit", so a full box keeps a room of 1.
+void LimitBox(TEdit* Box, size_t Room) {
+  ::SendMessageA(Box->Handle(), EM_SETLIMITTEXT, std::max<size_t>(Room, 1), 0);
+}
+
+// Whether a pair fits in one entry.
+bool PairFits(const std::string& Word, const std::string& Replacement) {
+  return Word.size() + Replacement.size() <= kEntryRoom;
+}
 
 // The lists' order: case-insensitive, the exact letters breaking ties.
 bool ListOrder(const std::string& a, const std::string& b) {
@@ -144,10 +159,13 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
               &TCustomDictionary::ExcludeWordAt,     {}};
   for (TWordPage* page : {&Added, &Excluded}) {
     page->Edit->OnChange = [this, page](TComponent*) { WordEditChange(*page); };
+    LimitBox(page->Edit, kEntryRoom);
+    // Enter in a box adds the word when it can be added and does nothing
+    // else: it never reaches the dialog's buttons.
     page->Edit->OnKeyDown = [page](TComponent*, uint16_t& key) {
-      if (key != VK_RETURN || !page->AddButton->Enabled()) return;
+      if (key != VK_RETURN) return;
       key = 0;
-      page->AddButton->Click();
+      if (page->AddButton->Enabled()) page->AddButton->Click();
     };
     page->List->OnData = [page](TComponent*, int32_t index, std::string& data) {
       if (index >= 0 && index < static_cast<int32_t>(page->Words.size())) data = page->Words[index];
@@ -168,16 +186,17 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
   };
   ReplaceEdit->OnChange = [this](TComponent*) { ReplaceEditChange(); };
   ReplaceEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
-    if (key != VK_RETURN || ReplaceEdit->Text().empty()) return;
+    if (key != VK_RETURN) return;
     key = 0;
-    WithEdit->SetFocus();
+    if (!ReplaceEdit->Text().empty()) WithEdit->SetFocus();
   };
   WithEdit->OnChange = [this](TComponent*) { WithEditChange(); };
   WithEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
-    if (key != VK_RETURN || !AddAutoCorrectButton->Enabled()) return;
+    if (key != VK_RETURN) return;
     key = 0;
-    AddAutoCorrectButton->Click();
+    if (AddAutoCorrectButton->Enabled()) AddAutoCorrectButton->Click();
   };
+  FitPairBoxes();
   AutoCorrectList->OnSelectItem = [this](TComponent*, int32_t index, bool selected) {
     AutoCorrectListSelectItem(index, selected);
   };
@@ -298,7 +317,8 @@ void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
   Page.List->SetItemIndex(-1);
   Page.DeleteButton->SetEnabled(false);
   std::string replacement;
-  Page.AddButton->SetEnabled(!text.empty() && !dictionary->LookupAutoCorrect(text, replacement) &&
+  Page.AddButton->SetEnabled(!text.empty() && text.size() <= kEntryRoom &&
+                             !dictionary->LookupAutoCorrect(text, replacement) &&
                              !(dictionary->*Page.HasOther)(text));
 }
 
@@ -373,7 +393,16 @@ void TCustomDictionaryEditDialog::FocusPair(int32_t Index) {
   if (Index >= 0) AutoCorrectList->MakeVisible(Index);
 }
 
+// Each pair box takes only what the other leaves of an entry, so that what
+// the user types or pastes always fits.
+void TCustomDictionaryEditDialog::FitPairBoxes() {
+  const size_t word = ReplaceEdit->Text().size(), with = WithEdit->Text().size();
+  LimitBox(ReplaceEdit, with < kEntryRoom ? kEntryRoom - with : 0);
+  LimitBox(WithEdit, word < kEntryRoom ? kEntryRoom - word : 0);
+}
+
 void TCustomDictionaryEditDialog::ReplaceEditChange() {
+  FitPairBoxes();
   TCustomDictionary* dictionary = Dictionary();
   if (dictionary == nullptr) return;
   const std::string word = ReplaceEdit->Text();
@@ -387,11 +416,14 @@ void TCustomDictionaryEditDialog::ReplaceEditChange() {
   }
   FocusPair(-1);
   DeleteAutoCorrectButton->SetEnabled(false);
+  const std::string with = WithEdit->Text();
   AddAutoCorrectButton->SetEnabled(!word.empty() && !dictionary->HasIgnore(word) &&
-                                   !dictionary->HasExclude(word) && !WithEdit->Text().empty());
+                                   !dictionary->HasExclude(word) && !with.empty() &&
+                                   PairFits(word, with));
 }
 
 void TCustomDictionaryEditDialog::WithEditChange() {
+  FitPairBoxes();
   const int32_t row = AutoCorrectList->ItemFocused();
   TCustomDictionary* dictionary = Dictionary();
   if (row < 0 || row >= static_cast<int32_t>(Pairs.size()) || dictionary == nullptr) {
@@ -405,8 +437,19 @@ void TCustomDictionaryEditDialog::WithEditChange() {
   // wherever it is corrected.
   if (with.empty() || !dictionary->LookupAutoCorrect(word, replacement) || replacement == with)
     return;
-  dictionary->RemoveAutoCorrect(word);
-  dictionary->AddAutoCorrect(word, with);
+  // The pair is rewritten only when the new one is known to fit; a text put
+  // in the box some other way than typing is refused, and the box shows the
+  // stored replacement again.
+  if (!PairFits(word, with)) {
+    WithEdit->SetText(replacement);
+    return;
+  }
+  if (!dictionary->RemoveAutoCorrect(word)) return;
+  if (!dictionary->AddAutoCorrect(word, with)) {
+    dictionary->AddAutoCorrect(word, replacement);
+    WithEdit->SetText(replacement);
+    return;
+  }
   Pairs[row].second = with;
   AutoCorrectList->SetSubItem(row, 1, with);
 }

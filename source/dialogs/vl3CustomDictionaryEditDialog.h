@@ -67,6 +67,7 @@ class TCustomDictionaryEditDialog : public TForm {
   void FillWordPage(TWordPage& Page);
   void FillAutoCorrect();
   void FitWithColumn();
+  void FitPairBoxes();
   void FocusPair(int32_t Index);
 
   TPageControl* PageControl = nullptr;

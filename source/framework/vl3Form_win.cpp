@@ -71,6 +71,8 @@ TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {
 }
 
 TForm::~TForm() {
+  lifeSign_->Alive = false;
+  lifeSign_->LastResult = modalResult_;
   if (Application().MainForm() == this) Application().SetMainForm(nullptr);
   DestroyControls();
   if (handle_) {
@@ -225,8 +227,11 @@ bool TForm::DialogMessage(void* Msg) {
       focus ? ::SendMessageA(focus, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg)) : 0;
 
   if (msg->message == WM_KEYDOWN) {
-    if (TControl* c = TControl::FromHandle(focus))
+    if (TControl* c = TControl::FromHandle(focus)) {
+      const std::shared_ptr<TLifeSign> life = lifeSign_;
       if (!c->KeyDown(static_cast<uint16_t>(msg->wParam))) return true;
+      if (!life->Alive) return true;  // the handler deleted the form
+    }
     const bool wantsKey = (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
     if ((msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE) && !wantsKey) {
       // Enter presses the focused button, else the default one; Escape the
@@ -265,7 +270,11 @@ void TForm::Show() {
     if (!parentWindow_) ::SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return;
   }
-  if (OnShow) OnShow(this);
+  if (OnShow) {
+    const std::shared_ptr<TLifeSign> life = lifeSign_;
+    OnShow(this);
+    if (!life->Alive) return;
+  }
   if (!handle_) return;
   ::ShowWindow(handle_, parentWindow_ ? SW_SHOWNA : SW_SHOW);
   if (!parentWindow_) {
@@ -284,9 +293,12 @@ TModalResult TForm::ShowModal() {
   HWND disable = ownerForm_ ? RootOf(ownerForm_->Handle()) : previous;
   if (disable == handle_ || (disable && !::IsWindowEnabled(disable))) disable = nullptr;
   if (disable) ::EnableWindow(disable, FALSE);
+  // Every handler of the form runs from Show or a dispatched message and may
+  // delete it: after each, the form is looked at only while it lives.
+  const std::shared_ptr<TLifeSign> life = lifeSign_;
   ++modalLevel_;
   Show();
-  while (modalResult_ == mrNone) {
+  while (life->Alive && modalResult_ == mrNone) {
     if (!handle_) {
       modalResult_ = mrCancel;
       break;
@@ -300,6 +312,13 @@ TModalResult TForm::ShowModal() {
       break;
     }
     Application().DispatchMsg(&msg);
+  }
+  if (!life->Alive) {
+    // Deleted by a handler: its window is gone, only the owner is left to
+    // give back. The result is the one set before, else Cancel.
+    if (disable) ::EnableWindow(disable, TRUE);
+    if (previous && ::IsWindow(previous)) ::SetActiveWindow(previous);
+    return life->LastResult != mrNone ? life->LastResult : mrCancel;
   }
   --modalLevel_;
   const TModalResult result = modalResult_;
@@ -336,7 +355,11 @@ void TForm::SetModalResult(TModalResult Value) {
 
 void TForm::Close() {
   bool canClose = true;
-  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  if (OnCloseQuery) {
+    const std::shared_ptr<TLifeSign> life = lifeSign_;
+    OnCloseQuery(this, canClose);
+    if (!life->Alive) return;
+  }
   if (!canClose) return;
   if (modalLevel_ > 0) {
     if (modalResult_ == mrNone) SetModalResult(mrCancel);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "vl3Controls_win.h"
@@ -126,6 +127,15 @@ class TForm : public TCustomForm, public TParentWindow {
   TRect BoundsInParent() const;
   uint32_t Style() const;
   uint32_t ExStyle() const;
+
+  // Outlives the form: a host may delete a form from one of its own handlers
+  // (instead of releasing it), so code that runs handlers and then goes on
+  // keeps a copy and looks at it before it touches the form again.
+  struct TLifeSign {
+    bool Alive = true;
+    TModalResult LastResult = mrNone;  // the modal result when it was deleted
+  };
+  std::shared_ptr<TLifeSign> lifeSign_ = std::make_shared<TLifeSign>();
 
   HWND__* handle_ = nullptr;
   TForm* ownerForm_ = nullptr;

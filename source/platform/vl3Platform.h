@@ -175,6 +175,13 @@ std::string ExecutablePath();  // full path of the running program
 bool GetFileVersion(const std::string& path, uint32_t& versionMS, uint32_t& versionLS);
 uint32_t TickCount();  // milliseconds, wraps around
 
+// ---- Text ----------------------------------------------------------------
+
+// Compares two words without case in the order of a language (a Windows
+// language identifier): <0, 0, >0. Windows collates the user's ANSI text
+// with the language's own rules; elsewhere Rules::CompareTextPortable.
+int CompareTextInLanguage(const std::string& a, const std::string& b, uint32_t langId);
+
 // ---- User interface --------------------------------------------------------
 
 void ProcessMessages();  // pump pending window messages (nothing natively)

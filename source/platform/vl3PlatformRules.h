@@ -2,6 +2,7 @@
 // POSIX hosts accept the same INI entries and match file patterns alike.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "vl3Ansi.h"
@@ -71,6 +72,13 @@ inline bool WildcardMatch(const std::string& pattern, const std::string& name) {
     return MatchPattern(pattern.substr(0, pattern.size() - 2), name);
   return false;
 }
+
+// Words compared without case in a language's order where the system has no
+// collation of its own: the bytes decoded in the language's code page,
+// accented letters beside their base letters, and the letters a language
+// places on their own (Swedish "ö" after "z", Czech "č" after "c", "ch"
+// after "h"). <0, 0, >0; only the case makes no difference.
+int CompareTextPortable(const std::string& a, const std::string& b, uint32_t langId);
 
 }  // namespace Rules
 }  // namespace Platform

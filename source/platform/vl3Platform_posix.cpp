@@ -484,6 +484,14 @@ uint32_t TickCount() {
   return static_cast<uint32_t>(ms);
 }
 
+// ---- Text ----------------------------------------------------------------
+
+// No single-byte collation to rely on here: the system's locales work on
+// multi-byte text and may not be installed.
+int CompareTextInLanguage(const std::string& a, const std::string& b, uint32_t langId) {
+  return Rules::CompareTextPortable(a, b, langId);
+}
+
 // ---- User interface --------------------------------------------------------
 
 namespace {

@@ -382,6 +382,22 @@ bool GetFileVersion(const std::string& path, uint32_t& versionMS, uint32_t& vers
 
 uint32_t TickCount() { return ::GetTickCount(); }
 
+// ---- Text ----------------------------------------------------------------
+
+int CompareTextInLanguage(const std::string& a, const std::string& b, uint32_t langId) {
+  // The language gives the rules; the text is in the user's ANSI code page
+  // whatever the language, as everywhere in the suite.
+  // https://learn.microsoft.com/windows/win32/api/winnls/nf-winnls-comparestringa
+  const LCID locale = MAKELCID(static_cast<LANGID>(langId), SORT_DEFAULT);
+  if (a.size() < 0x7FFFFFFF && b.size() < 0x7FFFFFFF) {
+    const int order =
+        ::CompareStringA(locale, NORM_IGNORECASE | LOCALE_USE_CP_ACP, a.data(),
+                         static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
+    if (order != 0) return order - CSTR_EQUAL;
+  }
+  return Rules::CompareTextPortable(a, b, langId);
+}
+
 // ---- User interface --------------------------------------------------------
 
 namespace {

@@ -3,10 +3,14 @@
 #include "vl3ThesaurusBase.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "vl3Ansi.h"
 #include "vl3ParseEngine.h"
 #include "vl3ParserBase.h"
+#include "vl3Platform.h"
 #include "vl3Util.h"
 
 namespace {
@@ -20,6 +24,23 @@ TCustomForm* OwnerForm(TComponent* Dialog) {
     if (auto* form = dynamic_cast<TCustomForm*>(owner)) return form;
   }
   return nullptr;
+}
+
+// Sorts a word list in a language's order (case-insensitive), keeping the
+// order of words that compare equal.
+void SortWords(TStringList& Words, uint32_t LangId) {
+  std::vector<std::pair<std::string, intptr_t>> items;
+  items.reserve(static_cast<size_t>(Words.Count()));
+  for (int i = 0; i < Words.Count(); ++i) items.emplace_back(Words[i], Words.Objects(i));
+  std::stable_sort(items.begin(), items.end(), [LangId](const auto& a, const auto& b) {
+    return Platform::CompareTextInLanguage(a.first, b.first, LangId) < 0;
+  });
+  Words.BeginUpdate();
+  for (int i = 0; i < Words.Count(); ++i) {
+    Words.SetStrings(i, items[static_cast<size_t>(i)].first);
+    Words.SetObjects(i, items[static_cast<size_t>(i)].second);
+  }
+  Words.EndUpdate();
 }
 
 }  // namespace
@@ -219,7 +240,7 @@ void TThesaurus3Base::SelectContext(int Index) {
       }
     }
   }
-  if (sortedLists_) words->Sort();
+  if (sortedLists_) SortWords(*words, ThesaurusLanguageId(uiLanguage_));
   if (OnPromptContext) OnPromptContext(this, *words);
   if (dialogCtrl_ != nullptr && dialogCtrl_->OnPromptContext)
     dialogCtrl_->OnPromptContext(this, *words);

@@ -65,6 +65,14 @@ int ThesaurusLanguageCodePage(TThesaurusLanguageType Language) {
   return lang < kThesaurusLanguageCount ? kLanguages[lang].codePage : 0;
 }
 
+uint32_t ThesaurusLanguageId(TThesaurusLanguageType Language) {
+  // In the order of TThesaurusLanguageType.
+  static const uint32_t kIds[kThesaurusLanguageCount] = {0x0409, 0x041D, 0x0407, 0x0419,
+                                                         0x0405, 0x0406, 0x0415};
+  const auto lang = static_cast<int>(Language);
+  return lang < kThesaurusLanguageCount ? kIds[lang] : 0x0409;
+}
+
 std::string ThesaurusLanguageText(TThesaurusLanguageString Id, TThesaurusLanguageType Language) {
   const auto lang = static_cast<int>(Language);
   if (Id >= kThesaurusLanguageStringCount || lang >= kThesaurusLanguageCount) return std::string();

@@ -38,3 +38,7 @@ std::string ThesaurusLanguageText(TThesaurusLanguageString Id, TThesaurusLanguag
 // The Windows code page of a language's texts (1250, 1251 or 1252; 0 when out
 // of range).
 int ThesaurusLanguageCodePage(TThesaurusLanguageType Language);
+
+// The Windows language identifier of a language (US English when out of
+// range), whose order the sorted word lists follow.
+uint32_t ThesaurusLanguageId(TThesaurusLanguageType Language);

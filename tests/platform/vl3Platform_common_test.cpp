@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "vl3Codepage.h"
 #include "vl3Platform.h"
 #include "vl3TestFolder.h"
 
@@ -528,4 +529,37 @@ TEST(PlatformUi, CursorRemembersTheHourglass) {
   Platform::SetCursor(Platform::TCursor::Default);
   EXPECT_EQ(Platform::GetCursor(), Platform::TCursor::Default);
   Platform::ProcessMessages();
+}
+
+// ---- Text ------------------------------------------------------------------
+
+// Western words (code page 1252, written here in UTF-8) in four languages'
+// orders: the system's collation under Windows and the portable one
+// elsewhere agree on these.
+TEST(PlatformText, WordsCompareInTheLanguagesOrderWithoutCase) {
+  auto compare = [](const char* a, const char* b, uint32_t langId) {
+    std::string a1252, b1252;
+    EXPECT_TRUE(Codepage::FromUtf8(a, 1252, a1252) && Codepage::FromUtf8(b, 1252, b1252));
+    return Platform::CompareTextInLanguage(a1252, b1252, langId);
+  };
+  struct TCase {
+    uint32_t langId;
+    const char* before;
+    const char* after;
+  };
+  const TCase cases[] = {
+      {0x0409, "zest", "Zeta"}, {0x0409, "élan", "zest"}, {0x0409, "Apple", "Ärger"},
+      {0x0409, "cote", "côte"}, {0x0407, "übel", "Ufer"}, {0x0407, "Straße", "Strauß"},
+      {0x041D, "zon", "år"},    {0x041D, "år", "ära"},    {0x041D, "ära", "öl"},
+      {0x0406, "zone", "æble"}, {0x0406, "æble", "øl"},   {0x0406, "øl", "år"},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_LT(compare(c.before, c.after, c.langId), 0) << c.before << " " << c.after;
+    EXPECT_GT(compare(c.after, c.before, c.langId), 0) << c.after << " " << c.before;
+  }
+  EXPECT_EQ(compare("ÉLAN", "élan", 0x0409), 0);
+  EXPECT_EQ(compare("Strasse", "STRASSE", 0x0407), 0);
+  EXPECT_EQ(compare("Strasse", "Straße", 0x0407), 0);
+  EXPECT_EQ(compare("", "", 0x0409), 0);
+  EXPECT_LT(compare("", "a", 0x0409), 0);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../platform/vl3TestFolder.h"
+#include "vl3Codepage.h"
 #include "vl3ParseEngine.h"
 #include "vl3Platform.h"
 #include "vl3StringParser.h"
@@ -413,6 +414,68 @@ TEST_F(ThesaurusBaseTest, SortedListsOrderMeaningsOrdinallyAndWordsWithoutCase) 
   thesaurus_->LookupString("big", replacement);
   EXPECT_EQ(log_.headwords, (Words{"Big", "big", "boss", "bulky"}));
   EXPECT_EQ(log_.contexts.front(), (Words{"BIG", "bigness"}));
+}
+
+// Accented words sort in the dialog language's order, not after "z" as their
+// byte values would. The words are written here in UTF-8 and stored in the
+// language's code page.
+TEST_F(ThesaurusBaseTest, SortedWordListsFollowTheLanguagesOrder) {
+  struct TCase {
+    TThesaurusLanguageType language;
+    Words words, sorted;
+  };
+  const TCase cases[] = {
+      {TThesaurusLanguageType::ltEnglish,
+       {"zest", "élan", "eager", "Ärger", "Apple"},
+       {"Apple", "Ärger", "eager", "élan", "zest"}},
+      {TThesaurusLanguageType::ltGerman,
+       {"übel", "Straße", "Strasse", "Ufer", "Ärger", "Zaun"},
+       {"Ärger", "Straße", "Strasse", "übel", "Ufer", "Zaun"}},
+      {TThesaurusLanguageType::ltSwedish,
+       {"öl", "zon", "år", "ära", "élan", "apa"},
+       {"apa", "élan", "zon", "år", "ära", "öl"}},
+      {TThesaurusLanguageType::ltDanish,
+       {"år", "øl", "zone", "æble"},
+       {"zone", "æble", "øl", "år"}},
+      {TThesaurusLanguageType::ltCzech,
+       {"idea", "chata", "hrad", "čaj", "cukr"},
+       {"cukr", "čaj", "hrad", "chata", "idea"}},
+      {TThesaurusLanguageType::ltPolish,
+       {"żaba", "źdźbło", "zupa", "łódź", "lato", "świat", "sowa"},
+       {"lato", "łódź", "sowa", "świat", "zupa", "źdźbło", "żaba"}},
+      {TThesaurusLanguageType::ltRussian,
+       {"яблоко", "ёлка", "аист", "Ель"},
+       {"аист", "ёлка", "Ель", "яблоко"}},
+  };
+  for (const TCase& c : cases) {
+    const int codePage = ThesaurusLanguageCodePage(c.language);
+    auto inCodePage = [codePage](const Words& utf8) {
+      Words converted;
+      for (const std::string& w : utf8) {
+        converted.emplace_back();
+        EXPECT_TRUE(Codepage::FromUtf8(w, codePage, converted.back())) << w;
+      }
+      return converted;
+    };
+    TThesaurusContent content;
+    content.Name = "Sorting";
+    content.CategoryNames = {"noun", "verb", "adjective", "adverb", "other"};
+    content.Meanings.push_back(Meaning("word", 1, {{inCodePage(c.words), {}, {}, {}}}));
+    content.Headwords.push_back({"word", {0 * 5 + 1}});
+    std::string bytes, error;
+    ASSERT_TRUE(WriteThesaurus(content, bytes, nullptr, &error)) << error;
+    ASSERT_TRUE(Platform::WriteWholeFile(path_, bytes));
+    thesaurus_->SetFilename(folder_.File("other.vlt"));  // the file is read again
+    thesaurus_->SetFilename(path_);
+    thesaurus_->SetSortedLists(true);
+    thesaurus_->SetUILanguage(c.language);
+    thesaurus_->User = [](TFakeForm& form) { form.Control->Close(); };
+    log_.contexts.clear();
+    std::string replacement;
+    thesaurus_->LookupString("word", replacement);
+    ASSERT_EQ(log_.contexts.size(), 1u);
+    EXPECT_EQ(log_.contexts.front(), inCodePage(c.sorted)) << static_cast<int>(c.language);
+  }
 }
 
 // ---- Without a dialog -----------------------------------------------------------------

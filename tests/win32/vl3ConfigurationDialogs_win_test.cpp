@@ -518,6 +518,75 @@ TEST_F(ConfigurationDialogsWin, EditDialogWordPagesAndPairsFollowTheDictionary) 
   form.reset();
 }
 
+// Enter as the system queues it for the focused box; what the dialog does
+// with it is done when this returns.
+void EnterIn(TControl* box) {
+  box->SetFocus();
+  ::PostMessageA(box->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  ::PostMessageA(box->Handle(), WM_KEYUP, VK_RETURN, 0xC0000001);
+  Application().ProcessMessages();
+}
+
+TEST_F(ConfigurationDialogsWin, EditDialogBoxesHoldOneEntryAndEnterNeverClosesTheDialog) {
+  std::unique_ptr<TCustomDictionary> dictionary = engine->OpenCustomDictionary("User.vlu");
+  ASSERT_TRUE(dictionary);
+  dictionary->AddAutoCorrect("teh", "the");
+  auto form = Linked<TCustomDictionaryEditDialog>(dictionary.get());
+  form->Show();
+  auto* pages = form->Find<TPageControl>("PageControl");
+  auto* pairs = form->Find<TListView>("AutoCorrectList");
+  auto* replace = form->Find<TEdit>("ReplaceEdit");
+  auto* with = form->Find<TEdit>("WithEdit");
+  auto* addPair = form->Find<TButton>("AddAutoCorrectButton");
+  std::string paragraph;
+  while (paragraph.size() < 700) paragraph += "The quick brown fox jumps over the lazy dog. ";
+  const size_t room = VluFormat::kMaxEntryText;
+
+  // A paragraph pasted over a pair's replacement: what fits in the entry goes
+  // in, and the dictionary, the row and the box agree.
+  pages->SetActivePageIndex(1);
+  pairs->SetItemFocused(0);
+  pairs->SetItemIndex(0);
+  ASSERT_EQ(with->Text(), "the");
+  ::SendMessageA(with->Handle(), EM_SETSEL, 0, -1);
+  ::SendMessageA(with->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(paragraph.c_str()));
+  std::string stored;
+  ASSERT_TRUE(dictionary->LookupAutoCorrect("teh", stored)) << "the pair is never lost";
+  EXPECT_EQ(stored.size(), room - 3);
+  EXPECT_EQ(with->Text(), stored);
+  EXPECT_EQ(pairs->SubItem(0, 1), stored);
+  // Put in the box another way: refused, the stored pair shows again.
+  const std::string before = stored;
+  with->SetText(paragraph);
+  ASSERT_TRUE(dictionary->LookupAutoCorrect("teh", stored));
+  EXPECT_EQ(stored, before);
+  EXPECT_EQ(with->Text(), before);
+  // A new pair too long together cannot be added.
+  Retype(replace, "recieve");
+  with->SetText(paragraph);
+  EXPECT_FALSE(addPair->Enabled());
+
+  // Enter in a box presses Add when Add can act and does nothing else.
+  EnterIn(with);
+  EnterIn(replace);
+  Retype(replace, "");
+  EnterIn(replace);
+  auto& added = form->Added;
+  pages->SetActivePageIndex(0);
+  EnterIn(added.Edit);
+  ::SendMessageA(added.Edit->Handle(), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>(paragraph.c_str()));
+  EXPECT_EQ(added.Edit->Text().size(), room);
+  Retype(added.Edit, "zebra");
+  EnterIn(added.Edit);
+  EXPECT_TRUE(dictionary->HasIgnore("zebra"));
+  EnterIn(added.Edit);  // now grey: the word is there
+  EXPECT_EQ(form->ModalResult(), mrNone) << "Enter in a box closed the dialog";
+  EXPECT_EQ(dictionary->CountIgnored(), 1);
+  EXPECT_EQ(dictionary->CountAutoCorrect(), 1);
+  form.reset();
+}
+
 // A key pressed on a control: key down, its character, key up.
 void PressKey(TControl* control, UINT key, char ch = 0) {
   ::SendMessageA(control->Handle(), WM_KEYDOWN, key, 1);

@@ -1,18 +1,20 @@
 // The form layer's forms driven like a user drives them: keys typed into a
 // dialog-style form, modal loops ended by a button or at once, deferred
 // release, and a message box found on the screen and answered.
-#include <windows.h>
+#include "vl3Form_win.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <cstring>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "vl3Application_win.h"
-#include "vl3Form_win.h"
-#include "vl3Layout_win.h"
 #include "vl3DesktopLock_win.h"
+#include "vl3Layout_win.h"
 #include "vl3UserInput_win.h"
 
 namespace {
@@ -234,6 +236,79 @@ TEST(WinForm, ReleaseDestroysTheFormOnceItsQueuedMessagesAreHandled) {
   EXPECT_EQ(form->ShowModal(), mrOk);
   Pump();
   EXPECT_TRUE(destroyed);
+}
+
+namespace {
+
+// A form whose memory is overwritten, and kept, when it is deleted: whatever
+// reads it afterwards finds garbage at once instead of what happened to stay
+// there.
+class TPoisonedForm : public TFindForm {
+ public:
+  using TFindForm::TFindForm;
+  static void* operator new(size_t size) { return ::operator new(size); }
+  static void operator delete(void* p, size_t size) {
+    std::memset(p, 0xA5, size);
+    Graveyard().push_back(p);
+  }
+  static std::vector<void*>& Graveyard() {
+    static std::vector<void*> graves;
+    return graves;
+  }
+};
+
+}  // namespace
+
+TEST(WinForm, AFormDeletedByItsOwnHandlerEndsItsModalLoopUntouched) {
+  TForm owner;
+  owner.SetBounds(100, 100, 500, 400);
+  owner.Show();
+  Pump();
+  // Each way a host's handler may delete the form while its loop runs, and
+  // the result the loop then returns.
+  struct TCase {
+    const char* name;
+    std::function<void(TPoisonedForm*)> arm;
+    TModalResult result;
+  };
+  const TCase cases[] = {
+      {"OK button's click",
+       [](TPoisonedForm* f) {
+         f->OKButton->OnClick = [f](TComponent*) { delete f; };
+         f->OnShow = [f](TCustomForm*) { ::PostMessageA(f->OKButton->Handle(), BM_CLICK, 0, 0); };
+       },
+       mrOk},
+      {"OnShow", [](TPoisonedForm* f) { f->OnShow = [](TCustomForm* s) { delete s; }; }, mrCancel},
+      {"OnCloseQuery",
+       [](TPoisonedForm* f) {
+         f->OnCloseQuery = [](TForm* s, bool&) { delete s; };
+         f->OnShow = [f](TCustomForm*) { ::PostMessageA(f->Handle(), WM_CLOSE, 0, 0); };
+       },
+       mrCancel},
+      {"a key handler that passes the key on",
+       [](TPoisonedForm* f) {
+         f->WordEdit->OnKeyDown = [f](TComponent*, uint16_t&) { delete f; };
+         f->OnShow = [f](TCustomForm*) {
+           f->WordEdit->SetFocus();
+           ::PostMessageA(f->WordEdit->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+         };
+       },
+       mrCancel},
+  };
+  for (const TCase& c : cases) {
+    bool destroyed = false;
+    auto* form = new TPoisonedForm(&owner);
+    new TDestroyProbe(form, destroyed);
+    HWND wnd = form->Handle();
+    c.arm(form);
+    EXPECT_EQ(form->ShowModal(), c.result) << c.name;
+    EXPECT_TRUE(destroyed) << c.name;
+    EXPECT_FALSE(::IsWindow(wnd)) << c.name;
+    EXPECT_TRUE(::IsWindowEnabled(owner.Handle())) << c.name << ": the owner is given back";
+    Pump();
+  }
+  for (void* grave : TPoisonedForm::Graveyard()) ::operator delete(grave);
+  TPoisonedForm::Graveyard().clear();
 }
 
 TEST(WinForm, MessageBoxBelongsToTheActiveFormAndIsAnsweredByTheUser) {
