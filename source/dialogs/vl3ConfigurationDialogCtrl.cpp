@@ -28,6 +28,10 @@ void TConfigurationDialogCtrl::SetCustomDictionary(TCustomDictionary* Dictionary
   if (Dictionary != nullptr && OnCustomDictionaryAvailable) OnCustomDictionaryAvailable(this);
 }
 
+void TConfigurationDialogCtrl::RelayPromptWord(TVexlorSpell3Base* sender, const std::string& word, bool repeated) {
+  if (OnPromptWord) OnPromptWord(sender, word, repeated);
+}
+
 // ---- Queries -------------------------------------------------------------------------
 
 TStringList* TConfigurationDialogCtrl::GetMainDictionaryFiles() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "vl3Component.h"
+#include "vl3DialogBridge.h"
 #include "vl3SpellLanguages.h"
 #include "vl3SpellTypes.h"
 
@@ -17,21 +18,23 @@ class TMainDictionary;
 class TVexlorConfig;
 class TStringList;
 
-using TWordPromptEvent = std::function<void(TVexlorSpell3Base* Sender, const std::string& Word, bool Repeated)>;
+using TWordPromptEvent = std::function<void(TVexlorSpell3Base* sender, const std::string& word, bool repeated)>;
 
 // Every operation forwards to the linked component. Until a component is
 // linked (a form shown outside a check) each one is harmless: commands do
 // nothing and queries return the neutral value noted beside them.
-class TConfigurationDialogCtrl : public TComponent {
+class TConfigurationDialogCtrl : public TComponent, public TSpellDialogBridge {
  public:
-  using TNotifyEvent = std::function<void(TConfigurationDialogCtrl* Sender)>;
+  using TNotifyEvent = std::function<void(TConfigurationDialogCtrl* sender)>;
 
   explicit TConfigurationDialogCtrl(TComponent* AOwner = nullptr);
 
   // Links the bridge once for its lifetime; raises OnConfigurationAvailable.
-  void Attach(TVexlorSpell3Base* Engine);
+  void Attach(TVexlorSpell3Base* engine) override;
   // Raises OnCustomDictionaryAvailable for a dictionary that is not null.
-  void SetCustomDictionary(TCustomDictionary* Dictionary);
+  void SetCustomDictionary(TCustomDictionary* dictionary) override;
+  // Raises OnPromptWord.
+  void RelayPromptWord(TVexlorSpell3Base* sender, const std::string& word, bool repeated) override;
 
   TVexlorSpell3Base* SpellChecker() const { return spellChecker_; }
   TCustomDictionary* CustomDictionary() const { return customDictionary_; }

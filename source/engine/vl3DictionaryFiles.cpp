@@ -94,13 +94,6 @@ bool TVexlorSpell3Base::NameTakenInAnyFolder(const std::string& name) {
   return false;
 }
 
-void TVexlorSpell3Base::SaveOpenCopies(const std::string& path) {
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->DictionaryPath() == path) dictionary->SaveChanges();
-  if (activeCustomDictionary_ && activeCustomDictionary_->DictionaryPath() == path)
-    activeCustomDictionary_->SaveChanges();
-}
-
 std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenCustomDictionary(const std::string& Name) {
   if (Name.empty()) return nullptr;
   std::unique_ptr<TCustomDictionary> dictionary;
@@ -108,7 +101,7 @@ std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenCustomDictionary(const
   if (!dictionary) dictionary = std::make_unique<TCustomDictionary>();
 
   const std::string path = ResolveCustomDictionaryPath(Name);
-  SaveOpenCopies(path);
+  dictionaries_.SaveOpenCopies(path);
   dictionary->SetFilename(path);
   if (dictionary->DictionaryPath() != path || path.empty()) return nullptr;
   return dictionary;

@@ -1,11 +1,9 @@
-// The spell-checker component's construction, properties, dictionary set,
-// word acceptance, filter plumbing, configuration coupling and texts.
+// The spell-checker component's construction, properties, opening of the
+// dictionary set, word acceptance, filters, configuration coupling and texts.
 #include "vl3SpellBase.h"
 
 #include <algorithm>
 
-#include "vl3Ansi.h"
-#include "vl3Codepage.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
 #include "vl3Ignore.h"
@@ -16,73 +14,9 @@
 #include "vl3Suggestions.h"
 #include "vl3Util.h"
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Digits with an optional fraction and exponent, as the locale's number
-// conversion accepts them (no hexadecimal, no infinities).
-bool IsNumber(const std::string& word) {
-  size_t i = 0, n = word.size();
-  if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < n && IsDigit(word[i])) ++i, ++digits;
-  if (i < n && word[i] == '.') {
-    ++i;
-    while (i < n && IsDigit(word[i])) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < n && (word[i] == 'e' || word[i] == 'E')) {
-    ++i;
-    if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
-    size_t expDigits = 0;
-    while (i < n && IsDigit(word[i])) ++i, ++expDigits;
-    if (expDigits == 0) return false;
-  }
-  return i == n;
-}
-
-// True when `word` has capitals in the code page of `toLower`; then `lower`
-// receives its lower-case form (reusing its storage). Most words tested
-// have none and are only scanned.
-bool LowerCaseDiffers(const std::string& word, std::string& lower, const unsigned char* toLower) {
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(word.data());
-  const size_t n = word.size();
-  size_t i = 0;
-  while (i < n && toLower[p[i]] == p[i]) ++i;
-  if (i == n) return false;
-  lower.assign(word);
-  for (; i < n; ++i) lower[i] = static_cast<char>(toLower[p[i]]);
-  return true;
-}
-
-// The lower-case tables of the code pages the open main dictionaries are
-// written in, each once: the capitals of a Russian or Polish text are not
-// those of a Western one. The Western table when no main dictionary is open.
-struct TLowerCaseTables {
-  static constexpr int kMax = 3;  // the code pages Ansi knows
-  const unsigned char* table[kMax] = {};
-  int count = 0;
-};
-
-TLowerCaseTables LowerCaseTablesOf(const std::vector<std::unique_ptr<TMainDictionary>>& dictionaries) {
-  TLowerCaseTables tables;
-  for (const auto& dictionary : dictionaries) {
-    const unsigned char* table = Ansi::LowerCaseTable(Codepage::OfLanguage(dictionary->LangId()));
-    if (std::find(tables.table, tables.table + tables.count, table) == tables.table + tables.count &&
-        tables.count < TLowerCaseTables::kMax)
-      tables.table[tables.count++] = table;
-  }
-  if (tables.count == 0) tables.table[tables.count++] = Ansi::LowerCaseTable(1252);
-  return tables;
-}
-
-}  // namespace
-
 TVexlorSpell3Base::TVexlorSpell3Base(TComponent* AOwner)
     : TComponent(AOwner),
       parsingEngine_(new TMainParsingEngine()),
-      internalDictionary_(new TCustomDictionary()),
       suggestionsGenerator_(new TSuggestionsGenerator()),
       phoneticsMap_(new TPhoneticsMap()),
       configuration_(new TVexlorConfig()),
@@ -238,38 +172,25 @@ int32_t TVexlorSpell3Base::PhoneticDepth() { return phoneticsMap_->Depth(); }
 void TVexlorSpell3Base::SetMappingDictionaryName(const std::string& Value) {
   if (Value == mappingDictionaryName_) return;
   mappingDictionaryName_ = Value;
-  mappingDictionary_.reset();
-  if (!mainDictionaries_.empty()) OpenDictionaries();
+  dictionaries_.SetMapping(nullptr);
+  if (dictionaries_.MainCount() > 0) OpenDictionaries();
 }
 
 // ---- Dictionary set ------------------------------------------------------------
 
-uint32_t TVexlorSpell3Base::GetLanguage() {
-  return mainDictionaries_.empty() ? 0 : mainDictionaries_.front()->LangId();
-}
+uint32_t TVexlorSpell3Base::GetLanguage() { return dictionaries_.Language(); }
 
 void TVexlorSpell3Base::ReorderMainDictionaries() {
-  if (mainDictionaries_.size() >= 2) {
-    size_t best = 0;
-    for (size_t i = 1; i < mainDictionaries_.size(); ++i) {
-      if (mainDictionaries_[i]->HitCount() > mainDictionaries_[best]->HitCount()) best = i;
-    }
-    if (best != 0) {
-      std::unique_ptr<TMainDictionary> moved = std::move(mainDictionaries_[best]);
-      mainDictionaries_.erase(mainDictionaries_.begin() + static_cast<std::ptrdiff_t>(best));
-      mainDictionaries_.insert(mainDictionaries_.begin(), std::move(moved));
-    }
-  }
-  if (!mainDictionaries_.empty()) suggestionsGenerator_->SetLanguage(mainDictionaries_.front()->LangId());
+  dictionaries_.ReorderByHits();
+  if (dictionaries_.MainCount() > 0) suggestionsGenerator_->SetLanguage(dictionaries_.Language());
 }
 
 void TVexlorSpell3Base::OpenDictionaries() {
-  possessiveRule_ = false;
-  reorderCountdown_ = kReorderAfterWords;
+  dictionaries_.ClearMain();
+  run_.SetReorderCountdown(TSpellCheckRun::kReorderAfterWords);
 
   // Copies: opening a custom dictionary may raise events that edit the lists.
   const TStringList mainNames = configuration_->GetMainDictionaries();
-  mainDictionaries_.clear();
   missingMainDictionaries_.Clear();
   for (int i = 0; i < mainNames.Count(); ++i) {
     std::unique_ptr<TMainDictionary> dictionary = OpenMainDictionary(mainNames[i]);
@@ -277,35 +198,34 @@ void TVexlorSpell3Base::OpenDictionaries() {
       missingMainDictionaries_.Add(mainNames[i]);
       continue;
     }
-    if ((dictionary->LangId() & 0xFF) == 9) possessiveRule_ = true;
-    mainDictionaries_.push_back(std::move(dictionary));
+    dictionaries_.AddMain(std::move(dictionary));
   }
 
   const std::string activeName = configuration_->GetActiveCustom();
   const TStringList customNames = configuration_->GetCustomDictionaries();
-  customDictionaries_.clear();
+  dictionaries_.ClearCustom();
   for (int i = 0; i < customNames.Count(); ++i) {
     if (customNames[i] == activeName) continue;
     std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(customNames[i]);
-    if (dictionary) customDictionaries_.push_back(std::move(dictionary));
+    if (dictionary) dictionaries_.AddCustom(std::move(dictionary));
   }
 
   const TStringList wordNames = configuration_->GetMSWordCustomDictionaries();
-  msWordCustomDictionaries_.clear();
+  dictionaries_.ClearMSWordCustom();
   for (int i = 0; i < wordNames.Count(); ++i) {
     std::unique_ptr<TCustomDictionary> dictionary = OpenMSWordCustomDictionary(wordNames[i]);
-    if (dictionary) msWordCustomDictionaries_.push_back(std::move(dictionary));
+    if (dictionary) dictionaries_.AddMSWordCustom(std::move(dictionary));
   }
 
   // The old active object is saved and released before its file is read
   // again, so that its pending changes are part of what the new one reads.
-  activeCustomDictionary_.reset();
-  activeCustomDictionary_ = OpenCustomDictionary(activeName);
+  dictionaries_.SetActiveCustom(nullptr);
+  dictionaries_.SetActiveCustom(OpenCustomDictionary(activeName));
 
-  if (!mappingDictionary_ && !mappingDictionaryName_.empty())
-    mappingDictionary_ = OpenCustomDictionary(mappingDictionaryName_);
-  if (!learningDictionary_ && suggestionsLearning_)
-    learningDictionary_ = OpenCustomDictionary(suggestionsLearningDict_);
+  if (!dictionaries_.Mapping() && !mappingDictionaryName_.empty())
+    dictionaries_.SetMapping(OpenCustomDictionary(mappingDictionaryName_));
+  if (!dictionaries_.Learning() && suggestionsLearning_)
+    dictionaries_.SetLearning(OpenCustomDictionary(suggestionsLearningDict_));
 
   // Without its main dictionaries the component flags nearly every word; the
   // host is told which files were not found and where they were looked for.
@@ -329,12 +249,9 @@ TStringList TVexlorSpell3Base::ExpandedDictionaryFolders() {
 }
 
 void TVexlorSpell3Base::CloseDictionaries() {
-  if (keepDictionariesActive_ || checking_) return;
+  if (keepDictionariesActive_ || run_.Checking()) return;
   configuration_->Save();
-  for (auto& dictionary : mainDictionaries_) dictionary->SetMapped(false);
-  if (activeCustomDictionary_) activeCustomDictionary_->SetActive(false);
-  for (auto& dictionary : customDictionaries_) dictionary->SetActive(false);
-  if (learningDictionary_) learningDictionary_->SetActive(false);
+  dictionaries_.Release();
 }
 
 std::string TVexlorSpell3Base::ExpandConfigID(const std::string& Path) {
@@ -347,34 +264,14 @@ std::string TVexlorSpell3Base::ExpandPath(const std::string& Path) {
 
 // ---- Word acceptance -------------------------------------------------------------
 
-bool TVexlorSpell3Base::LookUpMainWord(const std::string& word) {
-  for (auto& dictionary : mainDictionaries_) {
-    if (dictionary->WordExists(word)) {
-      dictionary->IncHitCount();
-      return true;
-    }
-  }
-  return false;
-}
-
-bool TVexlorSpell3Base::LookUpWord(const std::string& word) {
-  if (LookUpMainWord(word)) return true;
-  if (activeCustomDictionary_ && activeCustomDictionary_->HasIgnore(word)) return true;
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->HasIgnore(word)) return true;
-  for (auto& dictionary : msWordCustomDictionaries_)
-    if (dictionary->HasIgnore(word)) return true;
-  return internalDictionary_->HasIgnore(word);
-}
-
 bool TVexlorSpell3Base::IsWordInDictionaries(const std::string& Word) {
   EnsureConfigLoaded();
-  return LookUpWord(Word);
+  return dictionaries_.FindAnywhere(Word);
 }
 
 bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& Word) {
   EnsureConfigLoaded();
-  return LookUpMainWord(Word);
+  return dictionaries_.FindInMain(Word);
 }
 
 bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
@@ -383,35 +280,23 @@ bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
   // the second look-up would repeat the first. Capitals are those of the
   // main dictionaries' code pages, so a Russian word in capitals is found
   // through its lower-case form as a Western one is.
-  const TLowerCaseTables tables = LowerCaseTablesOf(mainDictionaries_);
-  for (int i = 0; i < tables.count; ++i)
-    if (LowerCaseDiffers(Word, lowerWord_, tables.table[i]) && IsWordInDictionaries(lowerWord_)) return true;
-  if (possessiveRule_ && IsPossessive(Word)) return true;
-  if (IsNumber(Word)) return true;
+  if (dictionaries_.AnyLowerCaseForm(Word, lowerWord_,
+                                     [this](const std::string& lower) { return IsWordInDictionaries(lower); }))
+    return true;
+  if (dictionaries_.PossessiveRule() && IsPossessive(Word)) return true;
+  if (TSpellDictionarySet::IsNumber(Word)) return true;
   if (Word.size() == 1) return true;
   return IsIgnoredByFilters(Word, parser_);
 }
 
 bool TVexlorSpell3Base::IsWordExcluded(const std::string& Word) {
   EnsureConfigLoaded();
-  if (activeCustomDictionary_ && activeCustomDictionary_->HasExclude(Word)) return true;
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->HasExclude(Word)) return true;
-  std::string unused;
-  return mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, unused);
+  return dictionaries_.IsExcluded(Word);
 }
 
 bool TVexlorSpell3Base::GetAutoCorrection(const std::string& Word, std::string& Replacement) {
   EnsureConfigLoaded();
-  if (activeCustomDictionary_ && activeCustomDictionary_->LookupAutoCorrect(Word, Replacement)) return true;
-  if (internalDictionary_->LookupAutoCorrect(Word, Replacement)) return true;
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->LookupAutoCorrect(Word, Replacement)) return true;
-  if (mappingAutoReplace_ && mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, Replacement))
-    return true;
-  if (suggestionsAutoReplace_ && learningDictionary_ && learningDictionary_->LookupAutoCorrect(Word, Replacement))
-    return true;
-  return false;
+  return dictionaries_.FindAutoCorrection(Word, Replacement, mappingAutoReplace_, suggestionsAutoReplace_);
 }
 
 bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
@@ -436,23 +321,7 @@ bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
 }
 
 bool TVexlorSpell3Base::IsPossessive(const std::string& Word) {
-  const size_t n = Word.size();
-  if (n < 2) return false;
-  // Most words tested (every suggestion candidate) do not end in 's.
-  if (Word[n - 2] != '\'' || (Word[n - 1] != 's' && Word[n - 1] != 'S')) return false;
-  // The first "'s" (or else the first "'S") must be the word's last two bytes.
-  size_t at = Word.find("'s");
-  if (at != n - 2) {
-    at = Word.find("'S");
-    if (at != n - 2) return false;
-  }
-  const std::string stem = Word.substr(0, n - 2);
-  const std::string lowerStem = Ansi::LowerCase(stem);
-  for (auto& dictionary : mainDictionaries_) {
-    if ((dictionary->LangId() & 0xFF) != 9) continue;
-    if (dictionary->WordExists(lowerStem) || dictionary->WordExists(stem)) return true;
-  }
-  return false;
+  return dictionaries_.IsPossessiveOfKnownWord(Word);
 }
 
 void TVexlorSpell3Base::SuggestionWordExists(const std::string& Word, bool& Exists) {
@@ -463,12 +332,8 @@ void TVexlorSpell3Base::SuggestionWordExists(const std::string& Word, bool& Exis
     return mainOnly ? IsWordInMainDictionaries(word) : IsWordInDictionaries(word);
   };
   Exists = found(Word);
-  if (!Exists) {
-    const TLowerCaseTables tables = LowerCaseTablesOf(mainDictionaries_);
-    for (int i = 0; i < tables.count && !Exists; ++i)
-      Exists = LowerCaseDiffers(Word, suggestionLower_, tables.table[i]) && found(suggestionLower_);
-  }
-  if (!Exists && possessiveRule_) Exists = IsPossessive(Word);
+  if (!Exists) Exists = dictionaries_.AnyLowerCaseForm(Word, suggestionLower_, found);
+  if (!Exists && dictionaries_.PossessiveRule()) Exists = IsPossessive(Word);
 }
 
 // ---- Filters -------------------------------------------------------------------
@@ -524,9 +389,11 @@ void TVexlorSpell3Base::ConfigurationChanged(bool Reopen) {
   RebuildDictionaryFolders();
   ClearFileCaches();
   if (Reopen) {
-    const std::string oldPath = activeCustomDictionary_ ? activeCustomDictionary_->DictionaryPath() : std::string();
+    TCustomDictionary* active = dictionaries_.ActiveCustom();
+    const std::string oldPath = active ? active->DictionaryPath() : std::string();
     OpenDictionaries();
-    if (!activeCustomDictionary_ || activeCustomDictionary_->DictionaryPath() != oldPath) ClearUndo();
+    active = dictionaries_.ActiveCustom();
+    if (!active || active->DictionaryPath() != oldPath) ClearUndo();
   }
   RebuildIgnoreFilters(false);
   if (OnConfigChanged) OnConfigChanged(this);
@@ -569,7 +436,8 @@ void TVexlorSpell3Base::GetString(TSpellLanguageString Id, std::string& Text) {
 
 void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results) {
   std::string mapped;
-  if (mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, mapped)) {
+  TCustomDictionary* mapping = dictionaries_.Mapping();
+  if (mapping && mapping->LookupAutoCorrect(Word, mapped)) {
     Results.Clear();
     Results.Add(mapped);
     return;
@@ -584,8 +452,8 @@ void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCou
   suggestionsGenerator_->GenerateWithCase(Word, MaxCount, exists, &candidates);
   const int generated = candidates.Count();
 
-  if (phoneticSuggestions_ && !mainDictionaries_.empty()) {
-    TMainDictionary& first = *mainDictionaries_.front();
+  if (phoneticSuggestions_ && dictionaries_.MainCount() > 0) {
+    TMainDictionary& first = *dictionaries_.Main(0);
     if (phoneticsMap_->Language() != first.LangId()) {
       phoneticsMap_->SetLanguage(first.LangId());
       if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
@@ -601,10 +469,9 @@ void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCou
   ScoreSuggestions(Word, candidates);
   DropDistantPhoneticMatches(Word, *phoneticsMap_, candidates, generated);
 
-  if (learningDictionary_) {
+  if (TCustomDictionary* learning = dictionaries_.Learning()) {
     std::string learned;
-    if (learningDictionary_->LookupAutoCorrect(Word, learned)) PromoteLearnedReplacement(candidates, learned);
-    TCustomDictionary* learning = learningDictionary_.get();
+    if (learning->LookupAutoCorrect(Word, learned)) PromoteLearnedReplacement(candidates, learned);
     ApplyLearnedPreference(candidates, [learning](const std::string& entry) { return learning->HasIgnore(entry); });
   }
 
@@ -619,9 +486,10 @@ void TVexlorSpell3Base::GetSuggestions(const std::string& Word, TStringList& Lis
 }
 
 void TVexlorSpell3Base::LearnReplacement(const std::string& Word, const std::string& Replacement) {
-  if (!learningDictionary_) return;
-  learningDictionary_->AddAutoCorrect(Word, Replacement);
-  learningDictionary_->AddIgnore(Replacement);
+  TCustomDictionary* learning = dictionaries_.Learning();
+  if (!learning) return;
+  learning->AddAutoCorrect(Word, Replacement);
+  learning->AddIgnore(Replacement);
 }
 
 // ---- Dialog requests that the standard dialogs answer ------------------------------

@@ -1,5 +1,5 @@
-// The spell-checker component: owns the dictionary set, the parsing engine,
-// the filters and the configuration, judges words and runs checks with undo.
+// The spell-checker component: the public face of the engine. It owns the
+// parsing engine, filters and configuration and hands work to its collaborators.
 #pragma once
 
 #include <cstdint>
@@ -10,9 +10,13 @@
 
 #include "vl3Component.h"
 #include "vl3Configuration.h"
+#include "vl3DialogBridge.h"
 #include "vl3Forms.h"
 #include "vl3Menus.h"
 #include "vl3Platform.h"
+#include "vl3SpellCheckRun.h"
+#include "vl3SpellDialogHosting.h"
+#include "vl3SpellDictionarySet.h"
 #include "vl3SpellLanguages.h"
 #include "vl3SpellTypes.h"
 #include "vl3StringList.h"
@@ -26,19 +30,7 @@ class TCustomDictionary;
 class TSuggestionsGenerator;
 class TPhoneticsMap;
 class TVexlorConfig;
-class TConfigurationDialogCtrl;
 class TVexlorSpell3Base;
-
-// One undo record. Positions are those of the check's parser.
-struct TVexlorUndo {
-  int32_t XPos = 0;
-  int32_t YPos = 0;
-  std::string Word;         // as it stood in the text
-  std::string Replacement;  // what was put in its place; empty when the text was left
-  TSpellAction Action = uaIgnore;
-  bool Automatic = false;  // made by the run loop, not by the user
-  int32_t Data = 0;        // the parser's own value, returned at undo time
-};
 
 using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* Sender)>;
 using TSpellConfigReadEvent =
@@ -118,7 +110,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual void ReorderMainDictionaries();
   virtual void OpenDictionaries();
   virtual void FindDictionaryFiles(const std::string& Extension, TStringList& List);
-  virtual TConfigurationDialogCtrl* AttachDialogControl(TComponent* Form, TCustomDictionary* Dictionary);
+  // Links the first bridge the form owns and hands it the dictionary.
+  virtual TSpellDialogBridge* AttachDialogControl(TComponent* form, TCustomDictionary* dictionary);
   virtual void RebuildIgnoreFilters(bool Force);
   virtual void DialogShowHook();
   virtual void DialogDeactivateHook();
@@ -296,8 +289,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void SetEndCursorPosition(TSpellEndPosition v) { endCursorPosition_ = v; }
   bool EndMessageWordCount() const { return endMessageWordCount_; }
   void SetEndMessageWordCount(bool v) { endMessageWordCount_ = v; }
-  int32_t MaxUndo() const { return maxUndo_; }
-  void SetMaxUndo(int32_t v) { maxUndo_ = v; }
+  int32_t MaxUndo() const { return run_.MaxUndo(); }
+  void SetMaxUndo(int32_t v) { run_.SetMaxUndo(v); }
   int32_t MaxSuggestions() const { return maxSuggestions_; }
   void SetMaxSuggestions(int32_t v) { maxSuggestions_ = v; }
   bool KeepDictionariesActive() const { return keepDictionariesActive_; }
@@ -333,37 +326,37 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TVexlorConfig* Configuration() const { return configuration_.get(); }
   TParsingEngine* ParsingEngine() const { return parsingEngine_.get(); }
   TControlParser* Parser() const { return parser_; }
-  TCustomDictionary* InternalDictionary() const { return internalDictionary_.get(); }
-  TCustomDictionary* ActiveCustomDictionary() const { return activeCustomDictionary_.get(); }
-  TCustomDictionary* MappingDictionary() const { return mappingDictionary_.get(); }
-  TCustomDictionary* LearningDictionary() const { return learningDictionary_.get(); }
+  TCustomDictionary* InternalDictionary() const { return dictionaries_.Internal(); }
+  TCustomDictionary* ActiveCustomDictionary() const { return dictionaries_.ActiveCustom(); }
+  TCustomDictionary* MappingDictionary() const { return dictionaries_.Mapping(); }
+  TCustomDictionary* LearningDictionary() const { return dictionaries_.Learning(); }
   TSuggestionsGenerator* SuggestionsGenerator() const { return suggestionsGenerator_.get(); }
   TPhoneticsMap* PhoneticsMap() const { return phoneticsMap_.get(); }
-  int MainDictionaryCount() const { return static_cast<int>(mainDictionaries_.size()); }
-  TMainDictionary* MainDictionaries(int i) const { return mainDictionaries_[i].get(); }
-  int CustomDictionaryCount() const { return static_cast<int>(customDictionaries_.size()); }
-  TCustomDictionary* CustomDictionaries(int i) const { return customDictionaries_[i].get(); }
-  int MSWordCustomDictionaryCount() const { return static_cast<int>(msWordCustomDictionaries_.size()); }
-  TCustomDictionary* MSWordCustomDictionaries(int i) const { return msWordCustomDictionaries_[i].get(); }
+  int MainDictionaryCount() const { return dictionaries_.MainCount(); }
+  TMainDictionary* MainDictionaries(int i) const { return dictionaries_.Main(i); }
+  int CustomDictionaryCount() const { return dictionaries_.CustomCount(); }
+  TCustomDictionary* CustomDictionaries(int i) const { return dictionaries_.Custom(i); }
+  int MSWordCustomDictionaryCount() const { return dictionaries_.MSWordCustomCount(); }
+  TCustomDictionary* MSWordCustomDictionaries(int i) const { return dictionaries_.MSWordCustom(i); }
   int FilterCount() const { return static_cast<int>(filters_.size()); }
   TParserIgnore* Filters(int i) const { return filters_[i].get(); }
   const TStringList& DictionaryFolders() const { return dictionaryFolders_; }
-  bool Checking() const { return checking_; }
-  bool Cancelled() const { return cancelled_; }
-  bool SequenceActive() const { return sequenceActive_; }
-  const std::string& CurrentWord() const { return currentWord_; }
-  bool PromptIsRepeated() const { return promptIsRepeated_; }
-  int32_t WordsChecked() const { return wordsChecked_; }
-  bool PossessiveRule() const { return possessiveRule_; }
+  bool Checking() const { return run_.Checking(); }
+  bool Cancelled() const { return run_.Cancelled(); }
+  bool SequenceActive() const { return run_.SequenceActive(); }
+  const std::string& CurrentWord() const { return run_.CurrentWord(); }
+  bool PromptIsRepeated() const { return run_.PromptIsRepeated(); }
+  int32_t WordsChecked() const { return run_.WordsChecked(); }
+  bool PossessiveRule() const { return dictionaries_.PossessiveRule(); }
   bool PrimaryOnly() const { return primaryOnly_; }
   bool PromptRepeated() const { return promptRepeated_; }
   bool PhoneticFallback() const { return phoneticFallback_; }
-  int UndoCount() const { return static_cast<int>(undoStack_.size()); }
-  const TVexlorUndo& UndoRecord(int i) const { return *undoStack_[i]; }
-  TCustomForm* SpellDialog() const { return spellDialog_; }
-  TConfigurationDialogCtrl* DialogControl() const { return dialogControl_; }
-  bool DialogShown() const { return dialogShown_; }
-  bool PopupActive() const { return popupActive_; }
+  int UndoCount() const { return run_.UndoCount(); }
+  const TVexlorUndo& UndoRecord(int i) const { return run_.UndoRecord(i); }
+  TCustomForm* SpellDialog() const { return dialog_.Form(); }
+  TSpellDialogBridge* DialogControl() const { return dialog_.Bridge(); }
+  bool DialogShown() const { return dialog_.Shown(); }
+  bool PopupActive() const { return dialog_.PopupActive(); }
   TEventList* OptionsChangedListeners() const { return optionsChangedListeners_.get(); }
   TEventList* ConfigChangedListeners() const { return configChangedListeners_.get(); }
   TParserIgnoreWordEventList* IgnoreWordListeners() const { return ignoreWordListeners_.get(); }
@@ -426,75 +419,41 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void ClearFileCaches();
   void RebuildDictionaryFolders();
   void ConnectEngineHooks(TParsingEngine* engine);
-  // IsWordInMainDictionaries and IsWordInDictionaries without the load step.
-  bool LookUpMainWord(const std::string& word);
-  bool LookUpWord(const std::string& word);
   std::string ResolveCustomDictionaryPath(const std::string& name);
-  void SaveOpenCopies(const std::string& path);
   bool NobodyAnswersPrompts() const;
-  // True when an answer may act on the prompt now, and then marks the
-  // prompt answered; OnRepetition: the action applies to a repeated word.
-  bool TakeAnswer(bool OnRepetition);
   void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
   // The parser for a window control: the window-control parser in the
   // Windows build, null elsewhere.
   static TControlParser* NewWindowParser(void* Control);
-  // The form's own show, activate and deactivate handlers are kept while
-  // the component's hooks stand in for them.
-  void TakeOverFormEvents(TCustomForm* form);
-  void GiveBackFormEvents(TCustomForm* form);
   void MoveDialogOnScreen(int32_t left, int32_t top);
 
  private:
-  // The main dictionaries are put in order of hits once this many words in.
-  static constexpr int32_t kReorderAfterWords = 100;
+  // The collaborators: the open dictionaries, the state of the running
+  // check with its undo records, and the hosted spelling dialog.
+  TSpellDictionarySet dictionaries_;
+  TSpellCheckRun run_;
+  TSpellDialogHosting dialog_;
 
-  // Fields, in the documented order.
   std::unique_ptr<TParsingEngine> parsingEngine_;
   TControlParser* parser_ = nullptr;  // owned while ownsParser_ is true
-  std::unique_ptr<TCustomDictionary> internalDictionary_;
   std::unique_ptr<TSuggestionsGenerator> suggestionsGenerator_;
   std::unique_ptr<TPhoneticsMap> phoneticsMap_;
-  bool changeNotified_ = false;
-  bool checking_ = false;
-  bool cancelled_ = false;
-  std::string currentWord_;
   TSpellOptions optionsSnapshot_;
   bool optionsSnapshotValid_ = false;
   bool primaryOnly_ = false;
   bool promptRepeated_ = true;
   bool liveSpelling_ = true;
   bool liveCorrect_ = true;
-  std::vector<std::unique_ptr<TMainDictionary>> mainDictionaries_;
-  std::vector<std::unique_ptr<TCustomDictionary>> customDictionaries_;
-  std::vector<std::unique_ptr<TCustomDictionary>> msWordCustomDictionaries_;
-  std::unique_ptr<TCustomDictionary> activeCustomDictionary_;
-  std::unique_ptr<TCustomDictionary> mappingDictionary_;
-  std::unique_ptr<TCustomDictionary> learningDictionary_;
   std::vector<TParserIgnore*> scanFilters_;
   std::vector<std::unique_ptr<TParserIgnore>> filters_;
   std::vector<TParserIgnore*> lineFilters_;
-  bool possessiveRule_ = false;
   bool phoneticFallback_ = true;
   TSpellLanguageType uiLanguage_ = ltEnglish;
   TSpellUI uiType_ = suiSilent;
   bool useExcludeWords_ = true;
   bool useAutoCorrectFirst_ = false;
   bool recheckReplacedWords_ = true;
-  TCustomForm* spellDialog_ = nullptr;  // not owned: released, or disposed of by the host
-  TConfigurationDialogCtrl* dialogControl_ = nullptr;
-  bool dialogShown_ = false;
-  int32_t wordsChecked_ = 0;
-  int32_t reorderCountdown_ = kReorderAfterWords;
-  std::vector<std::unique_ptr<TVexlorUndo>> undoStack_;
-  bool sequenceActive_ = false;
-  int32_t startX_ = 0;
-  int32_t startY_ = 0;
-  bool dialogDeactivated_ = false;
-  TFormNotifyEvent savedFormShow_;
-  TFormNotifyEvent savedFormActivate_;
-  TFormNotifyEvent savedFormDeactivate_;
   TStringList dictionaryFolders_;
   std::string helpFile_;
   int32_t helpCtx_[4] = {0, 0, 0, 0};
@@ -517,11 +476,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   bool configDefaultUseMSWordCustom_ = false;
   bool savedHideDialogAtEnd_ = true;
   bool savedKeepDictionariesActive_ = false;
-  std::string previousWord_;
-  bool promptIsRepeated_ = false;
-  bool popupActive_ = false;
-  int32_t popupAction_ = 0;
-  std::string popupWord_;
   std::string quoteChars_ = ">";
   TSpellDialogInitialPos dialogInitialPos_ = ipLastUserPos;
   TSpellDialogAvoidPos dialogSelectionAvoid_ = saAvoid;
@@ -530,7 +484,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TSpellEndMessage endMessage_ = emExceptCancel;
   TSpellEndPosition endCursorPosition_ = epOriginal;
   bool endMessageWordCount_ = false;
-  int32_t maxUndo_ = -1;
   int32_t maxSuggestions_ = -1;
   bool keepDictionariesActive_ = false;
   bool synchronousCheck_ = true;
@@ -555,19 +508,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // runs about a thousand times per misspelled word).
   std::string lowerWord_;
   std::string suggestionLower_;
-  // An action called while OnPromptWord runs only asks the run loop to go
-  // on, so a host answering every prompt at once does not nest one loop
-  // inside the next for each misspelled word.
-  bool promptDispatching_ = false;
-  bool resumePending_ = false;
-  // The prompt on screen has had its answer (further ones would act on its
-  // old positions), or an answer to it was refused.
-  bool promptAnswered_ = false;
-  bool answerRefused_ = false;
-  // A modal dialog opened at the start of a check appears with the first
-  // word that needs the user, so that a check ending first never shows it.
-  bool openingAtStart_ = false;
-  bool modalShowDeferred_ = false;
   // A parser a wrapper made while OwnsParser is false, still in use by an
   // asynchronous check; freed when that check completes.
   std::unique_ptr<TControlParser> wrapperParser_;
