@@ -57,16 +57,16 @@ std::string WordListAsAnsi(const std::string& bytes) {
 
 // ---- Opening by name ------------------------------------------------------------
 
-std::unique_ptr<TMainDictionary> TVexlorSpell3Base::OpenMainDictionary(const std::string& Name) {
+std::unique_ptr<TMainDictionary> TVexlorSpell3Base::OpenMainDictionary(const std::string& name) {
   auto dictionary = std::make_unique<TMainDictionary>();
-  if (IsPath(Name)) {
-    const std::string path = ExpandPath(Name);
+  if (IsPath(name)) {
+    const std::string path = ExpandPath(name);
     dictionary->Open(path);
     if (dictionary->SourcePath() == path && !path.empty()) return dictionary;
     return nullptr;
   }
   for (int i = 0; i < dictionaryFolders_.Count(); ++i) {
-    const std::string path = ExpandPath(JoinPath(dictionaryFolders_[i], Name));
+    const std::string path = ExpandPath(JoinPath(dictionaryFolders_[i], name));
     dictionary->Open(path);
     if (dictionary->SourcePath() == path) return dictionary;
   }
@@ -94,23 +94,23 @@ bool TVexlorSpell3Base::NameTakenInAnyFolder(const std::string& name) {
   return false;
 }
 
-std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenCustomDictionary(const std::string& Name) {
-  if (Name.empty()) return nullptr;
+std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenCustomDictionary(const std::string& name) {
+  if (name.empty()) return nullptr;
   std::unique_ptr<TCustomDictionary> dictionary;
   if (OnCreateCustomDictionary) OnCreateCustomDictionary(this, dictionary);
   if (!dictionary) dictionary = std::make_unique<TCustomDictionary>();
 
-  const std::string path = ResolveCustomDictionaryPath(Name);
+  const std::string path = ResolveCustomDictionaryPath(name);
   dictionaries_.SaveOpenCopies(path);
   dictionary->SetFilename(path);
   if (dictionary->DictionaryPath() != path || path.empty()) return nullptr;
   return dictionary;
 }
 
-std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenMSWordCustomDictionary(const std::string& FileName) {
-  if (!Platform::FileExists(FileName)) return nullptr;
+std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenMSWordCustomDictionary(const std::string& fileName) {
+  if (!Platform::FileExists(fileName)) return nullptr;
   std::string bytes;
-  if (!Platform::ReadWholeFile(FileName, bytes)) return nullptr;
+  if (!Platform::ReadWholeFile(fileName, bytes)) return nullptr;
   TStringList lines;
   lines.SetText(WordListAsAnsi(bytes));
   auto dictionary = std::make_unique<TCustomDictionary>();
@@ -121,15 +121,15 @@ std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenMSWordCustomDictionary
 
 // ---- Listings ------------------------------------------------------------------------
 
-void TVexlorSpell3Base::FindDictionaryFiles(const std::string& Extension, TStringList& List) {
+void TVexlorSpell3Base::FindDictionaryFiles(const std::string& extension, TStringList& list) {
   EnsureConfigLoaded();
   for (int i = 0; i < dictionaryFolders_.Count(); ++i) {
-    const std::string pattern = ExpandPath(JoinPath(dictionaryFolders_[i], "*." + Extension));
-    for (const std::string& name : Platform::FindFiles(pattern)) List.Add(name);
+    const std::string pattern = ExpandPath(JoinPath(dictionaryFolders_[i], "*." + extension));
+    for (const std::string& name : Platform::FindFiles(pattern)) list.Add(name);
   }
-  for (int i = 0; i < List.Count(); ++i) {
-    for (int j = List.Count() - 1; j > i; --j)
-      if (List[j] == List[i]) List.Delete(j);
+  for (int i = 0; i < list.Count(); ++i) {
+    for (int j = list.Count() - 1; j > i; --j)
+      if (list[j] == list[i]) list.Delete(j);
   }
 }
 
@@ -165,45 +165,45 @@ TStringList* TVexlorSpell3Base::GetMSWordCustomDictionaryFiles() {
 
 // ---- Managing custom dictionaries ----------------------------------------------------------
 
-void TVexlorSpell3Base::SetCustomDictionaryActive(const std::string& Name, bool Active) {
+void TVexlorSpell3Base::SetCustomDictionaryActive(const std::string& name, bool active) {
   TStringList& list = configuration_->GetCustomDictionaries();
-  const int index = list.IndexOf(Name);
+  const int index = list.IndexOf(name);
   if (index >= 0) {
-    if (Active) return;
+    if (active) return;
     list.Delete(index);
-    if (configuration_->GetActiveCustom() == Name) configuration_->SetActiveCustom(list.Empty() ? std::string() : list[0]);
+    if (configuration_->GetActiveCustom() == name) configuration_->SetActiveCustom(list.Empty() ? std::string() : list[0]);
     return;
   }
-  if (!Active) return;
-  if (OpenCustomDictionary(Name)) list.Add(Name);
+  if (!active) return;
+  if (OpenCustomDictionary(name)) list.Add(name);
 }
 
-void TVexlorSpell3Base::SetMSWordCustomDictionaryActive(const std::string& FileName, bool Active) {
+void TVexlorSpell3Base::SetMSWordCustomDictionaryActive(const std::string& fileName, bool active) {
   TStringList& list = configuration_->GetMSWordCustomDictionaries();
-  const int index = list.IndexOf(FileName);
+  const int index = list.IndexOf(fileName);
   if (index >= 0) {
-    if (!Active) list.Delete(index);
+    if (!active) list.Delete(index);
     return;
   }
-  if (Active && Platform::FileExists(FileName)) list.Add(FileName);
+  if (active && Platform::FileExists(fileName)) list.Add(fileName);
 }
 
-void TVexlorSpell3Base::NewCustomDictionary(const std::string& Name) {
-  const std::string name = BareNameWithExtension(Name, ".vlu");
-  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(name);
+void TVexlorSpell3Base::NewCustomDictionary(const std::string& name) {
+  const std::string fileName = BareNameWithExtension(name, ".vlu");
+  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(fileName);
   if (!dictionary) return;
   dictionary->SetPendingChanges(true);
   dictionary->SaveChanges();
   dictionary.reset();
   TStringList& list = configuration_->GetCustomDictionaries();
-  if (list.IndexOf(name) < 0) list.Add(name);
+  if (list.IndexOf(fileName) < 0) list.Add(fileName);
   customDictionaryFiles_.Clear();
 }
 
-void TVexlorSpell3Base::DeleteCustomDictionary(const std::string& Name) {
-  SetCustomDictionaryActive(Name, false);
+void TVexlorSpell3Base::DeleteCustomDictionary(const std::string& name) {
+  SetCustomDictionaryActive(name, false);
   customDictionaryFiles_.Clear();
-  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(Name);
+  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(name);
   if (!dictionary) return;
   const std::string path = dictionary->DictionaryPath();
   // Released first, so that nothing writes the file again after it is gone.
@@ -211,18 +211,18 @@ void TVexlorSpell3Base::DeleteCustomDictionary(const std::string& Name) {
   if (Platform::FileExists(path)) Platform::DeleteFile(path);
 }
 
-bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& OldName, const std::string& NewName) {
-  if (OldName == NewName) return false;
+bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& oldName, const std::string& newName) {
+  if (oldName == newName) return false;
   TStringList* files = GetCustomDictionaryFiles();
-  const int index = files->IndexOf(OldName);
+  const int index = files->IndexOf(oldName);
   if (index < 0) return false;
   const std::string entry = files->Strings(index);
   std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(entry);
   if (!dictionary || dictionary->DictionaryPath().empty()) return false;
   const std::string oldPath = dictionary->DictionaryPath();
-  const std::string newName = BareNameWithExtension(NewName, ".vlu");
-  const std::string newPath = ExtractFileDir(oldPath) + "\\" + newName;
-  if (NameTakenInAnyFolder(newName)) return false;
+  const std::string newFileName = BareNameWithExtension(newName, ".vlu");
+  const std::string newPath = ExtractFileDir(oldPath) + "\\" + newFileName;
+  if (NameTakenInAnyFolder(newFileName)) return false;
   if (Platform::FileExists(newPath) || Platform::DirectoryExists(newPath)) return false;
   if (!CanCreateFile(newPath, true)) return false;
 
@@ -236,9 +236,9 @@ bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& OldName, const
   // The lists name the file as it now is, extension included.
   if (listed >= 0) {
     list.Delete(listed);
-    list.Add(newName);
+    list.Add(newFileName);
   }
-  if (configuration_->GetActiveCustom() == entry) configuration_->SetActiveCustom(newName);
+  if (configuration_->GetActiveCustom() == entry) configuration_->SetActiveCustom(newFileName);
   customDictionaryFiles_.Clear();
   return true;
 }

@@ -14,8 +14,8 @@
 #include "vl3Suggestions.h"
 #include "vl3Util.h"
 
-TVexlorSpell3Base::TVexlorSpell3Base(TComponent* AOwner)
-    : TComponent(AOwner),
+TVexlorSpell3Base::TVexlorSpell3Base(TComponent* owner)
+    : TComponent(owner),
       parsingEngine_(new TMainParsingEngine()),
       suggestionsGenerator_(new TSuggestionsGenerator()),
       phoneticsMap_(new TPhoneticsMap()),
@@ -92,86 +92,86 @@ const std::string& TVexlorSpell3Base::Version() const {
 
 // ---- Replacing owned objects ---------------------------------------------------
 
-void TVexlorSpell3Base::SetParsingEngine(TParsingEngine* Engine) {
-  if (Engine == nullptr || Engine == parsingEngine_.get()) return;
-  parsingEngine_.reset(Engine);
-  ConnectEngineHooks(Engine);
+void TVexlorSpell3Base::SetParsingEngine(TParsingEngine* engine) {
+  if (engine == nullptr || engine == parsingEngine_.get()) return;
+  parsingEngine_.reset(engine);
+  ConnectEngineHooks(engine);
   // Before the first load the filters are built by the load itself.
   if (configuration_->ConfigLoaded()) RebuildIgnoreFilters(true);
 }
 
-void TVexlorSpell3Base::SetSuggestionsGenerator(TSuggestionsGenerator* Generator) {
-  if (Generator == nullptr || Generator == suggestionsGenerator_.get()) return;
-  suggestionsGenerator_.reset(Generator);
+void TVexlorSpell3Base::SetSuggestionsGenerator(TSuggestionsGenerator* generator) {
+  if (generator == nullptr || generator == suggestionsGenerator_.get()) return;
+  suggestionsGenerator_.reset(generator);
 }
 
-void TVexlorSpell3Base::SetPhoneticsMap(TPhoneticsMap* Map) {
-  if (Map == nullptr || Map == phoneticsMap_.get()) return;
-  phoneticsMap_.reset(Map);
+void TVexlorSpell3Base::SetPhoneticsMap(TPhoneticsMap* map) {
+  if (map == nullptr || map == phoneticsMap_.get()) return;
+  phoneticsMap_.reset(map);
 }
 
 // ---- Property setters ----------------------------------------------------------
 
 // A reload whose save fails keeps the settings, still bound to the old
 // place (OnConfigSaveFailed tells the host); a later reload tries again.
-void TVexlorSpell3Base::SetConfigStorage(TConfigStorage Value) {
-  configStorage_ = Value;
+void TVexlorSpell3Base::SetConfigStorage(TConfigStorage value) {
+  configStorage_ = value;
   configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigID(const std::string& Value) {
-  configID_ = Value;
+void TVexlorSpell3Base::SetConfigID(const std::string& value) {
+  configID_ = value;
   configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigFilename(const std::string& Value) {
-  configFilename_ = Value;
+void TVexlorSpell3Base::SetConfigFilename(const std::string& value) {
+  configFilename_ = value;
   if (configStorage_ == csFile) configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigRegistryKey(const std::string& Value) {
-  configRegistryKey_ = Value;
+void TVexlorSpell3Base::SetConfigRegistryKey(const std::string& value) {
+  configRegistryKey_ = value;
   if (configStorage_ == csRegistry) configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigDictionaryDir(const TStringList& Value) {
-  if (&Value != &configDictionaryDir_) {
+void TVexlorSpell3Base::SetConfigDictionaryDir(const TStringList& value) {
+  if (&value != &configDictionaryDir_) {
     configDictionaryDir_.BeginUpdate();
-    configDictionaryDir_.Assign(Value);
+    configDictionaryDir_.Assign(value);
     configDictionaryDir_.EndUpdate();
   }
   RebuildDictionaryFolders();
   ClearFileCaches();
 }
 
-void TVexlorSpell3Base::SetConfigDefaultMain(const TStringList& Value) {
-  if (&Value != &configDefaultMain_) configDefaultMain_.Assign(Value);
+void TVexlorSpell3Base::SetConfigDefaultMain(const TStringList& value) {
+  if (&value != &configDefaultMain_) configDefaultMain_.Assign(value);
 }
 
-void TVexlorSpell3Base::SetConfigDefaultCustom(const TStringList& Value) {
-  if (&Value != &configDefaultCustom_) configDefaultCustom_.Assign(Value);
+void TVexlorSpell3Base::SetConfigDefaultCustom(const TStringList& value) {
+  if (&value != &configDefaultCustom_) configDefaultCustom_.Assign(value);
 }
 
-void TVexlorSpell3Base::SetQuoteChars(const std::string& Value) {
-  quoteChars_ = Value;
+void TVexlorSpell3Base::SetQuoteChars(const std::string& value) {
+  quoteChars_ = value;
   if (configuration_->ConfigLoaded()) RebuildIgnoreFilters(true);
 }
 
-void TVexlorSpell3Base::SetKeepDictionariesActive(bool Value) {
-  keepDictionariesActive_ = Value;
-  if (!Value) CloseDictionaries();
+void TVexlorSpell3Base::SetKeepDictionariesActive(bool value) {
+  keepDictionariesActive_ = value;
+  if (!value) CloseDictionaries();
 }
 
-void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t Value) { phoneticsMap_->SetMaxDistance(Value); }
-void TVexlorSpell3Base::SetPhoneticDivisor(int32_t Value) { phoneticsMap_->SetDivisor(Value); }
-void TVexlorSpell3Base::SetPhoneticDepth(int32_t Value) { phoneticsMap_->SetDepth(Value); }
+void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t value) { phoneticsMap_->SetMaxDistance(value); }
+void TVexlorSpell3Base::SetPhoneticDivisor(int32_t value) { phoneticsMap_->SetDivisor(value); }
+void TVexlorSpell3Base::SetPhoneticDepth(int32_t value) { phoneticsMap_->SetDepth(value); }
 int32_t TVexlorSpell3Base::PhoneticMaxDistance() { return phoneticsMap_->MaxDistance(); }
 int32_t TVexlorSpell3Base::PhoneticDivisor() { return phoneticsMap_->Divisor(); }
 int32_t TVexlorSpell3Base::PhoneticDepth() { return phoneticsMap_->Depth(); }
 
-void TVexlorSpell3Base::SetMappingDictionaryName(const std::string& Value) {
-  if (Value == mappingDictionaryName_) return;
-  mappingDictionaryName_ = Value;
+void TVexlorSpell3Base::SetMappingDictionaryName(const std::string& value) {
+  if (value == mappingDictionaryName_) return;
+  mappingDictionaryName_ = value;
   dictionaries_.SetMapping(nullptr);
   if (dictionaries_.MainCount() > 0) OpenDictionaries();
 }
@@ -254,63 +254,63 @@ void TVexlorSpell3Base::CloseDictionaries() {
   dictionaries_.Release();
 }
 
-std::string TVexlorSpell3Base::ExpandConfigID(const std::string& Path) {
-  return ReplaceFirst("%ConfigID%", ExpandMacros(configID_), Path);
+std::string TVexlorSpell3Base::ExpandConfigID(const std::string& path) {
+  return ReplaceFirst("%ConfigID%", ExpandMacros(configID_), path);
 }
 
-std::string TVexlorSpell3Base::ExpandPath(const std::string& Path) {
-  return ExpandConfigID(ExpandMacros(Path));
+std::string TVexlorSpell3Base::ExpandPath(const std::string& path) {
+  return ExpandConfigID(ExpandMacros(path));
 }
 
 // ---- Word acceptance -------------------------------------------------------------
 
-bool TVexlorSpell3Base::IsWordInDictionaries(const std::string& Word) {
+bool TVexlorSpell3Base::IsWordInDictionaries(const std::string& word) {
   EnsureConfigLoaded();
-  return dictionaries_.FindAnywhere(Word);
+  return dictionaries_.FindAnywhere(word);
 }
 
-bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& Word) {
+bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& word) {
   EnsureConfigLoaded();
-  return dictionaries_.FindInMain(Word);
+  return dictionaries_.FindInMain(word);
 }
 
-bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
-  if (IsWordInDictionaries(Word)) return true;
+bool TVexlorSpell3Base::IsWordCorrect(const std::string& word) {
+  if (IsWordInDictionaries(word)) return true;
   // The lower-case form differs only when the word has capitals; otherwise
   // the second look-up would repeat the first. Capitals are those of the
   // main dictionaries' code pages, so a Russian word in capitals is found
   // through its lower-case form as a Western one is.
-  if (dictionaries_.AnyLowerCaseForm(Word, lowerWord_,
+  if (dictionaries_.AnyLowerCaseForm(word, lowerWord_,
                                      [this](const std::string& lower) { return IsWordInDictionaries(lower); }))
     return true;
-  if (dictionaries_.PossessiveRule() && IsPossessive(Word)) return true;
-  if (TSpellDictionarySet::IsNumber(Word)) return true;
-  if (Word.size() == 1) return true;
-  return IsIgnoredByFilters(Word, parser_);
+  if (dictionaries_.PossessiveRule() && IsPossessive(word)) return true;
+  if (TSpellDictionarySet::IsNumber(word)) return true;
+  if (word.size() == 1) return true;
+  return IsIgnoredByFilters(word, parser_);
 }
 
-bool TVexlorSpell3Base::IsWordExcluded(const std::string& Word) {
+bool TVexlorSpell3Base::IsWordExcluded(const std::string& word) {
   EnsureConfigLoaded();
-  return dictionaries_.IsExcluded(Word);
+  return dictionaries_.IsExcluded(word);
 }
 
-bool TVexlorSpell3Base::GetAutoCorrection(const std::string& Word, std::string& Replacement) {
+bool TVexlorSpell3Base::GetAutoCorrection(const std::string& word, std::string& replacement) {
   EnsureConfigLoaded();
-  return dictionaries_.FindAutoCorrection(Word, Replacement, mappingAutoReplace_, suggestionsAutoReplace_);
+  return dictionaries_.FindAutoCorrection(word, replacement, mappingAutoReplace_, suggestionsAutoReplace_);
 }
 
-bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
+bool TVexlorSpell3Base::IsRepeatedWord(const std::string& word) {
   if (parser_ == nullptr) return false;
   int32_t x = 0, y = 0;
   parser_->GetPosition(x, y);
-  const size_t length = Word.size();
+  const size_t length = word.size();
   for (size_t i = 0; i <= length; ++i) parser_->MovePrevious();
   bool repeated = false;
   if (parser_->GetChar() == ' ') {
     repeated = true;
     for (size_t i = length; i >= 1; --i) {
       parser_->MovePrevious();
-      if (parser_->GetChar() != Word[i - 1]) {
+      if (parser_->GetChar() != word[i - 1]) {
         repeated = false;
         break;
       }
@@ -320,30 +320,30 @@ bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
   return repeated;
 }
 
-bool TVexlorSpell3Base::IsPossessive(const std::string& Word) {
-  return dictionaries_.IsPossessiveOfKnownWord(Word);
+bool TVexlorSpell3Base::IsPossessive(const std::string& word) {
+  return dictionaries_.IsPossessiveOfKnownWord(word);
 }
 
-void TVexlorSpell3Base::SuggestionWordExists(const std::string& Word, bool& Exists) {
+void TVexlorSpell3Base::SuggestionWordExists(const std::string& word, bool& exists) {
   // The lower-case form is only made, and looked up, when the word itself
   // is not found; a second look-up of an unchanged form would repeat the first.
   const bool mainOnly = primaryOnly_;
   auto found = [this, mainOnly](const std::string& word) {
     return mainOnly ? IsWordInMainDictionaries(word) : IsWordInDictionaries(word);
   };
-  Exists = found(Word);
-  if (!Exists) Exists = dictionaries_.AnyLowerCaseForm(Word, suggestionLower_, found);
-  if (!Exists && dictionaries_.PossessiveRule()) Exists = IsPossessive(Word);
+  exists = found(word);
+  if (!exists) exists = dictionaries_.AnyLowerCaseForm(word, suggestionLower_, found);
+  if (!exists && dictionaries_.PossessiveRule()) exists = IsPossessive(word);
 }
 
 // ---- Filters -------------------------------------------------------------------
 
-void TVexlorSpell3Base::RebuildIgnoreFilters(bool Force) {
+void TVexlorSpell3Base::RebuildIgnoreFilters(bool force) {
   if (IsLoadingOrReading() || IsDesigning()) return;
   const TSpellOptions options = configuration_->GetSpellOptions();
   // The first build always happens: the initial snapshot is not a real
   // option set, and the option copies below must follow the configuration.
-  if (optionsSnapshotValid_ && options == optionsSnapshot_ && !Force) return;
+  if (optionsSnapshotValid_ && options == optionsSnapshot_ && !force) return;
   optionsSnapshot_ = options;
   optionsSnapshotValid_ = true;
   ClearIgnoreFilters();
@@ -356,11 +356,11 @@ void TVexlorSpell3Base::RebuildIgnoreFilters(bool Force) {
   optionsChangedListeners_->Notify(this);
 }
 
-void TVexlorSpell3Base::AddIgnoreFilter(TParserIgnore* Filter) {
-  if (Filter == nullptr) return;
-  if (Filter->UsesScanHooks()) scanFilters_.push_back(Filter);
-  if (Filter->UsesLineCheck()) lineFilters_.push_back(Filter);
-  filters_.emplace_back(Filter);
+void TVexlorSpell3Base::AddIgnoreFilter(TParserIgnore* filter) {
+  if (filter == nullptr) return;
+  if (filter->UsesScanHooks()) scanFilters_.push_back(filter);
+  if (filter->UsesLineCheck()) lineFilters_.push_back(filter);
+  filters_.emplace_back(filter);
 }
 
 void TVexlorSpell3Base::ClearIgnoreFilters() {
@@ -369,26 +369,26 @@ void TVexlorSpell3Base::ClearIgnoreFilters() {
   filters_.clear();
 }
 
-void TVexlorSpell3Base::ScanCharHook(char Ch, TControlParser* Parser, bool& Skip) {
-  if (!scanFilters_.empty() && RunScanCharFilters(scanFilters_, Ch, Parser)) Skip = true;
+void TVexlorSpell3Base::ScanCharHook(char ch, TControlParser* parser, bool& skip) {
+  if (!scanFilters_.empty() && RunScanCharFilters(scanFilters_, ch, parser)) skip = true;
 }
 
-void TVexlorSpell3Base::ScanWordHook(const std::string& Word, TControlParser* Parser, bool& Skip) {
-  if (!scanFilters_.empty() && RunScanWordFilters(scanFilters_, Word, Parser)) Skip = true;
+void TVexlorSpell3Base::ScanWordHook(const std::string& word, TControlParser* parser, bool& skip) {
+  if (!scanFilters_.empty() && RunScanWordFilters(scanFilters_, word, parser)) skip = true;
 }
 
-bool TVexlorSpell3Base::IsIgnoredByFilters(const std::string& Word, TControlParser* Parser) {
-  return RunWordCheckFilters(filters_, Word, Parser);
+bool TVexlorSpell3Base::IsIgnoredByFilters(const std::string& word, TControlParser* parser) {
+  return RunWordCheckFilters(filters_, word, parser);
 }
 
-bool TVexlorSpell3Base::IsLineIgnored(const std::string& Line) { return RunLineFilters(lineFilters_, Line); }
+bool TVexlorSpell3Base::IsLineIgnored(const std::string& line) { return RunLineFilters(lineFilters_, line); }
 
 // ---- Configuration coupling --------------------------------------------------------
 
-void TVexlorSpell3Base::ConfigurationChanged(bool Reopen) {
+void TVexlorSpell3Base::ConfigurationChanged(bool reopen) {
   RebuildDictionaryFolders();
   ClearFileCaches();
-  if (Reopen) {
+  if (reopen) {
     TCustomDictionary* active = dictionaries_.ActiveCustom();
     const std::string oldPath = active ? active->DictionaryPath() : std::string();
     OpenDictionaries();
@@ -400,15 +400,15 @@ void TVexlorSpell3Base::ConfigurationChanged(bool Reopen) {
   configChangedListeners_->Notify(this);
 }
 
-void TVexlorSpell3Base::ReadConfigString(const std::string& ConfigID, const std::string& Key,
-                                         const std::string& Default, std::string& Value) {
-  Value = Default;
-  if (OnConfigReadString) OnConfigReadString(this, ConfigID, Key, Default, Value);
+void TVexlorSpell3Base::ReadConfigString(const std::string& configID, const std::string& key,
+                                         const std::string& defaultValue, std::string& value) {
+  value = defaultValue;
+  if (OnConfigReadString) OnConfigReadString(this, configID, key, defaultValue, value);
 }
 
-void TVexlorSpell3Base::WriteConfigString(const std::string& ConfigID, const std::string& Key,
-                                          const std::string& Value) {
-  if (OnConfigWriteString) OnConfigWriteString(this, ConfigID, Key, Value);
+void TVexlorSpell3Base::WriteConfigString(const std::string& configID, const std::string& key,
+                                          const std::string& value) {
+  if (OnConfigWriteString) OnConfigWriteString(this, configID, key, value);
 }
 
 void TVexlorSpell3Base::ConfigLoaded() {
@@ -421,25 +421,25 @@ void TVexlorSpell3Base::ConfigSaved() {
 
 // Also reached from the destructor, through the configuration's last save:
 // the handler gets what failed as arguments, the configuration is going.
-void TVexlorSpell3Base::ConfigSaveFailed(TConfigStorage Storage, const std::string& Location) {
-  if (OnConfigSaveFailed) OnConfigSaveFailed(this, Storage, Location);
+void TVexlorSpell3Base::ConfigSaveFailed(TConfigStorage storage, const std::string& location) {
+  if (OnConfigSaveFailed) OnConfigSaveFailed(this, storage, location);
 }
 
 // ---- Texts -----------------------------------------------------------------------
 
-void TVexlorSpell3Base::GetString(TSpellLanguageString Id, std::string& Text) {
-  Text = SpellLanguageText(Id, uiLanguage_);
-  if (OnGetString) OnGetString(this, Id, Text);
+void TVexlorSpell3Base::GetString(TSpellLanguageString id, std::string& text) {
+  text = SpellLanguageText(id, uiLanguage_);
+  if (OnGetString) OnGetString(this, id, text);
 }
 
 // ---- Suggestions ------------------------------------------------------------------
 
-void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results) {
+void TVexlorSpell3Base::BuildSuggestions(const std::string& word, int32_t maxCount, TStringList& results) {
   std::string mapped;
   TCustomDictionary* mapping = dictionaries_.Mapping();
-  if (mapping && mapping->LookupAutoCorrect(Word, mapped)) {
-    Results.Clear();
-    Results.Add(mapped);
+  if (mapping && mapping->LookupAutoCorrect(word, mapped)) {
+    results.Clear();
+    results.Add(mapped);
     return;
   }
 
@@ -449,7 +449,7 @@ void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCou
     SuggestionWordExists(word, found);
     return found;
   };
-  suggestionsGenerator_->GenerateWithCase(Word, MaxCount, exists, &candidates);
+  suggestionsGenerator_->GenerateWithCase(word, maxCount, exists, &candidates);
   const int generated = candidates.Count();
 
   if (phoneticSuggestions_ && dictionaries_.MainCount() > 0) {
@@ -458,62 +458,62 @@ void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCou
       phoneticsMap_->SetLanguage(first.LangId());
       if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
     }
-    first.FindPhoneticMatches(Word, *phoneticsMap_, candidates);
+    first.FindPhoneticMatches(word, *phoneticsMap_, candidates);
     if ((phoneticsMap_->Language() & 0xFF) == 9 && candidates.Count() < 20 && phoneticFallback_) {
       phoneticsMap_->SetLanguage(0);
       if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
-      first.FindPhoneticMatches(Word, *phoneticsMap_, candidates);
+      first.FindPhoneticMatches(word, *phoneticsMap_, candidates);
     }
   }
 
-  ScoreSuggestions(Word, candidates);
-  DropDistantPhoneticMatches(Word, *phoneticsMap_, candidates, generated);
+  ScoreSuggestions(word, candidates);
+  DropDistantPhoneticMatches(word, *phoneticsMap_, candidates, generated);
 
   if (TCustomDictionary* learning = dictionaries_.Learning()) {
     std::string learned;
-    if (learning->LookupAutoCorrect(Word, learned)) PromoteLearnedReplacement(candidates, learned);
+    if (learning->LookupAutoCorrect(word, learned)) PromoteLearnedReplacement(candidates, learned);
     ApplyLearnedPreference(candidates, [learning](const std::string& entry) { return learning->HasIgnore(entry); });
   }
 
   SortSuggestionsByScore(candidates);
-  TruncateSuggestions(candidates, MaxCount);
-  Results.Assign(candidates);
+  TruncateSuggestions(candidates, maxCount);
+  results.Assign(candidates);
 }
 
-void TVexlorSpell3Base::GetSuggestions(const std::string& Word, TStringList& List) {
+void TVexlorSpell3Base::GetSuggestions(const std::string& word, TStringList& list) {
   EnsureConfigLoaded();
-  BuildSuggestions(Word, maxSuggestions_, List);
+  BuildSuggestions(word, maxSuggestions_, list);
 }
 
-void TVexlorSpell3Base::LearnReplacement(const std::string& Word, const std::string& Replacement) {
+void TVexlorSpell3Base::LearnReplacement(const std::string& word, const std::string& replacement) {
   TCustomDictionary* learning = dictionaries_.Learning();
   if (!learning) return;
-  learning->AddAutoCorrect(Word, Replacement);
-  learning->AddIgnore(Replacement);
+  learning->AddAutoCorrect(word, replacement);
+  learning->AddIgnore(replacement);
 }
 
 // ---- Dialog requests that the standard dialogs answer ------------------------------
 
-void TVexlorSpell3Base::ShowConfigDialog(TComponent* AOwner) {
-  if (OnShowConfigDialog) OnShowConfigDialog(this, AOwner);
+void TVexlorSpell3Base::ShowConfigDialog(TComponent* owner) {
+  if (OnShowConfigDialog) OnShowConfigDialog(this, owner);
 }
 
-void TVexlorSpell3Base::ShowCustomDictionariesDialog(TComponent* AOwner) {
-  if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, AOwner);
+void TVexlorSpell3Base::ShowCustomDictionariesDialog(TComponent* owner) {
+  if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, owner);
 }
 
-void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary*) {
-  if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, AOwner);
+void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TComponent* owner, TCustomDictionary*) {
+  if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, owner);
 }
 
-void TVexlorSpell3Base::ShowAddDictionaryDir(TComponent* AOwner) {
-  if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, AOwner);
+void TVexlorSpell3Base::ShowAddDictionaryDir(TComponent* owner) {
+  if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, owner);
 }
 
 void TVexlorSpell3Base::ShowConfigDialog() { ShowConfigDialog(this); }
 void TVexlorSpell3Base::ShowCustomDictionariesDialog() { ShowCustomDictionariesDialog(this); }
-void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary) {
-  ShowEditCustomDictionaryDialog(this, Dictionary);
+void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TCustomDictionary* dictionary) {
+  ShowEditCustomDictionaryDialog(this, dictionary);
 }
 void TVexlorSpell3Base::ShowAddDictionaryDir() { ShowAddDictionaryDir(this); }
 

@@ -32,72 +32,72 @@ class TPhoneticsMap;
 class TVexlorConfig;
 class TVexlorSpell3Base;
 
-using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* Sender)>;
+using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* sender)>;
 using TSpellConfigReadEvent =
-    std::function<void(TVexlorSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
-                       const std::string& Default, std::string& Value)>;
+    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
+                       const std::string& defaultValue, std::string& value)>;
 using TSpellConfigWriteEvent =
-    std::function<void(TVexlorSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
-                       const std::string& Value)>;
-using TSpellWordCheckEvent = std::function<void(TVexlorSpell3Base* Sender, const std::string& Word,
-                                                TWordCheckType& CheckType, std::string& Replacement)>;
+    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
+                       const std::string& value)>;
+using TSpellWordCheckEvent = std::function<void(TVexlorSpell3Base* sender, const std::string& word,
+                                                TWordCheckType& checkType, std::string& replacement)>;
 using TSpellPromptWordEvent =
-    std::function<void(TVexlorSpell3Base* Sender, const std::string& Word, bool Repeated)>;
-// A form supplied with Create true becomes the component's spelling dialog
-// (not owned); with Create false the handler disposes of it.
+    std::function<void(TVexlorSpell3Base* sender, const std::string& word, bool repeated)>;
+// A form supplied with create true becomes the component's spelling dialog
+// (not owned); with create false the handler disposes of it.
 using TSpellCreateDialogEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TCustomForm*& SpellForm, bool Create)>;
-using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* Sender, TComponent* AOwner)>;
+    std::function<void(TVexlorSpell3Base* sender, TCustomForm*& spellForm, bool create)>;
+using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* sender, TComponent* owner)>;
 using TSpellGetStringEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TSpellLanguageString LanguageString, std::string& Text)>;
+    std::function<void(TVexlorSpell3Base* sender, TSpellLanguageString languageString, std::string& text)>;
 using TSpellParserReplaceWordEvent = std::function<void(
-    TVexlorSpell3Base* Sender, bool Before, const std::string& Replacement, int32_t State)>;
+    TVexlorSpell3Base* sender, bool before, const std::string& replacement, int32_t state)>;
 using TSpellParserIgnoreWordEvent =
-    std::function<void(TVexlorSpell3Base* Sender, bool Before, int32_t State)>;
+    std::function<void(TVexlorSpell3Base* sender, bool before, int32_t state)>;
 using TSpellParserUndoLastEvent = std::function<void(
-    TVexlorSpell3Base* Sender, int32_t UndoState, TSpellAction UndoAction, int32_t UndoData)>;
+    TVexlorSpell3Base* sender, int32_t undoState, TSpellAction undoAction, int32_t undoData)>;
 // A dictionary supplied here is owned by the component from then on.
 using TSpellCreateCustomDictionaryEvent =
-    std::function<void(TVexlorSpell3Base* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>;
+    std::function<void(TVexlorSpell3Base* sender, std::unique_ptr<TCustomDictionary>& dictionary)>;
 using TSpellPopupDoMenuEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TPopupMenu* Menu, int32_t XPos, int32_t YPos,
-                       int32_t& PopupAction, std::string& PopupWord)>;
+    std::function<void(TVexlorSpell3Base* sender, TPopupMenu* menu, int32_t x, int32_t y,
+                       int32_t& popupAction, std::string& popupWord)>;
 using TSpellPopupAddMenuItemEvent = std::function<void(
-    TVexlorSpell3Base* Sender, TPopupMenu* Menu, TMenuItem* SubMenu, const std::string& Caption,
-    bool Enable, bool HasChildren, int32_t Tag, TMenuItem*& MenuItem)>;
+    TVexlorSpell3Base* sender, TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption,
+    bool enable, bool hasChildren, int32_t tag, TMenuItem*& menuItem)>;
 using TSpellPopupCreateMenuEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TComponent* Owner, TPopupMenu*& PopupMenu)>;
-// Storage is where the settings were to go; Location the file or registry
+    std::function<void(TVexlorSpell3Base* sender, TComponent* owner, TPopupMenu*& popupMenu)>;
+// The storage is where the settings were to go; the location the file or registry
 // key (empty for the callbacks).
 using TSpellConfigSaveFailedEvent = std::function<void(
-    TVexlorSpell3Base* Sender, TConfigStorage Storage, const std::string& Location)>;
-// Names as configured; Folders the dictionary folders, expanded, in which
+    TVexlorSpell3Base* sender, TConfigStorage storage, const std::string& location)>;
+// The names as configured; the folders are the dictionary folders, expanded, in which
 // the bare names were looked for.
 using TSpellMainDictionariesMissingEvent = std::function<void(
-    TVexlorSpell3Base* Sender, const TStringList& Names, const TStringList& Folders)>;
+    TVexlorSpell3Base* sender, const TStringList& names, const TStringList& folders)>;
 
 class TVexlorSpell3Base : public TComponent, public TConfigOwner {
  public:
-  explicit TVexlorSpell3Base(TComponent* AOwner = nullptr);
+  explicit TVexlorSpell3Base(TComponent* owner = nullptr);
   ~TVexlorSpell3Base() override;
 
   // ---- Virtual operations, in slot order -----------------------------------
-  virtual void SetParsingEngine(TParsingEngine* Engine);  // takes ownership
-  virtual void SetSuggestionsGenerator(TSuggestionsGenerator* Generator);
-  virtual void SetPhoneticsMap(TPhoneticsMap* Map);
-  virtual void SetConfigStorage(TConfigStorage Value);
-  virtual void SetConfigID(const std::string& Value);
-  virtual void SetConfigFilename(const std::string& Value);
-  virtual void SetConfigRegistryKey(const std::string& Value);
-  virtual void SetConfigDictionaryDir(const TStringList& Value);
-  virtual void SetConfigDefaultMain(const TStringList& Value);
-  virtual void SetConfigDefaultCustom(const TStringList& Value);
-  virtual void SetQuoteChars(const std::string& Value);
-  virtual void SetKeepDictionariesActive(bool Value);
-  virtual void SetPhoneticMaxDistance(int32_t Value);
-  virtual void SetPhoneticDivisor(int32_t Value);
-  virtual void SetPhoneticDepth(int32_t Value);
-  virtual void SetMappingDictionaryName(const std::string& Value);
+  virtual void SetParsingEngine(TParsingEngine* engine);  // takes ownership
+  virtual void SetSuggestionsGenerator(TSuggestionsGenerator* generator);
+  virtual void SetPhoneticsMap(TPhoneticsMap* map);
+  virtual void SetConfigStorage(TConfigStorage value);
+  virtual void SetConfigID(const std::string& value);
+  virtual void SetConfigFilename(const std::string& value);
+  virtual void SetConfigRegistryKey(const std::string& value);
+  virtual void SetConfigDictionaryDir(const TStringList& value);
+  virtual void SetConfigDefaultMain(const TStringList& value);
+  virtual void SetConfigDefaultCustom(const TStringList& value);
+  virtual void SetQuoteChars(const std::string& value);
+  virtual void SetKeepDictionariesActive(bool value);
+  virtual void SetPhoneticMaxDistance(int32_t value);
+  virtual void SetPhoneticDivisor(int32_t value);
+  virtual void SetPhoneticDepth(int32_t value);
+  virtual void SetMappingDictionaryName(const std::string& value);
   // The three listings are caches owned by the component.
   virtual TStringList* GetMainDictionaryFiles();
   virtual TStringList* GetCustomDictionaryFiles();
@@ -109,15 +109,15 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual uint32_t GetLanguage();
   virtual void ReorderMainDictionaries();
   virtual void OpenDictionaries();
-  virtual void FindDictionaryFiles(const std::string& Extension, TStringList& List);
+  virtual void FindDictionaryFiles(const std::string& extension, TStringList& list);
   // Links the first bridge the form owns and hands it the dictionary.
   virtual TSpellDialogBridge* AttachDialogControl(TComponent* form, TCustomDictionary* dictionary);
-  virtual void RebuildIgnoreFilters(bool Force);
+  virtual void RebuildIgnoreFilters(bool force);
   virtual void DialogShowHook();
   virtual void DialogDeactivateHook();
   virtual void DialogActivateHook();
   virtual void PromptWord();
-  virtual void PlaceDialogNearSelection(bool Horizontal, bool Vertical);
+  virtual void PlaceDialogNearSelection(bool horizontal, bool vertical);
   virtual void PlaceDialogNearControl();
   virtual void PositionDialog();
   virtual void AvoidSelection();
@@ -125,99 +125,99 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual void ShowSpellDialog();
   virtual void HideSpellDialog();
   virtual void ShowEndMessage();
-  virtual void ReplaceCurrentWord(const std::string& Replacement, int32_t State);
-  virtual void IgnoreCurrentWord(int32_t State);
-  virtual void NotifyUndo(int32_t UndoState, TSpellAction Action, int32_t& Data);
-  virtual bool IsRepeatedWord(const std::string& Word);
-  virtual bool IsPossessive(const std::string& Word);
+  virtual void ReplaceCurrentWord(const std::string& replacement, int32_t state);
+  virtual void IgnoreCurrentWord(int32_t state);
+  virtual void NotifyUndo(int32_t undoState, TSpellAction action, int32_t& data);
+  virtual bool IsRepeatedWord(const std::string& word);
+  virtual bool IsPossessive(const std::string& word);
   virtual void UndoLast();
-  virtual void AddUndo(TSpellAction Action, const std::string& Replacement, bool Automatic);
-  virtual void PopupItemClick(int32_t Tag, const std::string& Caption);
+  virtual void AddUndo(TSpellAction action, const std::string& replacement, bool automatic);
+  virtual void PopupItemClick(int32_t tag, const std::string& caption);
   virtual void CompleteCheck();
   virtual void ResumeCheck();
-  virtual void SmartCheck(TControlParser* Parser);
-  virtual void BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results);
-  // The existence test handed to the suggestions generator; Word is the
+  virtual void SmartCheck(TControlParser* parser);
+  virtual void BuildSuggestions(const std::string& word, int32_t maxCount, TStringList& results);
+  // The existence test handed to the suggestions generator; word is the
   // generator's candidate buffer (zero-terminated), only valid during the call.
-  virtual void SuggestionWordExists(const std::string& Word, bool& Exists);
-  virtual void ScanCharHook(char Ch, TControlParser* Parser, bool& Skip);
-  virtual void ScanWordHook(const std::string& Word, TControlParser* Parser, bool& Skip);
-  virtual bool IsIgnoredByFilters(const std::string& Word, TControlParser* Parser);
-  virtual bool IsLineIgnored(const std::string& Line);
-  virtual void AddIgnoreFilter(TParserIgnore* Filter);  // takes ownership
+  virtual void SuggestionWordExists(const std::string& word, bool& exists);
+  virtual void ScanCharHook(char ch, TControlParser* parser, bool& skip);
+  virtual void ScanWordHook(const std::string& word, TControlParser* parser, bool& skip);
+  virtual bool IsIgnoredByFilters(const std::string& word, TControlParser* parser);
+  virtual bool IsLineIgnored(const std::string& line);
+  virtual void AddIgnoreFilter(TParserIgnore* filter);  // takes ownership
   virtual void ClearIgnoreFilters();
-  void ConfigurationChanged(bool Reopen) override;
-  void ReadConfigString(const std::string& ConfigID, const std::string& Key, const std::string& Default,
-                        std::string& Value) override;
-  void WriteConfigString(const std::string& ConfigID, const std::string& Key,
-                         const std::string& Value) override;
+  void ConfigurationChanged(bool reopen) override;
+  void ReadConfigString(const std::string& configID, const std::string& key, const std::string& defaultValue,
+                        std::string& value) override;
+  void WriteConfigString(const std::string& configID, const std::string& key,
+                         const std::string& value) override;
   void ConfigLoaded() override;
   void ConfigSaved() override;
-  virtual void ShowConfigDialog(TComponent* AOwner);
-  virtual void ShowCustomDictionariesDialog(TComponent* AOwner);
-  virtual void ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary* Dictionary);
-  virtual void ShowAddDictionaryDir(TComponent* AOwner);
-  std::string ExpandConfigID(const std::string& Path) override;
-  virtual void SetCustomDictionaryActive(const std::string& Name, bool Active);
-  virtual void SetMSWordCustomDictionaryActive(const std::string& FileName, bool Active);
-  virtual void DeleteCustomDictionary(const std::string& Name);
-  virtual void NewCustomDictionary(const std::string& Name);
-  virtual bool RenameCustomDictionary(const std::string& OldName, const std::string& NewName);
+  virtual void ShowConfigDialog(TComponent* owner);
+  virtual void ShowCustomDictionariesDialog(TComponent* owner);
+  virtual void ShowEditCustomDictionaryDialog(TComponent* owner, TCustomDictionary* dictionary);
+  virtual void ShowAddDictionaryDir(TComponent* owner);
+  std::string ExpandConfigID(const std::string& path) override;
+  virtual void SetCustomDictionaryActive(const std::string& name, bool active);
+  virtual void SetMSWordCustomDictionaryActive(const std::string& fileName, bool active);
+  virtual void DeleteCustomDictionary(const std::string& name);
+  virtual void NewCustomDictionary(const std::string& name);
+  virtual bool RenameCustomDictionary(const std::string& oldName, const std::string& newName);
   // The three openers return a new object that the caller owns, or null.
-  virtual std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& Name);
-  virtual std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& Name);
-  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(const std::string& FileName);
-  std::string ExpandPath(const std::string& Path) override;
+  virtual std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& name);
+  virtual std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name);
+  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(const std::string& fileName);
+  std::string ExpandPath(const std::string& path) override;
   virtual void ShowConfigDialog();
   virtual void ShowCustomDictionariesDialog();
-  virtual void ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary);
+  virtual void ShowEditCustomDictionaryDialog(TCustomDictionary* dictionary);
   virtual void ShowAddDictionaryDir();
-  virtual void GetString(TSpellLanguageString Id, std::string& Text);
+  virtual void GetString(TSpellLanguageString id, std::string& text);
   virtual void ClearUndo();
   virtual void CloseDictionaries();
   virtual void CloseDialog();
-  // S is edited in place; it must outlive the check (with SynchronousCheck
+  // The text is edited in place; it must outlive the check (with SynchronousCheck
   // false the check goes on after the call returns).
-  virtual void CheckString(std::string& S);
-  virtual void CheckWinControl(void* Control, TCheckType CheckType);
-  // Parser is freed by the check when OwnsParser is true.
-  virtual void CheckParser(TControlParser* Parser, TCheckType CheckType);
+  virtual void CheckString(std::string& text);
+  virtual void CheckWinControl(void* control, TCheckType checkType);
+  // The parser is freed by the check when OwnsParser is true.
+  virtual void CheckParser(TControlParser* parser, TCheckType checkType);
   virtual void StartSequenceCheck();
   virtual void StopSequenceCheck();
-  virtual void StopCheck(bool Flag);
-  virtual int32_t WordCount(const std::string& S);
-  virtual int32_t WordCountWinControl(void* Control, TCheckType CheckType);
-  virtual int32_t WordCountParser(TControlParser* Parser, TCheckType CheckType);
+  virtual void StopCheck(bool flag);
+  virtual int32_t WordCount(const std::string& text);
+  virtual int32_t WordCountWinControl(void* control, TCheckType checkType);
+  virtual int32_t WordCountParser(TControlParser* parser, TCheckType checkType);
   // The answers to a prompt: true when the action was applied. Only the
   // first answer to a prompt applies; a repeated-word prompt takes only
   // Ignore, IgnoreRepeated, DeleteRepeated and Undo.
   virtual bool Ignore();
   virtual bool IgnoreAll();
-  virtual bool Change(const std::string& Replacement);
-  virtual bool ChangeAll(const std::string& Replacement);
+  virtual bool Change(const std::string& replacement);
+  virtual bool ChangeAll(const std::string& replacement);
   virtual bool Add();
-  virtual bool AutoCorrect(const std::string& Replacement);
+  virtual bool AutoCorrect(const std::string& replacement);
   virtual bool Undo();
   virtual bool IgnoreRepeated();
   virtual bool DeleteRepeated();
   virtual void Resynchronize();
   virtual void Reserved();  // keeps a slot that does nothing
   virtual void Cancel();
-  virtual bool IsWordInMainDictionaries(const std::string& Word);
-  virtual bool IsWordInDictionaries(const std::string& Word);
-  virtual bool IsWordCorrect(const std::string& Word);
-  virtual bool IsWordExcluded(const std::string& Word);
-  virtual bool GetAutoCorrection(const std::string& Word, std::string& Replacement);
-  virtual void GetSuggestions(const std::string& Word, TStringList& List);
-  virtual void LearnReplacement(const std::string& Word, const std::string& Replacement);
-  virtual TSpellPopupOption ShowPopupMenu(TComponent* Owner, TSpellPopupOptions Options, int32_t X,
-                                          int32_t Y, std::string& Word);
+  virtual bool IsWordInMainDictionaries(const std::string& word);
+  virtual bool IsWordInDictionaries(const std::string& word);
+  virtual bool IsWordCorrect(const std::string& word);
+  virtual bool IsWordExcluded(const std::string& word);
+  virtual bool GetAutoCorrection(const std::string& word, std::string& replacement);
+  virtual void GetSuggestions(const std::string& word, TStringList& list);
+  virtual void LearnReplacement(const std::string& word, const std::string& replacement);
+  virtual TSpellPopupOption ShowPopupMenu(TComponent* owner, TSpellPopupOptions options, int32_t x,
+                                          int32_t y, std::string& word);
 
   // ---- Popup companions -----------------------------------------------------
-  TPopupMenu* CreatePopupMenu(TComponent* Owner);
-  TMenuItem* AddPopupMenuItem(TPopupMenu* Menu, TMenuItem* SubMenu, const std::string& Caption, bool Enable,
-                              bool HasChildren, int32_t Tag);
-  void DoPopupMenu(TPopupMenu* Menu, int32_t X, int32_t Y);
+  TPopupMenu* CreatePopupMenu(TComponent* owner);
+  TMenuItem* AddPopupMenuItem(TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption, bool enable,
+                              bool hasChildren, int32_t tag);
+  void DoPopupMenu(TPopupMenu* menu, int32_t x, int32_t y);
 
   // ---- TConfigOwner -----------------------------------------------------------
   TConfigStorage ConfigStorage() const override { return configStorage_; }
@@ -402,7 +402,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // The dictionary set was built without some of the configured main
   // dictionaries (missing or unreadable files): words they hold are flagged.
   TSpellMainDictionariesMissingEvent OnMainDictionariesMissing;
-  void ConfigSaveFailed(TConfigStorage Storage, const std::string& Location) override;
+  void ConfigSaveFailed(TConfigStorage storage, const std::string& location) override;
   // The configured main dictionaries that the dictionary set could not open
   // (loads the configuration first); empty when all of them are open.
   const TStringList& GetMissingMainDictionaries();
@@ -425,7 +425,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
   // The parser for a window control: the window-control parser in the
   // Windows build, null elsewhere.
-  static TControlParser* NewWindowParser(void* Control);
+  static TControlParser* NewWindowParser(void* control);
   void MoveDialogOnScreen(int32_t left, int32_t top);
 
  private:

@@ -43,34 +43,34 @@ void TVexlorSpell3Base::RunWrapperCheck(TControlParser* parser, TCheckType check
     delete parser;
 }
 
-void TVexlorSpell3Base::CheckString(std::string& S) { RunWrapperCheck(new TStringParser(S), ctAll); }
+void TVexlorSpell3Base::CheckString(std::string& text) { RunWrapperCheck(new TStringParser(text), ctAll); }
 
-void TVexlorSpell3Base::CheckWinControl(void* Control, TCheckType CheckType) {
-  if (Control == nullptr) return;
-  TControlParser* parser = NewWindowParser(Control);
-  if (parser != nullptr) RunWrapperCheck(parser, CheckType);
+void TVexlorSpell3Base::CheckWinControl(void* control, TCheckType checkType) {
+  if (control == nullptr) return;
+  TControlParser* parser = NewWindowParser(control);
+  if (parser != nullptr) RunWrapperCheck(parser, checkType);
 }
 
-void TVexlorSpell3Base::CheckParser(TControlParser* Parser, TCheckType CheckType) {
-  if (Parser == nullptr) return;
+void TVexlorSpell3Base::CheckParser(TControlParser* parser, TCheckType checkType) {
+  if (parser == nullptr) return;
   if (run_.Checking() || (run_.SequenceActive() && run_.Cancelled())) {
-    if (ownsParser_) delete Parser;
+    if (ownsParser_) delete parser;
     return;
   }
-  if (CheckType == ctSmart) {
-    SmartCheck(Parser);
+  if (checkType == ctSmart) {
+    SmartCheck(parser);
     return;
   }
   run_.Begin();
   EnsureConfigLoaded();
 
-  parser_ = Parser;
+  parser_ = parser;
   int32_t startX = 0, startY = 0;
-  Parser->GetCursorPosition(startX, startY);
+  parser->GetCursorPosition(startX, startY);
   run_.SetStart(startX, startY);
   run_.ResetPrompt();
 
-  parsingEngine_->Initialize(Parser, CheckType);
+  parsingEngine_->Initialize(parser, checkType);
   ClearUndo();
   if (!run_.SequenceActive()) run_.ResetCounters();
   if (dialogShowImmediate_) {
@@ -223,41 +223,41 @@ void TVexlorSpell3Base::ShowEndMessage() {
 
 // ---- Editing the text ---------------------------------------------------------------
 
-void TVexlorSpell3Base::ReplaceCurrentWord(const std::string& Replacement, int32_t State) {
+void TVexlorSpell3Base::ReplaceCurrentWord(const std::string& replacement, int32_t state) {
   if (run_.FirstChange() && OnBeforeChange) OnBeforeChange(this);
-  if (OnParserReplaceWord) OnParserReplaceWord(this, true, Replacement, State);
-  if (parser_ != nullptr) parser_->ReplaceWord(Replacement, State);
-  if (OnParserReplaceWord) OnParserReplaceWord(this, false, Replacement, State);
+  if (OnParserReplaceWord) OnParserReplaceWord(this, true, replacement, state);
+  if (parser_ != nullptr) parser_->ReplaceWord(replacement, state);
+  if (OnParserReplaceWord) OnParserReplaceWord(this, false, replacement, state);
 }
 
-void TVexlorSpell3Base::IgnoreCurrentWord(int32_t State) {
-  if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, State);
-  ignoreWordListeners_->State = State;
+void TVexlorSpell3Base::IgnoreCurrentWord(int32_t state) {
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, state);
+  ignoreWordListeners_->State = state;
   ignoreWordListeners_->Before = true;
   ignoreWordListeners_->Notify(this);
-  if (parser_ != nullptr) parser_->IgnoreWord(State);
-  if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, State);
+  if (parser_ != nullptr) parser_->IgnoreWord(state);
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, state);
   ignoreWordListeners_->Before = false;
   ignoreWordListeners_->Notify(this);
 }
 
 // ---- Undo -------------------------------------------------------------------------------
 
-void TVexlorSpell3Base::NotifyUndo(int32_t UndoState, TSpellAction Action, int32_t& Data) {
-  if (OnParserUndoLast) OnParserUndoLast(this, UndoState, Action, Data);
-  if (parser_ != nullptr) parser_->UndoLast(UndoState, Action, Data);
+void TVexlorSpell3Base::NotifyUndo(int32_t undoState, TSpellAction action, int32_t& data) {
+  if (OnParserUndoLast) OnParserUndoLast(this, undoState, action, data);
+  if (parser_ != nullptr) parser_->UndoLast(undoState, action, data);
 }
 
-void TVexlorSpell3Base::AddUndo(TSpellAction Action, const std::string& Replacement, bool Automatic) {
+void TVexlorSpell3Base::AddUndo(TSpellAction action, const std::string& replacement, bool automatic) {
   if (parser_ == nullptr || run_.MaxUndo() == 0) return;
   auto record = std::make_unique<TVexlorUndo>();
   parser_->GetPosition(record->XPos, record->YPos);
   record->Word = run_.CurrentWord();
-  record->Action = Action;
-  record->Replacement = Replacement;
-  record->Automatic = Automatic;
+  record->Action = action;
+  record->Replacement = replacement;
+  record->Automatic = automatic;
   TVexlorUndo* added = run_.PushUndo(std::move(record));
-  NotifyUndo(0, Action, added->Data);
+  NotifyUndo(0, action, added->Data);
   run_.TrimUndo();
 }
 
@@ -333,30 +333,30 @@ bool TVexlorSpell3Base::IgnoreAll() {
   return true;
 }
 
-bool TVexlorSpell3Base::Change(const std::string& Replacement) {
+bool TVexlorSpell3Base::Change(const std::string& replacement) {
   if (!run_.TakeAnswer(false)) return false;
   const std::string word = run_.CurrentWord();
-  const std::string replacement = Replacement;  // the caller's string may be ours
-  AddUndo(uaChange, replacement, false);
-  ReplaceCurrentWord(replacement, kStateChange);
+  const std::string copy = replacement;  // the caller's string may be ours
+  AddUndo(uaChange, copy, false);
+  ReplaceCurrentWord(copy, kStateChange);
   if (recheckReplacedWords_ && parser_ != nullptr) {
     int32_t x = 0, y = 0;
     parser_->GetPosition(x, y);
-    parser_->SetPosition(x - static_cast<int32_t>(replacement.size()), y, ppCurrent);
+    parser_->SetPosition(x - static_cast<int32_t>(copy.size()), y, ppCurrent);
   }
-  LearnReplacement(word, replacement);
+  LearnReplacement(word, copy);
   ResumeCheck();
   return true;
 }
 
-bool TVexlorSpell3Base::ChangeAll(const std::string& Replacement) {
+bool TVexlorSpell3Base::ChangeAll(const std::string& replacement) {
   if (!run_.TakeAnswer(false)) return false;
   const std::string word = run_.CurrentWord();
-  const std::string replacement = Replacement;
-  AddUndo(uaChangeAll, replacement, false);
-  dictionaries_.Internal()->AddAutoCorrect(word, replacement);
-  ReplaceCurrentWord(replacement, kStateChangeAll);
-  LearnReplacement(word, replacement);
+  const std::string copy = replacement;
+  AddUndo(uaChangeAll, copy, false);
+  dictionaries_.Internal()->AddAutoCorrect(word, copy);
+  ReplaceCurrentWord(copy, kStateChangeAll);
+  LearnReplacement(word, copy);
   ResumeCheck();
   return true;
 }
@@ -370,14 +370,14 @@ bool TVexlorSpell3Base::Add() {
   return true;
 }
 
-bool TVexlorSpell3Base::AutoCorrect(const std::string& Replacement) {
+bool TVexlorSpell3Base::AutoCorrect(const std::string& replacement) {
   if (!run_.TakeAnswer(false)) return false;
   const std::string word = run_.CurrentWord();
-  const std::string replacement = Replacement;
-  AddUndo(uaAutoCorrect, replacement, false);
-  if (TCustomDictionary* active = dictionaries_.ActiveCustom()) active->AddAutoCorrect(word, replacement);
-  LearnReplacement(word, replacement);
-  ReplaceCurrentWord(replacement, kStateAutoCorrect);
+  const std::string copy = replacement;
+  AddUndo(uaAutoCorrect, copy, false);
+  if (TCustomDictionary* active = dictionaries_.ActiveCustom()) active->AddAutoCorrect(word, copy);
+  LearnReplacement(word, copy);
+  ReplaceCurrentWord(copy, kStateAutoCorrect);
   ResumeCheck();
   return true;
 }
@@ -412,9 +412,9 @@ void TVexlorSpell3Base::Cancel() {
   CompleteCheck();
 }
 
-void TVexlorSpell3Base::StopCheck(bool Flag) {
+void TVexlorSpell3Base::StopCheck(bool flag) {
   if (!run_.Checking()) return;
-  run_.SetCancelled(Flag);
+  run_.SetCancelled(flag);
   CompleteCheck();
 }
 
@@ -457,7 +457,7 @@ void TVexlorSpell3Base::StopSequenceCheck() {
   SetKeepDictionariesActive(savedKeepDictionariesActive_);
 }
 
-void TVexlorSpell3Base::SmartCheck(TControlParser* Parser) {
+void TVexlorSpell3Base::SmartCheck(TControlParser* parser) {
   const bool savedSynchronous = synchronousCheck_;
   const bool savedOwnsParser = ownsParser_;
   synchronousCheck_ = true;
@@ -465,15 +465,15 @@ void TVexlorSpell3Base::SmartCheck(TControlParser* Parser) {
   StartSequenceCheck();
 
   int32_t sx = 0, sy = 0, ex = 0, ey = 0;
-  Parser->GetSelection(sx, sy, ex, ey);
+  parser->GetSelection(sx, sy, ex, ey);
   run_.SetStart(sx, sy);
   if (sx == ex && sy == ey) {
-    CheckParser(Parser, ctFromCursor);
-    Parser->SetPosition(0, 0, ppCurrent);
-    Parser->SetPosition(sx, sy, ppEnd);
-    CheckParser(Parser, ctContinue);
+    CheckParser(parser, ctFromCursor);
+    parser->SetPosition(0, 0, ppCurrent);
+    parser->SetPosition(sx, sy, ppEnd);
+    CheckParser(parser, ctContinue);
   } else {
-    CheckParser(Parser, ctSelected);
+    CheckParser(parser, ctSelected);
     if (!run_.Cancelled()) {
       std::string question, caption;
       GetString(lsCheckRemainder, question);
@@ -481,12 +481,12 @@ void TVexlorSpell3Base::SmartCheck(TControlParser* Parser) {
       const int answer =
           Platform::MessageBox(question, caption, Platform::kMbYesNo | Platform::kMbIconInformation);
       if (answer == Platform::kIdYes) {
-        Parser->SetPosition(ex, ey, ppCurrent);
-        Parser->SetPosition(kNoBound, kNoBound, ppEnd);
-        CheckParser(Parser, ctContinue);
-        Parser->SetPosition(0, 0, ppCurrent);
-        Parser->SetPosition(sx, sy, ppEnd);
-        CheckParser(Parser, ctContinue);
+        parser->SetPosition(ex, ey, ppCurrent);
+        parser->SetPosition(kNoBound, kNoBound, ppEnd);
+        CheckParser(parser, ctContinue);
+        parser->SetPosition(0, 0, ppCurrent);
+        parser->SetPosition(sx, sy, ppEnd);
+        CheckParser(parser, ctContinue);
       } else {
         run_.SetCancelled(true);
       }
@@ -496,23 +496,23 @@ void TVexlorSpell3Base::SmartCheck(TControlParser* Parser) {
   StopSequenceCheck();
   ownsParser_ = savedOwnsParser;
   synchronousCheck_ = savedSynchronous;
-  if (ownsParser_) delete Parser;
+  if (ownsParser_) delete parser;
 }
 
 // ---- Word counts -------------------------------------------------------------------------
 
-int32_t TVexlorSpell3Base::WordCountParser(TControlParser* Parser, TCheckType CheckType) {
-  if (Parser == nullptr) return 0;
-  std::unique_ptr<TControlParser> owned(ownsParser_ ? Parser : nullptr);
-  if (CheckType != ctSelected && CheckType != ctAll) return 0;
+int32_t TVexlorSpell3Base::WordCountParser(TControlParser* parser, TCheckType checkType) {
+  if (parser == nullptr) return 0;
+  std::unique_ptr<TControlParser> owned(ownsParser_ ? parser : nullptr);
+  if (checkType != ctSelected && checkType != ctAll) return 0;
 
   EnsureConfigLoaded();
   int32_t caretX = 0, caretY = 0;
-  Parser->GetCursorPosition(caretX, caretY);
+  parser->GetCursorPosition(caretX, caretY);
 
   TMainParsingEngine engine;
   ConnectEngineHooks(&engine);
-  engine.Initialize(Parser, CheckType);
+  engine.Initialize(parser, checkType);
   THourglass hourglass(useHourglassCursor_);
   int32_t count = 0;
   std::string word;
@@ -523,7 +523,7 @@ int32_t TVexlorSpell3Base::WordCountParser(TControlParser* Parser, TCheckType Ch
     hourglass.Update();
   }
 
-  PlaceEndCursor(*Parser, endCursorPosition_, caretX, caretY);
+  PlaceEndCursor(*parser, endCursorPosition_, caretX, caretY);
   return count;
 }
 
@@ -534,13 +534,13 @@ int32_t TVexlorSpell3Base::RunWrapperCount(TControlParser* parser, TCheckType ch
   return count;
 }
 
-int32_t TVexlorSpell3Base::WordCount(const std::string& S) {
-  std::string copy = S;
+int32_t TVexlorSpell3Base::WordCount(const std::string& text) {
+  std::string copy = text;
   return RunWrapperCount(new TStringParser(copy), ctAll);
 }
 
-int32_t TVexlorSpell3Base::WordCountWinControl(void* Control, TCheckType CheckType) {
-  if (Control == nullptr) return 0;
-  TControlParser* parser = NewWindowParser(Control);
-  return parser != nullptr ? RunWrapperCount(parser, CheckType) : 0;
+int32_t TVexlorSpell3Base::WordCountWinControl(void* control, TCheckType checkType) {
+  if (control == nullptr) return 0;
+  TControlParser* parser = NewWindowParser(control);
+  return parser != nullptr ? RunWrapperCount(parser, checkType) : 0;
 }
