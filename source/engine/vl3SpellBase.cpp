@@ -16,6 +16,7 @@
 
 TVexlorSpell3Base::TVexlorSpell3Base(TComponent* owner)
     : TComponent(owner),
+      folders_([this](const std::string& path) { return ExpandPath(path); }),
       parsingEngine_(new TMainParsingEngine()),
       suggestionsGenerator_(new TSuggestionsGenerator()),
       phoneticsMap_(new TPhoneticsMap()),
@@ -31,7 +32,7 @@ TVexlorSpell3Base::TVexlorSpell3Base(TComponent* owner)
   configuration_->SetOwner(this);
   configDefaultMain_.Add("American.vlm");
   configDictionaryDir_.Add("%AppDir%");
-  dictionaryFolders_.Assign(configDictionaryDir_);
+  folders_.SetFolders(configDictionaryDir_, nullptr);
   configDictionaryDir_.OnChange = [this](TStringList*) {
     // Before the first load there is nothing to reopen: the load itself
     // builds the dictionary set from the new folders.
@@ -65,15 +66,11 @@ bool TVexlorSpell3Base::IsDesigning() const {
   return ComponentState().Contains(TComponentStateFlag::csDesigning);
 }
 
-void TVexlorSpell3Base::ClearFileCaches() {
-  mainDictionaryFiles_.Clear();
-  customDictionaryFiles_.Clear();
-  msWordCustomDictionaryFiles_.Clear();
-}
+void TVexlorSpell3Base::ClearFileCaches() { folders_.ClearListings(); }
 
 void TVexlorSpell3Base::RebuildDictionaryFolders() {
-  dictionaryFolders_.Assign(configDictionaryDir_);
-  if (configuration_->ConfigLoaded()) dictionaryFolders_.AddStrings(configuration_->GetNewDictionaryPaths());
+  folders_.SetFolders(configDictionaryDir_,
+                      configuration_->ConfigLoaded() ? &configuration_->GetNewDictionaryPaths() : nullptr);
 }
 
 void TVexlorSpell3Base::ConnectEngineHooks(TParsingEngine* engine) {
@@ -241,12 +238,7 @@ const TStringList& TVexlorSpell3Base::GetMissingMainDictionaries() {
   return missingMainDictionaries_;
 }
 
-TStringList TVexlorSpell3Base::ExpandedDictionaryFolders() {
-  TStringList folders;
-  for (int i = 0; i < dictionaryFolders_.Count(); ++i)
-    folders.Add(ExpandPath(ExcludeTrailingPathDelimiter(dictionaryFolders_[i])));
-  return folders;
-}
+TStringList TVexlorSpell3Base::ExpandedDictionaryFolders() { return folders_.Expanded(); }
 
 void TVexlorSpell3Base::CloseDictionaries() {
   if (keepDictionariesActive_ || run_.Checking()) return;

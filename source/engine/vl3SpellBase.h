@@ -16,6 +16,7 @@
 #include "vl3Platform.h"
 #include "vl3SpellCheckRun.h"
 #include "vl3SpellDialogHosting.h"
+#include "vl3SpellDictionaryFolders.h"
 #include "vl3SpellDictionarySet.h"
 #include "vl3SpellLanguages.h"
 #include "vl3SpellTypes.h"
@@ -340,7 +341,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TCustomDictionary* MSWordCustomDictionaries(int i) const { return dictionaries_.MSWordCustom(i); }
   int FilterCount() const { return static_cast<int>(filters_.size()); }
   TParserIgnore* Filters(int i) const { return filters_[i].get(); }
-  const TStringList& DictionaryFolders() const { return dictionaryFolders_; }
+  const TStringList& DictionaryFolders() const { return folders_.Folders(); }
   bool Checking() const { return run_.Checking(); }
   bool Cancelled() const { return run_.Cancelled(); }
   bool SequenceActive() const { return run_.SequenceActive(); }
@@ -419,7 +420,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void ClearFileCaches();
   void RebuildDictionaryFolders();
   void ConnectEngineHooks(TParsingEngine* engine);
-  std::string ResolveCustomDictionaryPath(const std::string& name);
   bool NobodyAnswersPrompts() const;
   void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
@@ -430,10 +430,12 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
 
  private:
   // The collaborators: the open dictionaries, the state of the running
-  // check with its undo records, and the hosted spelling dialog.
+  // check with its undo records, the hosted spelling dialog, and where the
+  // dictionary files are.
   TSpellDictionarySet dictionaries_;
   TSpellCheckRun run_;
   TSpellDialogHosting dialog_;
+  TSpellDictionaryFolders folders_;
 
   std::unique_ptr<TParsingEngine> parsingEngine_;
   TControlParser* parser_ = nullptr;  // owned while ownsParser_ is true
@@ -454,13 +456,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   bool useExcludeWords_ = true;
   bool useAutoCorrectFirst_ = false;
   bool recheckReplacedWords_ = true;
-  TStringList dictionaryFolders_;
   std::string helpFile_;
   int32_t helpCtx_[4] = {0, 0, 0, 0};
   std::unique_ptr<TVexlorConfig> configuration_;
-  TStringList mainDictionaryFiles_;
-  TStringList customDictionaryFiles_;
-  TStringList msWordCustomDictionaryFiles_;
   TConfigStorage configStorage_ = csRegistry;
   std::string configID_ = "%UserName%";
   std::string configFilename_ = "%AppDir%\\Spell.cfg";
@@ -516,5 +514,4 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
 
   // Configured main dictionaries the last OpenDictionaries could not open.
   TStringList missingMainDictionaries_;
-  bool NameTakenInAnyFolder(const std::string& name);
 };
