@@ -17,5 +17,6 @@ class TSpellDialogBridge {
   // The dictionary a dictionary dialog works on; null for none.
   virtual void SetCustomDictionary(TCustomDictionary* dictionary) = 0;
   // The word the component stops at, for the dialog to present.
-  virtual void RelayPromptWord(TVexlorSpell3Base* sender, const std::string& word, bool repeated) = 0;
+  virtual void RelayPromptWord(TVexlorSpell3Base* sender, const std::string& word,
+                               bool repeated) = 0;
 };

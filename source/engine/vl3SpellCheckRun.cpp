@@ -122,7 +122,8 @@ void THourglass::Restore() {
   shown_ = false;
 }
 
-void PlaceEndCursor(TControlParser& parser, TSpellEndPosition where, int32_t startX, int32_t startY) {
+void PlaceEndCursor(TControlParser& parser, TSpellEndPosition where, int32_t startX,
+                    int32_t startY) {
   switch (where) {
     case epHome:
       parser.SetPosition(0, 0, ppCurrent);

@@ -149,4 +149,5 @@ class THourglass {
 
 // Puts the caret where a finished check or count leaves it (home, back at
 // the start position, or where it is) and selects nothing.
-void PlaceEndCursor(TControlParser& parser, TSpellEndPosition where, int32_t startX, int32_t startY);
+void PlaceEndCursor(TControlParser& parser, TSpellEndPosition where, int32_t startX,
+                    int32_t startY);

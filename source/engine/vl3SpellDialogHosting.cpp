@@ -45,8 +45,9 @@ void TSpellDialogHosting::GiveBackFormEvents(TCustomForm* form) {
   savedDeactivate_ = nullptr;
 }
 
-bool TSpellDialogHosting::PlaceBesideControl(const TRect& form, const TRect& monitor, const TRect& control,
-                                             bool centreWhenNoRoom, int32_t& left, int32_t& top) {
+bool TSpellDialogHosting::PlaceBesideControl(const TRect& form, const TRect& monitor,
+                                             const TRect& control, bool centreWhenNoRoom,
+                                             int32_t& left, int32_t& top) {
   const int32_t w = form.Width(), h = form.Height();
   const TRect& m = monitor;
   const TRect& r = control;
@@ -67,7 +68,8 @@ bool TSpellDialogHosting::PlaceBesideControl(const TRect& form, const TRect& mon
   return true;
 }
 
-bool TSpellDialogHosting::MovesOffSelection(TSpellDialogAvoidPos avoid, bool overlaps, bool& horizontal) {
+bool TSpellDialogHosting::MovesOffSelection(TSpellDialogAvoidPos avoid, bool overlaps,
+                                            bool& horizontal) {
   horizontal = avoid == saAvoid || avoid == saMove;
   switch (avoid) {
     case saNone:

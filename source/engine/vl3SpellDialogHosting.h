@@ -36,8 +36,8 @@ class TSpellDialogHosting {
   // The form's own show, activate and deactivate handlers are kept while the
   // given hooks stand in for them; each hook chains the form's own handler
   // (after it for show and deactivate, before it for activate).
-  void TakeOverFormEvents(TCustomForm* form, std::function<void()> showHook, std::function<void()> deactivateHook,
-                          std::function<void()> activateHook);
+  void TakeOverFormEvents(TCustomForm* form, std::function<void()> showHook,
+                          std::function<void()> deactivateHook, std::function<void()> activateHook);
   void GiveBackFormEvents(TCustomForm* form);
 
   // ---- Placement ------------------------------------------------------------------------

@@ -8,7 +8,8 @@
 
 namespace {
 
-const char kWordCustomDictionariesKey[] = "Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries";
+const char kWordCustomDictionariesKey[] =
+    "Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries";
 constexpr int kAppDataFolder = 26;
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -22,8 +23,10 @@ std::string WordListAsAnsi(const std::string& bytes) {
       static_cast<unsigned char>(bytes[1]) == 0xFE) {
     std::string utf8;
     for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-      uint32_t unit = static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
-      if (unit >= 0xD800 && unit <= 0xDFFF) unit = '?';  // no surrogate pairs in word lists we can use
+      uint32_t unit =
+          static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+      if (unit >= 0xD800 && unit <= 0xDFFF)
+        unit = '?';  // no surrogate pairs in word lists we can use
       if (unit < 0x80) {
         utf8 += static_cast<char>(unit);
       } else if (unit < 0x800) {
@@ -56,11 +59,14 @@ void TSpellDictionaryFolders::SetFolders(const TStringList& configured, const TS
 
 TStringList TSpellDictionaryFolders::Expanded() const {
   TStringList folders;
-  for (int i = 0; i < folders_.Count(); ++i) folders.Add(expand_(ExcludeTrailingPathDelimiter(folders_[i])));
+  for (int i = 0; i < folders_.Count(); ++i)
+    folders.Add(expand_(ExcludeTrailingPathDelimiter(folders_[i])));
   return folders;
 }
 
-bool TSpellDictionaryFolders::IsPath(const std::string& name) { return name.find('\\') != std::string::npos; }
+bool TSpellDictionaryFolders::IsPath(const std::string& name) {
+  return name.find('\\') != std::string::npos;
+}
 
 std::string TSpellDictionaryFolders::PathIn(int index, const std::string& name) const {
   return expand_(JoinPath(folders_[index], name));
@@ -103,7 +109,8 @@ void TSpellDictionaryFolders::ClearListings() {
 }
 
 void TSpellDictionaryFolders::ListMSWordDictionaries(TStringList& files) {
-  if (!Platform::RegKeyExists(Platform::TRegistryRoot::CurrentUser, kWordCustomDictionariesKey)) return;
+  if (!Platform::RegKeyExists(Platform::TRegistryRoot::CurrentUser, kWordCustomDictionariesKey))
+    return;
   for (int n = 1;; ++n) {
     std::string value;
     if (!Platform::RegReadString(Platform::TRegistryRoot::CurrentUser, kWordCustomDictionariesKey,

@@ -55,7 +55,9 @@ void TSpellDictionarySet::SetLearning(std::unique_ptr<TCustomDictionary> diction
   learning_ = std::move(dictionary);
 }
 
-uint32_t TSpellDictionarySet::Language() const { return main_.empty() ? 0 : main_.front()->LangId(); }
+uint32_t TSpellDictionarySet::Language() const {
+  return main_.empty() ? 0 : main_.front()->LangId();
+}
 
 void TSpellDictionarySet::ReorderByHits() {
   if (main_.size() < 2) return;
@@ -111,8 +113,8 @@ bool TSpellDictionarySet::IsExcluded(const std::string& word) const {
   return mapping_ && mapping_->LookupAutoCorrect(word, unused);
 }
 
-bool TSpellDictionarySet::FindAutoCorrection(const std::string& word, std::string& replacement, bool useMapping,
-                                             bool useLearning) const {
+bool TSpellDictionarySet::FindAutoCorrection(const std::string& word, std::string& replacement,
+                                             bool useMapping, bool useLearning) const {
   if (active_ && active_->LookupAutoCorrect(word, replacement)) return true;
   if (internal_->LookupAutoCorrect(word, replacement)) return true;
   for (auto& dictionary : custom_)
@@ -171,7 +173,8 @@ TSpellDictionarySet::TLowerCaseTables TSpellDictionarySet::LowerCaseTables() con
   TLowerCaseTables tables;
   for (const auto& dictionary : main_) {
     const unsigned char* table = Ansi::LowerCaseTable(Codepage::OfLanguage(dictionary->LangId()));
-    if (std::find(tables.table, tables.table + tables.count, table) == tables.table + tables.count &&
+    if (std::find(tables.table, tables.table + tables.count, table) ==
+            tables.table + tables.count &&
         tables.count < TLowerCaseTables::kMax)
       tables.table[tables.count++] = table;
   }

@@ -91,7 +91,8 @@ class TSpellDictionarySet {
     int count = 0;
   };
   TLowerCaseTables LowerCaseTables() const;
-  static bool LowerCaseDiffers(const std::string& word, std::string& lower, const unsigned char* toLower);
+  static bool LowerCaseDiffers(const std::string& word, std::string& lower,
+                               const unsigned char* toLower);
 
   std::vector<std::unique_ptr<TMainDictionary>> main_;
   std::vector<std::unique_ptr<TCustomDictionary>> custom_;

@@ -29,7 +29,9 @@ class TRecordingBridge : public TComponent, public TSpellDialogBridge {
   explicit TRecordingBridge(TComponent* owner) : TComponent(owner) {}
   void Attach(TVexlorSpell3Base*) override {}
   void SetCustomDictionary(TCustomDictionary*) override {}
-  void RelayPromptWord(TVexlorSpell3Base*, const std::string& word, bool) override { words.push_back(word); }
+  void RelayPromptWord(TVexlorSpell3Base*, const std::string& word, bool) override {
+    words.push_back(word);
+  }
   std::vector<std::string> words;
 };
 
@@ -84,7 +86,9 @@ TEST(SpellDialogHosting, TheFormGoesBesideTheControlWhereItFits) {
   };
   for (const TCase& c : cases) {
     int32_t left = 0, top = 0;
-    EXPECT_EQ(TSpellDialogHosting::PlaceBesideControl(form, monitor, c.control, c.centre, left, top), c.placed);
+    EXPECT_EQ(
+        TSpellDialogHosting::PlaceBesideControl(form, monitor, c.control, c.centre, left, top),
+        c.placed);
     if (!c.placed) continue;
     EXPECT_EQ(left, c.left);
     EXPECT_EQ(top, c.top);
@@ -93,11 +97,13 @@ TEST(SpellDialogHosting, TheFormGoesBesideTheControlWhereItFits) {
   struct TAvoid {
     TSpellDialogAvoidPos avoid;
     bool overlaps, moves, horizontal;
-  } avoids[] = {{saNone, true, false, false},       {saAvoid, false, false, true},  {saAvoid, true, true, true},
-                {saAvoidUpDown, true, true, false}, {saMove, false, true, true},    {saMoveUpDown, false, true, false}};
+  } avoids[] = {{saNone, true, false, false}, {saAvoid, false, false, true},
+                {saAvoid, true, true, true},  {saAvoidUpDown, true, true, false},
+                {saMove, false, true, true},  {saMoveUpDown, false, true, false}};
   for (const TAvoid& a : avoids) {
     bool horizontal = !a.horizontal;
-    EXPECT_EQ(TSpellDialogHosting::MovesOffSelection(a.avoid, a.overlaps, horizontal), a.moves) << int(a.avoid);
+    EXPECT_EQ(TSpellDialogHosting::MovesOffSelection(a.avoid, a.overlaps, horizontal), a.moves)
+        << int(a.avoid);
     if (a.moves) {
       EXPECT_EQ(horizontal, a.horizontal) << int(a.avoid);
     }

@@ -59,7 +59,8 @@ TEST_F(SpellDictionaryFolders, ResolvesNamesAndListsFilesOnce) {
 
   EXPECT_EQ(folders.ResolveCustom("User.vlu"), first + "\\User.vlu");
   EXPECT_EQ(folders.ResolveCustom("Extra.vlu"), second + "\\Extra.vlu");
-  EXPECT_EQ(folders.ResolveCustom("New.vlu"), first + "\\New.vlu");  // a new one goes to the first folder
+  EXPECT_EQ(folders.ResolveCustom("New.vlu"),
+            first + "\\New.vlu");  // a new one goes to the first folder
   EXPECT_EQ(folders.ResolveCustom("%Root%" + second + "\\X.vlu"), second + "\\X.vlu");
   EXPECT_TRUE(TSpellDictionaryFolders::IsPath(second + "\\X.vlu"));
   EXPECT_FALSE(TSpellDictionaryFolders::IsPath("X.vlu"));
@@ -91,8 +92,12 @@ TEST_F(SpellDictionaryFolders, ReadsWordListsInEachEncodingAsAnsi) {
     std::string bytes;
   } cases[] = {
       {"ansi.dic", "caf\xE9\r\nword\r\n"},
-      {"utf8.dic", "\xEF\xBB\xBF" "caf\xC3\xA9\r\nword\r\n"},
-      {"utf16.dic", std::string("\xFF\xFE" "c\0a\0f\0\xE9\0\r\0\n\0w\0o\0r\0d\0", 22)},
+      {"utf8.dic",
+       "\xEF\xBB\xBF"
+       "caf\xC3\xA9\r\nword\r\n"},
+      {"utf16.dic", std::string("\xFF\xFE"
+                                "c\0a\0f\0\xE9\0\r\0\n\0w\0o\0r\0d\0",
+                                22)},
   };
   for (const TCase& c : cases) {
     const std::string path = root + "\\" + c.name;

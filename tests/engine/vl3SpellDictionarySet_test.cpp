@@ -45,9 +45,9 @@ class TCompiledMain {
   bool compiled_ = false;
 };
 
-std::unique_ptr<TCustomDictionary> Custom(const std::vector<std::string>& ignore,
-                                          const std::vector<std::string>& exclude = {},
-                                          const std::vector<std::pair<std::string, std::string>>& autoCorrect = {}) {
+std::unique_ptr<TCustomDictionary> Custom(
+    const std::vector<std::string>& ignore, const std::vector<std::string>& exclude = {},
+    const std::vector<std::pair<std::string, std::string>>& autoCorrect = {}) {
   auto dictionary = std::make_unique<TCustomDictionary>();
   for (const auto& w : ignore) dictionary->AddIgnore(w);
   for (const auto& w : exclude) dictionary->AddExclude(w);
@@ -81,10 +81,12 @@ TEST(SpellDictionarySet, LooksUpInMainCustomAndInternalDictionariesAndReordersBy
     const char* word;
     bool inMain, anywhere, excluded;
   } cases[] = {
-      {"cat", true, true, false},       {"hund", true, true, false},     {"vexlor", false, true, false},
-      {"wordlist", false, true, false}, {"memo", false, true, false},    {"zorbly", false, true, false},
-      {"colour", false, false, true},   {"ain't", false, false, true},   {"color", false, false, true},
-      {"Cat", false, false, false},     {"", false, false, false},
+      {"cat", true, true, false},     {"hund", true, true, false},
+      {"vexlor", false, true, false}, {"wordlist", false, true, false},
+      {"memo", false, true, false},   {"zorbly", false, true, false},
+      {"colour", false, false, true}, {"ain't", false, false, true},
+      {"color", false, false, true},  {"Cat", false, false, false},
+      {"", false, false, false},
   };
   for (const TCase& c : cases) {
     EXPECT_EQ(set.FindInMain(c.word), c.inMain) << c.word;
@@ -120,9 +122,11 @@ TEST(SpellDictionarySet, NumbersPossessivesAndLowerCaseForms) {
   struct TNumber {
     const char* word;
     bool number;
-  } numbers[] = {{"42", true},  {"-3.5", true}, {"+.5", true}, {"1e5", true}, {"2E-3", true}, {"1e", false},
-                 {"0x10", false}, {"12ab", false}, {".", false}, {"", false},  {"-", false}};
-  for (const TNumber& n : numbers) EXPECT_EQ(TSpellDictionarySet::IsNumber(n.word), n.number) << n.word;
+  } numbers[] = {{"42", true},   {"-3.5", true}, {"+.5", true},   {"1e5", true},
+                 {"2E-3", true}, {"1e", false},  {"0x10", false}, {"12ab", false},
+                 {".", false},   {"", false},    {"-", false}};
+  for (const TNumber& n : numbers)
+    EXPECT_EQ(TSpellDictionarySet::IsNumber(n.word), n.number) << n.word;
 
   TCompiledMain english({"dog", "Paris"}, 0x0409);
   ASSERT_TRUE(english.Compiled());
