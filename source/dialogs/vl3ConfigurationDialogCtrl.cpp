@@ -10,22 +10,26 @@
 #include "vl3StringList.h"
 #include "vl3Util.h"
 
-TConfigurationDialogCtrl::TConfigurationDialogCtrl(TComponent* AOwner) : TComponent(AOwner) {
+TConfigurationDialogCtrl::TConfigurationDialogCtrl(TComponent* owner) : TComponent(owner) {
   SetName("DialogControl");
 }
 
-void TConfigurationDialogCtrl::Attach(TVexlorSpell3Base* Engine) {
+void TConfigurationDialogCtrl::Attach(TVexlorSpell3Base* engine) {
   if (spellChecker_ != nullptr) return;
-  spellChecker_ = Engine;
-  if (Engine == nullptr) return;
-  configuration_ = Engine->Configuration();
-  availableOptions_ = Engine->ConfigAvailableOptions();
+  spellChecker_ = engine;
+  if (engine == nullptr) return;
+  configuration_ = engine->Configuration();
+  availableOptions_ = engine->ConfigAvailableOptions();
   if (OnConfigurationAvailable) OnConfigurationAvailable(this);
 }
 
-void TConfigurationDialogCtrl::SetCustomDictionary(TCustomDictionary* Dictionary) {
-  customDictionary_ = Dictionary;
-  if (Dictionary != nullptr && OnCustomDictionaryAvailable) OnCustomDictionaryAvailable(this);
+void TConfigurationDialogCtrl::SetCustomDictionary(TCustomDictionary* dictionary) {
+  customDictionary_ = dictionary;
+  if (dictionary != nullptr && OnCustomDictionaryAvailable) OnCustomDictionaryAvailable(this);
+}
+
+void TConfigurationDialogCtrl::RelayPromptWord(TVexlorSpell3Base* sender, const std::string& word, bool repeated) {
+  if (OnPromptWord) OnPromptWord(sender, word, repeated);
 }
 
 // ---- Queries -------------------------------------------------------------------------
@@ -64,17 +68,17 @@ TSpellDialogCommands TConfigurationDialogCtrl::GetCommandsEnabled() {
   return spellChecker_ ? spellChecker_->CommandsEnabled() : TSpellDialogCommands();
 }
 
-std::unique_ptr<TMainDictionary> TConfigurationDialogCtrl::OpenMainDictionary(const std::string& FileName) {
-  return spellChecker_ ? spellChecker_->OpenMainDictionary(FileName) : nullptr;
+std::unique_ptr<TMainDictionary> TConfigurationDialogCtrl::OpenMainDictionary(const std::string& fileName) {
+  return spellChecker_ ? spellChecker_->OpenMainDictionary(fileName) : nullptr;
 }
 
-std::unique_ptr<TCustomDictionary> TConfigurationDialogCtrl::OpenCustomDictionary(const std::string& FileName) {
-  return spellChecker_ ? spellChecker_->OpenCustomDictionary(FileName) : nullptr;
+std::unique_ptr<TCustomDictionary> TConfigurationDialogCtrl::OpenCustomDictionary(const std::string& fileName) {
+  return spellChecker_ ? spellChecker_->OpenCustomDictionary(fileName) : nullptr;
 }
 
-std::string TConfigurationDialogCtrl::GetOptionCaption(TSpellOption Option) {
+std::string TConfigurationDialogCtrl::GetOptionCaption(TSpellOption option) {
   if (spellChecker_ == nullptr) return std::string();
-  switch (Option) {
+  switch (option) {
     case soUser1: return spellChecker_->ConfigUserOption1();
     case soUser2: return spellChecker_->ConfigUserOption2();
     case soUser3: return spellChecker_->ConfigUserOption3();
@@ -82,12 +86,12 @@ std::string TConfigurationDialogCtrl::GetOptionCaption(TSpellOption Option) {
     default: break;
   }
   // The first ten string ids share their ordinals with the options.
-  return GetString(static_cast<TSpellLanguageString>(Option));
+  return GetString(static_cast<TSpellLanguageString>(option));
 }
 
-std::string TConfigurationDialogCtrl::GetString(TSpellLanguageString Id) {
+std::string TConfigurationDialogCtrl::GetString(TSpellLanguageString id) {
   std::string text;
-  if (spellChecker_ != nullptr) spellChecker_->GetString(Id, text);
+  if (spellChecker_ != nullptr) spellChecker_->GetString(id, text);
   return text;
 }
 
@@ -101,8 +105,8 @@ void TConfigurationDialogCtrl::ShowCustomDictionariesDialog() {
   if (spellChecker_) spellChecker_->ShowCustomDictionariesDialog(this);
 }
 
-void TConfigurationDialogCtrl::ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary) {
-  if (spellChecker_) spellChecker_->ShowEditCustomDictionaryDialog(this, Dictionary);
+void TConfigurationDialogCtrl::ShowEditCustomDictionaryDialog(TCustomDictionary* dictionary) {
+  if (spellChecker_) spellChecker_->ShowEditCustomDictionaryDialog(this, dictionary);
 }
 
 void TConfigurationDialogCtrl::ShowAddDictionaryDir() {
@@ -111,24 +115,24 @@ void TConfigurationDialogCtrl::ShowAddDictionaryDir() {
 
 // ---- Dictionary management -------------------------------------------------------------
 
-void TConfigurationDialogCtrl::SetCustomDictionaryActive(const std::string& FileName, bool Active) {
-  if (spellChecker_) spellChecker_->SetCustomDictionaryActive(FileName, Active);
+void TConfigurationDialogCtrl::SetCustomDictionaryActive(const std::string& fileName, bool active) {
+  if (spellChecker_) spellChecker_->SetCustomDictionaryActive(fileName, active);
 }
 
-void TConfigurationDialogCtrl::SetMSWordCustomDictionaryActive(const std::string& FileName, bool Active) {
-  if (spellChecker_) spellChecker_->SetMSWordCustomDictionaryActive(FileName, Active);
+void TConfigurationDialogCtrl::SetMSWordCustomDictionaryActive(const std::string& fileName, bool active) {
+  if (spellChecker_) spellChecker_->SetMSWordCustomDictionaryActive(fileName, active);
 }
 
-void TConfigurationDialogCtrl::DeleteCustomDictionary(const std::string& FileName) {
-  if (spellChecker_) spellChecker_->DeleteCustomDictionary(FileName);
+void TConfigurationDialogCtrl::DeleteCustomDictionary(const std::string& fileName) {
+  if (spellChecker_) spellChecker_->DeleteCustomDictionary(fileName);
 }
 
-void TConfigurationDialogCtrl::NewCustomDictionary(const std::string& Name) {
-  if (spellChecker_) spellChecker_->NewCustomDictionary(Name);
+void TConfigurationDialogCtrl::NewCustomDictionary(const std::string& name) {
+  if (spellChecker_) spellChecker_->NewCustomDictionary(name);
 }
 
-bool TConfigurationDialogCtrl::RenameCustomDictionary(const std::string& OldName, const std::string& NewName) {
-  return spellChecker_ ? spellChecker_->RenameCustomDictionary(OldName, NewName) : false;
+bool TConfigurationDialogCtrl::RenameCustomDictionary(const std::string& oldName, const std::string& newName) {
+  return spellChecker_ ? spellChecker_->RenameCustomDictionary(oldName, newName) : false;
 }
 
 // ---- Answers to a prompt ---------------------------------------------------------------
@@ -141,20 +145,20 @@ void TConfigurationDialogCtrl::IgnoreAll() {
   if (spellChecker_) spellChecker_->IgnoreAll();
 }
 
-void TConfigurationDialogCtrl::Change(const std::string& Replacement) {
-  if (spellChecker_) spellChecker_->Change(Replacement);
+void TConfigurationDialogCtrl::Change(const std::string& replacement) {
+  if (spellChecker_) spellChecker_->Change(replacement);
 }
 
-void TConfigurationDialogCtrl::ChangeAll(const std::string& Replacement) {
-  if (spellChecker_) spellChecker_->ChangeAll(Replacement);
+void TConfigurationDialogCtrl::ChangeAll(const std::string& replacement) {
+  if (spellChecker_) spellChecker_->ChangeAll(replacement);
 }
 
 void TConfigurationDialogCtrl::Add() {
   if (spellChecker_) spellChecker_->Add();
 }
 
-void TConfigurationDialogCtrl::AutoCorrect(const std::string& Replacement) {
-  if (spellChecker_) spellChecker_->AutoCorrect(Replacement);
+void TConfigurationDialogCtrl::AutoCorrect(const std::string& replacement) {
+  if (spellChecker_) spellChecker_->AutoCorrect(replacement);
 }
 
 void TConfigurationDialogCtrl::Cancel() {
@@ -173,8 +177,8 @@ void TConfigurationDialogCtrl::DeleteRepeated() {
   if (spellChecker_) spellChecker_->DeleteRepeated();
 }
 
-void TConfigurationDialogCtrl::GetSuggestions(const std::string& Word, TStringList& List) {
-  if (spellChecker_) spellChecker_->GetSuggestions(Word, List);
+void TConfigurationDialogCtrl::GetSuggestions(const std::string& word, TStringList& list) {
+  if (spellChecker_) spellChecker_->GetSuggestions(word, list);
 }
 
 // ---- Help -----------------------------------------------------------------------------
@@ -195,11 +199,11 @@ void TConfigurationDialogCtrl::ShowDictionaryEditDialogHelp() {
   if (spellChecker_) ShowHelpTopic(spellChecker_->HelpCtxDictionaryEditDialog());
 }
 
-void TConfigurationDialogCtrl::ShowHelpTopic(int32_t Context) {
+void TConfigurationDialogCtrl::ShowHelpTopic(int32_t context) {
   std::string file = spellChecker_->HelpFile();
   if (auto* form = dynamic_cast<TCustomForm*>(Owner()); form != nullptr && !form->HelpFile().empty())
     file = form->HelpFile();
-  Platform::ShowHelpTopic(file, Context);
+  Platform::ShowHelpTopic(file, context);
 }
 
 std::string TConfigurationDialogCtrl::Version() const { return GetVersionString(); }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "vl3Component.h"
+#include "vl3DialogBridge.h"
 #include "vl3SpellLanguages.h"
 #include "vl3SpellTypes.h"
 
@@ -17,21 +18,23 @@ class TMainDictionary;
 class TVexlorConfig;
 class TStringList;
 
-using TWordPromptEvent = std::function<void(TVexlorSpell3Base* Sender, const std::string& Word, bool Repeated)>;
+using TWordPromptEvent = std::function<void(TVexlorSpell3Base* sender, const std::string& word, bool repeated)>;
 
 // Every operation forwards to the linked component. Until a component is
 // linked (a form shown outside a check) each one is harmless: commands do
 // nothing and queries return the neutral value noted beside them.
-class TConfigurationDialogCtrl : public TComponent {
+class TConfigurationDialogCtrl : public TComponent, public TSpellDialogBridge {
  public:
-  using TNotifyEvent = std::function<void(TConfigurationDialogCtrl* Sender)>;
+  using TNotifyEvent = std::function<void(TConfigurationDialogCtrl* sender)>;
 
-  explicit TConfigurationDialogCtrl(TComponent* AOwner = nullptr);
+  explicit TConfigurationDialogCtrl(TComponent* owner = nullptr);
 
   // Links the bridge once for its lifetime; raises OnConfigurationAvailable.
-  void Attach(TVexlorSpell3Base* Engine);
+  void Attach(TVexlorSpell3Base* engine) override;
   // Raises OnCustomDictionaryAvailable for a dictionary that is not null.
-  void SetCustomDictionary(TCustomDictionary* Dictionary);
+  void SetCustomDictionary(TCustomDictionary* dictionary) override;
+  // Raises OnPromptWord.
+  void RelayPromptWord(TVexlorSpell3Base* sender, const std::string& word, bool repeated) override;
 
   TVexlorSpell3Base* SpellChecker() const { return spellChecker_; }
   TCustomDictionary* CustomDictionary() const { return customDictionary_; }
@@ -49,36 +52,36 @@ class TConfigurationDialogCtrl : public TComponent {
   TSpellDialogCommands GetCommandsVisible();      // empty
   TSpellDialogCommands GetCommandsEnabled();      // empty
   // The caller owns what the openers return.
-  std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& FileName);      // null
-  std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& FileName);  // null
-  std::string GetOptionCaption(TSpellOption Option);  // empty
-  std::string GetString(TSpellLanguageString Id);     // empty
+  std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& fileName);      // null
+  std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& fileName);  // null
+  std::string GetOptionCaption(TSpellOption option);  // empty
+  std::string GetString(TSpellLanguageString id);     // empty
 
   // ---- The other standard dialogs; the bridge is their owner -----------------
   void ShowConfigDialog();
   void ShowCustomDictionariesDialog();
-  void ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary);
+  void ShowEditCustomDictionaryDialog(TCustomDictionary* dictionary);
   void ShowAddDictionaryDir();
 
   // ---- Dictionary management ---------------------------------------------------
-  void SetCustomDictionaryActive(const std::string& FileName, bool Active);
-  void SetMSWordCustomDictionaryActive(const std::string& FileName, bool Active);
-  void DeleteCustomDictionary(const std::string& FileName);
-  void NewCustomDictionary(const std::string& Name);
-  bool RenameCustomDictionary(const std::string& OldName, const std::string& NewName);  // false
+  void SetCustomDictionaryActive(const std::string& fileName, bool active);
+  void SetMSWordCustomDictionaryActive(const std::string& fileName, bool active);
+  void DeleteCustomDictionary(const std::string& fileName);
+  void NewCustomDictionary(const std::string& name);
+  bool RenameCustomDictionary(const std::string& oldName, const std::string& newName);  // false
 
   // ---- The user's answers to a prompt -----------------------------------------
   void Ignore();
   void IgnoreAll();
-  void Change(const std::string& Replacement);
-  void ChangeAll(const std::string& Replacement);
+  void Change(const std::string& replacement);
+  void ChangeAll(const std::string& replacement);
   void Add();
-  void AutoCorrect(const std::string& Replacement);
+  void AutoCorrect(const std::string& replacement);
   void Cancel();
   void Undo();
   void IgnoreRepeated();
   void DeleteRepeated();
-  void GetSuggestions(const std::string& Word, TStringList& List);
+  void GetSuggestions(const std::string& word, TStringList& list);
 
   // ---- Help topics of the standard dialogs ---------------------------------------
   void ShowSpellDialogHelp();
@@ -96,7 +99,7 @@ class TConfigurationDialogCtrl : public TComponent {
  private:
   // The topic goes to the help file of the form carrying the bridge when it
   // has one, else to the component's.
-  void ShowHelpTopic(int32_t Context);
+  void ShowHelpTopic(int32_t context);
 
   TVexlorSpell3Base* spellChecker_ = nullptr;      // not owned
   TCustomDictionary* customDictionary_ = nullptr;  // not owned

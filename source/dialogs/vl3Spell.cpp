@@ -71,7 +71,7 @@ bool TakesTextFont(TControl* c) {
 
 }  // namespace
 
-TVexlorSpell3::TVexlorSpell3(TComponent* AOwner) : TVexlorSpell3Base(AOwner) { SetUIType(suiDialog); }
+TVexlorSpell3::TVexlorSpell3(TComponent* owner) : TVexlorSpell3Base(owner) { SetUIType(suiDialog); }
 
 TCustomForm* TVexlorSpell3::CreateSpellDialog() {
   auto* form = new TSpellDialog(this);
@@ -79,58 +79,58 @@ TCustomForm* TVexlorSpell3::CreateSpellDialog() {
   return form;
 }
 
-void TVexlorSpell3::ShowConfigDialog(TComponent* AOwner) {
-  TVexlorSpell3Base::ShowConfigDialog(AOwner);
+void TVexlorSpell3::ShowConfigDialog(TComponent* owner) {
+  TVexlorSpell3Base::ShowConfigDialog(owner);
   if (OnShowConfigDialog) return;
-  ShowStandardDialog(std::make_unique<TSpellCheckConfigDialog>(AOwner), false, nullptr,
+  ShowStandardDialog(std::make_unique<TSpellCheckConfigDialog>(owner), false, nullptr,
                      HelpCtxConfigDialog());
 }
 
-void TVexlorSpell3::ShowCustomDictionariesDialog(TComponent* AOwner) {
-  TVexlorSpell3Base::ShowCustomDictionariesDialog(AOwner);
+void TVexlorSpell3::ShowCustomDictionariesDialog(TComponent* owner) {
+  TVexlorSpell3Base::ShowCustomDictionariesDialog(owner);
   if (OnShowCustomDictionariesDialog) return;
-  ShowStandardDialog(std::make_unique<TCustomDictionariesDialog>(AOwner), false, nullptr,
+  ShowStandardDialog(std::make_unique<TCustomDictionariesDialog>(owner), false, nullptr,
                      HelpCtxDictionariesDialog());
 }
 
-void TVexlorSpell3::ShowEditCustomDictionaryDialog(TComponent* AOwner,
-                                                   TCustomDictionary* Dictionary) {
-  TVexlorSpell3Base::ShowEditCustomDictionaryDialog(AOwner, Dictionary);
+void TVexlorSpell3::ShowEditCustomDictionaryDialog(TComponent* owner,
+                                                   TCustomDictionary* dictionary) {
+  TVexlorSpell3Base::ShowEditCustomDictionaryDialog(owner, dictionary);
   if (OnShowEditCustomDictionaryDialog) return;
-  ShowStandardDialog(std::make_unique<TCustomDictionaryEditDialog>(AOwner), true, Dictionary,
+  ShowStandardDialog(std::make_unique<TCustomDictionaryEditDialog>(owner), true, dictionary,
                      HelpCtxDictionaryEditDialog());
   ConfigurationChanged(true);
 }
 
-void TVexlorSpell3::ShowStandardDialog(std::unique_ptr<TForm> Form, bool TextFonts,
-                                       TCustomDictionary* Dictionary, int32_t HelpContext) {
-  ApplyUILanguageFonts(Form.get(), TextFonts);
-  AttachDialogControl(Form.get(), Dictionary);
-  Form->SetHelpFile(HelpFile());
-  Form->SetHelpContext(HelpContext);
-  Form->ShowModal();
+void TVexlorSpell3::ShowStandardDialog(std::unique_ptr<TForm> form, bool textFonts,
+                                       TCustomDictionary* dictionary, int32_t helpContext) {
+  ApplyUILanguageFonts(form.get(), textFonts);
+  AttachDialogControl(form.get(), dictionary);
+  form->SetHelpFile(HelpFile());
+  form->SetHelpContext(helpContext);
+  form->ShowModal();
 }
 
-void TVexlorSpell3::ShowAddDictionaryDir(TComponent* AOwner) {
+void TVexlorSpell3::ShowAddDictionaryDir(TComponent* owner) {
   if (OnShowAddDictionaryDir) {
-    TVexlorSpell3Base::ShowAddDictionaryDir(AOwner);
+    TVexlorSpell3Base::ShowAddDictionaryDir(owner);
     return;
   }
   std::string title;
   GetString(lsChooseDictionaryFolder, title);
   std::string folder;
-  if (!BrowseForFolder(BrowserOwner(AOwner), title, folder)) return;
+  if (!BrowseForFolder(BrowserOwner(owner), title, folder)) return;
   Configuration()->GetNewDictionaryPaths().Add(folder);
 }
 
-void TVexlorSpell3::ApplyUILanguageFonts(TCustomForm* Form, bool TextFonts) {
-  if (Form == nullptr || !useFonts_) return;
-  for (int i = 0; i < Form->ComponentCount(); ++i) {
-    auto* control = dynamic_cast<TControl*>(Form->Components(i));
+void TVexlorSpell3::ApplyUILanguageFonts(TCustomForm* form, bool textFonts) {
+  if (form == nullptr || !useFonts_) return;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TControl*>(form->Components(i));
     if (control == nullptr) continue;
     if (TakesControlsFont(control))
       control->SetFont(fontControls_);
     else if (TakesTextFont(control))
-      control->SetFont(TextFonts ? fontText_ : fontControls_);
+      control->SetFont(textFonts ? fontText_ : fontControls_);
   }
 }

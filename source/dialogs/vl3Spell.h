@@ -14,7 +14,7 @@ class TForm;
 class TVexlorSpell3 : public TVexlorSpell3Base {
  public:
   // Dialog mode by default (the base component is silent).
-  explicit TVexlorSpell3(TComponent* AOwner = nullptr);
+  explicit TVexlorSpell3(TComponent* owner = nullptr);
 
   // ---- Virtual operations, in slot order after the base's -----------------
   // A TSpellDialog owned by the component, with the language fonts applied.
@@ -24,27 +24,27 @@ class TVexlorSpell3 : public TVexlorSpell3Base {
   // The standard configuration, dictionaries and dictionary edit dialogs,
   // unless the application's event replaces them; the edit dialog ends with
   // the dictionaries reopened, so the running check sees the edits.
-  void ShowConfigDialog(TComponent* AOwner) override;
-  void ShowCustomDictionariesDialog(TComponent* AOwner) override;
-  void ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary* Dictionary) override;
-  void ShowAddDictionaryDir(TComponent* AOwner) override;
+  void ShowConfigDialog(TComponent* owner) override;
+  void ShowCustomDictionariesDialog(TComponent* owner) override;
+  void ShowEditCustomDictionaryDialog(TComponent* owner, TCustomDictionary* dictionary) override;
+  void ShowAddDictionaryDir(TComponent* owner) override;
   using TVexlorSpell3Base::ShowAddDictionaryDir;
   using TVexlorSpell3Base::ShowConfigDialog;
   using TVexlorSpell3Base::ShowCustomDictionariesDialog;
   using TVexlorSpell3Base::ShowEditCustomDictionaryDialog;
   // Gives the form's controls copies of the language fonts when
   // UILanguageUseFonts is set: text controls get the text font only when
-  // TextFonts is true, the controls font otherwise.
-  virtual void ApplyUILanguageFonts(TCustomForm* Form, bool TextFonts);
+  // textFonts is true, the controls font otherwise.
+  virtual void ApplyUILanguageFonts(TCustomForm* form, bool textFonts);
 
   // Labels, buttons, check boxes, group boxes and page controls.
   const TFont& UILanguageFontControls() const { return fontControls_; }
-  void SetUILanguageFontControls(const TFont& Value) { fontControls_ = Value; }
+  void SetUILanguageFontControls(const TFont& value) { fontControls_ = value; }
   // Edit boxes, list boxes, list views and combo boxes.
   const TFont& UILanguageFontText() const { return fontText_; }
-  void SetUILanguageFontText(const TFont& Value) { fontText_ = Value; }
+  void SetUILanguageFontText(const TFont& value) { fontText_ = value; }
   bool UILanguageUseFonts() const { return useFonts_; }
-  void SetUILanguageUseFonts(bool Value) { useFonts_ = Value; }
+  void SetUILanguageUseFonts(bool value) { useFonts_ = value; }
 
  private:
   TFont fontControls_;
@@ -52,6 +52,6 @@ class TVexlorSpell3 : public TVexlorSpell3Base {
   bool useFonts_ = false;
 
   // Fonts, link, help topic, modal, free.
-  void ShowStandardDialog(std::unique_ptr<TForm> Form, bool TextFonts,
-                          TCustomDictionary* Dictionary, int32_t HelpContext);
+  void ShowStandardDialog(std::unique_ptr<TForm> form, bool textFonts,
+                          TCustomDictionary* dictionary, int32_t helpContext);
 };

@@ -1,8 +1,7 @@
-// The spell-checker component's dictionary files: resolving names in the
-// dictionary folders, opening, listing and managing custom dictionaries.
+// The spell-checker component's dictionary files: opening dictionaries by
+// name, handing out the listings and managing custom dictionaries.
 #include <memory>
 
-#include "vl3Codepage.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
 #include "vl3MainDictionary.h"
@@ -10,116 +9,41 @@
 #include "vl3SpellBase.h"
 #include "vl3Util.h"
 
-namespace {
-
-const char kWordCustomDictionariesKey[] = "Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries";
-constexpr int kAppDataFolder = 26;
-
-bool IsPath(const std::string& name) { return name.find('\\') != std::string::npos; }
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  return ExcludeTrailingPathDelimiter(folder) + "\\" + name;
-}
-
-// Word processor lists are ANSI or, in newer versions, UTF-16 with a byte
-// order mark; either way the words come out as ANSI lines.
-std::string WordListAsAnsi(const std::string& bytes) {
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-      static_cast<unsigned char>(bytes[1]) == 0xFE) {
-    std::string utf8;
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-      uint32_t unit = static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
-      if (unit >= 0xD800 && unit <= 0xDFFF) unit = '?';  // no surrogate pairs in word lists we can use
-      if (unit < 0x80) {
-        utf8 += static_cast<char>(unit);
-      } else if (unit < 0x800) {
-        utf8 += static_cast<char>(0xC0 | (unit >> 6));
-        utf8 += static_cast<char>(0x80 | (unit & 0x3F));
-      } else {
-        utf8 += static_cast<char>(0xE0 | (unit >> 12));
-        utf8 += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (unit & 0x3F));
-      }
-    }
-    std::string ansi;
-    Codepage::FromUtf8(utf8, 1252, ansi);
-    return ansi;
-  }
-  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-    std::string ansi;
-    Codepage::FromUtf8(bytes.substr(3), 1252, ansi);
-    return ansi;
-  }
-  return bytes;
-}
-
-}  // namespace
 
 // ---- Opening by name ------------------------------------------------------------
 
-std::unique_ptr<TMainDictionary> TVexlorSpell3Base::OpenMainDictionary(const std::string& Name) {
+std::unique_ptr<TMainDictionary> TVexlorSpell3Base::OpenMainDictionary(const std::string& name) {
   auto dictionary = std::make_unique<TMainDictionary>();
-  if (IsPath(Name)) {
-    const std::string path = ExpandPath(Name);
+  if (TSpellDictionaryFolders::IsPath(name)) {
+    const std::string path = ExpandPath(name);
     dictionary->Open(path);
     if (dictionary->SourcePath() == path && !path.empty()) return dictionary;
     return nullptr;
   }
-  for (int i = 0; i < dictionaryFolders_.Count(); ++i) {
-    const std::string path = ExpandPath(JoinPath(dictionaryFolders_[i], Name));
+  for (int i = 0; i < folders_.Folders().Count(); ++i) {
+    const std::string path = folders_.PathIn(i, name);
     dictionary->Open(path);
     if (dictionary->SourcePath() == path) return dictionary;
   }
   return nullptr;
 }
 
-std::string TVexlorSpell3Base::ResolveCustomDictionaryPath(const std::string& name) {
-  if (IsPath(name)) return ExpandPath(name);
-  if (dictionaryFolders_.Empty()) return name;
-  for (int i = 0; i < dictionaryFolders_.Count(); ++i) {
-    const std::string path = ExpandPath(JoinPath(dictionaryFolders_[i], name));
-    if (Platform::FileExists(path)) return path;
-  }
-  // A new dictionary goes to the first folder.
-  return ExpandPath(JoinPath(dictionaryFolders_[0], name));
-}
-
-// A bare name opens the first folder's file of that name, so a file renamed
-// to a name another folder holds would be hidden behind that other file.
-bool TVexlorSpell3Base::NameTakenInAnyFolder(const std::string& name) {
-  for (int i = 0; i < dictionaryFolders_.Count(); ++i) {
-    const std::string path = ExpandPath(JoinPath(dictionaryFolders_[i], name));
-    if (Platform::FileExists(path) || Platform::DirectoryExists(path)) return true;
-  }
-  return false;
-}
-
-void TVexlorSpell3Base::SaveOpenCopies(const std::string& path) {
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->DictionaryPath() == path) dictionary->SaveChanges();
-  if (activeCustomDictionary_ && activeCustomDictionary_->DictionaryPath() == path)
-    activeCustomDictionary_->SaveChanges();
-}
-
-std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenCustomDictionary(const std::string& Name) {
-  if (Name.empty()) return nullptr;
+std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenCustomDictionary(const std::string& name) {
+  if (name.empty()) return nullptr;
   std::unique_ptr<TCustomDictionary> dictionary;
   if (OnCreateCustomDictionary) OnCreateCustomDictionary(this, dictionary);
   if (!dictionary) dictionary = std::make_unique<TCustomDictionary>();
 
-  const std::string path = ResolveCustomDictionaryPath(Name);
-  SaveOpenCopies(path);
+  const std::string path = folders_.ResolveCustom(name);
+  dictionaries_.SaveOpenCopies(path);
   dictionary->SetFilename(path);
   if (dictionary->DictionaryPath() != path || path.empty()) return nullptr;
   return dictionary;
 }
 
-std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenMSWordCustomDictionary(const std::string& FileName) {
-  if (!Platform::FileExists(FileName)) return nullptr;
-  std::string bytes;
-  if (!Platform::ReadWholeFile(FileName, bytes)) return nullptr;
+std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenMSWordCustomDictionary(const std::string& fileName) {
   TStringList lines;
-  lines.SetText(WordListAsAnsi(bytes));
+  if (!TSpellDictionaryFolders::ReadWordList(fileName, lines)) return nullptr;
   auto dictionary = std::make_unique<TCustomDictionary>();
   for (int i = 0; i < lines.Count(); ++i)
     if (!lines[i].empty()) dictionary->AddIgnore(lines[i]);
@@ -128,89 +52,74 @@ std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenMSWordCustomDictionary
 
 // ---- Listings ------------------------------------------------------------------------
 
-void TVexlorSpell3Base::FindDictionaryFiles(const std::string& Extension, TStringList& List) {
+void TVexlorSpell3Base::FindDictionaryFiles(const std::string& extension, TStringList& list) {
   EnsureConfigLoaded();
-  for (int i = 0; i < dictionaryFolders_.Count(); ++i) {
-    const std::string pattern = ExpandPath(JoinPath(dictionaryFolders_[i], "*." + Extension));
-    for (const std::string& name : Platform::FindFiles(pattern)) List.Add(name);
-  }
-  for (int i = 0; i < List.Count(); ++i) {
-    for (int j = List.Count() - 1; j > i; --j)
-      if (List[j] == List[i]) List.Delete(j);
-  }
+  folders_.FindFiles(extension, list);
 }
 
 TStringList* TVexlorSpell3Base::GetMainDictionaryFiles() {
-  if (mainDictionaryFiles_.Empty()) FindDictionaryFiles("vlm", mainDictionaryFiles_);
-  return &mainDictionaryFiles_;
+  TStringList& files = folders_.MainFiles();
+  if (files.Empty()) FindDictionaryFiles("vlm", files);
+  return &files;
 }
 
 TStringList* TVexlorSpell3Base::GetCustomDictionaryFiles() {
-  if (customDictionaryFiles_.Empty()) {
-    FindDictionaryFiles("vlu", customDictionaryFiles_);
+  TStringList& files = folders_.CustomFiles();
+  if (files.Empty()) {
+    FindDictionaryFiles("vlu", files);
     const std::string active = configuration_->GetActiveCustom();
-    if (!active.empty() && customDictionaryFiles_.IndexOf(active) < 0) customDictionaryFiles_.Insert(0, active);
+    if (!active.empty() && files.IndexOf(active) < 0) files.Insert(0, active);
   }
-  return &customDictionaryFiles_;
+  return &files;
 }
 
 TStringList* TVexlorSpell3Base::GetMSWordCustomDictionaryFiles() {
-  if (!msWordCustomDictionaryFiles_.Empty()) return &msWordCustomDictionaryFiles_;
-  if (!Platform::RegKeyExists(Platform::TRegistryRoot::CurrentUser, kWordCustomDictionariesKey))
-    return &msWordCustomDictionaryFiles_;
-  for (int n = 1;; ++n) {
-    std::string value;
-    if (!Platform::RegReadString(Platform::TRegistryRoot::CurrentUser, kWordCustomDictionariesKey,
-                                 std::to_string(n), value) ||
-        value.empty())
-      break;
-    if (!IsPath(value)) value = GetSpecialFolder(kAppDataFolder) + "\\Microsoft\\Proof\\" + value;
-    if (Platform::FileExists(value)) msWordCustomDictionaryFiles_.Add(value);
-  }
-  return &msWordCustomDictionaryFiles_;
+  TStringList& files = folders_.MSWordFiles();
+  if (files.Empty()) TSpellDictionaryFolders::ListMSWordDictionaries(files);
+  return &files;
 }
 
 // ---- Managing custom dictionaries ----------------------------------------------------------
 
-void TVexlorSpell3Base::SetCustomDictionaryActive(const std::string& Name, bool Active) {
+void TVexlorSpell3Base::SetCustomDictionaryActive(const std::string& name, bool active) {
   TStringList& list = configuration_->GetCustomDictionaries();
-  const int index = list.IndexOf(Name);
+  const int index = list.IndexOf(name);
   if (index >= 0) {
-    if (Active) return;
+    if (active) return;
     list.Delete(index);
-    if (configuration_->GetActiveCustom() == Name) configuration_->SetActiveCustom(list.Empty() ? std::string() : list[0]);
+    if (configuration_->GetActiveCustom() == name) configuration_->SetActiveCustom(list.Empty() ? std::string() : list[0]);
     return;
   }
-  if (!Active) return;
-  if (OpenCustomDictionary(Name)) list.Add(Name);
+  if (!active) return;
+  if (OpenCustomDictionary(name)) list.Add(name);
 }
 
-void TVexlorSpell3Base::SetMSWordCustomDictionaryActive(const std::string& FileName, bool Active) {
+void TVexlorSpell3Base::SetMSWordCustomDictionaryActive(const std::string& fileName, bool active) {
   TStringList& list = configuration_->GetMSWordCustomDictionaries();
-  const int index = list.IndexOf(FileName);
+  const int index = list.IndexOf(fileName);
   if (index >= 0) {
-    if (!Active) list.Delete(index);
+    if (!active) list.Delete(index);
     return;
   }
-  if (Active && Platform::FileExists(FileName)) list.Add(FileName);
+  if (active && Platform::FileExists(fileName)) list.Add(fileName);
 }
 
-void TVexlorSpell3Base::NewCustomDictionary(const std::string& Name) {
-  const std::string name = BareNameWithExtension(Name, ".vlu");
-  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(name);
+void TVexlorSpell3Base::NewCustomDictionary(const std::string& name) {
+  const std::string fileName = BareNameWithExtension(name, ".vlu");
+  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(fileName);
   if (!dictionary) return;
   dictionary->SetPendingChanges(true);
   dictionary->SaveChanges();
   dictionary.reset();
   TStringList& list = configuration_->GetCustomDictionaries();
-  if (list.IndexOf(name) < 0) list.Add(name);
-  customDictionaryFiles_.Clear();
+  if (list.IndexOf(fileName) < 0) list.Add(fileName);
+  folders_.CustomFiles().Clear();
 }
 
-void TVexlorSpell3Base::DeleteCustomDictionary(const std::string& Name) {
-  SetCustomDictionaryActive(Name, false);
-  customDictionaryFiles_.Clear();
-  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(Name);
+void TVexlorSpell3Base::DeleteCustomDictionary(const std::string& name) {
+  SetCustomDictionaryActive(name, false);
+  folders_.CustomFiles().Clear();
+  std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(name);
   if (!dictionary) return;
   const std::string path = dictionary->DictionaryPath();
   // Released first, so that nothing writes the file again after it is gone.
@@ -218,18 +127,18 @@ void TVexlorSpell3Base::DeleteCustomDictionary(const std::string& Name) {
   if (Platform::FileExists(path)) Platform::DeleteFile(path);
 }
 
-bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& OldName, const std::string& NewName) {
-  if (OldName == NewName) return false;
+bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& oldName, const std::string& newName) {
+  if (oldName == newName) return false;
   TStringList* files = GetCustomDictionaryFiles();
-  const int index = files->IndexOf(OldName);
+  const int index = files->IndexOf(oldName);
   if (index < 0) return false;
   const std::string entry = files->Strings(index);
   std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(entry);
   if (!dictionary || dictionary->DictionaryPath().empty()) return false;
   const std::string oldPath = dictionary->DictionaryPath();
-  const std::string newName = BareNameWithExtension(NewName, ".vlu");
-  const std::string newPath = ExtractFileDir(oldPath) + "\\" + newName;
-  if (NameTakenInAnyFolder(newName)) return false;
+  const std::string newFileName = BareNameWithExtension(newName, ".vlu");
+  const std::string newPath = ExtractFileDir(oldPath) + "\\" + newFileName;
+  if (folders_.NameTaken(newFileName)) return false;
   if (Platform::FileExists(newPath) || Platform::DirectoryExists(newPath)) return false;
   if (!CanCreateFile(newPath, true)) return false;
 
@@ -243,9 +152,9 @@ bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& OldName, const
   // The lists name the file as it now is, extension included.
   if (listed >= 0) {
     list.Delete(listed);
-    list.Add(newName);
+    list.Add(newFileName);
   }
-  if (configuration_->GetActiveCustom() == entry) configuration_->SetActiveCustom(newName);
-  customDictionaryFiles_.Clear();
+  if (configuration_->GetActiveCustom() == entry) configuration_->SetActiveCustom(newFileName);
+  folders_.CustomFiles().Clear();
   return true;
 }

@@ -1,11 +1,9 @@
-// The spell-checker component's construction, properties, dictionary set,
-// word acceptance, filter plumbing, configuration coupling and texts.
+// The spell-checker component's construction, properties, opening of the
+// dictionary set, word acceptance, filters, configuration coupling and texts.
 #include "vl3SpellBase.h"
 
 #include <algorithm>
 
-#include "vl3Ansi.h"
-#include "vl3Codepage.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
 #include "vl3Ignore.h"
@@ -16,73 +14,10 @@
 #include "vl3Suggestions.h"
 #include "vl3Util.h"
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Digits with an optional fraction and exponent, as the locale's number
-// conversion accepts them (no hexadecimal, no infinities).
-bool IsNumber(const std::string& word) {
-  size_t i = 0, n = word.size();
-  if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < n && IsDigit(word[i])) ++i, ++digits;
-  if (i < n && word[i] == '.') {
-    ++i;
-    while (i < n && IsDigit(word[i])) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < n && (word[i] == 'e' || word[i] == 'E')) {
-    ++i;
-    if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
-    size_t expDigits = 0;
-    while (i < n && IsDigit(word[i])) ++i, ++expDigits;
-    if (expDigits == 0) return false;
-  }
-  return i == n;
-}
-
-// True when `word` has capitals in the code page of `toLower`; then `lower`
-// receives its lower-case form (reusing its storage). Most words tested
-// have none and are only scanned.
-bool LowerCaseDiffers(const std::string& word, std::string& lower, const unsigned char* toLower) {
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(word.data());
-  const size_t n = word.size();
-  size_t i = 0;
-  while (i < n && toLower[p[i]] == p[i]) ++i;
-  if (i == n) return false;
-  lower.assign(word);
-  for (; i < n; ++i) lower[i] = static_cast<char>(toLower[p[i]]);
-  return true;
-}
-
-// The lower-case tables of the code pages the open main dictionaries are
-// written in, each once: the capitals of a Russian or Polish text are not
-// those of a Western one. The Western table when no main dictionary is open.
-struct TLowerCaseTables {
-  static constexpr int kMax = 3;  // the code pages Ansi knows
-  const unsigned char* table[kMax] = {};
-  int count = 0;
-};
-
-TLowerCaseTables LowerCaseTablesOf(const std::vector<std::unique_ptr<TMainDictionary>>& dictionaries) {
-  TLowerCaseTables tables;
-  for (const auto& dictionary : dictionaries) {
-    const unsigned char* table = Ansi::LowerCaseTable(Codepage::OfLanguage(dictionary->LangId()));
-    if (std::find(tables.table, tables.table + tables.count, table) == tables.table + tables.count &&
-        tables.count < TLowerCaseTables::kMax)
-      tables.table[tables.count++] = table;
-  }
-  if (tables.count == 0) tables.table[tables.count++] = Ansi::LowerCaseTable(1252);
-  return tables;
-}
-
-}  // namespace
-
-TVexlorSpell3Base::TVexlorSpell3Base(TComponent* AOwner)
-    : TComponent(AOwner),
+TVexlorSpell3Base::TVexlorSpell3Base(TComponent* owner)
+    : TComponent(owner),
+      folders_([this](const std::string& path) { return ExpandPath(path); }),
       parsingEngine_(new TMainParsingEngine()),
-      internalDictionary_(new TCustomDictionary()),
       suggestionsGenerator_(new TSuggestionsGenerator()),
       phoneticsMap_(new TPhoneticsMap()),
       configuration_(new TVexlorConfig()),
@@ -97,7 +32,7 @@ TVexlorSpell3Base::TVexlorSpell3Base(TComponent* AOwner)
   configuration_->SetOwner(this);
   configDefaultMain_.Add("American.vlm");
   configDictionaryDir_.Add("%AppDir%");
-  dictionaryFolders_.Assign(configDictionaryDir_);
+  folders_.SetFolders(configDictionaryDir_, nullptr);
   configDictionaryDir_.OnChange = [this](TStringList*) {
     // Before the first load there is nothing to reopen: the load itself
     // builds the dictionary set from the new folders.
@@ -131,15 +66,11 @@ bool TVexlorSpell3Base::IsDesigning() const {
   return ComponentState().Contains(TComponentStateFlag::csDesigning);
 }
 
-void TVexlorSpell3Base::ClearFileCaches() {
-  mainDictionaryFiles_.Clear();
-  customDictionaryFiles_.Clear();
-  msWordCustomDictionaryFiles_.Clear();
-}
+void TVexlorSpell3Base::ClearFileCaches() { folders_.ClearListings(); }
 
 void TVexlorSpell3Base::RebuildDictionaryFolders() {
-  dictionaryFolders_.Assign(configDictionaryDir_);
-  if (configuration_->ConfigLoaded()) dictionaryFolders_.AddStrings(configuration_->GetNewDictionaryPaths());
+  folders_.SetFolders(configDictionaryDir_,
+                      configuration_->ConfigLoaded() ? &configuration_->GetNewDictionaryPaths() : nullptr);
 }
 
 void TVexlorSpell3Base::ConnectEngineHooks(TParsingEngine* engine) {
@@ -158,118 +89,105 @@ const std::string& TVexlorSpell3Base::Version() const {
 
 // ---- Replacing owned objects ---------------------------------------------------
 
-void TVexlorSpell3Base::SetParsingEngine(TParsingEngine* Engine) {
-  if (Engine == nullptr || Engine == parsingEngine_.get()) return;
-  parsingEngine_.reset(Engine);
-  ConnectEngineHooks(Engine);
+void TVexlorSpell3Base::SetParsingEngine(TParsingEngine* engine) {
+  if (engine == nullptr || engine == parsingEngine_.get()) return;
+  parsingEngine_.reset(engine);
+  ConnectEngineHooks(engine);
   // Before the first load the filters are built by the load itself.
   if (configuration_->ConfigLoaded()) RebuildIgnoreFilters(true);
 }
 
-void TVexlorSpell3Base::SetSuggestionsGenerator(TSuggestionsGenerator* Generator) {
-  if (Generator == nullptr || Generator == suggestionsGenerator_.get()) return;
-  suggestionsGenerator_.reset(Generator);
+void TVexlorSpell3Base::SetSuggestionsGenerator(TSuggestionsGenerator* generator) {
+  if (generator == nullptr || generator == suggestionsGenerator_.get()) return;
+  suggestionsGenerator_.reset(generator);
 }
 
-void TVexlorSpell3Base::SetPhoneticsMap(TPhoneticsMap* Map) {
-  if (Map == nullptr || Map == phoneticsMap_.get()) return;
-  phoneticsMap_.reset(Map);
+void TVexlorSpell3Base::SetPhoneticsMap(TPhoneticsMap* map) {
+  if (map == nullptr || map == phoneticsMap_.get()) return;
+  phoneticsMap_.reset(map);
 }
 
 // ---- Property setters ----------------------------------------------------------
 
 // A reload whose save fails keeps the settings, still bound to the old
 // place (OnConfigSaveFailed tells the host); a later reload tries again.
-void TVexlorSpell3Base::SetConfigStorage(TConfigStorage Value) {
-  configStorage_ = Value;
+void TVexlorSpell3Base::SetConfigStorage(TConfigStorage value) {
+  configStorage_ = value;
   configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigID(const std::string& Value) {
-  configID_ = Value;
+void TVexlorSpell3Base::SetConfigID(const std::string& value) {
+  configID_ = value;
   configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigFilename(const std::string& Value) {
-  configFilename_ = Value;
+void TVexlorSpell3Base::SetConfigFilename(const std::string& value) {
+  configFilename_ = value;
   if (configStorage_ == csFile) configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigRegistryKey(const std::string& Value) {
-  configRegistryKey_ = Value;
+void TVexlorSpell3Base::SetConfigRegistryKey(const std::string& value) {
+  configRegistryKey_ = value;
   if (configStorage_ == csRegistry) configuration_->Reload();
 }
 
-void TVexlorSpell3Base::SetConfigDictionaryDir(const TStringList& Value) {
-  if (&Value != &configDictionaryDir_) {
+void TVexlorSpell3Base::SetConfigDictionaryDir(const TStringList& value) {
+  if (&value != &configDictionaryDir_) {
     configDictionaryDir_.BeginUpdate();
-    configDictionaryDir_.Assign(Value);
+    configDictionaryDir_.Assign(value);
     configDictionaryDir_.EndUpdate();
   }
   RebuildDictionaryFolders();
   ClearFileCaches();
 }
 
-void TVexlorSpell3Base::SetConfigDefaultMain(const TStringList& Value) {
-  if (&Value != &configDefaultMain_) configDefaultMain_.Assign(Value);
+void TVexlorSpell3Base::SetConfigDefaultMain(const TStringList& value) {
+  if (&value != &configDefaultMain_) configDefaultMain_.Assign(value);
 }
 
-void TVexlorSpell3Base::SetConfigDefaultCustom(const TStringList& Value) {
-  if (&Value != &configDefaultCustom_) configDefaultCustom_.Assign(Value);
+void TVexlorSpell3Base::SetConfigDefaultCustom(const TStringList& value) {
+  if (&value != &configDefaultCustom_) configDefaultCustom_.Assign(value);
 }
 
-void TVexlorSpell3Base::SetQuoteChars(const std::string& Value) {
-  quoteChars_ = Value;
+void TVexlorSpell3Base::SetQuoteChars(const std::string& value) {
+  quoteChars_ = value;
   if (configuration_->ConfigLoaded()) RebuildIgnoreFilters(true);
 }
 
-void TVexlorSpell3Base::SetKeepDictionariesActive(bool Value) {
-  keepDictionariesActive_ = Value;
-  if (!Value) CloseDictionaries();
+void TVexlorSpell3Base::SetKeepDictionariesActive(bool value) {
+  keepDictionariesActive_ = value;
+  if (!value) CloseDictionaries();
 }
 
-void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t Value) { phoneticsMap_->SetMaxDistance(Value); }
-void TVexlorSpell3Base::SetPhoneticDivisor(int32_t Value) { phoneticsMap_->SetDivisor(Value); }
-void TVexlorSpell3Base::SetPhoneticDepth(int32_t Value) { phoneticsMap_->SetDepth(Value); }
+void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t value) { phoneticsMap_->SetMaxDistance(value); }
+void TVexlorSpell3Base::SetPhoneticDivisor(int32_t value) { phoneticsMap_->SetDivisor(value); }
+void TVexlorSpell3Base::SetPhoneticDepth(int32_t value) { phoneticsMap_->SetDepth(value); }
 int32_t TVexlorSpell3Base::PhoneticMaxDistance() { return phoneticsMap_->MaxDistance(); }
 int32_t TVexlorSpell3Base::PhoneticDivisor() { return phoneticsMap_->Divisor(); }
 int32_t TVexlorSpell3Base::PhoneticDepth() { return phoneticsMap_->Depth(); }
 
-void TVexlorSpell3Base::SetMappingDictionaryName(const std::string& Value) {
-  if (Value == mappingDictionaryName_) return;
-  mappingDictionaryName_ = Value;
-  mappingDictionary_.reset();
-  if (!mainDictionaries_.empty()) OpenDictionaries();
+void TVexlorSpell3Base::SetMappingDictionaryName(const std::string& value) {
+  if (value == mappingDictionaryName_) return;
+  mappingDictionaryName_ = value;
+  dictionaries_.SetMapping(nullptr);
+  if (dictionaries_.MainCount() > 0) OpenDictionaries();
 }
 
 // ---- Dictionary set ------------------------------------------------------------
 
-uint32_t TVexlorSpell3Base::GetLanguage() {
-  return mainDictionaries_.empty() ? 0 : mainDictionaries_.front()->LangId();
-}
+uint32_t TVexlorSpell3Base::GetLanguage() { return dictionaries_.Language(); }
 
 void TVexlorSpell3Base::ReorderMainDictionaries() {
-  if (mainDictionaries_.size() >= 2) {
-    size_t best = 0;
-    for (size_t i = 1; i < mainDictionaries_.size(); ++i) {
-      if (mainDictionaries_[i]->HitCount() > mainDictionaries_[best]->HitCount()) best = i;
-    }
-    if (best != 0) {
-      std::unique_ptr<TMainDictionary> moved = std::move(mainDictionaries_[best]);
-      mainDictionaries_.erase(mainDictionaries_.begin() + static_cast<std::ptrdiff_t>(best));
-      mainDictionaries_.insert(mainDictionaries_.begin(), std::move(moved));
-    }
-  }
-  if (!mainDictionaries_.empty()) suggestionsGenerator_->SetLanguage(mainDictionaries_.front()->LangId());
+  dictionaries_.ReorderByHits();
+  if (dictionaries_.MainCount() > 0) suggestionsGenerator_->SetLanguage(dictionaries_.Language());
 }
 
 void TVexlorSpell3Base::OpenDictionaries() {
-  possessiveRule_ = false;
-  reorderCountdown_ = kReorderAfterWords;
+  dictionaries_.ClearMain();
+  run_.SetReorderCountdown(TSpellCheckRun::kReorderAfterWords);
 
   // Copies: opening a custom dictionary may raise events that edit the lists.
   const TStringList mainNames = configuration_->GetMainDictionaries();
-  mainDictionaries_.clear();
   missingMainDictionaries_.Clear();
   for (int i = 0; i < mainNames.Count(); ++i) {
     std::unique_ptr<TMainDictionary> dictionary = OpenMainDictionary(mainNames[i]);
@@ -277,35 +195,34 @@ void TVexlorSpell3Base::OpenDictionaries() {
       missingMainDictionaries_.Add(mainNames[i]);
       continue;
     }
-    if ((dictionary->LangId() & 0xFF) == 9) possessiveRule_ = true;
-    mainDictionaries_.push_back(std::move(dictionary));
+    dictionaries_.AddMain(std::move(dictionary));
   }
 
   const std::string activeName = configuration_->GetActiveCustom();
   const TStringList customNames = configuration_->GetCustomDictionaries();
-  customDictionaries_.clear();
+  dictionaries_.ClearCustom();
   for (int i = 0; i < customNames.Count(); ++i) {
     if (customNames[i] == activeName) continue;
     std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(customNames[i]);
-    if (dictionary) customDictionaries_.push_back(std::move(dictionary));
+    if (dictionary) dictionaries_.AddCustom(std::move(dictionary));
   }
 
   const TStringList wordNames = configuration_->GetMSWordCustomDictionaries();
-  msWordCustomDictionaries_.clear();
+  dictionaries_.ClearMSWordCustom();
   for (int i = 0; i < wordNames.Count(); ++i) {
     std::unique_ptr<TCustomDictionary> dictionary = OpenMSWordCustomDictionary(wordNames[i]);
-    if (dictionary) msWordCustomDictionaries_.push_back(std::move(dictionary));
+    if (dictionary) dictionaries_.AddMSWordCustom(std::move(dictionary));
   }
 
   // The old active object is saved and released before its file is read
   // again, so that its pending changes are part of what the new one reads.
-  activeCustomDictionary_.reset();
-  activeCustomDictionary_ = OpenCustomDictionary(activeName);
+  dictionaries_.SetActiveCustom(nullptr);
+  dictionaries_.SetActiveCustom(OpenCustomDictionary(activeName));
 
-  if (!mappingDictionary_ && !mappingDictionaryName_.empty())
-    mappingDictionary_ = OpenCustomDictionary(mappingDictionaryName_);
-  if (!learningDictionary_ && suggestionsLearning_)
-    learningDictionary_ = OpenCustomDictionary(suggestionsLearningDict_);
+  if (!dictionaries_.Mapping() && !mappingDictionaryName_.empty())
+    dictionaries_.SetMapping(OpenCustomDictionary(mappingDictionaryName_));
+  if (!dictionaries_.Learning() && suggestionsLearning_)
+    dictionaries_.SetLearning(OpenCustomDictionary(suggestionsLearningDict_));
 
   // Without its main dictionaries the component flags nearly every word; the
   // host is told which files were not found and where they were looked for.
@@ -321,111 +238,71 @@ const TStringList& TVexlorSpell3Base::GetMissingMainDictionaries() {
   return missingMainDictionaries_;
 }
 
-TStringList TVexlorSpell3Base::ExpandedDictionaryFolders() {
-  TStringList folders;
-  for (int i = 0; i < dictionaryFolders_.Count(); ++i)
-    folders.Add(ExpandPath(ExcludeTrailingPathDelimiter(dictionaryFolders_[i])));
-  return folders;
-}
+TStringList TVexlorSpell3Base::ExpandedDictionaryFolders() { return folders_.Expanded(); }
 
 void TVexlorSpell3Base::CloseDictionaries() {
-  if (keepDictionariesActive_ || checking_) return;
+  if (keepDictionariesActive_ || run_.Checking()) return;
   configuration_->Save();
-  for (auto& dictionary : mainDictionaries_) dictionary->SetMapped(false);
-  if (activeCustomDictionary_) activeCustomDictionary_->SetActive(false);
-  for (auto& dictionary : customDictionaries_) dictionary->SetActive(false);
-  if (learningDictionary_) learningDictionary_->SetActive(false);
+  dictionaries_.Release();
 }
 
-std::string TVexlorSpell3Base::ExpandConfigID(const std::string& Path) {
-  return ReplaceFirst("%ConfigID%", ExpandMacros(configID_), Path);
+std::string TVexlorSpell3Base::ExpandConfigID(const std::string& path) {
+  return ReplaceFirst("%ConfigID%", ExpandMacros(configID_), path);
 }
 
-std::string TVexlorSpell3Base::ExpandPath(const std::string& Path) {
-  return ExpandConfigID(ExpandMacros(Path));
+std::string TVexlorSpell3Base::ExpandPath(const std::string& path) {
+  return ExpandConfigID(ExpandMacros(path));
 }
 
 // ---- Word acceptance -------------------------------------------------------------
 
-bool TVexlorSpell3Base::LookUpMainWord(const std::string& word) {
-  for (auto& dictionary : mainDictionaries_) {
-    if (dictionary->WordExists(word)) {
-      dictionary->IncHitCount();
-      return true;
-    }
-  }
-  return false;
-}
-
-bool TVexlorSpell3Base::LookUpWord(const std::string& word) {
-  if (LookUpMainWord(word)) return true;
-  if (activeCustomDictionary_ && activeCustomDictionary_->HasIgnore(word)) return true;
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->HasIgnore(word)) return true;
-  for (auto& dictionary : msWordCustomDictionaries_)
-    if (dictionary->HasIgnore(word)) return true;
-  return internalDictionary_->HasIgnore(word);
-}
-
-bool TVexlorSpell3Base::IsWordInDictionaries(const std::string& Word) {
+bool TVexlorSpell3Base::IsWordInDictionaries(const std::string& word) {
   EnsureConfigLoaded();
-  return LookUpWord(Word);
+  return dictionaries_.FindAnywhere(word);
 }
 
-bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& Word) {
+bool TVexlorSpell3Base::IsWordInMainDictionaries(const std::string& word) {
   EnsureConfigLoaded();
-  return LookUpMainWord(Word);
+  return dictionaries_.FindInMain(word);
 }
 
-bool TVexlorSpell3Base::IsWordCorrect(const std::string& Word) {
-  if (IsWordInDictionaries(Word)) return true;
+bool TVexlorSpell3Base::IsWordCorrect(const std::string& word) {
+  if (IsWordInDictionaries(word)) return true;
   // The lower-case form differs only when the word has capitals; otherwise
   // the second look-up would repeat the first. Capitals are those of the
   // main dictionaries' code pages, so a Russian word in capitals is found
   // through its lower-case form as a Western one is.
-  const TLowerCaseTables tables = LowerCaseTablesOf(mainDictionaries_);
-  for (int i = 0; i < tables.count; ++i)
-    if (LowerCaseDiffers(Word, lowerWord_, tables.table[i]) && IsWordInDictionaries(lowerWord_)) return true;
-  if (possessiveRule_ && IsPossessive(Word)) return true;
-  if (IsNumber(Word)) return true;
-  if (Word.size() == 1) return true;
-  return IsIgnoredByFilters(Word, parser_);
-}
-
-bool TVexlorSpell3Base::IsWordExcluded(const std::string& Word) {
-  EnsureConfigLoaded();
-  if (activeCustomDictionary_ && activeCustomDictionary_->HasExclude(Word)) return true;
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->HasExclude(Word)) return true;
-  std::string unused;
-  return mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, unused);
-}
-
-bool TVexlorSpell3Base::GetAutoCorrection(const std::string& Word, std::string& Replacement) {
-  EnsureConfigLoaded();
-  if (activeCustomDictionary_ && activeCustomDictionary_->LookupAutoCorrect(Word, Replacement)) return true;
-  if (internalDictionary_->LookupAutoCorrect(Word, Replacement)) return true;
-  for (auto& dictionary : customDictionaries_)
-    if (dictionary->LookupAutoCorrect(Word, Replacement)) return true;
-  if (mappingAutoReplace_ && mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, Replacement))
+  if (dictionaries_.AnyLowerCaseForm(word, lowerWord_,
+                                     [this](const std::string& lower) { return IsWordInDictionaries(lower); }))
     return true;
-  if (suggestionsAutoReplace_ && learningDictionary_ && learningDictionary_->LookupAutoCorrect(Word, Replacement))
-    return true;
-  return false;
+  if (dictionaries_.PossessiveRule() && IsPossessive(word)) return true;
+  if (TSpellDictionarySet::IsNumber(word)) return true;
+  if (word.size() == 1) return true;
+  return IsIgnoredByFilters(word, parser_);
 }
 
-bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
+bool TVexlorSpell3Base::IsWordExcluded(const std::string& word) {
+  EnsureConfigLoaded();
+  return dictionaries_.IsExcluded(word);
+}
+
+bool TVexlorSpell3Base::GetAutoCorrection(const std::string& word, std::string& replacement) {
+  EnsureConfigLoaded();
+  return dictionaries_.FindAutoCorrection(word, replacement, mappingAutoReplace_, suggestionsAutoReplace_);
+}
+
+bool TVexlorSpell3Base::IsRepeatedWord(const std::string& word) {
   if (parser_ == nullptr) return false;
   int32_t x = 0, y = 0;
   parser_->GetPosition(x, y);
-  const size_t length = Word.size();
+  const size_t length = word.size();
   for (size_t i = 0; i <= length; ++i) parser_->MovePrevious();
   bool repeated = false;
   if (parser_->GetChar() == ' ') {
     repeated = true;
     for (size_t i = length; i >= 1; --i) {
       parser_->MovePrevious();
-      if (parser_->GetChar() != Word[i - 1]) {
+      if (parser_->GetChar() != word[i - 1]) {
         repeated = false;
         break;
       }
@@ -435,50 +312,30 @@ bool TVexlorSpell3Base::IsRepeatedWord(const std::string& Word) {
   return repeated;
 }
 
-bool TVexlorSpell3Base::IsPossessive(const std::string& Word) {
-  const size_t n = Word.size();
-  if (n < 2) return false;
-  // Most words tested (every suggestion candidate) do not end in 's.
-  if (Word[n - 2] != '\'' || (Word[n - 1] != 's' && Word[n - 1] != 'S')) return false;
-  // The first "'s" (or else the first "'S") must be the word's last two bytes.
-  size_t at = Word.find("'s");
-  if (at != n - 2) {
-    at = Word.find("'S");
-    if (at != n - 2) return false;
-  }
-  const std::string stem = Word.substr(0, n - 2);
-  const std::string lowerStem = Ansi::LowerCase(stem);
-  for (auto& dictionary : mainDictionaries_) {
-    if ((dictionary->LangId() & 0xFF) != 9) continue;
-    if (dictionary->WordExists(lowerStem) || dictionary->WordExists(stem)) return true;
-  }
-  return false;
+bool TVexlorSpell3Base::IsPossessive(const std::string& word) {
+  return dictionaries_.IsPossessiveOfKnownWord(word);
 }
 
-void TVexlorSpell3Base::SuggestionWordExists(const std::string& Word, bool& Exists) {
+void TVexlorSpell3Base::SuggestionWordExists(const std::string& word, bool& exists) {
   // The lower-case form is only made, and looked up, when the word itself
   // is not found; a second look-up of an unchanged form would repeat the first.
   const bool mainOnly = primaryOnly_;
   auto found = [this, mainOnly](const std::string& word) {
     return mainOnly ? IsWordInMainDictionaries(word) : IsWordInDictionaries(word);
   };
-  Exists = found(Word);
-  if (!Exists) {
-    const TLowerCaseTables tables = LowerCaseTablesOf(mainDictionaries_);
-    for (int i = 0; i < tables.count && !Exists; ++i)
-      Exists = LowerCaseDiffers(Word, suggestionLower_, tables.table[i]) && found(suggestionLower_);
-  }
-  if (!Exists && possessiveRule_) Exists = IsPossessive(Word);
+  exists = found(word);
+  if (!exists) exists = dictionaries_.AnyLowerCaseForm(word, suggestionLower_, found);
+  if (!exists && dictionaries_.PossessiveRule()) exists = IsPossessive(word);
 }
 
 // ---- Filters -------------------------------------------------------------------
 
-void TVexlorSpell3Base::RebuildIgnoreFilters(bool Force) {
+void TVexlorSpell3Base::RebuildIgnoreFilters(bool force) {
   if (IsLoadingOrReading() || IsDesigning()) return;
   const TSpellOptions options = configuration_->GetSpellOptions();
   // The first build always happens: the initial snapshot is not a real
   // option set, and the option copies below must follow the configuration.
-  if (optionsSnapshotValid_ && options == optionsSnapshot_ && !Force) return;
+  if (optionsSnapshotValid_ && options == optionsSnapshot_ && !force) return;
   optionsSnapshot_ = options;
   optionsSnapshotValid_ = true;
   ClearIgnoreFilters();
@@ -491,11 +348,11 @@ void TVexlorSpell3Base::RebuildIgnoreFilters(bool Force) {
   optionsChangedListeners_->Notify(this);
 }
 
-void TVexlorSpell3Base::AddIgnoreFilter(TParserIgnore* Filter) {
-  if (Filter == nullptr) return;
-  if (Filter->UsesScanHooks()) scanFilters_.push_back(Filter);
-  if (Filter->UsesLineCheck()) lineFilters_.push_back(Filter);
-  filters_.emplace_back(Filter);
+void TVexlorSpell3Base::AddIgnoreFilter(TParserIgnore* filter) {
+  if (filter == nullptr) return;
+  if (filter->UsesScanHooks()) scanFilters_.push_back(filter);
+  if (filter->UsesLineCheck()) lineFilters_.push_back(filter);
+  filters_.emplace_back(filter);
 }
 
 void TVexlorSpell3Base::ClearIgnoreFilters() {
@@ -504,44 +361,46 @@ void TVexlorSpell3Base::ClearIgnoreFilters() {
   filters_.clear();
 }
 
-void TVexlorSpell3Base::ScanCharHook(char Ch, TControlParser* Parser, bool& Skip) {
-  if (!scanFilters_.empty() && RunScanCharFilters(scanFilters_, Ch, Parser)) Skip = true;
+void TVexlorSpell3Base::ScanCharHook(char ch, TControlParser* parser, bool& skip) {
+  if (!scanFilters_.empty() && RunScanCharFilters(scanFilters_, ch, parser)) skip = true;
 }
 
-void TVexlorSpell3Base::ScanWordHook(const std::string& Word, TControlParser* Parser, bool& Skip) {
-  if (!scanFilters_.empty() && RunScanWordFilters(scanFilters_, Word, Parser)) Skip = true;
+void TVexlorSpell3Base::ScanWordHook(const std::string& word, TControlParser* parser, bool& skip) {
+  if (!scanFilters_.empty() && RunScanWordFilters(scanFilters_, word, parser)) skip = true;
 }
 
-bool TVexlorSpell3Base::IsIgnoredByFilters(const std::string& Word, TControlParser* Parser) {
-  return RunWordCheckFilters(filters_, Word, Parser);
+bool TVexlorSpell3Base::IsIgnoredByFilters(const std::string& word, TControlParser* parser) {
+  return RunWordCheckFilters(filters_, word, parser);
 }
 
-bool TVexlorSpell3Base::IsLineIgnored(const std::string& Line) { return RunLineFilters(lineFilters_, Line); }
+bool TVexlorSpell3Base::IsLineIgnored(const std::string& line) { return RunLineFilters(lineFilters_, line); }
 
 // ---- Configuration coupling --------------------------------------------------------
 
-void TVexlorSpell3Base::ConfigurationChanged(bool Reopen) {
+void TVexlorSpell3Base::ConfigurationChanged(bool reopen) {
   RebuildDictionaryFolders();
   ClearFileCaches();
-  if (Reopen) {
-    const std::string oldPath = activeCustomDictionary_ ? activeCustomDictionary_->DictionaryPath() : std::string();
+  if (reopen) {
+    TCustomDictionary* active = dictionaries_.ActiveCustom();
+    const std::string oldPath = active ? active->DictionaryPath() : std::string();
     OpenDictionaries();
-    if (!activeCustomDictionary_ || activeCustomDictionary_->DictionaryPath() != oldPath) ClearUndo();
+    active = dictionaries_.ActiveCustom();
+    if (!active || active->DictionaryPath() != oldPath) ClearUndo();
   }
   RebuildIgnoreFilters(false);
   if (OnConfigChanged) OnConfigChanged(this);
   configChangedListeners_->Notify(this);
 }
 
-void TVexlorSpell3Base::ReadConfigString(const std::string& ConfigID, const std::string& Key,
-                                         const std::string& Default, std::string& Value) {
-  Value = Default;
-  if (OnConfigReadString) OnConfigReadString(this, ConfigID, Key, Default, Value);
+void TVexlorSpell3Base::ReadConfigString(const std::string& configID, const std::string& key,
+                                         const std::string& defaultValue, std::string& value) {
+  value = defaultValue;
+  if (OnConfigReadString) OnConfigReadString(this, configID, key, defaultValue, value);
 }
 
-void TVexlorSpell3Base::WriteConfigString(const std::string& ConfigID, const std::string& Key,
-                                          const std::string& Value) {
-  if (OnConfigWriteString) OnConfigWriteString(this, ConfigID, Key, Value);
+void TVexlorSpell3Base::WriteConfigString(const std::string& configID, const std::string& key,
+                                          const std::string& value) {
+  if (OnConfigWriteString) OnConfigWriteString(this, configID, key, value);
 }
 
 void TVexlorSpell3Base::ConfigLoaded() {
@@ -554,24 +413,25 @@ void TVexlorSpell3Base::ConfigSaved() {
 
 // Also reached from the destructor, through the configuration's last save:
 // the handler gets what failed as arguments, the configuration is going.
-void TVexlorSpell3Base::ConfigSaveFailed(TConfigStorage Storage, const std::string& Location) {
-  if (OnConfigSaveFailed) OnConfigSaveFailed(this, Storage, Location);
+void TVexlorSpell3Base::ConfigSaveFailed(TConfigStorage storage, const std::string& location) {
+  if (OnConfigSaveFailed) OnConfigSaveFailed(this, storage, location);
 }
 
 // ---- Texts -----------------------------------------------------------------------
 
-void TVexlorSpell3Base::GetString(TSpellLanguageString Id, std::string& Text) {
-  Text = SpellLanguageText(Id, uiLanguage_);
-  if (OnGetString) OnGetString(this, Id, Text);
+void TVexlorSpell3Base::GetString(TSpellLanguageString id, std::string& text) {
+  text = SpellLanguageText(id, uiLanguage_);
+  if (OnGetString) OnGetString(this, id, text);
 }
 
 // ---- Suggestions ------------------------------------------------------------------
 
-void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results) {
+void TVexlorSpell3Base::BuildSuggestions(const std::string& word, int32_t maxCount, TStringList& results) {
   std::string mapped;
-  if (mappingDictionary_ && mappingDictionary_->LookupAutoCorrect(Word, mapped)) {
-    Results.Clear();
-    Results.Add(mapped);
+  TCustomDictionary* mapping = dictionaries_.Mapping();
+  if (mapping && mapping->LookupAutoCorrect(word, mapped)) {
+    results.Clear();
+    results.Add(mapped);
     return;
   }
 
@@ -581,71 +441,71 @@ void TVexlorSpell3Base::BuildSuggestions(const std::string& Word, int32_t MaxCou
     SuggestionWordExists(word, found);
     return found;
   };
-  suggestionsGenerator_->GenerateWithCase(Word, MaxCount, exists, &candidates);
+  suggestionsGenerator_->GenerateWithCase(word, maxCount, exists, &candidates);
   const int generated = candidates.Count();
 
-  if (phoneticSuggestions_ && !mainDictionaries_.empty()) {
-    TMainDictionary& first = *mainDictionaries_.front();
+  if (phoneticSuggestions_ && dictionaries_.MainCount() > 0) {
+    TMainDictionary& first = *dictionaries_.Main(0);
     if (phoneticsMap_->Language() != first.LangId()) {
       phoneticsMap_->SetLanguage(first.LangId());
       if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
     }
-    first.FindPhoneticMatches(Word, *phoneticsMap_, candidates);
+    first.FindPhoneticMatches(word, *phoneticsMap_, candidates);
     if ((phoneticsMap_->Language() & 0xFF) == 9 && candidates.Count() < 20 && phoneticFallback_) {
       phoneticsMap_->SetLanguage(0);
       if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
-      first.FindPhoneticMatches(Word, *phoneticsMap_, candidates);
+      first.FindPhoneticMatches(word, *phoneticsMap_, candidates);
     }
   }
 
-  ScoreSuggestions(Word, candidates);
-  DropDistantPhoneticMatches(Word, *phoneticsMap_, candidates, generated);
+  ScoreSuggestions(word, candidates);
+  DropDistantPhoneticMatches(word, *phoneticsMap_, candidates, generated);
 
-  if (learningDictionary_) {
+  if (TCustomDictionary* learning = dictionaries_.Learning()) {
     std::string learned;
-    if (learningDictionary_->LookupAutoCorrect(Word, learned)) PromoteLearnedReplacement(candidates, learned);
-    TCustomDictionary* learning = learningDictionary_.get();
+    if (learning->LookupAutoCorrect(word, learned)) PromoteLearnedReplacement(candidates, learned);
     ApplyLearnedPreference(candidates, [learning](const std::string& entry) { return learning->HasIgnore(entry); });
   }
 
   SortSuggestionsByScore(candidates);
-  TruncateSuggestions(candidates, MaxCount);
-  Results.Assign(candidates);
+  TruncateSuggestions(candidates, maxCount);
+  results.Assign(candidates);
 }
 
-void TVexlorSpell3Base::GetSuggestions(const std::string& Word, TStringList& List) {
+void TVexlorSpell3Base::GetSuggestions(const std::string& word, TStringList& list) {
   EnsureConfigLoaded();
-  BuildSuggestions(Word, maxSuggestions_, List);
+  BuildSuggestions(word, maxSuggestions_, list);
 }
 
-void TVexlorSpell3Base::LearnReplacement(const std::string& Word, const std::string& Replacement) {
-  if (!learningDictionary_) return;
-  learningDictionary_->AddAutoCorrect(Word, Replacement);
-  learningDictionary_->AddIgnore(Replacement);
+void TVexlorSpell3Base::LearnReplacement(const std::string& word, const std::string& replacement) {
+  TCustomDictionary* learning = dictionaries_.Learning();
+  if (!learning) return;
+  learning->AddAutoCorrect(word, replacement);
+  learning->AddIgnore(replacement);
 }
 
 // ---- Dialog requests that the standard dialogs answer ------------------------------
 
-void TVexlorSpell3Base::ShowConfigDialog(TComponent* AOwner) {
-  if (OnShowConfigDialog) OnShowConfigDialog(this, AOwner);
+void TVexlorSpell3Base::ShowConfigDialog(TComponent* owner) {
+  if (OnShowConfigDialog) OnShowConfigDialog(this, owner);
 }
 
-void TVexlorSpell3Base::ShowCustomDictionariesDialog(TComponent* AOwner) {
-  if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, AOwner);
+void TVexlorSpell3Base::ShowCustomDictionariesDialog(TComponent* owner) {
+  if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, owner);
 }
 
-void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary*) {
-  if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, AOwner);
+void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TComponent* owner, TCustomDictionary*) {
+  if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, owner);
 }
 
-void TVexlorSpell3Base::ShowAddDictionaryDir(TComponent* AOwner) {
-  if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, AOwner);
+void TVexlorSpell3Base::ShowAddDictionaryDir(TComponent* owner) {
+  if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, owner);
 }
 
 void TVexlorSpell3Base::ShowConfigDialog() { ShowConfigDialog(this); }
 void TVexlorSpell3Base::ShowCustomDictionariesDialog() { ShowCustomDictionariesDialog(this); }
-void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary) {
-  ShowEditCustomDictionaryDialog(this, Dictionary);
+void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TCustomDictionary* dictionary) {
+  ShowEditCustomDictionaryDialog(this, dictionary);
 }
 void TVexlorSpell3Base::ShowAddDictionaryDir() { ShowAddDictionaryDir(this); }
 

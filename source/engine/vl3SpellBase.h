@@ -1,5 +1,5 @@
-// The spell-checker component: owns the dictionary set, the parsing engine,
-// the filters and the configuration, judges words and runs checks with undo.
+// The spell-checker component: the public face of the engine. It owns the
+// parsing engine, filters and configuration and hands work to its collaborators.
 #pragma once
 
 #include <cstdint>
@@ -10,9 +10,14 @@
 
 #include "vl3Component.h"
 #include "vl3Configuration.h"
+#include "vl3DialogBridge.h"
 #include "vl3Forms.h"
 #include "vl3Menus.h"
 #include "vl3Platform.h"
+#include "vl3SpellCheckRun.h"
+#include "vl3SpellDialogHosting.h"
+#include "vl3SpellDictionaryFolders.h"
+#include "vl3SpellDictionarySet.h"
 #include "vl3SpellLanguages.h"
 #include "vl3SpellTypes.h"
 #include "vl3StringList.h"
@@ -26,86 +31,74 @@ class TCustomDictionary;
 class TSuggestionsGenerator;
 class TPhoneticsMap;
 class TVexlorConfig;
-class TConfigurationDialogCtrl;
 class TVexlorSpell3Base;
 
-// One undo record. Positions are those of the check's parser.
-struct TVexlorUndo {
-  int32_t XPos = 0;
-  int32_t YPos = 0;
-  std::string Word;         // as it stood in the text
-  std::string Replacement;  // what was put in its place; empty when the text was left
-  TSpellAction Action = uaIgnore;
-  bool Automatic = false;  // made by the run loop, not by the user
-  int32_t Data = 0;        // the parser's own value, returned at undo time
-};
-
-using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* Sender)>;
+using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* sender)>;
 using TSpellConfigReadEvent =
-    std::function<void(TVexlorSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
-                       const std::string& Default, std::string& Value)>;
+    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
+                       const std::string& defaultValue, std::string& value)>;
 using TSpellConfigWriteEvent =
-    std::function<void(TVexlorSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
-                       const std::string& Value)>;
-using TSpellWordCheckEvent = std::function<void(TVexlorSpell3Base* Sender, const std::string& Word,
-                                                TWordCheckType& CheckType, std::string& Replacement)>;
+    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
+                       const std::string& value)>;
+using TSpellWordCheckEvent = std::function<void(TVexlorSpell3Base* sender, const std::string& word,
+                                                TWordCheckType& checkType, std::string& replacement)>;
 using TSpellPromptWordEvent =
-    std::function<void(TVexlorSpell3Base* Sender, const std::string& Word, bool Repeated)>;
-// A form supplied with Create true becomes the component's spelling dialog
-// (not owned); with Create false the handler disposes of it.
+    std::function<void(TVexlorSpell3Base* sender, const std::string& word, bool repeated)>;
+// A form supplied with create true becomes the component's spelling dialog
+// (not owned); with create false the handler disposes of it.
 using TSpellCreateDialogEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TCustomForm*& SpellForm, bool Create)>;
-using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* Sender, TComponent* AOwner)>;
+    std::function<void(TVexlorSpell3Base* sender, TCustomForm*& spellForm, bool create)>;
+using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* sender, TComponent* owner)>;
 using TSpellGetStringEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TSpellLanguageString LanguageString, std::string& Text)>;
+    std::function<void(TVexlorSpell3Base* sender, TSpellLanguageString languageString, std::string& text)>;
 using TSpellParserReplaceWordEvent = std::function<void(
-    TVexlorSpell3Base* Sender, bool Before, const std::string& Replacement, int32_t State)>;
+    TVexlorSpell3Base* sender, bool before, const std::string& replacement, int32_t state)>;
 using TSpellParserIgnoreWordEvent =
-    std::function<void(TVexlorSpell3Base* Sender, bool Before, int32_t State)>;
+    std::function<void(TVexlorSpell3Base* sender, bool before, int32_t state)>;
 using TSpellParserUndoLastEvent = std::function<void(
-    TVexlorSpell3Base* Sender, int32_t UndoState, TSpellAction UndoAction, int32_t UndoData)>;
+    TVexlorSpell3Base* sender, int32_t undoState, TSpellAction undoAction, int32_t undoData)>;
 // A dictionary supplied here is owned by the component from then on.
 using TSpellCreateCustomDictionaryEvent =
-    std::function<void(TVexlorSpell3Base* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>;
+    std::function<void(TVexlorSpell3Base* sender, std::unique_ptr<TCustomDictionary>& dictionary)>;
 using TSpellPopupDoMenuEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TPopupMenu* Menu, int32_t XPos, int32_t YPos,
-                       int32_t& PopupAction, std::string& PopupWord)>;
+    std::function<void(TVexlorSpell3Base* sender, TPopupMenu* menu, int32_t x, int32_t y,
+                       int32_t& popupAction, std::string& popupWord)>;
 using TSpellPopupAddMenuItemEvent = std::function<void(
-    TVexlorSpell3Base* Sender, TPopupMenu* Menu, TMenuItem* SubMenu, const std::string& Caption,
-    bool Enable, bool HasChildren, int32_t Tag, TMenuItem*& MenuItem)>;
+    TVexlorSpell3Base* sender, TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption,
+    bool enable, bool hasChildren, int32_t tag, TMenuItem*& menuItem)>;
 using TSpellPopupCreateMenuEvent =
-    std::function<void(TVexlorSpell3Base* Sender, TComponent* Owner, TPopupMenu*& PopupMenu)>;
-// Storage is where the settings were to go; Location the file or registry
+    std::function<void(TVexlorSpell3Base* sender, TComponent* owner, TPopupMenu*& popupMenu)>;
+// The storage is where the settings were to go; the location the file or registry
 // key (empty for the callbacks).
 using TSpellConfigSaveFailedEvent = std::function<void(
-    TVexlorSpell3Base* Sender, TConfigStorage Storage, const std::string& Location)>;
-// Names as configured; Folders the dictionary folders, expanded, in which
+    TVexlorSpell3Base* sender, TConfigStorage storage, const std::string& location)>;
+// The names as configured; the folders are the dictionary folders, expanded, in which
 // the bare names were looked for.
 using TSpellMainDictionariesMissingEvent = std::function<void(
-    TVexlorSpell3Base* Sender, const TStringList& Names, const TStringList& Folders)>;
+    TVexlorSpell3Base* sender, const TStringList& names, const TStringList& folders)>;
 
 class TVexlorSpell3Base : public TComponent, public TConfigOwner {
  public:
-  explicit TVexlorSpell3Base(TComponent* AOwner = nullptr);
+  explicit TVexlorSpell3Base(TComponent* owner = nullptr);
   ~TVexlorSpell3Base() override;
 
   // ---- Virtual operations, in slot order -----------------------------------
-  virtual void SetParsingEngine(TParsingEngine* Engine);  // takes ownership
-  virtual void SetSuggestionsGenerator(TSuggestionsGenerator* Generator);
-  virtual void SetPhoneticsMap(TPhoneticsMap* Map);
-  virtual void SetConfigStorage(TConfigStorage Value);
-  virtual void SetConfigID(const std::string& Value);
-  virtual void SetConfigFilename(const std::string& Value);
-  virtual void SetConfigRegistryKey(const std::string& Value);
-  virtual void SetConfigDictionaryDir(const TStringList& Value);
-  virtual void SetConfigDefaultMain(const TStringList& Value);
-  virtual void SetConfigDefaultCustom(const TStringList& Value);
-  virtual void SetQuoteChars(const std::string& Value);
-  virtual void SetKeepDictionariesActive(bool Value);
-  virtual void SetPhoneticMaxDistance(int32_t Value);
-  virtual void SetPhoneticDivisor(int32_t Value);
-  virtual void SetPhoneticDepth(int32_t Value);
-  virtual void SetMappingDictionaryName(const std::string& Value);
+  virtual void SetParsingEngine(TParsingEngine* engine);  // takes ownership
+  virtual void SetSuggestionsGenerator(TSuggestionsGenerator* generator);
+  virtual void SetPhoneticsMap(TPhoneticsMap* map);
+  virtual void SetConfigStorage(TConfigStorage value);
+  virtual void SetConfigID(const std::string& value);
+  virtual void SetConfigFilename(const std::string& value);
+  virtual void SetConfigRegistryKey(const std::string& value);
+  virtual void SetConfigDictionaryDir(const TStringList& value);
+  virtual void SetConfigDefaultMain(const TStringList& value);
+  virtual void SetConfigDefaultCustom(const TStringList& value);
+  virtual void SetQuoteChars(const std::string& value);
+  virtual void SetKeepDictionariesActive(bool value);
+  virtual void SetPhoneticMaxDistance(int32_t value);
+  virtual void SetPhoneticDivisor(int32_t value);
+  virtual void SetPhoneticDepth(int32_t value);
+  virtual void SetMappingDictionaryName(const std::string& value);
   // The three listings are caches owned by the component.
   virtual TStringList* GetMainDictionaryFiles();
   virtual TStringList* GetCustomDictionaryFiles();
@@ -117,14 +110,15 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual uint32_t GetLanguage();
   virtual void ReorderMainDictionaries();
   virtual void OpenDictionaries();
-  virtual void FindDictionaryFiles(const std::string& Extension, TStringList& List);
-  virtual TConfigurationDialogCtrl* AttachDialogControl(TComponent* Form, TCustomDictionary* Dictionary);
-  virtual void RebuildIgnoreFilters(bool Force);
+  virtual void FindDictionaryFiles(const std::string& extension, TStringList& list);
+  // Links the first bridge the form owns and hands it the dictionary.
+  virtual TSpellDialogBridge* AttachDialogControl(TComponent* form, TCustomDictionary* dictionary);
+  virtual void RebuildIgnoreFilters(bool force);
   virtual void DialogShowHook();
   virtual void DialogDeactivateHook();
   virtual void DialogActivateHook();
   virtual void PromptWord();
-  virtual void PlaceDialogNearSelection(bool Horizontal, bool Vertical);
+  virtual void PlaceDialogNearSelection(bool horizontal, bool vertical);
   virtual void PlaceDialogNearControl();
   virtual void PositionDialog();
   virtual void AvoidSelection();
@@ -132,99 +126,99 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual void ShowSpellDialog();
   virtual void HideSpellDialog();
   virtual void ShowEndMessage();
-  virtual void ReplaceCurrentWord(const std::string& Replacement, int32_t State);
-  virtual void IgnoreCurrentWord(int32_t State);
-  virtual void NotifyUndo(int32_t UndoState, TSpellAction Action, int32_t& Data);
-  virtual bool IsRepeatedWord(const std::string& Word);
-  virtual bool IsPossessive(const std::string& Word);
+  virtual void ReplaceCurrentWord(const std::string& replacement, int32_t state);
+  virtual void IgnoreCurrentWord(int32_t state);
+  virtual void NotifyUndo(int32_t undoState, TSpellAction action, int32_t& data);
+  virtual bool IsRepeatedWord(const std::string& word);
+  virtual bool IsPossessive(const std::string& word);
   virtual void UndoLast();
-  virtual void AddUndo(TSpellAction Action, const std::string& Replacement, bool Automatic);
-  virtual void PopupItemClick(int32_t Tag, const std::string& Caption);
+  virtual void AddUndo(TSpellAction action, const std::string& replacement, bool automatic);
+  virtual void PopupItemClick(int32_t tag, const std::string& caption);
   virtual void CompleteCheck();
   virtual void ResumeCheck();
-  virtual void SmartCheck(TControlParser* Parser);
-  virtual void BuildSuggestions(const std::string& Word, int32_t MaxCount, TStringList& Results);
-  // The existence test handed to the suggestions generator; Word is the
+  virtual void SmartCheck(TControlParser* parser);
+  virtual void BuildSuggestions(const std::string& word, int32_t maxCount, TStringList& results);
+  // The existence test handed to the suggestions generator; word is the
   // generator's candidate buffer (zero-terminated), only valid during the call.
-  virtual void SuggestionWordExists(const std::string& Word, bool& Exists);
-  virtual void ScanCharHook(char Ch, TControlParser* Parser, bool& Skip);
-  virtual void ScanWordHook(const std::string& Word, TControlParser* Parser, bool& Skip);
-  virtual bool IsIgnoredByFilters(const std::string& Word, TControlParser* Parser);
-  virtual bool IsLineIgnored(const std::string& Line);
-  virtual void AddIgnoreFilter(TParserIgnore* Filter);  // takes ownership
+  virtual void SuggestionWordExists(const std::string& word, bool& exists);
+  virtual void ScanCharHook(char ch, TControlParser* parser, bool& skip);
+  virtual void ScanWordHook(const std::string& word, TControlParser* parser, bool& skip);
+  virtual bool IsIgnoredByFilters(const std::string& word, TControlParser* parser);
+  virtual bool IsLineIgnored(const std::string& line);
+  virtual void AddIgnoreFilter(TParserIgnore* filter);  // takes ownership
   virtual void ClearIgnoreFilters();
-  void ConfigurationChanged(bool Reopen) override;
-  void ReadConfigString(const std::string& ConfigID, const std::string& Key, const std::string& Default,
-                        std::string& Value) override;
-  void WriteConfigString(const std::string& ConfigID, const std::string& Key,
-                         const std::string& Value) override;
+  void ConfigurationChanged(bool reopen) override;
+  void ReadConfigString(const std::string& configID, const std::string& key, const std::string& defaultValue,
+                        std::string& value) override;
+  void WriteConfigString(const std::string& configID, const std::string& key,
+                         const std::string& value) override;
   void ConfigLoaded() override;
   void ConfigSaved() override;
-  virtual void ShowConfigDialog(TComponent* AOwner);
-  virtual void ShowCustomDictionariesDialog(TComponent* AOwner);
-  virtual void ShowEditCustomDictionaryDialog(TComponent* AOwner, TCustomDictionary* Dictionary);
-  virtual void ShowAddDictionaryDir(TComponent* AOwner);
-  std::string ExpandConfigID(const std::string& Path) override;
-  virtual void SetCustomDictionaryActive(const std::string& Name, bool Active);
-  virtual void SetMSWordCustomDictionaryActive(const std::string& FileName, bool Active);
-  virtual void DeleteCustomDictionary(const std::string& Name);
-  virtual void NewCustomDictionary(const std::string& Name);
-  virtual bool RenameCustomDictionary(const std::string& OldName, const std::string& NewName);
+  virtual void ShowConfigDialog(TComponent* owner);
+  virtual void ShowCustomDictionariesDialog(TComponent* owner);
+  virtual void ShowEditCustomDictionaryDialog(TComponent* owner, TCustomDictionary* dictionary);
+  virtual void ShowAddDictionaryDir(TComponent* owner);
+  std::string ExpandConfigID(const std::string& path) override;
+  virtual void SetCustomDictionaryActive(const std::string& name, bool active);
+  virtual void SetMSWordCustomDictionaryActive(const std::string& fileName, bool active);
+  virtual void DeleteCustomDictionary(const std::string& name);
+  virtual void NewCustomDictionary(const std::string& name);
+  virtual bool RenameCustomDictionary(const std::string& oldName, const std::string& newName);
   // The three openers return a new object that the caller owns, or null.
-  virtual std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& Name);
-  virtual std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& Name);
-  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(const std::string& FileName);
-  std::string ExpandPath(const std::string& Path) override;
+  virtual std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& name);
+  virtual std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name);
+  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(const std::string& fileName);
+  std::string ExpandPath(const std::string& path) override;
   virtual void ShowConfigDialog();
   virtual void ShowCustomDictionariesDialog();
-  virtual void ShowEditCustomDictionaryDialog(TCustomDictionary* Dictionary);
+  virtual void ShowEditCustomDictionaryDialog(TCustomDictionary* dictionary);
   virtual void ShowAddDictionaryDir();
-  virtual void GetString(TSpellLanguageString Id, std::string& Text);
+  virtual void GetString(TSpellLanguageString id, std::string& text);
   virtual void ClearUndo();
   virtual void CloseDictionaries();
   virtual void CloseDialog();
-  // S is edited in place; it must outlive the check (with SynchronousCheck
+  // The text is edited in place; it must outlive the check (with SynchronousCheck
   // false the check goes on after the call returns).
-  virtual void CheckString(std::string& S);
-  virtual void CheckWinControl(void* Control, TCheckType CheckType);
-  // Parser is freed by the check when OwnsParser is true.
-  virtual void CheckParser(TControlParser* Parser, TCheckType CheckType);
+  virtual void CheckString(std::string& text);
+  virtual void CheckWinControl(void* control, TCheckType checkType);
+  // The parser is freed by the check when OwnsParser is true.
+  virtual void CheckParser(TControlParser* parser, TCheckType checkType);
   virtual void StartSequenceCheck();
   virtual void StopSequenceCheck();
-  virtual void StopCheck(bool Flag);
-  virtual int32_t WordCount(const std::string& S);
-  virtual int32_t WordCountWinControl(void* Control, TCheckType CheckType);
-  virtual int32_t WordCountParser(TControlParser* Parser, TCheckType CheckType);
+  virtual void StopCheck(bool flag);
+  virtual int32_t WordCount(const std::string& text);
+  virtual int32_t WordCountWinControl(void* control, TCheckType checkType);
+  virtual int32_t WordCountParser(TControlParser* parser, TCheckType checkType);
   // The answers to a prompt: true when the action was applied. Only the
   // first answer to a prompt applies; a repeated-word prompt takes only
   // Ignore, IgnoreRepeated, DeleteRepeated and Undo.
   virtual bool Ignore();
   virtual bool IgnoreAll();
-  virtual bool Change(const std::string& Replacement);
-  virtual bool ChangeAll(const std::string& Replacement);
+  virtual bool Change(const std::string& replacement);
+  virtual bool ChangeAll(const std::string& replacement);
   virtual bool Add();
-  virtual bool AutoCorrect(const std::string& Replacement);
+  virtual bool AutoCorrect(const std::string& replacement);
   virtual bool Undo();
   virtual bool IgnoreRepeated();
   virtual bool DeleteRepeated();
   virtual void Resynchronize();
   virtual void Reserved();  // keeps a slot that does nothing
   virtual void Cancel();
-  virtual bool IsWordInMainDictionaries(const std::string& Word);
-  virtual bool IsWordInDictionaries(const std::string& Word);
-  virtual bool IsWordCorrect(const std::string& Word);
-  virtual bool IsWordExcluded(const std::string& Word);
-  virtual bool GetAutoCorrection(const std::string& Word, std::string& Replacement);
-  virtual void GetSuggestions(const std::string& Word, TStringList& List);
-  virtual void LearnReplacement(const std::string& Word, const std::string& Replacement);
-  virtual TSpellPopupOption ShowPopupMenu(TComponent* Owner, TSpellPopupOptions Options, int32_t X,
-                                          int32_t Y, std::string& Word);
+  virtual bool IsWordInMainDictionaries(const std::string& word);
+  virtual bool IsWordInDictionaries(const std::string& word);
+  virtual bool IsWordCorrect(const std::string& word);
+  virtual bool IsWordExcluded(const std::string& word);
+  virtual bool GetAutoCorrection(const std::string& word, std::string& replacement);
+  virtual void GetSuggestions(const std::string& word, TStringList& list);
+  virtual void LearnReplacement(const std::string& word, const std::string& replacement);
+  virtual TSpellPopupOption ShowPopupMenu(TComponent* owner, TSpellPopupOptions options, int32_t x,
+                                          int32_t y, std::string& word);
 
   // ---- Popup companions -----------------------------------------------------
-  TPopupMenu* CreatePopupMenu(TComponent* Owner);
-  TMenuItem* AddPopupMenuItem(TPopupMenu* Menu, TMenuItem* SubMenu, const std::string& Caption, bool Enable,
-                              bool HasChildren, int32_t Tag);
-  void DoPopupMenu(TPopupMenu* Menu, int32_t X, int32_t Y);
+  TPopupMenu* CreatePopupMenu(TComponent* owner);
+  TMenuItem* AddPopupMenuItem(TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption, bool enable,
+                              bool hasChildren, int32_t tag);
+  void DoPopupMenu(TPopupMenu* menu, int32_t x, int32_t y);
 
   // ---- TConfigOwner -----------------------------------------------------------
   TConfigStorage ConfigStorage() const override { return configStorage_; }
@@ -296,8 +290,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void SetEndCursorPosition(TSpellEndPosition v) { endCursorPosition_ = v; }
   bool EndMessageWordCount() const { return endMessageWordCount_; }
   void SetEndMessageWordCount(bool v) { endMessageWordCount_ = v; }
-  int32_t MaxUndo() const { return maxUndo_; }
-  void SetMaxUndo(int32_t v) { maxUndo_ = v; }
+  int32_t MaxUndo() const { return run_.MaxUndo(); }
+  void SetMaxUndo(int32_t v) { run_.SetMaxUndo(v); }
   int32_t MaxSuggestions() const { return maxSuggestions_; }
   void SetMaxSuggestions(int32_t v) { maxSuggestions_ = v; }
   bool KeepDictionariesActive() const { return keepDictionariesActive_; }
@@ -333,37 +327,37 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TVexlorConfig* Configuration() const { return configuration_.get(); }
   TParsingEngine* ParsingEngine() const { return parsingEngine_.get(); }
   TControlParser* Parser() const { return parser_; }
-  TCustomDictionary* InternalDictionary() const { return internalDictionary_.get(); }
-  TCustomDictionary* ActiveCustomDictionary() const { return activeCustomDictionary_.get(); }
-  TCustomDictionary* MappingDictionary() const { return mappingDictionary_.get(); }
-  TCustomDictionary* LearningDictionary() const { return learningDictionary_.get(); }
+  TCustomDictionary* InternalDictionary() const { return dictionaries_.Internal(); }
+  TCustomDictionary* ActiveCustomDictionary() const { return dictionaries_.ActiveCustom(); }
+  TCustomDictionary* MappingDictionary() const { return dictionaries_.Mapping(); }
+  TCustomDictionary* LearningDictionary() const { return dictionaries_.Learning(); }
   TSuggestionsGenerator* SuggestionsGenerator() const { return suggestionsGenerator_.get(); }
   TPhoneticsMap* PhoneticsMap() const { return phoneticsMap_.get(); }
-  int MainDictionaryCount() const { return static_cast<int>(mainDictionaries_.size()); }
-  TMainDictionary* MainDictionaries(int i) const { return mainDictionaries_[i].get(); }
-  int CustomDictionaryCount() const { return static_cast<int>(customDictionaries_.size()); }
-  TCustomDictionary* CustomDictionaries(int i) const { return customDictionaries_[i].get(); }
-  int MSWordCustomDictionaryCount() const { return static_cast<int>(msWordCustomDictionaries_.size()); }
-  TCustomDictionary* MSWordCustomDictionaries(int i) const { return msWordCustomDictionaries_[i].get(); }
+  int MainDictionaryCount() const { return dictionaries_.MainCount(); }
+  TMainDictionary* MainDictionaries(int i) const { return dictionaries_.Main(i); }
+  int CustomDictionaryCount() const { return dictionaries_.CustomCount(); }
+  TCustomDictionary* CustomDictionaries(int i) const { return dictionaries_.Custom(i); }
+  int MSWordCustomDictionaryCount() const { return dictionaries_.MSWordCustomCount(); }
+  TCustomDictionary* MSWordCustomDictionaries(int i) const { return dictionaries_.MSWordCustom(i); }
   int FilterCount() const { return static_cast<int>(filters_.size()); }
   TParserIgnore* Filters(int i) const { return filters_[i].get(); }
-  const TStringList& DictionaryFolders() const { return dictionaryFolders_; }
-  bool Checking() const { return checking_; }
-  bool Cancelled() const { return cancelled_; }
-  bool SequenceActive() const { return sequenceActive_; }
-  const std::string& CurrentWord() const { return currentWord_; }
-  bool PromptIsRepeated() const { return promptIsRepeated_; }
-  int32_t WordsChecked() const { return wordsChecked_; }
-  bool PossessiveRule() const { return possessiveRule_; }
+  const TStringList& DictionaryFolders() const { return folders_.Folders(); }
+  bool Checking() const { return run_.Checking(); }
+  bool Cancelled() const { return run_.Cancelled(); }
+  bool SequenceActive() const { return run_.SequenceActive(); }
+  const std::string& CurrentWord() const { return run_.CurrentWord(); }
+  bool PromptIsRepeated() const { return run_.PromptIsRepeated(); }
+  int32_t WordsChecked() const { return run_.WordsChecked(); }
+  bool PossessiveRule() const { return dictionaries_.PossessiveRule(); }
   bool PrimaryOnly() const { return primaryOnly_; }
   bool PromptRepeated() const { return promptRepeated_; }
   bool PhoneticFallback() const { return phoneticFallback_; }
-  int UndoCount() const { return static_cast<int>(undoStack_.size()); }
-  const TVexlorUndo& UndoRecord(int i) const { return *undoStack_[i]; }
-  TCustomForm* SpellDialog() const { return spellDialog_; }
-  TConfigurationDialogCtrl* DialogControl() const { return dialogControl_; }
-  bool DialogShown() const { return dialogShown_; }
-  bool PopupActive() const { return popupActive_; }
+  int UndoCount() const { return run_.UndoCount(); }
+  const TVexlorUndo& UndoRecord(int i) const { return run_.UndoRecord(i); }
+  TCustomForm* SpellDialog() const { return dialog_.Form(); }
+  TSpellDialogBridge* DialogControl() const { return dialog_.Bridge(); }
+  bool DialogShown() const { return dialog_.Shown(); }
+  bool PopupActive() const { return dialog_.PopupActive(); }
   TEventList* OptionsChangedListeners() const { return optionsChangedListeners_.get(); }
   TEventList* ConfigChangedListeners() const { return configChangedListeners_.get(); }
   TParserIgnoreWordEventList* IgnoreWordListeners() const { return ignoreWordListeners_.get(); }
@@ -409,7 +403,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // The dictionary set was built without some of the configured main
   // dictionaries (missing or unreadable files): words they hold are flagged.
   TSpellMainDictionariesMissingEvent OnMainDictionariesMissing;
-  void ConfigSaveFailed(TConfigStorage Storage, const std::string& Location) override;
+  void ConfigSaveFailed(TConfigStorage storage, const std::string& location) override;
   // The configured main dictionaries that the dictionary set could not open
   // (loads the configuration first); empty when all of them are open.
   const TStringList& GetMissingMainDictionaries();
@@ -426,82 +420,45 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void ClearFileCaches();
   void RebuildDictionaryFolders();
   void ConnectEngineHooks(TParsingEngine* engine);
-  // IsWordInMainDictionaries and IsWordInDictionaries without the load step.
-  bool LookUpMainWord(const std::string& word);
-  bool LookUpWord(const std::string& word);
-  std::string ResolveCustomDictionaryPath(const std::string& name);
-  void SaveOpenCopies(const std::string& path);
   bool NobodyAnswersPrompts() const;
-  // True when an answer may act on the prompt now, and then marks the
-  // prompt answered; OnRepetition: the action applies to a repeated word.
-  bool TakeAnswer(bool OnRepetition);
   void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
   int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
   // The parser for a window control: the window-control parser in the
   // Windows build, null elsewhere.
-  static TControlParser* NewWindowParser(void* Control);
-  // The form's own show, activate and deactivate handlers are kept while
-  // the component's hooks stand in for them.
-  void TakeOverFormEvents(TCustomForm* form);
-  void GiveBackFormEvents(TCustomForm* form);
+  static TControlParser* NewWindowParser(void* control);
   void MoveDialogOnScreen(int32_t left, int32_t top);
 
  private:
-  // The main dictionaries are put in order of hits once this many words in.
-  static constexpr int32_t kReorderAfterWords = 100;
+  // The collaborators: the open dictionaries, the state of the running
+  // check with its undo records, the hosted spelling dialog, and where the
+  // dictionary files are.
+  TSpellDictionarySet dictionaries_;
+  TSpellCheckRun run_;
+  TSpellDialogHosting dialog_;
+  TSpellDictionaryFolders folders_;
 
-  // Fields, in the documented order.
   std::unique_ptr<TParsingEngine> parsingEngine_;
   TControlParser* parser_ = nullptr;  // owned while ownsParser_ is true
-  std::unique_ptr<TCustomDictionary> internalDictionary_;
   std::unique_ptr<TSuggestionsGenerator> suggestionsGenerator_;
   std::unique_ptr<TPhoneticsMap> phoneticsMap_;
-  bool changeNotified_ = false;
-  bool checking_ = false;
-  bool cancelled_ = false;
-  std::string currentWord_;
   TSpellOptions optionsSnapshot_;
   bool optionsSnapshotValid_ = false;
   bool primaryOnly_ = false;
   bool promptRepeated_ = true;
   bool liveSpelling_ = true;
   bool liveCorrect_ = true;
-  std::vector<std::unique_ptr<TMainDictionary>> mainDictionaries_;
-  std::vector<std::unique_ptr<TCustomDictionary>> customDictionaries_;
-  std::vector<std::unique_ptr<TCustomDictionary>> msWordCustomDictionaries_;
-  std::unique_ptr<TCustomDictionary> activeCustomDictionary_;
-  std::unique_ptr<TCustomDictionary> mappingDictionary_;
-  std::unique_ptr<TCustomDictionary> learningDictionary_;
   std::vector<TParserIgnore*> scanFilters_;
   std::vector<std::unique_ptr<TParserIgnore>> filters_;
   std::vector<TParserIgnore*> lineFilters_;
-  bool possessiveRule_ = false;
   bool phoneticFallback_ = true;
   TSpellLanguageType uiLanguage_ = ltEnglish;
   TSpellUI uiType_ = suiSilent;
   bool useExcludeWords_ = true;
   bool useAutoCorrectFirst_ = false;
   bool recheckReplacedWords_ = true;
-  TCustomForm* spellDialog_ = nullptr;  // not owned: released, or disposed of by the host
-  TConfigurationDialogCtrl* dialogControl_ = nullptr;
-  bool dialogShown_ = false;
-  int32_t wordsChecked_ = 0;
-  int32_t reorderCountdown_ = kReorderAfterWords;
-  std::vector<std::unique_ptr<TVexlorUndo>> undoStack_;
-  bool sequenceActive_ = false;
-  int32_t startX_ = 0;
-  int32_t startY_ = 0;
-  bool dialogDeactivated_ = false;
-  TFormNotifyEvent savedFormShow_;
-  TFormNotifyEvent savedFormActivate_;
-  TFormNotifyEvent savedFormDeactivate_;
-  TStringList dictionaryFolders_;
   std::string helpFile_;
   int32_t helpCtx_[4] = {0, 0, 0, 0};
   std::unique_ptr<TVexlorConfig> configuration_;
-  TStringList mainDictionaryFiles_;
-  TStringList customDictionaryFiles_;
-  TStringList msWordCustomDictionaryFiles_;
   TConfigStorage configStorage_ = csRegistry;
   std::string configID_ = "%UserName%";
   std::string configFilename_ = "%AppDir%\\Spell.cfg";
@@ -517,11 +474,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   bool configDefaultUseMSWordCustom_ = false;
   bool savedHideDialogAtEnd_ = true;
   bool savedKeepDictionariesActive_ = false;
-  std::string previousWord_;
-  bool promptIsRepeated_ = false;
-  bool popupActive_ = false;
-  int32_t popupAction_ = 0;
-  std::string popupWord_;
   std::string quoteChars_ = ">";
   TSpellDialogInitialPos dialogInitialPos_ = ipLastUserPos;
   TSpellDialogAvoidPos dialogSelectionAvoid_ = saAvoid;
@@ -530,7 +482,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TSpellEndMessage endMessage_ = emExceptCancel;
   TSpellEndPosition endCursorPosition_ = epOriginal;
   bool endMessageWordCount_ = false;
-  int32_t maxUndo_ = -1;
   int32_t maxSuggestions_ = -1;
   bool keepDictionariesActive_ = false;
   bool synchronousCheck_ = true;
@@ -555,19 +506,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // runs about a thousand times per misspelled word).
   std::string lowerWord_;
   std::string suggestionLower_;
-  // An action called while OnPromptWord runs only asks the run loop to go
-  // on, so a host answering every prompt at once does not nest one loop
-  // inside the next for each misspelled word.
-  bool promptDispatching_ = false;
-  bool resumePending_ = false;
-  // The prompt on screen has had its answer (further ones would act on its
-  // old positions), or an answer to it was refused.
-  bool promptAnswered_ = false;
-  bool answerRefused_ = false;
-  // A modal dialog opened at the start of a check appears with the first
-  // word that needs the user, so that a check ending first never shows it.
-  bool openingAtStart_ = false;
-  bool modalShowDeferred_ = false;
   // A parser a wrapper made while OwnsParser is false, still in use by an
   // asynchronous check; freed when that check completes.
   std::unique_ptr<TControlParser> wrapperParser_;
@@ -576,5 +514,4 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
 
   // Configured main dictionaries the last OpenDictionaries could not open.
   TStringList missingMainDictionaries_;
-  bool NameTakenInAnyFolder(const std::string& name);
 };

@@ -2,6 +2,6 @@
 #include "vl3SpellBase.h"
 #include "vl3WinAPIParser.h"
 
-TControlParser* TVexlorSpell3Base::NewWindowParser(void* Control) {
-  return new TWinAPIControlParser(static_cast<HWND__*>(Control));
+TControlParser* TVexlorSpell3Base::NewWindowParser(void* control) {
+  return new TWinAPIControlParser(static_cast<HWND__*>(control));
 }

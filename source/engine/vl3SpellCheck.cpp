@@ -1,9 +1,8 @@
-// The checking run of the spell-checker component: starting checks, the run
-// loop, the user's actions, undo, sequences, smart checks and word counts.
+// The spell-checker component's checking run: starting checks, the run loop,
+// the user's actions, undo, sequences, smart checks and word counts.
 #include <memory>
 
 #include "vl3Configuration.h"
-#include "vl3ConfigurationDialogCtrl.h"
 #include "vl3CustomDictionary.h"
 #include "vl3ParseEngine.h"
 #include "vl3ParserBase.h"
@@ -14,7 +13,6 @@
 
 namespace {
 
-constexpr uint32_t kHourglassDelayMs = 1000;
 constexpr int32_t kNoBound = 2147483647;
 
 // Replace states passed to the parser and the events.
@@ -29,56 +27,6 @@ constexpr int32_t kStateIgnore = 10;
 constexpr int32_t kStateIgnoreAll = 11;
 constexpr int32_t kStateAdd = 12;
 
-// Shows the hourglass after a long uninterrupted stretch of reading and puts
-// the previous cursor back however the stretch ends.
-class THourglass {
- public:
-  explicit THourglass(bool enabled) : enabled_(enabled), started_(Platform::TickCount()) {}
-  ~THourglass() { Restore(); }
-  THourglass(const THourglass&) = delete;
-  THourglass& operator=(const THourglass&) = delete;
-
-  void Update() {
-    if (!enabled_ || shown_) return;
-    // The clock is read every few words only: reading it costs more than
-    // accepting a word, and the delay is long by comparison.
-    if (++calls_ % kWordsPerClockRead != 0) return;
-    if (static_cast<uint32_t>(Platform::TickCount() - started_) <= kHourglassDelayMs) return;
-    saved_ = Platform::GetCursor();
-    Platform::SetCursor(Platform::TCursor::Hourglass);
-    shown_ = true;
-  }
-  void Restore() {
-    if (!shown_) return;
-    Platform::SetCursor(saved_);
-    shown_ = false;
-  }
-
- private:
-  static constexpr uint32_t kWordsPerClockRead = 32;
-  bool enabled_;
-  uint32_t started_;
-  uint32_t calls_ = 0;
-  bool shown_ = false;
-  Platform::TCursor saved_ = Platform::TCursor::Default;
-};
-
-// Puts the caret where a finished check or count leaves it (home, back at
-// the start position, or where it is) and selects nothing.
-void PlaceEndCursor(TControlParser& parser, TSpellEndPosition where, int32_t startX, int32_t startY) {
-  switch (where) {
-    case epHome:
-      parser.SetPosition(0, 0, ppCurrent);
-      break;
-    case epOriginal:
-      parser.SetPosition(startX, startY, ppCurrent);
-      break;
-    case epNoModify:
-      break;
-  }
-  parser.SelectWord(0);
-}
-
 }  // namespace
 
 // ---- Starting checks ------------------------------------------------------------
@@ -89,174 +37,158 @@ void TVexlorSpell3Base::RunWrapperCheck(TControlParser* parser, TCheckType check
   if (owned) return;
   // The caller's wrapper made this parser, so it frees it; an asynchronous
   // check still reading it keeps it until it completes.
-  if (checking_ && parser_ == parser)
+  if (run_.Checking() && parser_ == parser)
     wrapperParser_.reset(parser);
   else
     delete parser;
 }
 
-void TVexlorSpell3Base::CheckString(std::string& S) { RunWrapperCheck(new TStringParser(S), ctAll); }
+void TVexlorSpell3Base::CheckString(std::string& text) { RunWrapperCheck(new TStringParser(text), ctAll); }
 
-void TVexlorSpell3Base::CheckWinControl(void* Control, TCheckType CheckType) {
-  if (Control == nullptr) return;
-  TControlParser* parser = NewWindowParser(Control);
-  if (parser != nullptr) RunWrapperCheck(parser, CheckType);
+void TVexlorSpell3Base::CheckWinControl(void* control, TCheckType checkType) {
+  if (control == nullptr) return;
+  TControlParser* parser = NewWindowParser(control);
+  if (parser != nullptr) RunWrapperCheck(parser, checkType);
 }
 
-void TVexlorSpell3Base::CheckParser(TControlParser* Parser, TCheckType CheckType) {
-  if (Parser == nullptr) return;
-  if (checking_ || (sequenceActive_ && cancelled_)) {
-    if (ownsParser_) delete Parser;
+void TVexlorSpell3Base::CheckParser(TControlParser* parser, TCheckType checkType) {
+  if (parser == nullptr) return;
+  if (run_.Checking() || (run_.SequenceActive() && run_.Cancelled())) {
+    if (ownsParser_) delete parser;
     return;
   }
-  if (CheckType == ctSmart) {
-    SmartCheck(Parser);
+  if (checkType == ctSmart) {
+    SmartCheck(parser);
     return;
   }
-  changeNotified_ = false;
-  checking_ = true;
-  cancelled_ = false;
+  run_.Begin();
   EnsureConfigLoaded();
 
-  parser_ = Parser;
-  startX_ = 0;
-  startY_ = 0;
-  Parser->GetCursorPosition(startX_, startY_);
-  previousWord_.clear();
-  promptIsRepeated_ = false;
-  promptAnswered_ = false;
-  answerRefused_ = false;
+  parser_ = parser;
+  int32_t startX = 0, startY = 0;
+  parser->GetCursorPosition(startX, startY);
+  run_.SetStart(startX, startY);
+  run_.ResetPrompt();
 
-  parsingEngine_->Initialize(Parser, CheckType);
+  parsingEngine_->Initialize(parser, checkType);
   ClearUndo();
-  if (!sequenceActive_) {
-    wordsChecked_ = 0;
-    reorderCountdown_ = kReorderAfterWords;
-  }
+  if (!run_.SequenceActive()) run_.ResetCounters();
   if (dialogShowImmediate_) {
     // A modal dialog is only made ready here; it appears with the first
     // word that needs the user.
-    openingAtStart_ = true;
+    dialog_.SetOpeningAtStart(true);
     ShowSpellDialog();
-    openingAtStart_ = false;
+    dialog_.SetOpeningAtStart(false);
   }
   ResumeCheck();
-  while (synchronousCheck_ && checking_) Platform::ProcessMessages();
+  while (synchronousCheck_ && run_.Checking()) Platform::ProcessMessages();
 }
 
 // ---- The run loop ------------------------------------------------------------------
 
 bool TVexlorSpell3Base::NobodyAnswersPrompts() const {
-  return synchronousCheck_ && spellDialog_ == nullptr && !OnPromptWord;
+  return synchronousCheck_ && dialog_.Form() == nullptr && !OnPromptWord;
 }
 
 void TVexlorSpell3Base::ResumeCheck() {
-  if (promptDispatching_) {
-    resumePending_ = true;
-    return;
-  }
+  if (!run_.RequestResume()) return;
+  std::string& currentWord = run_.CurrentWord();
   for (;;) {
-    if (!checking_ || parser_ == nullptr) return;
+    if (!run_.Checking() || parser_ == nullptr) return;
     THourglass hourglass(useHourglassCursor_);
     TWordCheckType type = wcAccepted;
     for (;;) {
-      parsingEngine_->GetNextWord(currentWord_);
-      if (currentWord_.empty()) {
+      parsingEngine_->GetNextWord(currentWord);
+      if (currentWord.empty()) {
         hourglass.Restore();
         CompleteCheck();
         return;
       }
-      ++wordsChecked_;
-      if (reorderCountdown_ > 0 && --reorderCountdown_ == 0) ReorderMainDictionaries();
+      if (run_.CountWord()) ReorderMainDictionaries();
 
       replacement_.clear();
-      if (IsWordCorrect(currentWord_)) {
+      if (IsWordCorrect(currentWord)) {
         type = wcAccepted;
-        if (useExcludeWords_ && IsWordExcluded(currentWord_)) {
-          type = GetAutoCorrection(currentWord_, replacement_) ? wcAutoCorrect : wcExcluded;
-        } else if (useAutoCorrectFirst_ && GetAutoCorrection(currentWord_, replacement_)) {
+        if (useExcludeWords_ && IsWordExcluded(currentWord)) {
+          type = GetAutoCorrection(currentWord, replacement_) ? wcAutoCorrect : wcExcluded;
+        } else if (useAutoCorrectFirst_ && GetAutoCorrection(currentWord, replacement_)) {
           type = wcAutoCorrect;
         } else if (promptRepeated_) {
-          if (previousWord_ == currentWord_ && IsRepeatedWord(currentWord_)) type = wcRepeated;
-          previousWord_ = currentWord_;
+          std::string& previousWord = run_.PreviousWord();
+          if (previousWord == currentWord && IsRepeatedWord(currentWord)) type = wcRepeated;
+          previousWord = currentWord;
         }
       } else {
-        type = GetAutoCorrection(currentWord_, replacement_) ? wcAutoCorrect : wcMisspelled;
+        type = GetAutoCorrection(currentWord, replacement_) ? wcAutoCorrect : wcMisspelled;
       }
 
       if (OnWordCheck) {
-        OnWordCheck(this, currentWord_, type, replacement_);
+        OnWordCheck(this, currentWord, type, replacement_);
         // A handler may have ended the check.
-        if (!checking_ || parser_ == nullptr) return;
+        if (!run_.Checking() || parser_ == nullptr) return;
       }
 
       if (type == wcAutoCorrect) {
-        parser_->SelectWord(static_cast<int32_t>(currentWord_.size()));
+        parser_->SelectWord(static_cast<int32_t>(currentWord.size()));
         AddUndo(uaChange, replacement_, true);
         ReplaceCurrentWord(replacement_, kStateAutoCorrect);
-        if (!checking_ || parser_ == nullptr) return;
+        if (!run_.Checking() || parser_ == nullptr) return;
       }
       hourglass.Update();
       if (type == wcExcluded || type == wcMisspelled || type == wcRepeated) break;
     }
 
     hourglass.Restore();
-    promptIsRepeated_ = type == wcRepeated;
-    if (promptIsRepeated_) currentWord_ = currentWord_ + " " + currentWord_;
-    parser_->SelectWord(static_cast<int32_t>(currentWord_.size()));
+    run_.BeginPrompt(type == wcRepeated);
+    parser_->SelectWord(static_cast<int32_t>(currentWord.size()));
     parser_->CenterSelection();
-    promptAnswered_ = false;
-    answerRefused_ = false;
     ShowSpellDialog();
-    if (!checking_) return;
+    if (!run_.Checking()) return;
 
-    promptDispatching_ = true;
-    resumePending_ = false;
+    run_.BeginDispatch();
     PromptWord();
-    if (checking_ && !resumePending_ && answerRefused_ && synchronousCheck_ && spellDialog_ == nullptr) {
+    if (run_.Checking() && !run_.ResumeRequested() && run_.AnswerRefused() && synchronousCheck_ &&
+        dialog_.Form() == nullptr) {
       // The host answered only with actions that do not apply to this
       // prompt (a repetition takes no dictionary action and no
       // replacement), and no dialog is there to answer it instead: the word
       // is passed over as Ignore would, rather than waited on for ever.
       Ignore();
     }
-    promptDispatching_ = false;
-    if (checking_ && !resumePending_ && NobodyAnswersPrompts()) {
+    run_.EndDispatch();
+    if (run_.Checking() && !run_.ResumeRequested() && NobodyAnswersPrompts()) {
       // Nothing can ever answer this prompt; waiting would never end.
       StopCheck(true);
       return;
     }
-    if (!resumePending_) return;
-    resumePending_ = false;
+    if (!run_.ResumeRequested()) return;
+    run_.ClearResumeRequest();
   }
 }
 
 void TVexlorSpell3Base::PromptWord() {
   ReorderMainDictionaries();
-  if (dialogControl_ != nullptr && dialogControl_->OnPromptWord)
-    dialogControl_->OnPromptWord(this, currentWord_, promptIsRepeated_);
-  if (OnPromptWord) OnPromptWord(this, currentWord_, promptIsRepeated_);
+  if (TSpellDialogBridge* bridge = dialog_.Bridge())
+    bridge->RelayPromptWord(this, run_.CurrentWord(), run_.PromptIsRepeated());
+  if (OnPromptWord) OnPromptWord(this, run_.CurrentWord(), run_.PromptIsRepeated());
 }
 
 void TVexlorSpell3Base::CompleteCheck() {
   if (OnCompleteCheck) OnCompleteCheck(this);
   ShowEndMessage();
-  if (parser_ != nullptr && !cancelled_) PlaceEndCursor(*parser_, endCursorPosition_, startX_, startY_);
+  if (parser_ != nullptr && !run_.Cancelled())
+    PlaceEndCursor(*parser_, endCursorPosition_, run_.StartX(), run_.StartY());
   if (ownsParser_) delete parser_;
   parser_ = nullptr;
   wrapperParser_.reset();
   HideSpellDialog();
   ClearUndo();
-  checking_ = false;
-  promptDispatching_ = false;
-  resumePending_ = false;
-  promptAnswered_ = false;
-  answerRefused_ = false;
+  run_.End();
   CloseDictionaries();
 }
 
 void TVexlorSpell3Base::ShowEndMessage() {
-  if (uiType_ != suiDialog || sequenceActive_) return;
+  if (uiType_ != suiDialog || run_.SequenceActive()) return;
   bool due = false;
   switch (endMessage_) {
     case emNever:
@@ -265,15 +197,15 @@ void TVexlorSpell3Base::ShowEndMessage() {
       due = true;
       break;
     case emExceptCancel:
-      due = !cancelled_;
+      due = !run_.Cancelled();
       break;
     case emNoDialog:
       // A modal dialog still waiting for its first word was never seen.
-      due = dialogShown_ && !modalShowDeferred_;
+      due = dialog_.Shown() && !dialog_.ModalShowDeferred();
       break;
   }
   if (!due) return;
-  if (hideDialogAtEnd_ && spellDialog_ != nullptr) spellDialog_->Hide();
+  if (hideDialogAtEnd_ && dialog_.Form() != nullptr) dialog_.Form()->Hide();
   if (OnShowEndMessage) {
     OnShowEndMessage(this);
     return;
@@ -283,7 +215,7 @@ void TVexlorSpell3Base::ShowEndMessage() {
   if (endMessageWordCount_) {
     std::string label;
     GetString(lsWordsChecked, label);
-    text += "\r\n\r\n" + label + " " + std::to_string(wordsChecked_);
+    text += "\r\n\r\n" + label + " " + std::to_string(run_.WordsChecked());
   }
   GetString(lsSpellDialogCaption, caption);
   Platform::MessageBox(text, caption, Platform::kMbOk | Platform::kMbIconInformation);
@@ -291,57 +223,49 @@ void TVexlorSpell3Base::ShowEndMessage() {
 
 // ---- Editing the text ---------------------------------------------------------------
 
-void TVexlorSpell3Base::ReplaceCurrentWord(const std::string& Replacement, int32_t State) {
-  if (!changeNotified_) {
-    changeNotified_ = true;
-    if (OnBeforeChange) OnBeforeChange(this);
-  }
-  if (OnParserReplaceWord) OnParserReplaceWord(this, true, Replacement, State);
-  if (parser_ != nullptr) parser_->ReplaceWord(Replacement, State);
-  if (OnParserReplaceWord) OnParserReplaceWord(this, false, Replacement, State);
+void TVexlorSpell3Base::ReplaceCurrentWord(const std::string& replacement, int32_t state) {
+  if (run_.FirstChange() && OnBeforeChange) OnBeforeChange(this);
+  if (OnParserReplaceWord) OnParserReplaceWord(this, true, replacement, state);
+  if (parser_ != nullptr) parser_->ReplaceWord(replacement, state);
+  if (OnParserReplaceWord) OnParserReplaceWord(this, false, replacement, state);
 }
 
-void TVexlorSpell3Base::IgnoreCurrentWord(int32_t State) {
-  if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, State);
-  ignoreWordListeners_->State = State;
+void TVexlorSpell3Base::IgnoreCurrentWord(int32_t state) {
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, state);
+  ignoreWordListeners_->State = state;
   ignoreWordListeners_->Before = true;
   ignoreWordListeners_->Notify(this);
-  if (parser_ != nullptr) parser_->IgnoreWord(State);
-  if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, State);
+  if (parser_ != nullptr) parser_->IgnoreWord(state);
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, state);
   ignoreWordListeners_->Before = false;
   ignoreWordListeners_->Notify(this);
 }
 
 // ---- Undo -------------------------------------------------------------------------------
 
-void TVexlorSpell3Base::NotifyUndo(int32_t UndoState, TSpellAction Action, int32_t& Data) {
-  if (OnParserUndoLast) OnParserUndoLast(this, UndoState, Action, Data);
-  if (parser_ != nullptr) parser_->UndoLast(UndoState, Action, Data);
+void TVexlorSpell3Base::NotifyUndo(int32_t undoState, TSpellAction action, int32_t& data) {
+  if (OnParserUndoLast) OnParserUndoLast(this, undoState, action, data);
+  if (parser_ != nullptr) parser_->UndoLast(undoState, action, data);
 }
 
-void TVexlorSpell3Base::AddUndo(TSpellAction Action, const std::string& Replacement, bool Automatic) {
-  if (parser_ == nullptr || maxUndo_ == 0) return;
+void TVexlorSpell3Base::AddUndo(TSpellAction action, const std::string& replacement, bool automatic) {
+  if (parser_ == nullptr || run_.MaxUndo() == 0) return;
   auto record = std::make_unique<TVexlorUndo>();
   parser_->GetPosition(record->XPos, record->YPos);
-  record->Word = currentWord_;
-  record->Action = Action;
-  record->Replacement = Replacement;
-  record->Automatic = Automatic;
-  TVexlorUndo* added = record.get();
-  undoStack_.push_back(std::move(record));
-  NotifyUndo(0, Action, added->Data);
-  if (maxUndo_ != -1) {
-    const size_t limit = maxUndo_ < 0 ? 0 : static_cast<size_t>(maxUndo_);
-    if (undoStack_.size() > limit)
-      undoStack_.erase(undoStack_.begin(), undoStack_.begin() + static_cast<std::ptrdiff_t>(undoStack_.size() - limit));
-  }
+  record->Word = run_.CurrentWord();
+  record->Action = action;
+  record->Replacement = replacement;
+  record->Automatic = automatic;
+  TVexlorUndo* added = run_.PushUndo(std::move(record));
+  NotifyUndo(0, action, added->Data);
+  run_.TrimUndo();
 }
 
 bool TVexlorSpell3Base::UndoOne() {
-  if (undoStack_.empty() || parser_ == nullptr) return false;
-  TVexlorUndo* u = undoStack_.back().get();
+  TVexlorUndo* u = run_.LastUndo();
+  if (u == nullptr || parser_ == nullptr) return false;
   NotifyUndo(1, u->Action, u->Data);
-  if (undoStack_.empty() || undoStack_.back().get() != u || parser_ == nullptr) return false;
+  if (run_.LastUndo() != u || parser_ == nullptr) return false;
 
   auto restoreText = [this, u](int32_t state) {
     parser_->SetPosition(u->XPos + static_cast<int32_t>(u->Replacement.size()), u->YPos, ppCurrent);
@@ -352,28 +276,27 @@ bool TVexlorSpell3Base::UndoOne() {
     case uaIgnore:
       break;
     case uaIgnoreAll:
-      internalDictionary_->RemoveIgnore(u->Word);
+      dictionaries_.Internal()->RemoveIgnore(u->Word);
       break;
     case uaChange:
       restoreText(kStateUndoChange);
       break;
     case uaChangeAll:
-      internalDictionary_->RemoveAutoCorrect(u->Word);
+      dictionaries_.Internal()->RemoveAutoCorrect(u->Word);
       restoreText(kStateUndoChangeAll);
       break;
     case uaAdd:
-      if (activeCustomDictionary_) activeCustomDictionary_->RemoveIgnore(u->Word);
+      if (TCustomDictionary* active = dictionaries_.ActiveCustom()) active->RemoveIgnore(u->Word);
       break;
     case uaAutoCorrect:
-      if (activeCustomDictionary_) activeCustomDictionary_->RemoveAutoCorrect(u->Word);
-      internalDictionary_->RemoveAutoCorrect(u->Word);
+      if (TCustomDictionary* active = dictionaries_.ActiveCustom()) active->RemoveAutoCorrect(u->Word);
+      dictionaries_.Internal()->RemoveAutoCorrect(u->Word);
       restoreText(kStateUndoAutoCorrect);
       break;
   }
   if (parser_ != nullptr) parser_->SetPosition(u->XPos, u->YPos, ppCurrent);
 
-  std::unique_ptr<TVexlorUndo> removed = std::move(undoStack_.back());
-  undoStack_.pop_back();
+  std::unique_ptr<TVexlorUndo> removed = run_.PopUndo();
   NotifyUndo(2, removed->Action, removed->Data);
   return removed->Automatic;
 }
@@ -385,24 +308,14 @@ void TVexlorSpell3Base::UndoLast() {
   }
 }
 
-void TVexlorSpell3Base::ClearUndo() { undoStack_.clear(); }
+void TVexlorSpell3Base::ClearUndo() { run_.ClearUndo(); }
 
-bool TVexlorSpell3Base::CanUndo() { return !undoStack_.empty(); }
+bool TVexlorSpell3Base::CanUndo() { return run_.UndoCount() > 0; }
 
 // ---- The user's actions ---------------------------------------------------------------
 
-bool TVexlorSpell3Base::TakeAnswer(bool OnRepetition) {
-  if (!checking_ || promptAnswered_) return false;
-  if (promptIsRepeated_ && !OnRepetition) {
-    answerRefused_ = true;
-    return false;
-  }
-  promptAnswered_ = true;
-  return true;
-}
-
 bool TVexlorSpell3Base::Ignore() {
-  if (!TakeAnswer(true)) return false;
+  if (!run_.TakeAnswer(true)) return false;
   AddUndo(uaIgnore, std::string(), false);
   IgnoreCurrentWord(kStateIgnore);
   ResumeCheck();
@@ -412,67 +325,70 @@ bool TVexlorSpell3Base::Ignore() {
 bool TVexlorSpell3Base::IgnoreRepeated() { return Ignore(); }
 
 bool TVexlorSpell3Base::IgnoreAll() {
-  if (!TakeAnswer(false)) return false;
+  if (!run_.TakeAnswer(false)) return false;
   AddUndo(uaIgnoreAll, std::string(), false);
-  internalDictionary_->AddIgnore(currentWord_);
+  dictionaries_.Internal()->AddIgnore(run_.CurrentWord());
   IgnoreCurrentWord(kStateIgnoreAll);
   ResumeCheck();
   return true;
 }
 
-bool TVexlorSpell3Base::Change(const std::string& Replacement) {
-  if (!TakeAnswer(false)) return false;
-  const std::string word = currentWord_;
-  const std::string replacement = Replacement;  // the caller's string may be ours
-  AddUndo(uaChange, replacement, false);
-  ReplaceCurrentWord(replacement, kStateChange);
+bool TVexlorSpell3Base::Change(const std::string& replacement) {
+  if (!run_.TakeAnswer(false)) return false;
+  const std::string word = run_.CurrentWord();
+  const std::string copy = replacement;  // the caller's string may be ours
+  AddUndo(uaChange, copy, false);
+  ReplaceCurrentWord(copy, kStateChange);
   if (recheckReplacedWords_ && parser_ != nullptr) {
     int32_t x = 0, y = 0;
     parser_->GetPosition(x, y);
-    parser_->SetPosition(x - static_cast<int32_t>(replacement.size()), y, ppCurrent);
+    parser_->SetPosition(x - static_cast<int32_t>(copy.size()), y, ppCurrent);
   }
-  LearnReplacement(word, replacement);
+  LearnReplacement(word, copy);
   ResumeCheck();
   return true;
 }
 
-bool TVexlorSpell3Base::ChangeAll(const std::string& Replacement) {
-  if (!TakeAnswer(false)) return false;
-  const std::string word = currentWord_;
-  const std::string replacement = Replacement;
-  AddUndo(uaChangeAll, replacement, false);
-  internalDictionary_->AddAutoCorrect(word, replacement);
-  ReplaceCurrentWord(replacement, kStateChangeAll);
-  LearnReplacement(word, replacement);
+bool TVexlorSpell3Base::ChangeAll(const std::string& replacement) {
+  if (!run_.TakeAnswer(false)) return false;
+  const std::string word = run_.CurrentWord();
+  const std::string copy = replacement;
+  AddUndo(uaChangeAll, copy, false);
+  dictionaries_.Internal()->AddAutoCorrect(word, copy);
+  ReplaceCurrentWord(copy, kStateChangeAll);
+  LearnReplacement(word, copy);
   ResumeCheck();
   return true;
 }
 
 bool TVexlorSpell3Base::Add() {
-  if (!TakeAnswer(false)) return false;
+  if (!run_.TakeAnswer(false)) return false;
   AddUndo(uaAdd, std::string(), false);
-  if (activeCustomDictionary_) activeCustomDictionary_->AddIgnore(currentWord_);
+  if (TCustomDictionary* active = dictionaries_.ActiveCustom()) active->AddIgnore(run_.CurrentWord());
   IgnoreCurrentWord(kStateAdd);
   ResumeCheck();
   return true;
 }
 
-bool TVexlorSpell3Base::AutoCorrect(const std::string& Replacement) {
-  if (!TakeAnswer(false)) return false;
-  const std::string word = currentWord_;
-  const std::string replacement = Replacement;
-  AddUndo(uaAutoCorrect, replacement, false);
-  if (activeCustomDictionary_) activeCustomDictionary_->AddAutoCorrect(word, replacement);
-  LearnReplacement(word, replacement);
-  ReplaceCurrentWord(replacement, kStateAutoCorrect);
+bool TVexlorSpell3Base::AutoCorrect(const std::string& replacement) {
+  if (!run_.TakeAnswer(false)) return false;
+  const std::string word = run_.CurrentWord();
+  const std::string copy = replacement;
+  AddUndo(uaAutoCorrect, copy, false);
+  if (TCustomDictionary* active = dictionaries_.ActiveCustom()) active->AddAutoCorrect(word, copy);
+  LearnReplacement(word, copy);
+  ReplaceCurrentWord(copy, kStateAutoCorrect);
   ResumeCheck();
   return true;
 }
 
 bool TVexlorSpell3Base::DeleteRepeated() {
-  if (checking_ && !promptAnswered_ && !promptIsRepeated_) answerRefused_ = true;
-  if (!promptIsRepeated_ || !TakeAnswer(true)) return false;
-  const std::string single = previousWord_;
+  if (!run_.PromptIsRepeated()) {
+    run_.RefuseAnswer();
+    return false;
+  }
+  if (!run_.TakeAnswer(true)) return false;
+  const std::string single = run_.PreviousWord();
   AddUndo(uaChange, single, false);
   ReplaceCurrentWord(single, kStateChange);
   ResumeCheck();
@@ -480,31 +396,34 @@ bool TVexlorSpell3Base::DeleteRepeated() {
 }
 
 bool TVexlorSpell3Base::Undo() {
-  if (checking_ && !promptAnswered_ && !CanUndo()) answerRefused_ = true;
-  if (!CanUndo() || !TakeAnswer(true)) return false;
+  if (!CanUndo()) {
+    run_.RefuseAnswer();
+    return false;
+  }
+  if (!run_.TakeAnswer(true)) return false;
   UndoLast();
   ResumeCheck();
   return true;
 }
 
 void TVexlorSpell3Base::Cancel() {
-  if (!checking_) return;
-  cancelled_ = true;
+  if (!run_.Checking()) return;
+  run_.SetCancelled(true);
   CompleteCheck();
 }
 
-void TVexlorSpell3Base::StopCheck(bool Flag) {
-  if (!checking_) return;
-  cancelled_ = Flag;
+void TVexlorSpell3Base::StopCheck(bool flag) {
+  if (!run_.Checking()) return;
+  run_.SetCancelled(flag);
   CompleteCheck();
 }
 
 void TVexlorSpell3Base::Resynchronize() {
-  if (!checking_ || parser_ == nullptr) return;
+  if (!run_.Checking() || parser_ == nullptr) return;
   ClearUndo();
   int32_t x = 0, y = 0;
   parser_->GetPosition(x, y);
-  x -= static_cast<int32_t>(currentWord_.size());
+  x -= static_cast<int32_t>(run_.CurrentWord().size());
   if (x < 0) x = 0;
   int32_t cx = 0, cy = 0;
   parser_->GetCursorPosition(cx, cy);
@@ -521,10 +440,7 @@ void TVexlorSpell3Base::Resynchronize() {
 // ---- Sequences and smart checks -------------------------------------------------------
 
 void TVexlorSpell3Base::StartSequenceCheck() {
-  wordsChecked_ = 0;
-  reorderCountdown_ = kReorderAfterWords;
-  cancelled_ = false;
-  sequenceActive_ = true;
+  run_.BeginSequence();
   savedHideDialogAtEnd_ = hideDialogAtEnd_;
   savedKeepDictionariesActive_ = keepDictionariesActive_;
   hideDialogAtEnd_ = false;
@@ -532,8 +448,8 @@ void TVexlorSpell3Base::StartSequenceCheck() {
 }
 
 void TVexlorSpell3Base::StopSequenceCheck() {
-  if (!sequenceActive_) return;
-  sequenceActive_ = false;
+  if (!run_.SequenceActive()) return;
+  run_.SetSequenceActive(false);
   hideDialogAtEnd_ = true;
   ShowEndMessage();
   CloseDialog();
@@ -541,7 +457,7 @@ void TVexlorSpell3Base::StopSequenceCheck() {
   SetKeepDictionariesActive(savedKeepDictionariesActive_);
 }
 
-void TVexlorSpell3Base::SmartCheck(TControlParser* Parser) {
+void TVexlorSpell3Base::SmartCheck(TControlParser* parser) {
   const bool savedSynchronous = synchronousCheck_;
   const bool savedOwnsParser = ownsParser_;
   synchronousCheck_ = true;
@@ -549,31 +465,30 @@ void TVexlorSpell3Base::SmartCheck(TControlParser* Parser) {
   StartSequenceCheck();
 
   int32_t sx = 0, sy = 0, ex = 0, ey = 0;
-  Parser->GetSelection(sx, sy, ex, ey);
-  startX_ = sx;
-  startY_ = sy;
+  parser->GetSelection(sx, sy, ex, ey);
+  run_.SetStart(sx, sy);
   if (sx == ex && sy == ey) {
-    CheckParser(Parser, ctFromCursor);
-    Parser->SetPosition(0, 0, ppCurrent);
-    Parser->SetPosition(sx, sy, ppEnd);
-    CheckParser(Parser, ctContinue);
+    CheckParser(parser, ctFromCursor);
+    parser->SetPosition(0, 0, ppCurrent);
+    parser->SetPosition(sx, sy, ppEnd);
+    CheckParser(parser, ctContinue);
   } else {
-    CheckParser(Parser, ctSelected);
-    if (!cancelled_) {
+    CheckParser(parser, ctSelected);
+    if (!run_.Cancelled()) {
       std::string question, caption;
       GetString(lsCheckRemainder, question);
       GetString(lsSpellDialogCaption, caption);
       const int answer =
           Platform::MessageBox(question, caption, Platform::kMbYesNo | Platform::kMbIconInformation);
       if (answer == Platform::kIdYes) {
-        Parser->SetPosition(ex, ey, ppCurrent);
-        Parser->SetPosition(kNoBound, kNoBound, ppEnd);
-        CheckParser(Parser, ctContinue);
-        Parser->SetPosition(0, 0, ppCurrent);
-        Parser->SetPosition(sx, sy, ppEnd);
-        CheckParser(Parser, ctContinue);
+        parser->SetPosition(ex, ey, ppCurrent);
+        parser->SetPosition(kNoBound, kNoBound, ppEnd);
+        CheckParser(parser, ctContinue);
+        parser->SetPosition(0, 0, ppCurrent);
+        parser->SetPosition(sx, sy, ppEnd);
+        CheckParser(parser, ctContinue);
       } else {
-        cancelled_ = true;
+        run_.SetCancelled(true);
       }
     }
   }
@@ -581,23 +496,23 @@ void TVexlorSpell3Base::SmartCheck(TControlParser* Parser) {
   StopSequenceCheck();
   ownsParser_ = savedOwnsParser;
   synchronousCheck_ = savedSynchronous;
-  if (ownsParser_) delete Parser;
+  if (ownsParser_) delete parser;
 }
 
 // ---- Word counts -------------------------------------------------------------------------
 
-int32_t TVexlorSpell3Base::WordCountParser(TControlParser* Parser, TCheckType CheckType) {
-  if (Parser == nullptr) return 0;
-  std::unique_ptr<TControlParser> owned(ownsParser_ ? Parser : nullptr);
-  if (CheckType != ctSelected && CheckType != ctAll) return 0;
+int32_t TVexlorSpell3Base::WordCountParser(TControlParser* parser, TCheckType checkType) {
+  if (parser == nullptr) return 0;
+  std::unique_ptr<TControlParser> owned(ownsParser_ ? parser : nullptr);
+  if (checkType != ctSelected && checkType != ctAll) return 0;
 
   EnsureConfigLoaded();
   int32_t caretX = 0, caretY = 0;
-  Parser->GetCursorPosition(caretX, caretY);
+  parser->GetCursorPosition(caretX, caretY);
 
   TMainParsingEngine engine;
   ConnectEngineHooks(&engine);
-  engine.Initialize(Parser, CheckType);
+  engine.Initialize(parser, checkType);
   THourglass hourglass(useHourglassCursor_);
   int32_t count = 0;
   std::string word;
@@ -608,7 +523,7 @@ int32_t TVexlorSpell3Base::WordCountParser(TControlParser* Parser, TCheckType Ch
     hourglass.Update();
   }
 
-  PlaceEndCursor(*Parser, endCursorPosition_, caretX, caretY);
+  PlaceEndCursor(*parser, endCursorPosition_, caretX, caretY);
   return count;
 }
 
@@ -619,13 +534,13 @@ int32_t TVexlorSpell3Base::RunWrapperCount(TControlParser* parser, TCheckType ch
   return count;
 }
 
-int32_t TVexlorSpell3Base::WordCount(const std::string& S) {
-  std::string copy = S;
+int32_t TVexlorSpell3Base::WordCount(const std::string& text) {
+  std::string copy = text;
   return RunWrapperCount(new TStringParser(copy), ctAll);
 }
 
-int32_t TVexlorSpell3Base::WordCountWinControl(void* Control, TCheckType CheckType) {
-  if (Control == nullptr) return 0;
-  TControlParser* parser = NewWindowParser(Control);
-  return parser != nullptr ? RunWrapperCount(parser, CheckType) : 0;
+int32_t TVexlorSpell3Base::WordCountWinControl(void* control, TCheckType checkType) {
+  if (control == nullptr) return 0;
+  TControlParser* parser = NewWindowParser(control);
+  return parser != nullptr ? RunWrapperCount(parser, checkType) : 0;
 }
