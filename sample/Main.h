@@ -23,7 +23,7 @@ class TVexlorSpell3Base;
 
 class TDemoForm : public TForm {
  public:
-  explicit TDemoForm(TComponent* AOwner = nullptr);
+  explicit TDemoForm(TComponent* owner = nullptr);
   ~TDemoForm() override;
 
   // The texts the word count reports, before the number.

@@ -14,7 +14,7 @@ class TConfigurationDialogCtrl;
 // whatever the checker's command sets say, and has no Help button.
 class TSpellingForm : public TForm {
  public:
-  explicit TSpellingForm(TComponent* AOwner = nullptr);
+  explicit TSpellingForm(TComponent* owner = nullptr);
 
   // Published controls; all owned by the form.
   TLabel* NotFoundText;

@@ -19,7 +19,7 @@ class TSpellCheckConfigDialog : public TForm {
   static constexpr int kOptionRows = 10;
   static constexpr int32_t kOptionRowHeight = 16;  // from the top of one option to the next
 
-  explicit TSpellCheckConfigDialog(TComponent* AOwner = nullptr);
+  explicit TSpellCheckConfigDialog(TComponent* owner = nullptr);
 
   TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
 

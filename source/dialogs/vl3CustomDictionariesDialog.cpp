@@ -20,30 +20,23 @@ namespace {
 const TFormLayout kDictionariesForm = {"xxDictionaries", 312, 206, TFormBorderStyle::bsDialog,
                                        TPosition::poOwnerFormCenter};
 
-// clang-format off
-const TLayoutItem kDictionariesControls[] = {
-  // name                kind         left top width height caption                     tab parent         flags
-  {"CustomGroup",        ckGroupBox,     8,   4, 209, 194, " xxCustom Dictionaries: ",   0},
-  {"CustomDictionaries", ckListView,     8,  18, 193, 168, nullptr,                      0, "CustomGroup",  lfCheckBoxes | lfNoHeader | lfShowSelection | lfEditCaptions},
-  {"EditButton",         ckButton,     225,  10,  79,  23, "xxEdit",                     1, nullptr,        lfDisabled},
-  {"DeleteButton",       ckButton,     225,  39,  79,  23, "xxDelete",                   2, nullptr,        lfDisabled},
-  {"NewButton",          ckButton,     225,  68,  79,  23, "xxNew",                      3},
-  {"HelpButton",         ckButton,     225, 146,  79,  23, "xxHelp",                     4},
-  {"OK",                 ckButton,     225, 175,  79,  23, "xxOK",                       5, nullptr,        lfDefault | lfModalOk},
-};
-// clang-format on
-
 }  // namespace
 
-TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kDictionariesForm, kDictionariesControls);
-  CustomGroup = Find<TGroupBox>("CustomGroup");
-  CustomDictionaries_ = Find<TListView>("CustomDictionaries");
-  EditButton = Find<TButton>("EditButton");
-  DeleteButton = Find<TButton>("DeleteButton");
-  NewButton = Find<TButton>("NewButton");
-  HelpButton = Find<TButton>("HelpButton");
-  OK = Find<TButton>("OK");
+TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* owner) : TForm(owner) {
+  using F = TCustomDictionariesDialog;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                          left top width height caption                     tab parent         flags                                                       handler
+    {VL_CONTROL(CustomGroup),             8,   4, 209, 194, " xxCustom Dictionaries: ",   0},
+    {VL_CONTROL(CustomDictionaries_),     8,  18, 193, 168, nullptr,                      0, &CustomGroup,  lfCheckBoxes | lfNoHeader | lfShowSelection | lfEditCaptions},
+    {VL_CONTROL(EditButton),            225,  10,  79,  23, "xxEdit",                     1, nullptr,       lfDisabled,                                                 &F::EditButtonClick},
+    {VL_CONTROL(DeleteButton),          225,  39,  79,  23, "xxDelete",                   2, nullptr,       lfDisabled,                                                 &F::DeleteButtonClick},
+    {VL_CONTROL(NewButton),             225,  68,  79,  23, "xxNew",                      3, nullptr,       lfNone,                                                     &F::NewButtonClick},
+    {VL_CONTROL(HelpButton),            225, 146,  79,  23, "xxHelp",                     4, nullptr,       lfNone,                                                     &F::HelpButtonClick},
+    {VL_CONTROL(OK),                    225, 175,  79,  23, "xxOK",                       5, nullptr,       lfDefault | lfModalOk},
+  };
+  // clang-format on
+  ApplyLayout(*this, kDictionariesForm, controls);
 
   CustomDictionaries_->AddColumn("", CustomDictionaries_->ClientRect().Width());
   CustomDictionaries_->OnItemChecked = [this](TComponent*, int32_t index, bool checked) {
@@ -58,10 +51,6 @@ TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* AOwner) : TForm
   CustomDictionaries_->OnEdited = [this](TComponent*, int32_t index, std::string& s) {
     CustomDictionariesEdited(index, s);
   };
-  EditButton->OnClick = [this](TComponent*) { EditButtonClick(); };
-  DeleteButton->OnClick = [this](TComponent*) { DeleteButtonClick(); };
-  NewButton->OnClick = [this](TComponent*) { NewButtonClick(); };
-  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
 
   DialogControl_ = new TConfigurationDialogCtrl(this);
   DialogControl_->SetName("DialogControl");

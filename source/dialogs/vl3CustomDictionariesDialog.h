@@ -24,7 +24,7 @@ struct TListEntry {
 
 class TCustomDictionariesDialog : public TForm {
  public:
-  explicit TCustomDictionariesDialog(TComponent* AOwner = nullptr);
+  explicit TCustomDictionariesDialog(TComponent* owner = nullptr);
 
   TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
   TListView* CustomDictionaries() const { return CustomDictionaries_; }

@@ -24,42 +24,6 @@ namespace {
 const TFormLayout kEditForm = {"xxCustom Dictionary", 313, 333, TFormBorderStyle::bsDialog,
                                TPosition::poOwnerFormCenter};
 
-// clang-format off
-const TLayoutItem kEditControls[] = {
-  // name                      kind           left top width height caption                   tab parent                   flags
-  {"PageControl",              ckPageControl,    8,   8, 297, 287, nullptr,                     0},
-  {"AddedWordsSheet",          ckTabSheet,       0,   0,   0,   0, "xxAdd&ed Words",          -1, "PageControl"},
-  {"AutoCorrectWordsSheet",    ckTabSheet,       0,   0,   0,   0, "xxA&uto-Correct Pairs",   -1, "PageControl"},
-  {"ExcludedWordsSheet",       ckTabSheet,       0,   0,   0,   0, "xx&Excluded Words",       -1, "PageControl"},
-
-  {"AddedWordsExplain",        ckLabel,          8,   8, 273,  40, "xxAddedWordsExplain",     -1, "AddedWordsSheet",       lfWordWrap},
-  {"IgnoreEditLabel",          ckLabel,          8,  52, 204,  13, "xx&Ignore this word:",    -1, "AddedWordsSheet",       lfNone, "IgnoreEdit"},
-  {"IgnoreEdit",               ckEdit,           8,  68, 204,  21, "",                         0, "AddedWordsSheet"},
-  {"IgnoreList",               ckListBox,        8,  94, 204, 160, nullptr,                    1, "AddedWordsSheet",       lfSorted | lfVirtual},
-  {"AddIgnoreButton",          ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AddedWordsSheet",       lfDisabled},
-  {"DeleteIgnoreButton",       ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AddedWordsSheet",       lfDisabled},
-
-  {"AutoCorrectWordsExplain",  ckLabel,          8,   8, 273,  40, "xxAutoCorrectExplain",    -1, "AutoCorrectWordsSheet", lfWordWrap},
-  {"ReplaceEditLabel",         ckLabel,          8,  52,  81,  13, "xx&Replace:",             -1, "AutoCorrectWordsSheet", lfNone, "ReplaceEdit"},
-  {"WithEditLabel",            ckLabel,         93,  52, 121,  13, "xx&With:",                -1, "AutoCorrectWordsSheet", lfNone, "WithEdit"},
-  {"ReplaceEdit",              ckEdit,           8,  68,  81,  21, "",                         0, "AutoCorrectWordsSheet"},
-  {"WithEdit",                 ckEdit,          93,  68, 121,  21, "",                         1, "AutoCorrectWordsSheet"},
-  {"AutoCorrectList",          ckListView,       8,  94, 206, 160, nullptr,                    2, "AutoCorrectWordsSheet", lfNoHeader | lfRowSelect | lfReadOnly | lfSorted | lfShowSelection | lfVirtual},
-  {"AddAutoCorrectButton",     ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AutoCorrectWordsSheet", lfDisabled},
-  {"DeleteAutoCorrectButton",  ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AutoCorrectWordsSheet", lfDisabled},
-
-  {"ExcludeWordsExplanation",  ckLabel,          8,   8, 273,  40, "xxExcludedWordsExplain",  -1, "ExcludedWordsSheet",    lfWordWrap},
-  {"ExcludeEditLabel",         ckLabel,          8,  52, 204,  13, "xxE&xclude this word:",   -1, "ExcludedWordsSheet",    lfNone, "ExcludeEdit"},
-  {"ExcludeEdit",              ckEdit,           8,  68, 204,  21, "",                         0, "ExcludedWordsSheet"},
-  {"ExcludeList",              ckListBox,        8,  94, 204, 160, nullptr,                    1, "ExcludedWordsSheet",    lfSorted | lfVirtual},
-  {"AddExcludeButton",         ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "ExcludedWordsSheet",    lfDisabled},
-  {"DeleteExcludeButton",      ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "ExcludedWordsSheet",    lfDisabled},
-
-  {"HelpButton",               ckButton,       149, 303,  75,  23, "xxHelp",                   1},
-  {"OK",                       ckButton,       230, 303,  75,  23, "xx&OK",                    2, nullptr,                  lfModalOk},
-};
-// clang-format on
-
 const uint32_t kSettleInterval = 5;  // ms for a list selection to settle
 
 // What one entry of a custom dictionary holds: its word and replacement
@@ -132,31 +96,59 @@ class THourGlass {
 
 }  // namespace
 
-TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kEditForm, kEditControls);
-  PageControl = Find<TPageControl>("PageControl");
-  AutoCorrectWordsSheet = Find<TTabSheet>("AutoCorrectWordsSheet");
-  ReplaceEdit = Find<TEdit>("ReplaceEdit");
-  WithEdit = Find<TEdit>("WithEdit");
-  AutoCorrectList = Find<TListView>("AutoCorrectList");
-  AddAutoCorrectButton = Find<TButton>("AddAutoCorrectButton");
-  DeleteAutoCorrectButton = Find<TButton>("DeleteAutoCorrectButton");
-  HelpButton = Find<TButton>("HelpButton");
-  OK = Find<TButton>("OK");
+TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* owner) : TForm(owner) {
+  using F = TCustomDictionaryEditDialog;
+  // The word pages' controls go in their pages' records; the records' look-ups are filled below.
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                                                 left top width height caption                   tab parent                  flags       focus / handler
+    {VL_CONTROL(PageControl),                                    8,   8, 297, 287, nullptr,                     0},
+    {Added.Sheet, "AddedWordsSheet",                             0,   0,   0,   0, "xxAdd&ed Words",          -1, &PageControl},
+    {VL_CONTROL(AutoCorrectWordsSheet),                          0,   0,   0,   0, "xxA&uto-Correct Pairs",   -1, &PageControl},
+    {Excluded.Sheet, "ExcludedWordsSheet",                       0,   0,   0,   0, "xx&Excluded Words",       -1, &PageControl},
+
+    {VL_CONTROL(AddedWordsExplain),                              8,   8, 273,  40, "xxAddedWordsExplain",     -1, &Added.Sheet,           lfWordWrap},
+    {VL_CONTROL(IgnoreEditLabel),                                8,  52, 204,  13, "xx&Ignore this word:",    -1, &Added.Sheet,           lfNone, &Added.Edit},
+    {Added.Edit, "IgnoreEdit",                                   8,  68, 204,  21, "",                         0, &Added.Sheet},
+    {Added.List, "IgnoreList",                                   8,  94, 204, 160, nullptr,                    1, &Added.Sheet,           lfSorted | lfVirtual},
+    {Added.AddButton, "AddIgnoreButton",                       220,  67,  61,  23, "xx&Add",                  -1, &Added.Sheet,           lfDisabled},
+    {Added.DeleteButton, "DeleteIgnoreButton",                 220,  96,  61,  23, "xx&Delete",               -1, &Added.Sheet,           lfDisabled},
+
+    {VL_CONTROL(AutoCorrectWordsExplain),                        8,   8, 273,  40, "xxAutoCorrectExplain",    -1, &AutoCorrectWordsSheet, lfWordWrap},
+    {VL_CONTROL(ReplaceEditLabel),                               8,  52,  81,  13, "xx&Replace:",             -1, &AutoCorrectWordsSheet, lfNone, &ReplaceEdit},
+    {VL_CONTROL(WithEditLabel),                                 93,  52, 121,  13, "xx&With:",                -1, &AutoCorrectWordsSheet, lfNone, &WithEdit},
+    {VL_CONTROL(ReplaceEdit),                                    8,  68,  81,  21, "",                         0, &AutoCorrectWordsSheet, lfNone,     &F::ReplaceEditChange},
+    {VL_CONTROL(WithEdit),                                      93,  68, 121,  21, "",                         1, &AutoCorrectWordsSheet, lfNone,     &F::WithEditChange},
+    {VL_CONTROL(AutoCorrectList),                                8,  94, 206, 160, nullptr,                    2, &AutoCorrectWordsSheet, lfNoHeader | lfRowSelect | lfReadOnly | lfSorted | lfShowSelection | lfVirtual},
+    {VL_CONTROL(AddAutoCorrectButton),                         220,  67,  61,  23, "xx&Add",                  -1, &AutoCorrectWordsSheet, lfDisabled, &F::AddAutoCorrectClick},
+    {VL_CONTROL(DeleteAutoCorrectButton),                      220,  96,  61,  23, "xx&Delete",               -1, &AutoCorrectWordsSheet, lfDisabled, &F::DeleteAutoCorrectClick},
+
+    {VL_CONTROL(ExcludeWordsExplanation),                        8,   8, 273,  40, "xxExcludedWordsExplain",  -1, &Excluded.Sheet,        lfWordWrap},
+    {VL_CONTROL(ExcludeEditLabel),                               8,  52, 204,  13, "xxE&xclude this word:",   -1, &Excluded.Sheet,        lfNone, &Excluded.Edit},
+    {Excluded.Edit, "ExcludeEdit",                               8,  68, 204,  21, "",                         0, &Excluded.Sheet},
+    {Excluded.List, "ExcludeList",                               8,  94, 204, 160, nullptr,                    1, &Excluded.Sheet,        lfSorted | lfVirtual},
+    {Excluded.AddButton, "AddExcludeButton",                   220,  67,  61,  23, "xx&Add",                  -1, &Excluded.Sheet,        lfDisabled},
+    {Excluded.DeleteButton, "DeleteExcludeButton",             220,  96,  61,  23, "xx&Delete",               -1, &Excluded.Sheet,        lfDisabled},
+
+    {VL_CONTROL(HelpButton),                                   149, 303,  75,  23, "xxHelp",                   1, nullptr,                lfNone,     &F::HelpButtonClick},
+    {VL_CONTROL(OK),                                           230, 303,  75,  23, "xx&OK",                    2, nullptr,                lfModalOk},
+  };
+  // clang-format on
+  ApplyLayout(*this, kEditForm, controls);
   PageControl->SetActivePageIndex(0);
 
-  Added = {Find<TTabSheet>("AddedWordsSheet"),  Find<TEdit>("IgnoreEdit"),
-           Find<TListBox>("IgnoreList"),        Find<TButton>("AddIgnoreButton"),
-           Find<TButton>("DeleteIgnoreButton"), &TCustomDictionary::HasIgnore,
-           &TCustomDictionary::HasExclude,      &TCustomDictionary::AddIgnore,
-           &TCustomDictionary::RemoveIgnore,    &TCustomDictionary::CountIgnored,
-           &TCustomDictionary::IgnoreWordAt,    {}};
-  Excluded = {Find<TTabSheet>("ExcludedWordsSheet"), Find<TEdit>("ExcludeEdit"),
-              Find<TListBox>("ExcludeList"),         Find<TButton>("AddExcludeButton"),
-              Find<TButton>("DeleteExcludeButton"),  &TCustomDictionary::HasExclude,
-              &TCustomDictionary::HasIgnore,         &TCustomDictionary::AddExclude,
-              &TCustomDictionary::RemoveExclude,     &TCustomDictionary::CountExcluded,
-              &TCustomDictionary::ExcludeWordAt,     {}};
+  Added.Has = &TCustomDictionary::HasIgnore;
+  Added.HasOther = &TCustomDictionary::HasExclude;
+  Added.AddWord = &TCustomDictionary::AddIgnore;
+  Added.RemoveWord = &TCustomDictionary::RemoveIgnore;
+  Added.Count = &TCustomDictionary::CountIgnored;
+  Added.WordAt = &TCustomDictionary::IgnoreWordAt;
+  Excluded.Has = &TCustomDictionary::HasExclude;
+  Excluded.HasOther = &TCustomDictionary::HasIgnore;
+  Excluded.AddWord = &TCustomDictionary::AddExclude;
+  Excluded.RemoveWord = &TCustomDictionary::RemoveExclude;
+  Excluded.Count = &TCustomDictionary::CountExcluded;
+  Excluded.WordAt = &TCustomDictionary::ExcludeWordAt;
   for (TWordPage* page : {&Added, &Excluded}) {
     page->Edit->OnChange = [this, page](TComponent*) { WordEditChange(*page); };
     LimitBox(page->Edit, kEntryRoom);
@@ -184,13 +176,11 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
     if (column == 0) text = Pairs[index].first;
     if (column == 1) text = Pairs[index].second;
   };
-  ReplaceEdit->OnChange = [this](TComponent*) { ReplaceEditChange(); };
   ReplaceEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
     if (key != VK_RETURN) return;
     key = 0;
     if (!ReplaceEdit->Text().empty()) WithEdit->SetFocus();
   };
-  WithEdit->OnChange = [this](TComponent*) { WithEditChange(); };
   WithEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
     if (key != VK_RETURN) return;
     key = 0;
@@ -200,9 +190,6 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
   AutoCorrectList->OnSelectItem = [this](TComponent*, int32_t index, bool selected) {
     AutoCorrectListSelectItem(index, selected);
   };
-  AddAutoCorrectButton->OnClick = [this](TComponent*) { AddAutoCorrectClick(); };
-  DeleteAutoCorrectButton->OnClick = [this](TComponent*) { DeleteAutoCorrectClick(); };
-  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
   OnShow = [this](TCustomForm*) { FormShow(); };
 
   Timer = new TTimer(this);
@@ -230,24 +217,24 @@ void TCustomDictionaryEditDialog::ConfigurationAvailable() {
   Added.Sheet->SetText(bridge.GetString(lsAddedWordsSheet));
   AutoCorrectWordsSheet->SetText(bridge.GetString(lsAutoCorrectSheet));
   Excluded.Sheet->SetText(bridge.GetString(lsExcludedWordsSheet));
-  const std::pair<const char*, TSpellLanguageString> texts[] = {
-      {"AddedWordsExplain", lsAddedWordsExplain},
-      {"AutoCorrectWordsExplain", lsAutoCorrectExplain},
-      {"ExcludeWordsExplanation", lsExcludedWordsExplain},
-      {"IgnoreEditLabel", lsIgnoreThisWord},
-      {"ReplaceEditLabel", lsReplace},
-      {"WithEditLabel", lsWith},
-      {"ExcludeEditLabel", lsExcludeThisWord},
-      {"AddIgnoreButton", lsAdd},
-      {"AddAutoCorrectButton", lsAdd},
-      {"AddExcludeButton", lsAdd},
-      {"DeleteIgnoreButton", lsDelete},
-      {"DeleteAutoCorrectButton", lsDelete},
-      {"DeleteExcludeButton", lsDelete},
-      {"HelpButton", lsHelp},
-      {"OK", lsOK},
+  const std::pair<TControl*, TSpellLanguageString> texts[] = {
+      {AddedWordsExplain, lsAddedWordsExplain},
+      {AutoCorrectWordsExplain, lsAutoCorrectExplain},
+      {ExcludeWordsExplanation, lsExcludedWordsExplain},
+      {IgnoreEditLabel, lsIgnoreThisWord},
+      {ReplaceEditLabel, lsReplace},
+      {WithEditLabel, lsWith},
+      {ExcludeEditLabel, lsExcludeThisWord},
+      {Added.AddButton, lsAdd},
+      {AddAutoCorrectButton, lsAdd},
+      {Excluded.AddButton, lsAdd},
+      {Added.DeleteButton, lsDelete},
+      {DeleteAutoCorrectButton, lsDelete},
+      {Excluded.DeleteButton, lsDelete},
+      {HelpButton, lsHelp},
+      {OK, lsOK},
   };
-  for (const auto& text : texts) FindControl(text.first)->SetText(bridge.GetString(text.second));
+  for (const auto& text : texts) text.first->SetText(bridge.GetString(text.second));
 }
 
 void TCustomDictionaryEditDialog::CustomDictionaryAvailable() {

@@ -39,7 +39,7 @@ class TCustomDictionaryEditDialog : public TForm {
     std::vector<std::string> Words;
   };
 
-  explicit TCustomDictionaryEditDialog(TComponent* AOwner = nullptr);
+  explicit TCustomDictionaryEditDialog(TComponent* owner = nullptr);
 
   TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
   TCustomDictionary* Dictionary() const;
@@ -71,7 +71,14 @@ class TCustomDictionaryEditDialog : public TForm {
   void FocusPair(int32_t Index);
 
   TPageControl* PageControl = nullptr;
+  TLabel* AddedWordsExplain = nullptr;
+  TLabel* IgnoreEditLabel = nullptr;
   TTabSheet* AutoCorrectWordsSheet = nullptr;
+  TLabel* AutoCorrectWordsExplain = nullptr;
+  TLabel* ReplaceEditLabel = nullptr;
+  TLabel* WithEditLabel = nullptr;
+  TLabel* ExcludeWordsExplanation = nullptr;
+  TLabel* ExcludeEditLabel = nullptr;
   TEdit* ReplaceEdit = nullptr;
   TEdit* WithEdit = nullptr;
   TListView* AutoCorrectList = nullptr;

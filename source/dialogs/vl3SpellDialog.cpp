@@ -12,46 +12,32 @@ namespace {
 // visible text from the component's localised strings.
 const TFormLayout kLayout = {"xxSpelling", 432, 165, TFormBorderStyle::bsDialog, TPosition::poDesigned};
 
-const TLayoutItem kControls[] = {
-    // Name                Kind        Left Top  W    H   Caption            Tab
-    {"NotFoundText",       ckLabel,    8,   8,   90,  13, "xxNot Found:",    -1, nullptr, lfNone, "NotFoundEdit"},
-    {"NotFoundEdit",       ckEdit,     104, 8,   140, 21, "",                0,  nullptr, lfReadOnly | lfNoTabStop},
-    {"ReplaceWithText",    ckLabel,    8,   36,  90,  13, "xxReplace With:", -1, nullptr, lfNone, "ReplaceWithEdit"},
-    {"ReplaceWithEdit",    ckEdit,     104, 35,  140, 21, "",                1},
-    {"SuggestionsText",    ckLabel,    8,   64,  90,  13, "xxSuggestions:",  -1, nullptr, lfNone, "SuggestionsListbox"},
-    {"SuggestionsListbox", ckListBox,  104, 62,  140, 99, nullptr,           2},
-    {"IgnoreButton",       ckButton,   252, 8,   85,  23, "xxIgnore",        3},
-    {"IgnoreAllButton",    ckButton,   340, 8,   85,  23, "xxIgnore All",    4},
-    {"ChangeButton",       ckButton,   252, 35,  85,  23, "xxChange",        5},
-    {"ChangeAllButton",    ckButton,   340, 35,  85,  23, "xxChange All",    6},
-    {"AddButton",          ckButton,   252, 62,  85,  23, "xxAdd",           7},
-    {"AutoCorrectButton",  ckButton,   340, 62,  85,  23, "xxAuto-Correct",  8},
-    {"HelpButton",         ckButton,   252, 138, 85,  23, "xxHelp",          9},
-    {"UndoButton",         ckButton,   8,   111, 85,  23, "xxUndo",          10},
-    {"CancelButton",       ckButton,   340, 138, 85,  23, "xxCancel",        11, nullptr, lfCancel},
-    {"OptionsButton",      ckButton,   8,   138, 85,  23, "xxOptions",       12},
-};
-
 }  // namespace
 
-TSpellDialog::TSpellDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kLayout, kControls);
-  NotFoundText = Find<TLabel>("NotFoundText");
-  NotFoundEdit = Find<TEdit>("NotFoundEdit");
-  ReplaceWithText = Find<TLabel>("ReplaceWithText");
-  ReplaceWithEdit = Find<TEdit>("ReplaceWithEdit");
-  SuggestionsText = Find<TLabel>("SuggestionsText");
-  SuggestionsListbox = Find<TListBox>("SuggestionsListbox");
-  IgnoreButton = Find<TButton>("IgnoreButton");
-  IgnoreAllButton = Find<TButton>("IgnoreAllButton");
-  ChangeButton = Find<TButton>("ChangeButton");
-  ChangeAllButton = Find<TButton>("ChangeAllButton");
-  AddButton = Find<TButton>("AddButton");
-  AutoCorrectButton = Find<TButton>("AutoCorrectButton");
-  HelpButton = Find<TButton>("HelpButton");
-  UndoButton = Find<TButton>("UndoButton");
-  CancelButton = Find<TButton>("CancelButton");
-  OptionsButton = Find<TButton>("OptionsButton");
+TSpellDialog::TSpellDialog(TComponent* owner) : TForm(owner) {
+  using F = TSpellDialog;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                         Left Top  W    H   Caption            Tab parent   flags                      focus / handler
+    {VL_CONTROL(NotFoundText),        8,   8,   90,  13, "xxNot Found:",    -1, nullptr, lfNone,                    &NotFoundEdit},
+    {VL_CONTROL(NotFoundEdit),        104, 8,   140, 21, "",                0,  nullptr, lfReadOnly | lfNoTabStop},
+    {VL_CONTROL(ReplaceWithText),     8,   36,  90,  13, "xxReplace With:", -1, nullptr, lfNone,                    &ReplaceWithEdit},
+    {VL_CONTROL(ReplaceWithEdit),     104, 35,  140, 21, "",                1,  nullptr, lfNone,                    &F::ReplaceWithEditChange},
+    {VL_CONTROL(SuggestionsText),     8,   64,  90,  13, "xxSuggestions:",  -1, nullptr, lfNone,                    &SuggestionsListbox},
+    {VL_CONTROL(SuggestionsListbox),  104, 62,  140, 99, nullptr,           2,  nullptr, lfNone,                    &F::SuggestionsListboxClick},
+    {VL_CONTROL(IgnoreButton),        252, 8,   85,  23, "xxIgnore",        3,  nullptr, lfNone,                    &F::IgnoreButtonClick},
+    {VL_CONTROL(IgnoreAllButton),     340, 8,   85,  23, "xxIgnore All",    4,  nullptr, lfNone,                    &F::IgnoreAllButtonClick},
+    {VL_CONTROL(ChangeButton),        252, 35,  85,  23, "xxChange",        5,  nullptr, lfNone,                    &F::ChangeButtonClick},
+    {VL_CONTROL(ChangeAllButton),     340, 35,  85,  23, "xxChange All",    6,  nullptr, lfNone,                    &F::ChangeAllButtonClick},
+    {VL_CONTROL(AddButton),           252, 62,  85,  23, "xxAdd",           7,  nullptr, lfNone,                    &F::AddButtonClick},
+    {VL_CONTROL(AutoCorrectButton),   340, 62,  85,  23, "xxAuto-Correct",  8,  nullptr, lfNone,                    &F::AutoCorrectButtonClick},
+    {VL_CONTROL(HelpButton),          252, 138, 85,  23, "xxHelp",          9,  nullptr, lfNone,                    &F::HelpButtonClick},
+    {VL_CONTROL(UndoButton),          8,   111, 85,  23, "xxUndo",          10, nullptr, lfNone,                    &F::UndoButtonClick},
+    {VL_CONTROL(CancelButton),        340, 138, 85,  23, "xxCancel",        11, nullptr, lfCancel,                  &F::CancelButtonClick},
+    {VL_CONTROL(OptionsButton),       8,   138, 85,  23, "xxOptions",       12, nullptr, lfNone,                    &F::OptionsButtonClick},
+  };
+  // clang-format on
+  ApplyLayout(*this, kLayout, controls);
   DialogControl = new TConfigurationDialogCtrl(this);
 
   DialogControl->OnConfigurationAvailable = [this](TConfigurationDialogCtrl*) {
@@ -60,19 +46,7 @@ TSpellDialog::TSpellDialog(TComponent* AOwner) : TForm(AOwner) {
   DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& Word, bool Repeated) {
     DialogControlPromptWord(Word, Repeated);
   };
-  IgnoreButton->OnClick = [this](TComponent*) { IgnoreButtonClick(); };
-  IgnoreAllButton->OnClick = [this](TComponent*) { IgnoreAllButtonClick(); };
-  ChangeButton->OnClick = [this](TComponent*) { ChangeButtonClick(); };
-  ChangeAllButton->OnClick = [this](TComponent*) { ChangeAllButtonClick(); };
-  AddButton->OnClick = [this](TComponent*) { AddButtonClick(); };
-  AutoCorrectButton->OnClick = [this](TComponent*) { AutoCorrectButtonClick(); };
-  UndoButton->OnClick = [this](TComponent*) { UndoButtonClick(); };
-  OptionsButton->OnClick = [this](TComponent*) { OptionsButtonClick(); };
-  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
-  CancelButton->OnClick = [this](TComponent*) { CancelButtonClick(); };
-  SuggestionsListbox->OnClick = [this](TComponent*) { SuggestionsListboxClick(); };
   SuggestionsListbox->OnDblClick = [this](TComponent*) { SuggestionsListboxDblClick(); };
-  ReplaceWithEdit->OnChange = [this](TComponent*) { ReplaceWithEditChange(); };
   OnActivate = [this](TCustomForm*) { FormActivate(); };
   OnDeactivate = [this](TCustomForm*) { FormDeactivate(); };
   OnCloseQuery = [this](TForm*, bool& CanClose) { FormCloseQuery(CanClose); };

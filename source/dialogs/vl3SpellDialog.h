@@ -14,7 +14,7 @@ class TSpellDialog : public TForm {
  public:
   // With an owner that sits on a form, the dialog's window is owned by that
   // form's window: it stays above the host form and hides with it.
-  explicit TSpellDialog(TComponent* AOwner = nullptr);
+  explicit TSpellDialog(TComponent* owner = nullptr);
 
   // Published controls; all owned by the form.
   TLabel* NotFoundText;

@@ -13,38 +13,27 @@ namespace {
 const TFormLayout kLayout = {"xxThesaurus", 361, 211, TFormBorderStyle::bsDialog,
                              TPosition::poDesigned};
 
-const TLayoutItem kControls[] = {
-    {"LookedUpLabel", ckLabel, 8, 8, 66, 13, "xxLooked Up:", -1, nullptr, lfNone, "LookupCombo"},
-    {"LookupCombo", ckComboBox, 8, 24, 161, 21, nullptr, 0},
-    {"ContextsLabel", ckLabel, 8, 56, 54, 13, "xxContexts:", -1, nullptr, lfNone, "ContextLV"},
-    {"ContextLV", ckListView, 8, 72, 161, 105, nullptr, 1, nullptr,
-     lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
-    {"ReplaceWithLabel", ckLabel, 184, 8, 78, 13, "xxReplace With:", -1, nullptr, lfNone,
-     "ReplaceEdit"},
-    {"ReplaceEdit", ckEdit, 184, 24, 169, 21, "", 2},
-    {"WordList", ckListView, 192, 48, 162, 129, nullptr, 3, nullptr,
-     lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
-    {"PreviousButton", ckButton, 8, 184, 75, 23, "xxPrevious", 4, nullptr, lfDisabled},
-    {"LookupButton", ckButton, 94, 184, 75, 23, "xxLookup", 7, nullptr, lfDisabled},
-    {"ReplaceButton", ckButton, 192, 184, 75, 23, "xxReplace", 5, nullptr, lfDisabled},
-    {"CloseButton", ckButton, 278, 184, 75, 23, "xxClose", 6, nullptr, lfCancel},
-};
-
 }  // namespace
 
-TThesDialog::TThesDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kLayout, kControls);
-  LookedUpLabel = Find<TLabel>("LookedUpLabel");
-  LookupCombo = Find<TComboBox>("LookupCombo");
-  ContextsLabel = Find<TLabel>("ContextsLabel");
-  ContextLV = Find<TListView>("ContextLV");
-  ReplaceWithLabel = Find<TLabel>("ReplaceWithLabel");
-  ReplaceEdit = Find<TEdit>("ReplaceEdit");
-  WordList = Find<TListView>("WordList");
-  PreviousButton = Find<TButton>("PreviousButton");
-  LookupButton = Find<TButton>("LookupButton");
-  ReplaceButton = Find<TButton>("ReplaceButton");
-  CloseButton = Find<TButton>("CloseButton");
+TThesDialog::TThesDialog(TComponent* owner) : TForm(owner) {
+  using F = TThesDialog;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                      left top width height caption            tab parent   flags                                                        focus / handler
+    {VL_CONTROL(LookedUpLabel),       8,   8,  66,  13, "xxLooked Up:",     -1, nullptr, lfNone,                                                      &LookupCombo},
+    {VL_CONTROL(LookupCombo),         8,  24, 161,  21, nullptr,             0, nullptr, lfNone,                                                      &F::LookupComboChange},
+    {VL_CONTROL(ContextsLabel),       8,  56,  54,  13, "xxContexts:",      -1, nullptr, lfNone,                                                      &ContextLV},
+    {VL_CONTROL(ContextLV),           8,  72, 161, 105, nullptr,             1, nullptr, lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
+    {VL_CONTROL(ReplaceWithLabel),  184,   8,  78,  13, "xxReplace With:",  -1, nullptr, lfNone,                                                      &ReplaceEdit},
+    {VL_CONTROL(ReplaceEdit),       184,  24, 169,  21, "",                  2, nullptr, lfNone,                                                      &F::ReplaceEditChange},
+    {VL_CONTROL(WordList),          192,  48, 162, 129, nullptr,             3, nullptr, lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
+    {VL_CONTROL(PreviousButton),      8, 184,  75,  23, "xxPrevious",        4, nullptr, lfDisabled,                                                  &F::PreviousButtonClick},
+    {VL_CONTROL(LookupButton),       94, 184,  75,  23, "xxLookup",          7, nullptr, lfDisabled,                                                  &F::LookupButtonClick},
+    {VL_CONTROL(ReplaceButton),     192, 184,  75,  23, "xxReplace",         5, nullptr, lfDisabled,                                                  &F::ReplaceButtonClick},
+    {VL_CONTROL(CloseButton),       278, 184,  75,  23, "xxClose",           6, nullptr, lfCancel,                                                    &F::CloseButtonClick},
+  };
+  // clang-format on
+  ApplyLayout(*this, kLayout, controls);
   ContextLV->AddColumn("", 100);
   ContextLV->AddColumn("", 50);
   WordList->AddColumn("", 100);
@@ -69,12 +58,6 @@ TThesDialog::TThesDialog(TComponent* AOwner) : TForm(AOwner) {
   };
   WordList->OnSelectItem = [this](TComponent* s, int32_t i, bool on) { WordListChange(s, i, on); };
   WordList->OnDblClick = [this](TComponent* s) { WordListDblClick(s); };
-  ReplaceEdit->OnChange = [this](TComponent* s) { ReplaceEditChange(s); };
-  LookupButton->OnClick = [this](TComponent* s) { LookupButtonClick(s); };
-  LookupCombo->OnChange = [this](TComponent* s) { LookupComboChange(s); };
-  PreviousButton->OnClick = [this](TComponent* s) { PreviousButtonClick(s); };
-  ReplaceButton->OnClick = [this](TComponent* s) { ReplaceButtonClick(s); };
-  CloseButton->OnClick = [this](TComponent* s) { CloseButtonClick(s); };
   OnCloseQuery = [this](TForm* s, bool& canClose) { FormCloseQuery(s, canClose); };
   Timer->OnTimer = [this](TComponent* s) { TimerTimer(s); };
 

@@ -11,7 +11,7 @@
 
 class TThesDialog : public TForm {
  public:
-  explicit TThesDialog(TComponent* AOwner = nullptr);
+  explicit TThesDialog(TComponent* owner = nullptr);
 
   // Controls, owned by the form.
   TLabel* LookedUpLabel;
