@@ -392,12 +392,12 @@ void TDemoForm::CustomDialogSpellCheckButtonClick() {
   VexlorSpell->OnCreateSpellDialog = nullptr;
 }
 
-void TDemoForm::VexlorSpellCreateSpellDialog(TVexlorSpell3Base*, TCustomForm*& SpellForm, bool Create) {
-  if (Create) {
-    SpellForm = new TSpellingForm(this);
-  } else if (SpellForm) {
-    SpellForm->Release();
-    SpellForm = nullptr;
+void TDemoForm::VexlorSpellCreateSpellDialog(TVexlorSpell3Base*, TCustomForm*& spellForm, bool create) {
+  if (create) {
+    spellForm = new TSpellingForm(this);
+  } else if (spellForm) {
+    spellForm->Release();
+    spellForm = nullptr;
   }
 }
 

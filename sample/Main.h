@@ -106,7 +106,7 @@ class TDemoForm : public TForm {
   void SequenceCheckButtonClick();
   void CustomDialogSpellCheckButtonClick();
   void CustomDialogNormalSpellCheckButtonClick();
-  void VexlorSpellCreateSpellDialog(TVexlorSpell3Base* Sender, TCustomForm*& SpellForm, bool Create);
+  void VexlorSpellCreateSpellDialog(TVexlorSpell3Base* sender, TCustomForm*& spellForm, bool create);
   void EmbeddedConfigSheetShow();
   void EmbeddedConfigSheetHide();
   void ParseButtonClick();

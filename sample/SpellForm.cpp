@@ -50,28 +50,28 @@ TSpellingForm::TSpellingForm(TComponent* owner) : TForm(owner) {
 
   // The bridge only relays the prompts: the texts are fixed, so there is
   // nothing to set up when the spell checker links it.
-  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& Word, bool Repeated) {
-    DialogControlPromptWord(Word, Repeated);
+  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& word, bool repeated) {
+    DialogControlPromptWord(word, repeated);
   };
   SuggestionsListbox->OnDblClick = [this](TComponent*) { SuggestionsListboxDblClick(); };
   OnActivate = [this](TCustomForm*) { FormActivate(); };
   OnDeactivate = [this](TCustomForm*) { FormDeactivate(); };
-  OnCloseQuery = [this](TForm*, bool& CanClose) { FormCloseQuery(CanClose); };
+  OnCloseQuery = [this](TForm*, bool& canClose) { FormCloseQuery(canClose); };
   AfterConstruction();
 }
 
 bool TSpellingForm::HasActiveCustomDictionary() { return DialogControl->GetActiveCustomDictionary() != nullptr; }
 
-void TSpellingForm::EnableControls(bool Enable) {
-  const bool dictionary = Enable && HasActiveCustomDictionary();
-  UndoButton->SetEnabled(Enable && DialogControl->CanUndo());
-  OptionsButton->SetEnabled(Enable);
-  ReplaceWithEdit->SetEnabled(Enable);
-  SuggestionsListbox->SetEnabled(Enable);
-  IgnoreAllButton->SetEnabled(Enable);
-  IgnoreButton->SetEnabled(Enable);
-  ChangeAllButton->SetEnabled(Enable);
-  ChangeButton->SetEnabled(Enable);
+void TSpellingForm::EnableControls(bool enable) {
+  const bool dictionary = enable && HasActiveCustomDictionary();
+  UndoButton->SetEnabled(enable && DialogControl->CanUndo());
+  OptionsButton->SetEnabled(enable);
+  ReplaceWithEdit->SetEnabled(enable);
+  SuggestionsListbox->SetEnabled(enable);
+  IgnoreAllButton->SetEnabled(enable);
+  IgnoreButton->SetEnabled(enable);
+  ChangeAllButton->SetEnabled(enable);
+  ChangeButton->SetEnabled(enable);
   AddButton->SetEnabled(dictionary);
   AutoCorrectButton->SetEnabled(dictionary);
 }
@@ -85,26 +85,26 @@ void TSpellingForm::EnableForMode() {
   UndoButton->SetEnabled(DialogControl->CanUndo());
 }
 
-void TSpellingForm::DialogControlPromptWord(const std::string& Word, bool Repeated) {
-  NotFoundEdit->SetText(Word);
+void TSpellingForm::DialogControlPromptWord(const std::string& word, bool repeated) {
+  NotFoundEdit->SetText(word);
   SuggestionsListbox->Clear();
-  if (Repeated != repeated_) {
-    repeated_ = Repeated;
+  if (repeated != repeated_) {
+    repeated_ = repeated;
     EnableForMode();
-    NotFoundText->SetCaption(Repeated ? "Repeated Word" : "Not Found");
+    NotFoundText->SetCaption(repeated ? "Repeated Word" : "Not Found");
   }
   UndoButton->SetEnabled(DialogControl->CanUndo());
 
-  if (Repeated) {
+  if (repeated) {
     // The spell checker passes both copies with one blank between them.
-    ReplaceWithEdit->SetText(Word.substr(0, Word.size() / 2));
+    ReplaceWithEdit->SetText(word.substr(0, word.size() / 2));
     return;
   }
   const bool dictionary = HasActiveCustomDictionary();
   AddButton->SetEnabled(dictionary);
   AutoCorrectButton->SetEnabled(dictionary);
   TStringList suggestions;
-  DialogControl->GetSuggestions(Word, suggestions);
+  DialogControl->GetSuggestions(word, suggestions);
   SuggestionsListbox->SetItems(suggestions.ToVector());
   SuggestionsListbox->SetEnabled(SuggestionsListbox->Count() > 0);
   if (SuggestionsListbox->Enabled()) {
@@ -171,7 +171,7 @@ void TSpellingForm::FormActivate() { EnableForMode(); }
 
 void TSpellingForm::FormDeactivate() { EnableControls(false); }
 
-void TSpellingForm::FormCloseQuery(bool& CanClose) {
+void TSpellingForm::FormCloseQuery(bool& canClose) {
   DialogControl->Cancel();
-  CanClose = true;
+  canClose = true;
 }

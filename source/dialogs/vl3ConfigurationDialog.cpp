@@ -23,7 +23,7 @@ const int32_t kNameColumnWidth = 130;
 // A list with more rows than this shows a vertical scroll bar.
 const int32_t kRowsWithoutScrollBar = 4;
 
-int32_t Bottom(const TControl* Control) { return Control->Top() + Control->Height(); }
+int32_t Bottom(const TControl* control) { return control->Top() + control->Height(); }
 
 }  // namespace
 
@@ -154,8 +154,8 @@ int TSpellCheckConfigDialog::FillOptions() {
   return kOptionRows - shown;
 }
 
-void TSpellCheckConfigDialog::OptionsClick(TComponent* Sender) {
-  auto* box = dynamic_cast<TCheckBox*>(Sender);
+void TSpellCheckConfigDialog::OptionsClick(TComponent* sender) {
+  auto* box = dynamic_cast<TCheckBox*>(sender);
   TVexlorConfig* config = DialogControl_->Configuration();
   if (box == nullptr || config == nullptr) return;
   const auto option = static_cast<TSpellOption>(box->Tag);
@@ -203,23 +203,23 @@ void TSpellCheckConfigDialog::FitFilenameColumn() {
   if (width > 0) MainDictionaries->SetColumnWidth(1, width);
 }
 
-void TSpellCheckConfigDialog::MainDictionariesChange(int32_t Index, bool Checked) {
-  if (Index < 0 || Index >= MainDictionaries->Count()) return;
-  if (Checked == (MainDictionaries->Data(Index) != 0)) return;
-  if (HasLocateRow() && Index == MainDictionaries->Count() - 1) {
-    MainDictionaries->SetChecked(Index, false);
+void TSpellCheckConfigDialog::MainDictionariesChange(int32_t index, bool checked) {
+  if (index < 0 || index >= MainDictionaries->Count()) return;
+  if (checked == (MainDictionaries->Data(index) != 0)) return;
+  if (HasLocateRow() && index == MainDictionaries->Count() - 1) {
+    MainDictionaries->SetChecked(index, false);
     DialogControl_->ShowAddDictionaryDir();
     FillMainDictionaries();
     return;
   }
-  MainDictionaries->SetData(Index, Checked ? 1 : 0);
+  MainDictionaries->SetData(index, checked ? 1 : 0);
   TVexlorConfig* config = DialogControl_->Configuration();
   if (config == nullptr) return;
   TStringList& selected = config->GetMainDictionaries();
-  const std::string name = MainDictionaries->SubItem(Index, 1);
+  const std::string name = MainDictionaries->SubItem(index, 1);
   const int at = selected.IndexOf(name);
-  if (Checked && at < 0) selected.Add(name);
-  if (!Checked && at >= 0) selected.Delete(at);
+  if (checked && at < 0) selected.Add(name);
+  if (!checked && at >= 0) selected.Delete(at);
 }
 
 void TSpellCheckConfigDialog::MainDictionariesClick() {
@@ -231,8 +231,8 @@ void TSpellCheckConfigDialog::MainDictionariesClick() {
   MainDictionaries->SetChecked(row, !MainDictionaries->Checked(row));
 }
 
-void TSpellCheckConfigDialog::MainDictionariesSelectItem(int32_t Index, bool Selected) {
-  if (Selected) MainDictionaries->SetSelected(Index, false);
+void TSpellCheckConfigDialog::MainDictionariesSelectItem(int32_t index, bool selected) {
+  if (selected) MainDictionaries->SetSelected(index, false);
 }
 
 void TSpellCheckConfigDialog::FillCustomCombo() {

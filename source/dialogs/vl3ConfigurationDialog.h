@@ -26,10 +26,10 @@ class TSpellCheckConfigDialog : public TForm {
   // Handlers, public so that a host may call them as the controls do.
   void ConfigurationAvailable();
   void FormShow();
-  void OptionsClick(TComponent* Sender);
-  void MainDictionariesChange(int32_t Index, bool Checked);
+  void OptionsClick(TComponent* sender);
+  void MainDictionariesChange(int32_t index, bool checked);
   void MainDictionariesClick();
-  void MainDictionariesSelectItem(int32_t Index, bool Selected);
+  void MainDictionariesSelectItem(int32_t index, bool selected);
   void CustomComboChange();
   void DictionariesButtonClick();
   void ResetButtonClick();

@@ -60,9 +60,9 @@ TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* owner) : TForm(
   AfterConstruction();
 }
 
-TListEntry* TCustomDictionariesDialog::Entry(int32_t Index) const {
-  if (Index < 0 || Index >= CustomDictionaries_->Count()) return nullptr;
-  return reinterpret_cast<TListEntry*>(CustomDictionaries_->Data(Index));
+TListEntry* TCustomDictionariesDialog::Entry(int32_t index) const {
+  if (index < 0 || index >= CustomDictionaries_->Count()) return nullptr;
+  return reinterpret_cast<TListEntry*>(CustomDictionaries_->Data(index));
 }
 
 void TCustomDictionariesDialog::ConfigurationAvailable() {
@@ -110,65 +110,65 @@ void TCustomDictionariesDialog::ConfigurationAvailable() {
   }
 }
 
-int32_t TCustomDictionariesDialog::AddRow(const std::string& Caption,
-                                          std::unique_ptr<TListEntry> Entry) {
-  const bool checked = Entry->Checked;
+int32_t TCustomDictionariesDialog::AddRow(const std::string& caption,
+                                          std::unique_ptr<TListEntry> entry) {
+  const bool checked = entry->Checked;
   const int32_t row =
-      CustomDictionaries_->AddItem(Caption, reinterpret_cast<intptr_t>(Entry.get()));
-  entries_.push_back(std::move(Entry));
+      CustomDictionaries_->AddItem(caption, reinterpret_cast<intptr_t>(entry.get()));
+  entries_.push_back(std::move(entry));
   // The entry already holds the state, so this check mark changes nothing.
   CustomDictionaries_->SetChecked(row, checked);
   return row;
 }
 
-void TCustomDictionariesDialog::SelectRow(int32_t Index) {
-  CustomDictionaries_->SetItemIndex(Index);
-  CustomDictionaries_->SetItemFocused(Index);
-  CustomDictionaries_->MakeVisible(Index);
+void TCustomDictionariesDialog::SelectRow(int32_t index) {
+  CustomDictionaries_->SetItemIndex(index);
+  CustomDictionaries_->SetItemFocused(index);
+  CustomDictionaries_->MakeVisible(index);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesChange(int32_t Index, bool Checked) {
-  TListEntry* entry = Entry(Index);
+void TCustomDictionariesDialog::CustomDictionariesChange(int32_t index, bool checked) {
+  TListEntry* entry = Entry(index);
   if (entry == nullptr) return;
   if (entry->Internal) {
     // The internal dictionary always takes part.
-    if (!Checked) CustomDictionaries_->SetChecked(Index, true);
+    if (!checked) CustomDictionaries_->SetChecked(index, true);
     return;
   }
-  if (Checked == entry->Checked) return;
-  entry->Checked = Checked;
-  SelectRow(Index);
+  if (checked == entry->Checked) return;
+  entry->Checked = checked;
+  SelectRow(index);
   if (entry->WordProcessor)
-    DialogControl_->SetMSWordCustomDictionaryActive(entry->FileName, Checked);
+    DialogControl_->SetMSWordCustomDictionaryActive(entry->FileName, checked);
   else
-    DialogControl_->SetCustomDictionaryActive(entry->FileName, Checked);
+    DialogControl_->SetCustomDictionaryActive(entry->FileName, checked);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesSelectItem(int32_t Index, bool Selected) {
-  const TListEntry* entry = Entry(Index);
-  EditButton->SetEnabled(Selected);
-  DeleteButton->SetEnabled(Selected && entry != nullptr && !entry->Internal &&
+void TCustomDictionariesDialog::CustomDictionariesSelectItem(int32_t index, bool selected) {
+  const TListEntry* entry = Entry(index);
+  EditButton->SetEnabled(selected);
+  DeleteButton->SetEnabled(selected && entry != nullptr && !entry->Internal &&
                            !entry->WordProcessor);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesEditing(int32_t Index, bool& AllowEdit) {
-  const TListEntry* entry = Entry(Index);
-  AllowEdit = entry != nullptr && entry->Renamable && !entry->Internal && !entry->WordProcessor;
+void TCustomDictionariesDialog::CustomDictionariesEditing(int32_t index, bool& allowEdit) {
+  const TListEntry* entry = Entry(index);
+  allowEdit = entry != nullptr && entry->Renamable && !entry->Internal && !entry->WordProcessor;
   // Enter now ends the edit instead of closing the dialog.
-  if (AllowEdit) OK->SetDefault(false);
+  if (allowEdit) OK->SetDefault(false);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesEdited(int32_t Index, std::string& S) {
-  TListEntry* entry = Entry(Index);
-  const std::string old = CustomDictionaries_->ItemCaption(Index);
-  if (entry == nullptr || !DialogControl_->RenameCustomDictionary(old, S)) {
-    S = old;
+void TCustomDictionariesDialog::CustomDictionariesEdited(int32_t index, std::string& s) {
+  TListEntry* entry = Entry(index);
+  const std::string old = CustomDictionaries_->ItemCaption(index);
+  if (entry == nullptr || !DialogControl_->RenameCustomDictionary(old, s)) {
+    s = old;
     return;
   }
   // The engine gives the file the dictionary extension; the row names the
   // file as it now is, so that checking, editing and deleting still find it.
-  S = BareNameWithExtension(S, ".vlu");
-  entry->FileName = S;
+  s = BareNameWithExtension(s, ".vlu");
+  entry->FileName = s;
 }
 
 void TCustomDictionariesDialog::EditButtonClick() {

@@ -32,13 +32,13 @@ const size_t kEntryRoom = VluFormat::kMaxEntryText;
 
 // Limits what the user can type or paste into a box. The system treats 0 as
 // "no limit", so a full box keeps a room of 1.
-void LimitBox(TEdit* Box, size_t Room) {
-  ::SendMessageA(Box->Handle(), EM_SETLIMITTEXT, std::max<size_t>(Room, 1), 0);
+void LimitBox(TEdit* box, size_t room) {
+  ::SendMessageA(box->Handle(), EM_SETLIMITTEXT, std::max<size_t>(room, 1), 0);
 }
 
 // Whether a pair fits in one entry.
-bool PairFits(const std::string& Word, const std::string& Replacement) {
-  return Word.size() + Replacement.size() <= kEntryRoom;
+bool PairFits(const std::string& word, const std::string& replacement) {
+  return word.size() + replacement.size() <= kEntryRoom;
 }
 
 // The lists' order: case-insensitive, the exact letters breaking ties.
@@ -51,15 +51,15 @@ bool ListOrder(const std::string& a, const std::string& b) {
 // item), found by halving; -1 when absent. An entry of the same letters in
 // the same case wins over one differing only in case.
 template <class T, class TextOf>
-int32_t FindInSorted(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
+int32_t FindInSorted(const std::vector<T>& items, const std::string& text, TextOf textOfItem) {
   auto it =
-      std::lower_bound(Items.begin(), Items.end(), Text, [&](const T& item, const std::string& t) {
-        return Ansi::CompareText(TextOfItem(item), t) < 0;
+      std::lower_bound(items.begin(), items.end(), text, [&](const T& item, const std::string& t) {
+        return Ansi::CompareText(textOfItem(item), t) < 0;
       });
   int32_t found = -1;
-  for (; it != Items.end() && Ansi::SameText(TextOfItem(*it), Text); ++it) {
-    const int32_t i = static_cast<int32_t>(it - Items.begin());
-    if (TextOfItem(*it) == Text) return i;
+  for (; it != items.end() && Ansi::SameText(textOfItem(*it), text); ++it) {
+    const int32_t i = static_cast<int32_t>(it - items.begin());
+    if (textOfItem(*it) == text) return i;
     if (found < 0) found = i;
   }
   return found;
@@ -67,18 +67,18 @@ int32_t FindInSorted(const std::vector<T>& Items, const std::string& Text, TextO
 
 // Where Text goes in Items to keep them in ListOrder.
 template <class T, class TextOf>
-int32_t SortedPlace(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
+int32_t SortedPlace(const std::vector<T>& items, const std::string& text, TextOf textOfItem) {
   auto it = std::lower_bound(
-      Items.begin(), Items.end(), Text,
-      [&](const T& item, const std::string& t) { return ListOrder(TextOfItem(item), t); });
-  return static_cast<int32_t>(it - Items.begin());
+      items.begin(), items.end(), text,
+      [&](const T& item, const std::string& t) { return ListOrder(textOfItem(item), t); });
+  return static_cast<int32_t>(it - items.begin());
 }
 
 // The word of a row: a word list's item, or a pair's word.
 struct TWordOf {
-  const std::string& operator()(const std::string& Word) const { return Word; }
-  const std::string& operator()(const std::pair<std::string, std::string>& Pair) const {
-    return Pair.first;
+  const std::string& operator()(const std::string& word) const { return word; }
+  const std::string& operator()(const std::pair<std::string, std::string>& pair) const {
+    return pair.first;
   }
 };
 
@@ -261,89 +261,89 @@ void TCustomDictionaryEditDialog::CustomDictionaryAvailable() {
 
 void TCustomDictionaryEditDialog::FormShow() { PageShow(PageControl->ActivePage()); }
 
-void TCustomDictionaryEditDialog::PageShow(TTabSheet* Sheet) {
-  if (Sheet == Added.Sheet && Dictionary() == nullptr) {
+void TCustomDictionaryEditDialog::PageShow(TTabSheet* sheet) {
+  if (sheet == Added.Sheet && Dictionary() == nullptr) {
     SetModalResult(mrCancel);
     return;
   }
   if (Dictionary() == nullptr) return;
-  if (Sheet == Added.Sheet) FillWordPage(Added);
-  if (Sheet == Excluded.Sheet) FillWordPage(Excluded);
-  if (Sheet == AutoCorrectWordsSheet) FillAutoCorrect();
+  if (sheet == Added.Sheet) FillWordPage(Added);
+  if (sheet == Excluded.Sheet) FillWordPage(Excluded);
+  if (sheet == AutoCorrectWordsSheet) FillAutoCorrect();
 }
 
 // ---- Added and excluded words ---------------------------------------------------
 
 // The lists hold only their number of rows: the words live in the page's
 // sorted array, so that a page fills at once however many words there are.
-void TCustomDictionaryEditDialog::FillWordPage(TWordPage& Page) {
-  if (!Page.Words.empty()) return;
-  Page.AddButton->SetEnabled(false);
-  Page.DeleteButton->SetEnabled(false);
+void TCustomDictionaryEditDialog::FillWordPage(TWordPage& page) {
+  if (!page.Words.empty()) return;
+  page.AddButton->SetEnabled(false);
+  page.DeleteButton->SetEnabled(false);
   THourGlass hourGlass;
   TCustomDictionary& dictionary = *Dictionary();
-  const int count = (dictionary.*Page.Count)();
-  Page.Words.reserve(count > 0 ? count : 0);
-  for (int i = 0; i < count; ++i) Page.Words.push_back((dictionary.*Page.WordAt)(i));
-  std::sort(Page.Words.begin(), Page.Words.end(), ListOrder);
-  Page.List->SetCount(static_cast<int32_t>(Page.Words.size()));
+  const int count = (dictionary.*page.Count)();
+  page.Words.reserve(count > 0 ? count : 0);
+  for (int i = 0; i < count; ++i) page.Words.push_back((dictionary.*page.WordAt)(i));
+  std::sort(page.Words.begin(), page.Words.end(), ListOrder);
+  page.List->SetCount(static_cast<int32_t>(page.Words.size()));
 }
 
-void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
+void TCustomDictionaryEditDialog::WordEditChange(TWordPage& page) {
   TCustomDictionary* dictionary = Dictionary();
   if (dictionary == nullptr) return;
-  const std::string text = Page.Edit->Text();
+  const std::string text = page.Edit->Text();
   // Hash look-ups decide; the list is only searched by halving for the row.
-  if ((dictionary->*Page.Has)(text)) {
-    Page.AddButton->SetEnabled(false);
-    const int32_t row = FindInSorted(Page.Words, text, TWordOf());
-    Page.List->SetItemIndex(row);
-    Page.DeleteButton->SetEnabled(row >= 0);
+  if ((dictionary->*page.Has)(text)) {
+    page.AddButton->SetEnabled(false);
+    const int32_t row = FindInSorted(page.Words, text, TWordOf());
+    page.List->SetItemIndex(row);
+    page.DeleteButton->SetEnabled(row >= 0);
     return;
   }
-  Page.List->SetItemIndex(-1);
-  Page.DeleteButton->SetEnabled(false);
+  page.List->SetItemIndex(-1);
+  page.DeleteButton->SetEnabled(false);
   std::string replacement;
-  Page.AddButton->SetEnabled(!text.empty() && text.size() <= kEntryRoom &&
+  page.AddButton->SetEnabled(!text.empty() && text.size() <= kEntryRoom &&
                              !dictionary->LookupAutoCorrect(text, replacement) &&
-                             !(dictionary->*Page.HasOther)(text));
+                             !(dictionary->*page.HasOther)(text));
 }
 
-void TCustomDictionaryEditDialog::WordListClick(TWordPage& Page) {
-  const int32_t index = Page.List->ItemIndex();
-  if (index >= 0 && index < static_cast<int32_t>(Page.Words.size()))
-    Page.Edit->SetText(Page.Words[index]);
+void TCustomDictionaryEditDialog::WordListClick(TWordPage& page) {
+  const int32_t index = page.List->ItemIndex();
+  if (index >= 0 && index < static_cast<int32_t>(page.Words.size()))
+    page.Edit->SetText(page.Words[index]);
   else
-    WordEditChange(Page);
+    WordEditChange(page);
 }
 
-void TCustomDictionaryEditDialog::AddWordClick(TWordPage& Page) {
+void TCustomDictionaryEditDialog::AddWordClick(TWordPage& page) {
   TCustomDictionary* dictionary = Dictionary();
-  const std::string text = Page.Edit->Text();
-  if (dictionary == nullptr || !(dictionary->*Page.AddWord)(text)) return;
-  const int32_t at = SortedPlace(Page.Words, text, TWordOf());
-  Page.Words.insert(Page.Words.begin() + at, text);
-  Page.List->Insert(at, text);
-  WordEditChange(Page);
+  const std::string text = page.Edit->Text();
+  if (dictionary == nullptr || !(dictionary->*page.AddWord)(text)) return;
+  const int32_t at = SortedPlace(page.Words, text, TWordOf());
+  page.Words.insert(page.Words.begin() + at, text);
+  page.List->Insert(at, text);
+  WordEditChange(page);
 }
 
-void TCustomDictionaryEditDialog::DeleteWordClick(TWordPage& Page) {
+void TCustomDictionaryEditDialog::DeleteWordClick(TWordPage& page) {
   TCustomDictionary* dictionary = Dictionary();
-  const int32_t index = Page.List->ItemIndex();
-  if (dictionary == nullptr || index < 0 || index >= static_cast<int32_t>(Page.Words.size()) ||
-      !(dictionary->*Page.RemoveWord)(Page.Edit->Text()))
+  const int32_t index = page.List->ItemIndex();
+  if (dictionary == nullptr || index < 0 || index >= static_cast<int32_t>(page.Words.size()) ||
+      !(dictionary->*page.RemoveWord)(page.Edit->Text()))
     return;
-  Page.Words.erase(Page.Words.begin() + index);
-  Page.List->Delete(index);
-  const int32_t count = Page.List->Count();
+  page.Words.erase(page.Words.begin() + index);
+  page.List->Delete(index);
+  const int32_t count = page.List->Count();
   if (count == 0) {
     // Nothing left to show: the box empties with the list.
-    Page.Edit->SetText("");
-    WordEditChange(Page);
+    page.Edit->SetText("");
+    WordEditChange(page);
     return;
   }
-  Page.List->SetItemIndex(index < count ? index : count - 1);
-  WordListClick(Page);
+  page.List->SetItemIndex(index < count ? index : count - 1);
+  WordListClick(page);
 }
 
 // ---- Auto-correct pairs ---------------------------------------------------------
@@ -374,10 +374,10 @@ void TCustomDictionaryEditDialog::FitWithColumn() {
   if (width > 0) AutoCorrectList->SetColumnWidth(1, width);
 }
 
-void TCustomDictionaryEditDialog::FocusPair(int32_t Index) {
-  AutoCorrectList->SetItemFocused(Index);
-  AutoCorrectList->SetItemIndex(Index);
-  if (Index >= 0) AutoCorrectList->MakeVisible(Index);
+void TCustomDictionaryEditDialog::FocusPair(int32_t index) {
+  AutoCorrectList->SetItemFocused(index);
+  AutoCorrectList->SetItemIndex(index);
+  if (index >= 0) AutoCorrectList->MakeVisible(index);
 }
 
 // Each pair box takes only what the other leaves of an entry, so that what
@@ -441,13 +441,13 @@ void TCustomDictionaryEditDialog::WithEditChange() {
   AutoCorrectList->SetSubItem(row, 1, with);
 }
 
-void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int32_t Index, bool Selected) {
-  if (Selected) {
-    if (Index < 0) return;
-    ReplaceEdit->SetText(AutoCorrectList->ItemCaption(Index));
-    WithEdit->SetText(AutoCorrectList->SubItem(Index, 1));
-  } else if (Index < 0 || Index == AutoCorrectList->ItemFocused()) {
-    // Index -1: every row lost its selection, the focused one with them.
+void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int32_t index, bool selected) {
+  if (selected) {
+    if (index < 0) return;
+    ReplaceEdit->SetText(AutoCorrectList->ItemCaption(index));
+    WithEdit->SetText(AutoCorrectList->SubItem(index, 1));
+  } else if (index < 0 || index == AutoCorrectList->ItemFocused()) {
+    // index -1: every row lost its selection, the focused one with them.
     Timer->SetEnabled(true);
   }
 }

@@ -48,14 +48,14 @@ class TCustomDictionaryEditDialog : public TForm {
   void ConfigurationAvailable();
   void CustomDictionaryAvailable();
   void FormShow();
-  void PageShow(TTabSheet* Sheet);
-  void WordEditChange(TWordPage& Page);
-  void WordListClick(TWordPage& Page);
-  void AddWordClick(TWordPage& Page);
-  void DeleteWordClick(TWordPage& Page);
+  void PageShow(TTabSheet* sheet);
+  void WordEditChange(TWordPage& page);
+  void WordListClick(TWordPage& page);
+  void AddWordClick(TWordPage& page);
+  void DeleteWordClick(TWordPage& page);
   void ReplaceEditChange();
   void WithEditChange();
-  void AutoCorrectListSelectItem(int32_t Index, bool Selected);
+  void AutoCorrectListSelectItem(int32_t index, bool selected);
   void AddAutoCorrectClick();
   void DeleteAutoCorrectClick();
   void TimerTick();
@@ -64,11 +64,11 @@ class TCustomDictionaryEditDialog : public TForm {
   TWordPage Added, Excluded;
 
  private:
-  void FillWordPage(TWordPage& Page);
+  void FillWordPage(TWordPage& page);
   void FillAutoCorrect();
   void FitWithColumn();
   void FitPairBoxes();
-  void FocusPair(int32_t Index);
+  void FocusPair(int32_t index);
 
   TPageControl* PageControl = nullptr;
   TLabel* AddedWordsExplain = nullptr;

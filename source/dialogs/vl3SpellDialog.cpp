@@ -43,18 +43,18 @@ TSpellDialog::TSpellDialog(TComponent* owner) : TForm(owner) {
   DialogControl->OnConfigurationAvailable = [this](TConfigurationDialogCtrl*) {
     DialogControlConfigurationAvailable();
   };
-  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& Word, bool Repeated) {
-    DialogControlPromptWord(Word, Repeated);
+  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& word, bool repeated) {
+    DialogControlPromptWord(word, repeated);
   };
   SuggestionsListbox->OnDblClick = [this](TComponent*) { SuggestionsListboxDblClick(); };
   OnActivate = [this](TCustomForm*) { FormActivate(); };
   OnDeactivate = [this](TCustomForm*) { FormDeactivate(); };
-  OnCloseQuery = [this](TForm*, bool& CanClose) { FormCloseQuery(CanClose); };
+  OnCloseQuery = [this](TForm*, bool& canClose) { FormCloseQuery(canClose); };
   AfterConstruction();
 }
 
-bool TSpellDialog::CommandEnabled(TSpellDialogCommand Command) {
-  return DialogControl->GetCommandsEnabled().Contains(Command);
+bool TSpellDialog::CommandEnabled(TSpellDialogCommand command) {
+  return DialogControl->GetCommandsEnabled().Contains(command);
 }
 
 bool TSpellDialog::HasActiveCustomDictionary() { return DialogControl->GetActiveCustomDictionary() != nullptr; }
@@ -99,16 +99,16 @@ void TSpellDialog::DialogControlConfigurationAvailable() {
   if (!OptionsButton->Visible()) UndoButton->SetTop(OptionsButton->Top());
 }
 
-void TSpellDialog::EnableControls(bool Enable) {
-  const bool dictionary = Enable && HasActiveCustomDictionary();
-  UndoButton->SetEnabled(Enable && DialogControl->CanUndo() && CommandEnabled(sdcUndo));
-  OptionsButton->SetEnabled(Enable && CommandEnabled(sdcOptions));
-  ReplaceWithEdit->SetEnabled(Enable);
-  SuggestionsListbox->SetEnabled(Enable);
-  IgnoreAllButton->SetEnabled(Enable && CommandEnabled(sdcIgnoreAll));
-  IgnoreButton->SetEnabled(Enable && CommandEnabled(sdcIgnore));
-  ChangeAllButton->SetEnabled(Enable && CommandEnabled(sdcChangeAll));
-  ChangeButton->SetEnabled(Enable && CommandEnabled(sdcChange));
+void TSpellDialog::EnableControls(bool enable) {
+  const bool dictionary = enable && HasActiveCustomDictionary();
+  UndoButton->SetEnabled(enable && DialogControl->CanUndo() && CommandEnabled(sdcUndo));
+  OptionsButton->SetEnabled(enable && CommandEnabled(sdcOptions));
+  ReplaceWithEdit->SetEnabled(enable);
+  SuggestionsListbox->SetEnabled(enable);
+  IgnoreAllButton->SetEnabled(enable && CommandEnabled(sdcIgnoreAll));
+  IgnoreButton->SetEnabled(enable && CommandEnabled(sdcIgnore));
+  ChangeAllButton->SetEnabled(enable && CommandEnabled(sdcChangeAll));
+  ChangeButton->SetEnabled(enable && CommandEnabled(sdcChange));
   AddButton->SetEnabled(dictionary && CommandEnabled(sdcAdd));
   AutoCorrectButton->SetEnabled(dictionary && CommandEnabled(sdcAutoCorrect));
 }
@@ -122,26 +122,26 @@ void TSpellDialog::EnableForMode() {
   UndoButton->SetEnabled(DialogControl->CanUndo() && CommandEnabled(sdcUndo));
 }
 
-void TSpellDialog::DialogControlPromptWord(const std::string& Word, bool Repeated) {
-  NotFoundEdit->SetText(Word);
+void TSpellDialog::DialogControlPromptWord(const std::string& word, bool repeated) {
+  NotFoundEdit->SetText(word);
   SuggestionsListbox->Clear();
-  if (Repeated != repeated_) {
-    repeated_ = Repeated;
+  if (repeated != repeated_) {
+    repeated_ = repeated;
     EnableForMode();
-    NotFoundText->SetCaption(DialogControl->GetString(Repeated ? lsRepeatedWord : lsNotFound));
+    NotFoundText->SetCaption(DialogControl->GetString(repeated ? lsRepeatedWord : lsNotFound));
   }
   UndoButton->SetEnabled(DialogControl->CanUndo() && CommandEnabled(sdcUndo));
 
-  if (Repeated) {
+  if (repeated) {
     // The component passes both copies with one blank between them.
-    ReplaceWithEdit->SetText(Word.substr(0, Word.size() / 2));
+    ReplaceWithEdit->SetText(word.substr(0, word.size() / 2));
     return;
   }
   const bool dictionary = HasActiveCustomDictionary();
   AddButton->SetEnabled(dictionary && CommandEnabled(sdcAdd));
   AutoCorrectButton->SetEnabled(dictionary && CommandEnabled(sdcAutoCorrect));
   TStringList suggestions;
-  DialogControl->GetSuggestions(Word, suggestions);
+  DialogControl->GetSuggestions(word, suggestions);
   SuggestionsListbox->SetItems(suggestions.ToVector());
   SuggestionsListbox->SetEnabled(SuggestionsListbox->Count() > 0);
   if (SuggestionsListbox->Enabled()) {
@@ -219,7 +219,7 @@ void TSpellDialog::FormDeactivate() {
   EnableControls(false);
 }
 
-void TSpellDialog::FormCloseQuery(bool& CanClose) {
+void TSpellDialog::FormCloseQuery(bool& canClose) {
   DialogControl->Cancel();
-  CanClose = true;
+  canClose = true;
 }

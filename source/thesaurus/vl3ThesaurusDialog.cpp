@@ -65,18 +65,18 @@ TThesDialog::TThesDialog(TComponent* owner) : TForm(owner) {
   AfterConstruction();
 }
 
-std::string TThesDialog::Text(TThesaurusLanguageString Id) {
+std::string TThesDialog::Text(TThesaurusLanguageString id) {
   std::string text;
-  DialogControl->GetString(Id, text);
+  DialogControl->GetString(id, text);
   return text;
 }
 
-bool TThesDialog::CommandEnabled(TThesaurusDialogCommand Command) const {
-  return DialogControl->CommandsEnabled().Contains(Command);
+bool TThesDialog::CommandEnabled(TThesaurusDialogCommand command) const {
+  return DialogControl->CommandsEnabled().Contains(command);
 }
 
-int32_t TThesDialog::RemainingWidth(const TListView& List, int32_t OtherColumns) {
-  return List.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - OtherColumns - 4;
+int32_t TThesDialog::RemainingWidth(const TListView& list, int32_t otherColumns) {
+  return list.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - otherColumns - 4;
 }
 
 void TThesDialog::DialogControlActivate(TThesaurusDialogCtrl*) {
@@ -109,12 +109,12 @@ void TThesDialog::DialogControlActivate(TThesaurusDialogCtrl*) {
   CloseButton->SetVisible(visible.Contains(tdcClose));
 }
 
-void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& Word,
-                                            const TThesaurusEntryList& ContextList) {
-  const int32_t known = LookupCombo->IndexOf(Word);
+void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& word,
+                                            const TThesaurusEntryList& contextList) {
+  const int32_t known = LookupCombo->IndexOf(word);
   if (known >= 0) LookupCombo->Delete(known);
-  if (!Word.empty()) {
-    LookupCombo->Insert(0, Word);
+  if (!word.empty()) {
+    LookupCombo->Insert(0, word);
     LookupCombo->SetItemIndex(0);
   } else {
     LookupCombo->SetItemIndex(-1);
@@ -122,7 +122,7 @@ void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& Word
 
   ContextLV->BeginUpdate();
   ContextLV->Clear();
-  for (const auto& entry : ContextList) {
+  for (const auto& entry : contextList) {
     const int32_t row = ContextLV->AddItem(entry->Headword);
     ContextLV->SetSubItem(row, 1, entry->CategoryName);
   }
@@ -141,14 +141,14 @@ void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& Word
   PreviousButton->SetEnabled(LookupCombo->Count() >= 2 && CommandEnabled(tdcPrevious));
 }
 
-void TThesDialog::DialogControlPromptContext(TComponent*, const TStringList& Words) {
+void TThesDialog::DialogControlPromptContext(TComponent*, const TStringList& words) {
   WordList->BeginUpdate();
   WordList->Clear();
-  for (int i = 0; i < Words.Count(); ++i) WordList->AddItem(Words[i]);
+  for (int i = 0; i < words.Count(); ++i) WordList->AddItem(words[i]);
   WordList->SetColumnWidth(0, RemainingWidth(*WordList, 0));
   WordList->EndUpdate();
 
-  const int32_t looked = LookupCombo->Count() > 0 ? Words.IndexOf(LookupCombo->Items(0)) : -1;
+  const int32_t looked = LookupCombo->Count() > 0 ? words.IndexOf(LookupCombo->Items(0)) : -1;
   if (looked >= 0) {
     WordList->SetItemIndex(looked);
     WordList->SetItemFocused(looked);
@@ -161,13 +161,13 @@ void TThesDialog::DialogControlPromptContext(TComponent*, const TStringList& Wor
   ReplaceButton->SetEnabled(false);
 }
 
-void TThesDialog::ContextLVChange(TComponent*, int32_t Index, bool Selected) {
-  if (Selected && Index >= 0) DialogControl->SelectContext(Index);
+void TThesDialog::ContextLVChange(TComponent*, int32_t index, bool selected) {
+  if (selected && index >= 0) DialogControl->SelectContext(index);
 }
 
-void TThesDialog::WordListChange(TComponent*, int32_t Index, bool Selected) {
-  if (!Selected || Index < 0) return;
-  const std::string caption = WordList->ItemCaption(Index);
+void TThesDialog::WordListChange(TComponent*, int32_t index, bool selected) {
+  if (!selected || index < 0) return;
+  const std::string caption = WordList->ItemCaption(index);
   ReplaceEdit->SetText(Ansi::SameText(caption, LookupCombo->Text()) ? std::string() : caption);
 }
 
@@ -199,9 +199,9 @@ void TThesDialog::ReplaceButtonClick(TComponent*) { DialogControl->Replace(Repla
 
 void TThesDialog::CloseButtonClick(TComponent*) { DialogControl->Close(); }
 
-void TThesDialog::FormCloseQuery(TForm*, bool& CanClose) {
+void TThesDialog::FormCloseQuery(TForm*, bool& canClose) {
   DialogControl->Close();
-  CanClose = true;
+  canClose = true;
 }
 
 void TThesDialog::TimerTimer(TComponent*) {

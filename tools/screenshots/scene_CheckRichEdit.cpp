@@ -71,8 +71,8 @@ class TSceneSpellForm : public TForm {
 
 class TSceneSpeller : public TVexlorSpell3Base {
  public:
-  TSceneSpeller(TComponent* AOwner, TSceneShot& Shot, HWND__* Host)
-      : TVexlorSpell3Base(AOwner), shot_(Shot), host_(Host) {}
+  TSceneSpeller(TComponent* owner, TSceneShot& shot, HWND__* host)
+      : TVexlorSpell3Base(owner), shot_(shot), host_(host) {}
   TCustomForm* CreateSpellDialog() override { return new TSceneSpellForm(this, shot_, host_); }
 
  private:
