@@ -60,8 +60,8 @@ void ShowControlsForm(TSceneShot& shot) {
   TControlsForm form;
   for (const char* w : {"receive", "relieve", "recede", "reprieve"}) form.SuggestList->Add(w);
   form.SuggestList->SetItemIndex(0);
-  form.LanguageCombo->Add("English (United states)");
-  form.LanguageCombo->Add("English (United kingdom)");
+  form.LanguageCombo->Add("English (United States)");
+  form.LanguageCombo->Add("English (United Kingdom)");
   form.LanguageCombo->SetItemIndex(0);
   form.UpperCheck->SetChecked(true);
   TListView* dictionaries = form.Dictionaries;
