@@ -19,18 +19,18 @@ const uint32_t kTickMs = 100;
 const uint32_t kWaitLimitMs = 10000;
 
 // "Spelling Check" -> "SpellingCheck".
-std::string PictureName(const std::string& Caption) {
+std::string PictureName(const std::string& caption) {
   std::string name = "TDemoForm-";
-  for (char c : Caption)
+  for (char c : caption)
     if (c != ' ' && c != '&') name += c;
   return name;
 }
 
-bool Showing(TCustomForm* Form) { return Form != nullptr && Form->Visible(); }
+bool Showing(TCustomForm* form) { return form != nullptr && form->Visible(); }
 
 }  // namespace
 
-TDemoTour::TDemoTour(TDemoForm& Form, const std::string& Folder) : form_(Form), folder_(Folder) {
+TDemoTour::TDemoTour(TDemoForm& form, const std::string& folder) : form_(form), folder_(folder) {
   if (!folder_.empty() && folder_.back() != '\\' && folder_.back() != '/') folder_ += '\\';
   for (int32_t page = 0; page < form_.PageControl->PageCount(); ++page) {
     if (form_.PageControl->Pages(page) != form_.OtherFeaturesSheet) {
@@ -60,17 +60,17 @@ void TDemoTour::Start() {
   timer_->SetEnabled(true);
 }
 
-void TDemoTour::Add(const std::string& What, TStep Step) { steps_.emplace_back(What, std::move(Step)); }
+void TDemoTour::Add(const std::string& what, TStep step) { steps_.emplace_back(what, std::move(step)); }
 
 // One page (and inner page), with something to see on the pages that start
 // empty.
-void TDemoTour::AddPage(int32_t Outer, int32_t Inner) {
-  TTabSheet* page = form_.PageControl->Pages(Outer);
-  TTabSheet* shown = Inner >= 0 ? form_.PageControl1->Pages(Inner) : page;
-  Add("show " + shown->Text(), [this, page, Inner] {
+void TDemoTour::AddPage(int32_t outer, int32_t inner) {
+  TTabSheet* page = form_.PageControl->Pages(outer);
+  TTabSheet* shown = inner >= 0 ? form_.PageControl1->Pages(inner) : page;
+  Add("show " + shown->Text(), [this, page, inner] {
     form_.PageControl->SetActivePage(page);
-    if (Inner >= 0) form_.PageControl1->SetActivePageIndex(Inner);
-    if (form_.PageControl1->ActivePage() == form_.SilentCheckSheet && Inner >= 0 &&
+    if (inner >= 0) form_.PageControl1->SetActivePageIndex(inner);
+    if (form_.PageControl1->ActivePage() == form_.SilentCheckSheet && inner >= 0 &&
         form_.TextToParse->Text().empty()) {
       form_.TextToParse->SetText("Words are parsed and tested one by one; the misspelt\r\n"
                                  "ones are listed with their sugestions.");
@@ -86,30 +86,30 @@ void TDemoTour::AddPage(int32_t Outer, int32_t Inner) {
 
 // Presses a button that starts a check, captures the dialog when it shows,
 // cancels the check and waits for its end.
-void TDemoTour::AddCheck(const std::string& Picture, bool WithMainForm, std::function<void()> Press) {
-  Add("start " + Picture, [Press] {
-    Press();
+void TDemoTour::AddCheck(const std::string& picture, bool withMainForm, std::function<void()> press) {
+  Add("start " + picture, [press] {
+    press();
     return true;
   });
-  Add("wait for " + Picture, [this] { return Showing(form_.VexlorSpell->SpellDialog()); });
-  Add("capture " + Picture, [this, Picture, WithMainForm] {
+  Add("wait for " + picture, [this] { return Showing(form_.VexlorSpell->SpellDialog()); });
+  Add("capture " + picture, [this, picture, withMainForm] {
     auto* dialog = dynamic_cast<TForm*>(form_.VexlorSpell->SpellDialog());
     if (!dialog) return true;
-    if (WithMainForm)
-      Capture({form_.Handle(), dialog->Handle()}, Picture);
+    if (withMainForm)
+      Capture({form_.Handle(), dialog->Handle()}, picture);
     else
-      Capture({dialog->Handle()}, Picture);
+      Capture({dialog->Handle()}, picture);
     return true;
   });
-  Add("cancel " + Picture, [this] {
+  Add("cancel " + picture, [this] {
     if (form_.VexlorSpell->Checking()) form_.VexlorSpell->Cancel();
     return true;
   });
-  Add("end of " + Picture, [this] { return !form_.VexlorSpell->Checking(); });
+  Add("end of " + picture, [this] { return !form_.VexlorSpell->Checking(); });
 }
 
-void TDemoTour::Capture(const std::vector<HWND__*>& Windows, const std::string& Name) {
-  if (!shot_.Capture(Windows, folder_ + Name)) failures_.push_back("no picture " + Name);
+void TDemoTour::Capture(const std::vector<HWND__*>& windows, const std::string& name) {
+  if (!shot_.Capture(windows, folder_ + name)) failures_.push_back("no picture " + name);
 }
 
 void TDemoTour::Tick() {

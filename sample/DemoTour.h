@@ -16,7 +16,7 @@ class TTimer;
 class TDemoTour {
  public:
   // Pictures go to Folder as TDemoForm-<page>.bmp and the like.
-  TDemoTour(TDemoForm& Form, const std::string& Folder);
+  TDemoTour(TDemoForm& form, const std::string& folder);
   ~TDemoTour();
 
   // Starts the tour from the message loop; the main form closes at its end.
@@ -27,10 +27,10 @@ class TDemoTour {
  private:
   // A step returns false while what it waits for has not happened yet.
   using TStep = std::function<bool()>;
-  void Add(const std::string& What, TStep Step);
-  void AddPage(int32_t Outer, int32_t Inner);
-  void AddCheck(const std::string& Picture, bool WithMainForm, std::function<void()> Press);
-  void Capture(const std::vector<HWND__*>& Windows, const std::string& Name);
+  void Add(const std::string& what, TStep step);
+  void AddPage(int32_t outer, int32_t inner);
+  void AddCheck(const std::string& picture, bool withMainForm, std::function<void()> press);
+  void Capture(const std::vector<HWND__*>& windows, const std::string& name);
   void Tick();
 
   TDemoForm& form_;

@@ -43,105 +43,6 @@ const TFormLayout kDemoForm = {"Vexlor 3.0 Sample Application", 562, 346,
 
 const uint32_t kFill = lfAnchorRight | lfAnchorBottom;
 
-// Each page: an icon and a title over a divider, then the page's own
-// controls; the column of buttons on the right follows the right edge.
-// clang-format off
-const TLayoutItem kDemoControls[] = {
-  // name                                 kind           left top  width height caption                                   tab parent                 flags
-  {"PageControl",                         ckPageControl,    0,   0, 562, 346, nullptr,                                    0, nullptr,                kFill},
-  {"SpellingCheckSheet",                  ckTabSheet,       0,   0,   0,   0, "Spelling Check",                          -1, "PageControl"},
-  {"ThesaurusSheet",                      ckTabSheet,       0,   0,   0,   0, "Thesaurus",                               -1, "PageControl"},
-  {"RichEditSheet",                       ckTabSheet,       0,   0,   0,   0, "Live Spelling",                           -1, "PageControl"},
-  {"OtherFeaturesSheet",                  ckTabSheet,       0,   0,   0,   0, "Other Features",                          -1, "PageControl"},
-
-  {"Image1",                              ckImage,          8,   8,  32,  32, nullptr,                                   -1, "SpellingCheckSheet"},
-  {"Label1",                              ckLabel,         48,  14, 300,  20, "TVexlorSpell3",                           -1, "SpellingCheckSheet"},
-  {"Bevel1",                              ckBevel,          8,  46, 538,   2, nullptr,                                   -1, "SpellingCheckSheet",  lfAnchorRight},
-  {"RichEdit1",                           ckRichEdit,       8,  56, 434, 256, nullptr,                                    0, "SpellingCheckSheet",  kFill | lfShowSelection},
-  {"SpellCheckButton",                    ckButton,       452,  56,  94,  25, "&Spell Check",                             1, "SpellingCheckSheet"},
-  {"ConfigureButton",                     ckButton,       452,  88,  94,  25, "&Configure",                               2, "SpellingCheckSheet"},
-  {"WordCountButton",                     ckButton,       452, 120,  94,  25, "&Word Count",                              3, "SpellingCheckSheet"},
-
-  {"Image2",                              ckImage,          8,   8,  32,  32, nullptr,                                   -1, "ThesaurusSheet"},
-  {"Label2",                              ckLabel,         48,  14, 300,  20, "TThesaurus3",                             -1, "ThesaurusSheet"},
-  {"Bevel2",                              ckBevel,          8,  46, 538,   2, nullptr,                                   -1, "ThesaurusSheet",      lfAnchorRight},
-  {"RichEdit2",                           ckRichEdit,       8,  56, 434, 256, nullptr,                                    0, "ThesaurusSheet",      kFill | lfShowSelection},
-  {"ThesaurusButton",                     ckButton,       452,  56,  94,  25, "&Thesaurus",                               1, "ThesaurusSheet"},
-
-  {"Image3",                              ckImage,          8,   8,  32,  32, nullptr,                                   -1, "RichEditSheet"},
-  {"Label3",                              ckLabel,         48,  14, 300,  20, "TVexlorRichEdit",                         -1, "RichEditSheet"},
-  {"Bevel3",                              ckBevel,          8,  46, 538,   2, nullptr,                                   -1, "RichEditSheet",       lfAnchorRight},
-  // VexlorRichEdit1 (8, 56, 434, 256) is in kSpellAwareControls.
-  {"LiveSpellButton",                     ckButton,       452,  56,  94,  25, "&Spell Check",                             1, "RichEditSheet"},
-  {"LiveConfigureButton",                 ckButton,       452,  88,  94,  25, "&Configure",                               2, "RichEditSheet"},
-  {"LiveThesaurusButton",                 ckButton,       452, 120,  94,  25, "&Thesaurus",                               3, "RichEditSheet"},
-
-  {"Image4",                              ckImage,          8,   8,  32,  32, nullptr,                                   -1, "OtherFeaturesSheet"},
-  // The designed caption reads "Featrues"; the sample's title is spelt right.
-  {"Label4",                              ckLabel,         48,  14, 400,  20, "Additional Features of the Vexlor suite",  -1, "OtherFeaturesSheet"},
-  {"Bevel4",                              ckBevel,          8,  46, 538,   2, nullptr,                                   -1, "OtherFeaturesSheet",  lfAnchorRight},
-  {"PageControl1",                        ckPageControl,    8,  54, 538, 262, nullptr,                                    0, "OtherFeaturesSheet",  kFill},
-  {"SequenceCheckSheet",                  ckTabSheet,       0,   0,   0,   0, "Sequence Check",                          -1, "PageControl1"},
-  {"CustomDialogsSheet",                  ckTabSheet,       0,   0,   0,   0, "Custom UI",                               -1, "PageControl1"},
-  {"EmbeddedConfigSheet",                 ckTabSheet,       0,   0,   0,   0, "Configuration",                           -1, "PageControl1"},
-  {"SilentCheckSheet",                    ckTabSheet,       0,   0,   0,   0, "API Access",                              -1, "PageControl1"},
-  {"StringGridSheet",                     ckTabSheet,       0,   0,   0,   0, "String Grid",                             -1, "PageControl1"},
-
-  {"Edit1",                               ckEdit,           8,   8, 418,  21, nullptr,                                    0, "SequenceCheckSheet",  lfAnchorRight},
-  {"Memo1",                               ckMemo,           8,  34, 418,  58, nullptr,                                    1, "SequenceCheckSheet",  lfAnchorRight},
-  {"Edit2",                               ckEdit,           8,  97, 418,  21, nullptr,                                    2, "SequenceCheckSheet",  lfAnchorRight},
-  {"RichEdit3",                           ckRichEdit,       8, 123, 418, 106, nullptr,                                    3, "SequenceCheckSheet",  kFill},
-  {"SequenceCheckButton",                 ckButton,       434,   8,  88,  25, "&Spell Check",                             4, "SequenceCheckSheet"},
-
-  {"Label5",                              ckLabel,          8,   8, 200,  13, "Spelling Check Dialogs:",                 -1, "CustomDialogsSheet"},
-  {"Memo2",                               ckMemo,           8,  24, 418, 205, nullptr,                                    0, "CustomDialogsSheet",  kFill},
-  {"CustomDialogSpellCheckButton",        ckButton,       434,  24,  88,  25, "&Custom",                                  1, "CustomDialogsSheet"},
-  {"CustomDialogNormalSpellCheckButton",  ckButton,       434,  56,  88,  25, "&Default",                                 2, "CustomDialogsSheet"},
-
-  // VexlorRichEdit2 is in kSpellAwareControls; the embedded dialog takes the left.
-
-  {"Label8",                              ckLabel,          8,   8, 150,  13, "Text to Parse:",                          -1, "SilentCheckSheet",    lfNone, "TextToParse"},
-  {"TextToParse",                         ckMemo,           8,  24, 168, 205, nullptr,                                    0, "SilentCheckSheet",    lfAnchorBottom},
-  {"ParseButton",                         ckButton,       182, 112,  32,  25, ">>",                                       1, "SilentCheckSheet"},
-  {"Label7",                              ckLabel,        220,   8, 140,  13, "Parsed Words:",                           -1, "SilentCheckSheet",    lfNone, "ParsedWordsLB"},
-  {"ParsedWordsLB",                       ckListBox,      220,  24, 144, 205, nullptr,                                    2, "SilentCheckSheet",    lfAnchorBottom},
-  {"Label6",                              ckLabel,        372,   8, 140,  13, "Misspelled Words:",                       -1, "SilentCheckSheet",    lfNone, "MisspelledLB"},
-  {"MisspelledLB",                        ckListBox,      372,  24, 150,  95, nullptr,                                    3, "SilentCheckSheet",    lfAnchorRight},
-  {"SuggestionsLabel",                    ckLabel,        372, 124, 140,  13, "Suggestions:",                            -1, "SilentCheckSheet",    lfNone, "SuggestionsLB"},
-  {"SuggestionsLB",                       ckListBox,      372, 140, 150,  89, nullptr,                                    4, "SilentCheckSheet",    kFill},
-
-  // StringGrid (8, 8, 420, 176) is in kSpellAwareControls.
-  {"CheckGridButton",                     ckButton,       434,   8,  88,  25, "&Spell Check",                             1, "StringGridSheet"},
-};
-// clang-format on
-
-// Controls of the editors subsystem, which the framework's layout does not
-// know: made here with the same columns.
-enum TSampleControlKind { skVexlorRichEdit, skStringGrid };
-struct TSampleLayoutItem {
-  const char* Name;
-  TSampleControlKind Kind;
-  int32_t Left, Top, Width, Height;
-  int32_t TabOrder;
-  const char* Parent;
-  uint32_t Flags;
-};
-// clang-format off
-const TSampleLayoutItem kSpellAwareControls[] = {
-  // name              kind              left top  width height tab parent                 flags
-  {"VexlorRichEdit1",  skVexlorRichEdit,    8,  56, 434, 256,   0, "RichEditSheet",        kFill},
-  {"VexlorRichEdit2",  skVexlorRichEdit,  328,   8, 194, 221,   0, "EmbeddedConfigSheet",  kFill},
-  {"StringGrid",       skStringGrid,        8,   8, 420, 176,   0, "StringGridSheet",      lfNone},
-};
-// clang-format on
-
-// Buttons in the right-hand column move with the right edge.
-const char* const kRightColumn[] = {
-    "SpellCheckButton",    "ConfigureButton",     "WordCountButton",
-    "ThesaurusButton",     "LiveSpellButton",     "LiveConfigureButton",
-    "LiveThesaurusButton", "SequenceCheckButton", "CustomDialogSpellCheckButton",
-    "CustomDialogNormalSpellCheckButton",         "CheckGridButton"};
-
 const int32_t kGridColumnWidth = 205;
 const int32_t kGridRowHeight = 16;
 
@@ -220,82 +121,92 @@ const char* const TDemoForm::kWordCountText =
 const int TDemoForm::kPageIcons[4] = {IDI_SPELLCHECK, IDI_THESAURUS, IDI_LIVESPELLING,
                                       IDI_OTHERFEATURES};
 
-TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kDemoForm, kDemoControls);
-  for (const TSampleLayoutItem& row : kSpellAwareControls) {
-    auto* parent = Find<TTabSheet>(row.Parent);
-    TControl* control = nullptr;
-    if (row.Kind == skVexlorRichEdit)
-      control = new TVexlorRichEdit(this, parent);
-    else
-      control = new TStringGrid(this, parent);
-    control->SetName(row.Name);
-    control->SetBounds(row.Left, row.Top, row.Width, row.Height);
-    control->SetTabOrder(row.TabOrder);
-    TAnchors anchors{TAnchorKind::akLeft, TAnchorKind::akTop};
-    if (row.Flags & lfAnchorRight) anchors.Include(TAnchorKind::akRight);
-    if (row.Flags & lfAnchorBottom) anchors.Include(TAnchorKind::akBottom);
-    control->SetAnchors(anchors);
-  }
-  for (const char* name : kRightColumn)
-    FindControl(name)->SetAnchors(TAnchors{TAnchorKind::akTop, TAnchorKind::akRight});
+TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
+  using F = TDemoForm;
+  const uint32_t right = lfAnchorRightOnly;  // the column of buttons on the right
+  // Each page: an icon and a title over a divider, then the page's own
+  // controls; the column of buttons on the right follows the right edge.
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                                          left top  width height caption                                   tab parent                flags                    handler
+    {VL_CONTROL(PageControl),                            0,   0, 562, 346, nullptr,                                    0, nullptr,               kFill},
+    {VL_CONTROL(SpellingCheckSheet),                     0,   0,   0,   0, "Spelling Check",                          -1, &PageControl},
+    {VL_CONTROL(ThesaurusSheet),                         0,   0,   0,   0, "Thesaurus",                               -1, &PageControl},
+    {VL_CONTROL(RichEditSheet),                          0,   0,   0,   0, "Live Spelling",                           -1, &PageControl},
+    {VL_CONTROL(OtherFeaturesSheet),                     0,   0,   0,   0, "Other Features",                          -1, &PageControl},
+
+    {VL_CONTROL(Image1),                                 8,   8,  32,  32, nullptr,                                   -1, &SpellingCheckSheet},
+    {VL_CONTROL(Label1),                                48,  14, 300,  20, "TVexlorSpell3",                           -1, &SpellingCheckSheet},
+    {VL_CONTROL(Bevel1),                                 8,  46, 538,   2, nullptr,                                   -1, &SpellingCheckSheet,  lfAnchorRight},
+    {VL_CONTROL(RichEdit1),                              8,  56, 434, 256, nullptr,                                    0, &SpellingCheckSheet,  kFill | lfShowSelection},
+    {VL_CONTROL(SpellCheckButton),                     452,  56,  94,  25, "&Spell Check",                             1, &SpellingCheckSheet,  right,                   &F::SpellCheckButtonClick},
+    {VL_CONTROL(ConfigureButton),                      452,  88,  94,  25, "&Configure",                               2, &SpellingCheckSheet,  right,                   &F::ConfigureButtonClick},
+    {VL_CONTROL(WordCountButton),                      452, 120,  94,  25, "&Word Count",                              3, &SpellingCheckSheet,  right,                   &F::WordCountButtonClick},
+
+    {VL_CONTROL(Image2),                                 8,   8,  32,  32, nullptr,                                   -1, &ThesaurusSheet},
+    {VL_CONTROL(Label2),                                48,  14, 300,  20, "TThesaurus3",                             -1, &ThesaurusSheet},
+    {VL_CONTROL(Bevel2),                                 8,  46, 538,   2, nullptr,                                   -1, &ThesaurusSheet,      lfAnchorRight},
+    {VL_CONTROL(RichEdit2),                              8,  56, 434, 256, nullptr,                                    0, &ThesaurusSheet,      kFill | lfShowSelection},
+    {VL_CONTROL(ThesaurusButton),                      452,  56,  94,  25, "&Thesaurus",                               1, &ThesaurusSheet,      right,                   &F::ThesaurusButtonClick},
+
+    {VL_CONTROL(Image3),                                 8,   8,  32,  32, nullptr,                                   -1, &RichEditSheet},
+    {VL_CONTROL(Label3),                                48,  14, 300,  20, "TVexlorRichEdit",                         -1, &RichEditSheet},
+    {VL_CONTROL(Bevel3),                                 8,  46, 538,   2, nullptr,                                   -1, &RichEditSheet,       lfAnchorRight},
+    // VexlorRichEdit1 (8, 56, 434, 256) is in the spell-aware rows below.
+    {VL_CONTROL(LiveSpellButton),                      452,  56,  94,  25, "&Spell Check",                             1, &RichEditSheet,       right,                   &F::LiveSpellButtonClick},
+    {VL_CONTROL(LiveConfigureButton),                  452,  88,  94,  25, "&Configure",                               2, &RichEditSheet,       right,                   &F::ConfigureButtonClick},
+    {VL_CONTROL(LiveThesaurusButton),                  452, 120,  94,  25, "&Thesaurus",                               3, &RichEditSheet,       right,                   &F::LiveThesaurusButtonClick},
+
+    {VL_CONTROL(Image4),                                 8,   8,  32,  32, nullptr,                                   -1, &OtherFeaturesSheet},
+    // The designed caption reads "Featrues"; the sample's title is spelt right.
+    {VL_CONTROL(Label4),                                48,  14, 400,  20, "Additional Features of the Vexlor suite",  -1, &OtherFeaturesSheet},
+    {VL_CONTROL(Bevel4),                                 8,  46, 538,   2, nullptr,                                   -1, &OtherFeaturesSheet,  lfAnchorRight},
+    {VL_CONTROL(PageControl1),                           8,  54, 538, 262, nullptr,                                    0, &OtherFeaturesSheet,  kFill},
+    {VL_CONTROL(SequenceCheckSheet),                     0,   0,   0,   0, "Sequence Check",                          -1, &PageControl1},
+    {VL_CONTROL(CustomDialogsSheet),                     0,   0,   0,   0, "Custom UI",                               -1, &PageControl1},
+    {VL_CONTROL(EmbeddedConfigSheet),                    0,   0,   0,   0, "Configuration",                           -1, &PageControl1,        lfNone,                  &F::EmbeddedConfigSheetShow},
+    {VL_CONTROL(SilentCheckSheet),                       0,   0,   0,   0, "API Access",                              -1, &PageControl1},
+    {VL_CONTROL(StringGridSheet),                        0,   0,   0,   0, "String Grid",                             -1, &PageControl1,        lfNone,                  &F::StringGridSheetShow},
+
+    {VL_CONTROL(Edit1),                                  8,   8, 418,  21, nullptr,                                    0, &SequenceCheckSheet,  lfAnchorRight},
+    {VL_CONTROL(Memo1),                                  8,  34, 418,  58, nullptr,                                    1, &SequenceCheckSheet,  lfAnchorRight},
+    {VL_CONTROL(Edit2),                                  8,  97, 418,  21, nullptr,                                    2, &SequenceCheckSheet,  lfAnchorRight},
+    {VL_CONTROL(RichEdit3),                              8, 123, 418, 106, nullptr,                                    3, &SequenceCheckSheet,  kFill},
+    {VL_CONTROL(SequenceCheckButton),                  434,   8,  88,  25, "&Spell Check",                             4, &SequenceCheckSheet,  right,                   &F::SequenceCheckButtonClick},
+
+    {VL_CONTROL(Label5),                                 8,   8, 200,  13, "Spelling Check Dialogs:",                 -1, &CustomDialogsSheet},
+    {VL_CONTROL(Memo2),                                  8,  24, 418, 205, nullptr,                                    0, &CustomDialogsSheet,  kFill},
+    {VL_CONTROL(CustomDialogSpellCheckButton),         434,  24,  88,  25, "&Custom",                                  1, &CustomDialogsSheet,  right,                   &F::CustomDialogSpellCheckButtonClick},
+    {VL_CONTROL(CustomDialogNormalSpellCheckButton),   434,  56,  88,  25, "&Default",                                 2, &CustomDialogsSheet,  right,                   &F::CustomDialogNormalSpellCheckButtonClick},
+
+    // VexlorRichEdit2 is in the spell-aware rows; the embedded dialog takes the left.
+
+    {VL_CONTROL(Label8),                                 8,   8, 150,  13, "Text to Parse:",                          -1, &SilentCheckSheet,    lfNone,                  &TextToParse},
+    {VL_CONTROL(TextToParse),                            8,  24, 168, 205, nullptr,                                    0, &SilentCheckSheet,    lfAnchorBottom},
+    {VL_CONTROL(ParseButton),                          182, 112,  32,  25, ">>",                                       1, &SilentCheckSheet,    lfNone,                  &F::ParseButtonClick},
+    {VL_CONTROL(Label7),                               220,   8, 140,  13, "Parsed Words:",                           -1, &SilentCheckSheet,    lfNone,                  &ParsedWordsLB},
+    {VL_CONTROL(ParsedWordsLB),                        220,  24, 144, 205, nullptr,                                    2, &SilentCheckSheet,    lfAnchorBottom},
+    {VL_CONTROL(Label6),                               372,   8, 140,  13, "Misspelled Words:",                       -1, &SilentCheckSheet,    lfNone,                  &MisspelledLB},
+    {VL_CONTROL(MisspelledLB),                         372,  24, 150,  95, nullptr,                                    3, &SilentCheckSheet,    lfAnchorRight,           &F::MisspelledLBClick},
+    {VL_CONTROL(SuggestionsLabel),                     372, 124, 140,  13, "Suggestions:",                            -1, &SilentCheckSheet,    lfNone,                  &SuggestionsLB},
+    {VL_CONTROL(SuggestionsLB),                        372, 140, 150,  89, nullptr,                                    4, &SilentCheckSheet,    kFill},
+
+    // StringGrid (8, 8, 420, 176) is in the spell-aware rows.
+    {VL_CONTROL(CheckGridButton),                      434,   8,  88,  25, "&Spell Check",                             1, &StringGridSheet,     right,                   &F::CheckGridButtonClick},
+  };
+  // Controls of the editors subsystem, made after the framework's own by the
+  // same rows: the layout makes a class it does not know by its constructor.
+  const TLayoutItem spellAwareControls[] = {
+    // member                      left top  width height caption  tab parent                 flags
+    {VL_CONTROL(VexlorRichEdit1),     8,  56, 434, 256, nullptr,   0, &RichEditSheet,        kFill},
+    {VL_CONTROL(VexlorRichEdit2),   328,   8, 194, 221, nullptr,   0, &EmbeddedConfigSheet,  kFill},
+    {VL_CONTROL(StringGrid),          8,   8, 420, 176, nullptr,   0, &StringGridSheet,      lfNone},
+  };
+  // clang-format on
+  ApplyLayout(*this, kDemoForm, controls);
+  CreateControls(*this, spellAwareControls);
   SetBounds(0, 0, kFormWidth, kFormHeight);
   SetMinSize(kMinWidth, kMinHeight);
-
-  PageControl = Find<TPageControl>("PageControl");
-  SpellingCheckSheet = Find<TTabSheet>("SpellingCheckSheet");
-  Image1 = Find<TImage>("Image1");
-  Label1 = Find<TLabel>("Label1");
-  Bevel1 = Find<TBevel>("Bevel1");
-  RichEdit1 = Find<TRichEdit>("RichEdit1");
-  SpellCheckButton = Find<TButton>("SpellCheckButton");
-  ConfigureButton = Find<TButton>("ConfigureButton");
-  WordCountButton = Find<TButton>("WordCountButton");
-  ThesaurusSheet = Find<TTabSheet>("ThesaurusSheet");
-  Image2 = Find<TImage>("Image2");
-  Label2 = Find<TLabel>("Label2");
-  Bevel2 = Find<TBevel>("Bevel2");
-  RichEdit2 = Find<TRichEdit>("RichEdit2");
-  ThesaurusButton = Find<TButton>("ThesaurusButton");
-  RichEditSheet = Find<TTabSheet>("RichEditSheet");
-  Image3 = Find<TImage>("Image3");
-  Label3 = Find<TLabel>("Label3");
-  Bevel3 = Find<TBevel>("Bevel3");
-  VexlorRichEdit1 = Find<TVexlorRichEdit>("VexlorRichEdit1");
-  LiveSpellButton = Find<TButton>("LiveSpellButton");
-  LiveConfigureButton = Find<TButton>("LiveConfigureButton");
-  LiveThesaurusButton = Find<TButton>("LiveThesaurusButton");
-  OtherFeaturesSheet = Find<TTabSheet>("OtherFeaturesSheet");
-  Image4 = Find<TImage>("Image4");
-  Label4 = Find<TLabel>("Label4");
-  Bevel4 = Find<TBevel>("Bevel4");
-  PageControl1 = Find<TPageControl>("PageControl1");
-  SequenceCheckSheet = Find<TTabSheet>("SequenceCheckSheet");
-  Edit1 = Find<TEdit>("Edit1");
-  Memo1 = Find<TMemo>("Memo1");
-  Edit2 = Find<TEdit>("Edit2");
-  RichEdit3 = Find<TRichEdit>("RichEdit3");
-  SequenceCheckButton = Find<TButton>("SequenceCheckButton");
-  CustomDialogsSheet = Find<TTabSheet>("CustomDialogsSheet");
-  Label5 = Find<TLabel>("Label5");
-  Memo2 = Find<TMemo>("Memo2");
-  CustomDialogSpellCheckButton = Find<TButton>("CustomDialogSpellCheckButton");
-  CustomDialogNormalSpellCheckButton = Find<TButton>("CustomDialogNormalSpellCheckButton");
-  EmbeddedConfigSheet = Find<TTabSheet>("EmbeddedConfigSheet");
-  VexlorRichEdit2 = Find<TVexlorRichEdit>("VexlorRichEdit2");
-  SilentCheckSheet = Find<TTabSheet>("SilentCheckSheet");
-  Label8 = Find<TLabel>("Label8");
-  TextToParse = Find<TMemo>("TextToParse");
-  ParseButton = Find<TButton>("ParseButton");
-  Label7 = Find<TLabel>("Label7");
-  ParsedWordsLB = Find<TListBox>("ParsedWordsLB");
-  Label6 = Find<TLabel>("Label6");
-  MisspelledLB = Find<TListBox>("MisspelledLB");
-  SuggestionsLabel = Find<TLabel>("SuggestionsLabel");
-  SuggestionsLB = Find<TListBox>("SuggestionsLB");
-  StringGridSheet = Find<TTabSheet>("StringGridSheet");
-  StringGrid = Find<TStringGrid>("StringGrid");
-  CheckGridButton = Find<TButton>("CheckGridButton");
 
   VexlorSpell = new TVexlorSpell3(this);
   VexlorSpell->SetName("VexlorSpell");
@@ -305,26 +216,7 @@ TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {
   SetUpThesaurus();
   SetUpControls();
 
-  SpellCheckButton->OnClick = [this](TComponent*) { SpellCheckButtonClick(); };
-  ConfigureButton->OnClick = [this](TComponent*) { ConfigureButtonClick(); };
-  LiveConfigureButton->OnClick = [this](TComponent*) { ConfigureButtonClick(); };
-  WordCountButton->OnClick = [this](TComponent*) { WordCountButtonClick(); };
-  ThesaurusButton->OnClick = [this](TComponent*) { ThesaurusButtonClick(); };
-  LiveSpellButton->OnClick = [this](TComponent*) { LiveSpellButtonClick(); };
-  LiveThesaurusButton->OnClick = [this](TComponent*) { LiveThesaurusButtonClick(); };
-  SequenceCheckButton->OnClick = [this](TComponent*) { SequenceCheckButtonClick(); };
-  CustomDialogSpellCheckButton->OnClick = [this](TComponent*) {
-    CustomDialogSpellCheckButtonClick();
-  };
-  CustomDialogNormalSpellCheckButton->OnClick = [this](TComponent*) {
-    CustomDialogNormalSpellCheckButtonClick();
-  };
-  EmbeddedConfigSheet->OnShow = [this](TComponent*) { EmbeddedConfigSheetShow(); };
   EmbeddedConfigSheet->OnHide = [this](TComponent*) { EmbeddedConfigSheetHide(); };
-  ParseButton->OnClick = [this](TComponent*) { ParseButtonClick(); };
-  MisspelledLB->OnClick = [this](TComponent*) { MisspelledLBClick(); };
-  StringGridSheet->OnShow = [this](TComponent*) { StringGridSheetShow(); };
-  CheckGridButton->OnClick = [this](TComponent*) { CheckGridButtonClick(); };
   OnResize = [this](TCustomForm*) { FormResize(); };
   OnCreate = [this](TComponent*) { FormCreate(); };
   AfterConstruction();
@@ -500,12 +392,12 @@ void TDemoForm::CustomDialogSpellCheckButtonClick() {
   VexlorSpell->OnCreateSpellDialog = nullptr;
 }
 
-void TDemoForm::VexlorSpellCreateSpellDialog(TVexlorSpell3Base*, TCustomForm*& SpellForm, bool Create) {
-  if (Create) {
-    SpellForm = new TSpellingForm(this);
-  } else if (SpellForm) {
-    SpellForm->Release();
-    SpellForm = nullptr;
+void TDemoForm::VexlorSpellCreateSpellDialog(TVexlorSpell3Base*, TCustomForm*& spellForm, bool create) {
+  if (create) {
+    spellForm = new TSpellingForm(this);
+  } else if (spellForm) {
+    spellForm->Release();
+    spellForm = nullptr;
   }
 }
 

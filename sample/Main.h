@@ -23,7 +23,7 @@ class TVexlorSpell3Base;
 
 class TDemoForm : public TForm {
  public:
-  explicit TDemoForm(TComponent* AOwner = nullptr);
+  explicit TDemoForm(TComponent* owner = nullptr);
   ~TDemoForm() override;
 
   // The texts the word count reports, before the number.
@@ -106,7 +106,7 @@ class TDemoForm : public TForm {
   void SequenceCheckButtonClick();
   void CustomDialogSpellCheckButtonClick();
   void CustomDialogNormalSpellCheckButtonClick();
-  void VexlorSpellCreateSpellDialog(TVexlorSpell3Base* Sender, TCustomForm*& SpellForm, bool Create);
+  void VexlorSpellCreateSpellDialog(TVexlorSpell3Base* sender, TCustomForm*& spellForm, bool create);
   void EmbeddedConfigSheetShow();
   void EmbeddedConfigSheetHide();
   void ParseButtonClick();

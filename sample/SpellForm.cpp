@@ -11,97 +11,67 @@ namespace {
 // The texts are the sample's own, in English; nothing is localised.
 const TFormLayout kLayout = {"Spelling", 281, 293, TFormBorderStyle::bsSizeable, TPosition::poDesigned};
 
-const TLayoutItem kControls[] = {
-    // Name                Kind        Left Top  W    H    Caption          Tab
-    {"NotFoundText",       ckLabel,    8,   8,   173, 13,  "Not Found:",    -1, nullptr, lfNone, "NotFoundEdit"},
-    {"NotFoundEdit",       ckEdit,     8,   24,  173, 21,  "",              0,  nullptr, lfReadOnly | lfNoTabStop},
-    {"ReplaceWithText",    ckLabel,    8,   52,  173, 13,  "Replace With:", -1, nullptr, lfNone, "ReplaceWithEdit"},
-    {"ReplaceWithEdit",    ckEdit,     8,   67,  173, 21,  "",              1},
-    {"SuggestionsText",    ckLabel,    8,   96,  173, 13,  "Suggestions:",  -1, nullptr, lfNone, "SuggestionsListbox"},
-    {"SuggestionsListbox", ckListBox,  8,   110, 173, 147, nullptr,         2},
-    {"IgnoreButton",       ckButton,   192, 24,  81,  23,  "Ignore",        3},
-    {"IgnoreAllButton",    ckButton,   192, 56,  81,  23,  "Ignore All",    4},
-    {"ChangeButton",       ckButton,   192, 88,  81,  23,  "Change",        5},
-    {"ChangeAllButton",    ckButton,   192, 120, 81,  23,  "Change All",    6},
-    {"AddButton",          ckButton,   192, 152, 81,  23,  "Add",           7},
-    {"AutoCorrectButton",  ckButton,   192, 184, 81,  23,  "Auto-Correct",  8},
-    {"UndoButton",         ckButton,   8,   264, 81,  23,  "Undo",          9},
-    {"OptionsButton",      ckButton,   100, 264, 81,  23,  "Options",       10},
-    {"CancelButton",       ckButton,   192, 264, 81,  23,  "Cancel",        11, nullptr, lfCancel},
-};
+// When the user makes the window larger, the word and the suggestions get
+// the room, and the buttons keep to the right and bottom edges.
+const uint32_t kWiden = lfAnchorRight;
+const uint32_t kFill = lfAnchorRight | lfAnchorBottom;
+const uint32_t kRight = lfAnchorRightOnly;
+const uint32_t kBottomLeft = lfAnchorBottomOnly;
+const uint32_t kBottomRight = lfAnchorRightOnly | lfAnchorBottomOnly;
 
 }  // namespace
 
-TSpellingForm::TSpellingForm(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kLayout, kControls);
-  NotFoundText = Find<TLabel>("NotFoundText");
-  NotFoundEdit = Find<TEdit>("NotFoundEdit");
-  ReplaceWithText = Find<TLabel>("ReplaceWithText");
-  ReplaceWithEdit = Find<TEdit>("ReplaceWithEdit");
-  SuggestionsText = Find<TLabel>("SuggestionsText");
-  SuggestionsListbox = Find<TListBox>("SuggestionsListbox");
-  IgnoreButton = Find<TButton>("IgnoreButton");
-  IgnoreAllButton = Find<TButton>("IgnoreAllButton");
-  ChangeButton = Find<TButton>("ChangeButton");
-  ChangeAllButton = Find<TButton>("ChangeAllButton");
-  AddButton = Find<TButton>("AddButton");
-  AutoCorrectButton = Find<TButton>("AutoCorrectButton");
-  UndoButton = Find<TButton>("UndoButton");
-  OptionsButton = Find<TButton>("OptionsButton");
-  CancelButton = Find<TButton>("CancelButton");
+TSpellingForm::TSpellingForm(TComponent* owner) : TForm(owner) {
+  using F = TSpellingForm;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                         Left Top  W    H    Caption          Tab parent   flags                      focus / handler
+    {VL_CONTROL(NotFoundText),        8,   8,   173, 13,  "Not Found:",    -1, nullptr, kWiden,                    &NotFoundEdit},
+    {VL_CONTROL(NotFoundEdit),        8,   24,  173, 21,  "",              0,  nullptr, kWiden | lfReadOnly | lfNoTabStop},
+    {VL_CONTROL(ReplaceWithText),     8,   52,  173, 13,  "Replace With:", -1, nullptr, kWiden,                    &ReplaceWithEdit},
+    {VL_CONTROL(ReplaceWithEdit),     8,   67,  173, 21,  "",              1,  nullptr, kWiden,                    &F::ReplaceWithEditChange},
+    {VL_CONTROL(SuggestionsText),     8,   96,  173, 13,  "Suggestions:",  -1, nullptr, kWiden,                    &SuggestionsListbox},
+    {VL_CONTROL(SuggestionsListbox),  8,   110, 173, 147, nullptr,         2,  nullptr, kFill,                     &F::SuggestionsListboxClick},
+    {VL_CONTROL(IgnoreButton),        192, 24,  81,  23,  "Ignore",        3,  nullptr, kRight,                    &F::IgnoreButtonClick},
+    {VL_CONTROL(IgnoreAllButton),     192, 56,  81,  23,  "Ignore All",    4,  nullptr, kRight,                    &F::IgnoreAllButtonClick},
+    {VL_CONTROL(ChangeButton),        192, 88,  81,  23,  "Change",        5,  nullptr, kRight,                    &F::ChangeButtonClick},
+    {VL_CONTROL(ChangeAllButton),     192, 120, 81,  23,  "Change All",    6,  nullptr, kRight,                    &F::ChangeAllButtonClick},
+    {VL_CONTROL(AddButton),           192, 152, 81,  23,  "Add",           7,  nullptr, kRight,                    &F::AddButtonClick},
+    {VL_CONTROL(AutoCorrectButton),   192, 184, 81,  23,  "Auto-Correct",  8,  nullptr, kRight,                    &F::AutoCorrectButtonClick},
+    {VL_CONTROL(UndoButton),          8,   264, 81,  23,  "Undo",          9,  nullptr, kBottomLeft,               &F::UndoButtonClick},
+    {VL_CONTROL(OptionsButton),       100, 264, 81,  23,  "Options",       10, nullptr, kBottomLeft,               &F::OptionsButtonClick},
+    {VL_CONTROL(CancelButton),        192, 264, 81,  23,  "Cancel",        11, nullptr, kBottomRight | lfCancel,   &F::CancelButtonClick},
+  };
+  // clang-format on
+  ApplyLayout(*this, kLayout, controls);
   DialogControl = new TConfigurationDialogCtrl(this);
-
-  // When the user makes the window larger, the word and the suggestions get
-  // the room, and the buttons keep to the right and bottom edges.
-  using A = TAnchorKind;
-  for (TControl* c : {static_cast<TControl*>(NotFoundText), static_cast<TControl*>(NotFoundEdit),
-                      static_cast<TControl*>(ReplaceWithText), static_cast<TControl*>(ReplaceWithEdit),
-                      static_cast<TControl*>(SuggestionsText)})
-    c->SetAnchors({A::akLeft, A::akTop, A::akRight});
-  SuggestionsListbox->SetAnchors({A::akLeft, A::akTop, A::akRight, A::akBottom});
-  for (TButton* b : {IgnoreButton, IgnoreAllButton, ChangeButton, ChangeAllButton, AddButton, AutoCorrectButton})
-    b->SetAnchors({A::akRight, A::akTop});
-  UndoButton->SetAnchors({A::akLeft, A::akBottom});
-  OptionsButton->SetAnchors({A::akLeft, A::akBottom});
-  CancelButton->SetAnchors({A::akRight, A::akBottom});
   // Smaller than designed, the list and the buttons would overlap.
   SetMinSize(Width(), Height());
 
   // The bridge only relays the prompts: the texts are fixed, so there is
   // nothing to set up when the spell checker links it.
-  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& Word, bool Repeated) {
-    DialogControlPromptWord(Word, Repeated);
+  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& word, bool repeated) {
+    DialogControlPromptWord(word, repeated);
   };
-  IgnoreButton->OnClick = [this](TComponent*) { IgnoreButtonClick(); };
-  IgnoreAllButton->OnClick = [this](TComponent*) { IgnoreAllButtonClick(); };
-  ChangeButton->OnClick = [this](TComponent*) { ChangeButtonClick(); };
-  ChangeAllButton->OnClick = [this](TComponent*) { ChangeAllButtonClick(); };
-  AddButton->OnClick = [this](TComponent*) { AddButtonClick(); };
-  AutoCorrectButton->OnClick = [this](TComponent*) { AutoCorrectButtonClick(); };
-  UndoButton->OnClick = [this](TComponent*) { UndoButtonClick(); };
-  OptionsButton->OnClick = [this](TComponent*) { OptionsButtonClick(); };
-  CancelButton->OnClick = [this](TComponent*) { CancelButtonClick(); };
-  SuggestionsListbox->OnClick = [this](TComponent*) { SuggestionsListboxClick(); };
   SuggestionsListbox->OnDblClick = [this](TComponent*) { SuggestionsListboxDblClick(); };
-  ReplaceWithEdit->OnChange = [this](TComponent*) { ReplaceWithEditChange(); };
   OnActivate = [this](TCustomForm*) { FormActivate(); };
   OnDeactivate = [this](TCustomForm*) { FormDeactivate(); };
-  OnCloseQuery = [this](TForm*, bool& CanClose) { FormCloseQuery(CanClose); };
+  OnCloseQuery = [this](TForm*, bool& canClose) { FormCloseQuery(canClose); };
   AfterConstruction();
 }
 
 bool TSpellingForm::HasActiveCustomDictionary() { return DialogControl->GetActiveCustomDictionary() != nullptr; }
 
-void TSpellingForm::EnableControls(bool Enable) {
-  const bool dictionary = Enable && HasActiveCustomDictionary();
-  UndoButton->SetEnabled(Enable && DialogControl->CanUndo());
-  OptionsButton->SetEnabled(Enable);
-  ReplaceWithEdit->SetEnabled(Enable);
-  SuggestionsListbox->SetEnabled(Enable);
-  IgnoreAllButton->SetEnabled(Enable);
-  IgnoreButton->SetEnabled(Enable);
-  ChangeAllButton->SetEnabled(Enable);
-  ChangeButton->SetEnabled(Enable);
+void TSpellingForm::EnableControls(bool enable) {
+  const bool dictionary = enable && HasActiveCustomDictionary();
+  UndoButton->SetEnabled(enable && DialogControl->CanUndo());
+  OptionsButton->SetEnabled(enable);
+  ReplaceWithEdit->SetEnabled(enable);
+  SuggestionsListbox->SetEnabled(enable);
+  IgnoreAllButton->SetEnabled(enable);
+  IgnoreButton->SetEnabled(enable);
+  ChangeAllButton->SetEnabled(enable);
+  ChangeButton->SetEnabled(enable);
   AddButton->SetEnabled(dictionary);
   AutoCorrectButton->SetEnabled(dictionary);
 }
@@ -115,26 +85,26 @@ void TSpellingForm::EnableForMode() {
   UndoButton->SetEnabled(DialogControl->CanUndo());
 }
 
-void TSpellingForm::DialogControlPromptWord(const std::string& Word, bool Repeated) {
-  NotFoundEdit->SetText(Word);
+void TSpellingForm::DialogControlPromptWord(const std::string& word, bool repeated) {
+  NotFoundEdit->SetText(word);
   SuggestionsListbox->Clear();
-  if (Repeated != repeated_) {
-    repeated_ = Repeated;
+  if (repeated != repeated_) {
+    repeated_ = repeated;
     EnableForMode();
-    NotFoundText->SetCaption(Repeated ? "Repeated Word" : "Not Found");
+    NotFoundText->SetCaption(repeated ? "Repeated Word" : "Not Found");
   }
   UndoButton->SetEnabled(DialogControl->CanUndo());
 
-  if (Repeated) {
+  if (repeated) {
     // The spell checker passes both copies with one blank between them.
-    ReplaceWithEdit->SetText(Word.substr(0, Word.size() / 2));
+    ReplaceWithEdit->SetText(word.substr(0, word.size() / 2));
     return;
   }
   const bool dictionary = HasActiveCustomDictionary();
   AddButton->SetEnabled(dictionary);
   AutoCorrectButton->SetEnabled(dictionary);
   TStringList suggestions;
-  DialogControl->GetSuggestions(Word, suggestions);
+  DialogControl->GetSuggestions(word, suggestions);
   SuggestionsListbox->SetItems(suggestions.ToVector());
   SuggestionsListbox->SetEnabled(SuggestionsListbox->Count() > 0);
   if (SuggestionsListbox->Enabled()) {
@@ -201,7 +171,7 @@ void TSpellingForm::FormActivate() { EnableForMode(); }
 
 void TSpellingForm::FormDeactivate() { EnableControls(false); }
 
-void TSpellingForm::FormCloseQuery(bool& CanClose) {
+void TSpellingForm::FormCloseQuery(bool& canClose) {
   DialogControl->Cancel();
-  CanClose = true;
+  canClose = true;
 }

@@ -14,7 +14,7 @@ class TConfigurationDialogCtrl;
 // whatever the checker's command sets say, and has no Help button.
 class TSpellingForm : public TForm {
  public:
-  explicit TSpellingForm(TComponent* AOwner = nullptr);
+  explicit TSpellingForm(TComponent* owner = nullptr);
 
   // Published controls; all owned by the form.
   TLabel* NotFoundText;
@@ -37,7 +37,7 @@ class TSpellingForm : public TForm {
   bool RepeatedMode() const { return repeated_; }
 
   // ---- Handlers --------------------------------------------------------------
-  void DialogControlPromptWord(const std::string& Word, bool Repeated);
+  void DialogControlPromptWord(const std::string& word, bool repeated);
   void IgnoreButtonClick();
   void IgnoreAllButtonClick();
   void ChangeButtonClick();
@@ -52,12 +52,12 @@ class TSpellingForm : public TForm {
   void ReplaceWithEditChange();
   void FormActivate();
   void FormDeactivate();
-  void FormCloseQuery(bool& CanClose);
+  void FormCloseQuery(bool& canClose);
 
  private:
   // Greys or restores the command controls; only Undo and the dictionary
   // commands have a further condition.
-  void EnableControls(bool Enable);
+  void EnableControls(bool enable);
   // The enabling of the mode shown: in repeated-word mode only Ignore,
   // Change, Options and Undo are usable.
   void EnableForMode();

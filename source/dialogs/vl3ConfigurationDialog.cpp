@@ -19,54 +19,42 @@ namespace {
 const TFormLayout kConfigForm = {"xxSpelling Options", 320, 397, TFormBorderStyle::bsDialog,
                                  TPosition::poOwnerFormCenter};
 
-// clang-format off
-const TLayoutItem kConfigControls[] = {
-  // name                kind          left top  width height caption               tab parent               flags                                         focus
-  {"OptionsGroup",       ckGroupBox,      8,   8, 305, 185, " xxOptions: ",          0},
-  {"Option1",            ckCheckBox,     10,  16, 285,  16, "Option1",               0, "OptionsGroup"},
-  {"Option2",            ckCheckBox,     10,  32, 285,  16, "Option2",               1, "OptionsGroup"},
-  {"Option3",            ckCheckBox,     10,  48, 285,  16, "Option3",               2, "OptionsGroup"},
-  {"Option4",            ckCheckBox,     10,  64, 285,  16, "Option4",               3, "OptionsGroup"},
-  {"Option5",            ckCheckBox,     10,  80, 285,  16, "Option5",               4, "OptionsGroup"},
-  {"Option6",            ckCheckBox,     10,  96, 285,  16, "Option6",               5, "OptionsGroup"},
-  {"Option7",            ckCheckBox,     10, 112, 285,  16, "Option7",               6, "OptionsGroup"},
-  {"Option8",            ckCheckBox,     10, 128, 285,  16, "Option8",               7, "OptionsGroup"},
-  {"Option9",            ckCheckBox,     10, 144, 285,  16, "Option9",               8, "OptionsGroup"},
-  {"Option10",           ckCheckBox,     10, 160, 285,  16, "Option10",              9, "OptionsGroup"},
-  {"DictionariesGroup",  ckGroupBox,      8, 200, 305, 161, " xxDictionaries: ",     1},
-  {"MainDictionaries",   ckListView,      8,  18, 289,  82, nullptr,                 0, "DictionariesGroup",  lfCheckBoxes | lfRowSelect | lfReadOnly},
-  {"CustomLabel",        ckLabel,         8, 108, 180,  13, "xxCustom Dictionary:", -1, "DictionariesGroup",  lfNone,                                       "CustomCombo"},
-  {"CustomCombo",        ckComboBox,      8, 124, 186,  21, nullptr,                 1, "DictionariesGroup"},
-  {"DictionariesButton", ckButton,      202, 123,  95,  23, "xxDictionaries ...",    2, "DictionariesGroup"},
-  {"ResetButton",        ckButton,        8, 368,  95,  23, "xxxReset Defaults",     2},
-  {"HelpButton",         ckButton,      157, 368,  75,  23, "xxHelp",                3},
-  {"OK",                 ckButton,      238, 368,  75,  23, "xx&OK",                 4, nullptr,              lfDefault | lfModalOk},
-};
-// clang-format on
-
 const int32_t kNameColumnWidth = 130;
 // A list with more rows than this shows a vertical scroll bar.
 const int32_t kRowsWithoutScrollBar = 4;
 
-int32_t Bottom(const TControl* Control) { return Control->Top() + Control->Height(); }
+int32_t Bottom(const TControl* control) { return control->Top() + control->Height(); }
 
 }  // namespace
 
-TSpellCheckConfigDialog::TSpellCheckConfigDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kConfigForm, kConfigControls);
-  OptionsGroup = Find<TGroupBox>("OptionsGroup");
-  for (int i = 0; i < kOptionRows; ++i) {
-    Options[i] = Find<TCheckBox>("Option" + std::to_string(i + 1));
-    Options[i]->OnClick = [this](TComponent* sender) { OptionsClick(sender); };
-  }
-  DictionariesGroup = Find<TGroupBox>("DictionariesGroup");
-  MainDictionaries = Find<TListView>("MainDictionaries");
-  CustomLabel = Find<TLabel>("CustomLabel");
-  CustomCombo = Find<TComboBox>("CustomCombo");
-  DictionariesButton = Find<TButton>("DictionariesButton");
-  ResetButton = Find<TButton>("ResetButton");
-  HelpButton = Find<TButton>("HelpButton");
-  OK = Find<TButton>("OK");
+TSpellCheckConfigDialog::TSpellCheckConfigDialog(TComponent* owner) : TForm(owner) {
+  using F = TSpellCheckConfigDialog;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                          left top  width height caption               tab parent               flags                                         focus / handler
+    {VL_CONTROL(OptionsGroup),            8,   8, 305, 185, " xxOptions: ",          0},
+    {Options[0], "Option1",              10,  16, 285,  16, "Option1",               0, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[1], "Option2",              10,  32, 285,  16, "Option2",               1, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[2], "Option3",              10,  48, 285,  16, "Option3",               2, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[3], "Option4",              10,  64, 285,  16, "Option4",               3, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[4], "Option5",              10,  80, 285,  16, "Option5",               4, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[5], "Option6",              10,  96, 285,  16, "Option6",               5, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[6], "Option7",              10, 112, 285,  16, "Option7",               6, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[7], "Option8",              10, 128, 285,  16, "Option8",               7, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[8], "Option9",              10, 144, 285,  16, "Option9",               8, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {Options[9], "Option10",             10, 160, 285,  16, "Option10",              9, &OptionsGroup,         lfNone,                                       &F::OptionsClick},
+    {VL_CONTROL(DictionariesGroup),       8, 200, 305, 161, " xxDictionaries: ",     1},
+    {VL_CONTROL(MainDictionaries),        8,  18, 289,  82, nullptr,                 0, &DictionariesGroup,  lfCheckBoxes | lfRowSelect | lfReadOnly},
+    {VL_CONTROL(CustomLabel),             8, 108, 180,  13, "xxCustom Dictionary:", -1, &DictionariesGroup,  lfNone,                                       &CustomCombo},
+    {VL_CONTROL(CustomCombo),             8, 124, 186,  21, nullptr,                 1, &DictionariesGroup,  lfNone,                                       &F::CustomComboChange},
+    {VL_CONTROL(DictionariesButton),    202, 123,  95,  23, "xxDictionaries ...",    2, &DictionariesGroup,  lfNone,                                       &F::DictionariesButtonClick},
+    {VL_CONTROL(ResetButton),             8, 368,  95,  23, "xxxReset Defaults",     2, nullptr,             lfNone,                                       &F::ResetButtonClick},
+    {VL_CONTROL(HelpButton),            157, 368,  75,  23, "xxHelp",                3, nullptr,             lfNone,                                       &F::HelpButtonClick},
+    {VL_CONTROL(OK),                    238, 368,  75,  23, "xx&OK",                 4, nullptr,             lfDefault | lfModalOk},
+  };
+  // clang-format on
+  static_assert(kOptionRows == 10, "one row per option box");
+  ApplyLayout(*this, kConfigForm, controls);
 
   MainDictionaries->AddColumn("xxName", kNameColumnWidth);
   MainDictionaries->AddColumn("xxFilename", 100);
@@ -77,10 +65,6 @@ TSpellCheckConfigDialog::TSpellCheckConfigDialog(TComponent* AOwner) : TForm(AOw
   MainDictionaries->OnSelectItem = [this](TComponent*, int32_t index, bool selected) {
     MainDictionariesSelectItem(index, selected);
   };
-  CustomCombo->OnChange = [this](TComponent*) { CustomComboChange(); };
-  DictionariesButton->OnClick = [this](TComponent*) { DictionariesButtonClick(); };
-  ResetButton->OnClick = [this](TComponent*) { ResetButtonClick(); };
-  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
   OnShow = [this](TCustomForm*) { FormShow(); };
 
   DialogControl_ = new TConfigurationDialogCtrl(this);
@@ -170,8 +154,8 @@ int TSpellCheckConfigDialog::FillOptions() {
   return kOptionRows - shown;
 }
 
-void TSpellCheckConfigDialog::OptionsClick(TComponent* Sender) {
-  auto* box = dynamic_cast<TCheckBox*>(Sender);
+void TSpellCheckConfigDialog::OptionsClick(TComponent* sender) {
+  auto* box = dynamic_cast<TCheckBox*>(sender);
   TVexlorConfig* config = DialogControl_->Configuration();
   if (box == nullptr || config == nullptr) return;
   const auto option = static_cast<TSpellOption>(box->Tag);
@@ -219,23 +203,23 @@ void TSpellCheckConfigDialog::FitFilenameColumn() {
   if (width > 0) MainDictionaries->SetColumnWidth(1, width);
 }
 
-void TSpellCheckConfigDialog::MainDictionariesChange(int32_t Index, bool Checked) {
-  if (Index < 0 || Index >= MainDictionaries->Count()) return;
-  if (Checked == (MainDictionaries->Data(Index) != 0)) return;
-  if (HasLocateRow() && Index == MainDictionaries->Count() - 1) {
-    MainDictionaries->SetChecked(Index, false);
+void TSpellCheckConfigDialog::MainDictionariesChange(int32_t index, bool checked) {
+  if (index < 0 || index >= MainDictionaries->Count()) return;
+  if (checked == (MainDictionaries->Data(index) != 0)) return;
+  if (HasLocateRow() && index == MainDictionaries->Count() - 1) {
+    MainDictionaries->SetChecked(index, false);
     DialogControl_->ShowAddDictionaryDir();
     FillMainDictionaries();
     return;
   }
-  MainDictionaries->SetData(Index, Checked ? 1 : 0);
+  MainDictionaries->SetData(index, checked ? 1 : 0);
   TVexlorConfig* config = DialogControl_->Configuration();
   if (config == nullptr) return;
   TStringList& selected = config->GetMainDictionaries();
-  const std::string name = MainDictionaries->SubItem(Index, 1);
+  const std::string name = MainDictionaries->SubItem(index, 1);
   const int at = selected.IndexOf(name);
-  if (Checked && at < 0) selected.Add(name);
-  if (!Checked && at >= 0) selected.Delete(at);
+  if (checked && at < 0) selected.Add(name);
+  if (!checked && at >= 0) selected.Delete(at);
 }
 
 void TSpellCheckConfigDialog::MainDictionariesClick() {
@@ -247,8 +231,8 @@ void TSpellCheckConfigDialog::MainDictionariesClick() {
   MainDictionaries->SetChecked(row, !MainDictionaries->Checked(row));
 }
 
-void TSpellCheckConfigDialog::MainDictionariesSelectItem(int32_t Index, bool Selected) {
-  if (Selected) MainDictionaries->SetSelected(Index, false);
+void TSpellCheckConfigDialog::MainDictionariesSelectItem(int32_t index, bool selected) {
+  if (selected) MainDictionaries->SetSelected(index, false);
 }
 
 void TSpellCheckConfigDialog::FillCustomCombo() {

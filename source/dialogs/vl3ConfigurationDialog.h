@@ -19,17 +19,17 @@ class TSpellCheckConfigDialog : public TForm {
   static constexpr int kOptionRows = 10;
   static constexpr int32_t kOptionRowHeight = 16;  // from the top of one option to the next
 
-  explicit TSpellCheckConfigDialog(TComponent* AOwner = nullptr);
+  explicit TSpellCheckConfigDialog(TComponent* owner = nullptr);
 
   TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
 
   // Handlers, public so that a host may call them as the controls do.
   void ConfigurationAvailable();
   void FormShow();
-  void OptionsClick(TComponent* Sender);
-  void MainDictionariesChange(int32_t Index, bool Checked);
+  void OptionsClick(TComponent* sender);
+  void MainDictionariesChange(int32_t index, bool checked);
   void MainDictionariesClick();
-  void MainDictionariesSelectItem(int32_t Index, bool Selected);
+  void MainDictionariesSelectItem(int32_t index, bool selected);
   void CustomComboChange();
   void DictionariesButtonClick();
   void ResetButtonClick();

@@ -20,30 +20,23 @@ namespace {
 const TFormLayout kDictionariesForm = {"xxDictionaries", 312, 206, TFormBorderStyle::bsDialog,
                                        TPosition::poOwnerFormCenter};
 
-// clang-format off
-const TLayoutItem kDictionariesControls[] = {
-  // name                kind         left top width height caption                     tab parent         flags
-  {"CustomGroup",        ckGroupBox,     8,   4, 209, 194, " xxCustom Dictionaries: ",   0},
-  {"CustomDictionaries", ckListView,     8,  18, 193, 168, nullptr,                      0, "CustomGroup",  lfCheckBoxes | lfNoHeader | lfShowSelection | lfEditCaptions},
-  {"EditButton",         ckButton,     225,  10,  79,  23, "xxEdit",                     1, nullptr,        lfDisabled},
-  {"DeleteButton",       ckButton,     225,  39,  79,  23, "xxDelete",                   2, nullptr,        lfDisabled},
-  {"NewButton",          ckButton,     225,  68,  79,  23, "xxNew",                      3},
-  {"HelpButton",         ckButton,     225, 146,  79,  23, "xxHelp",                     4},
-  {"OK",                 ckButton,     225, 175,  79,  23, "xxOK",                       5, nullptr,        lfDefault | lfModalOk},
-};
-// clang-format on
-
 }  // namespace
 
-TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kDictionariesForm, kDictionariesControls);
-  CustomGroup = Find<TGroupBox>("CustomGroup");
-  CustomDictionaries_ = Find<TListView>("CustomDictionaries");
-  EditButton = Find<TButton>("EditButton");
-  DeleteButton = Find<TButton>("DeleteButton");
-  NewButton = Find<TButton>("NewButton");
-  HelpButton = Find<TButton>("HelpButton");
-  OK = Find<TButton>("OK");
+TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* owner) : TForm(owner) {
+  using F = TCustomDictionariesDialog;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                          left top width height caption                     tab parent         flags                                                       handler
+    {VL_CONTROL(CustomGroup),             8,   4, 209, 194, " xxCustom Dictionaries: ",   0},
+    {VL_CONTROL(CustomDictionaries_),     8,  18, 193, 168, nullptr,                      0, &CustomGroup,  lfCheckBoxes | lfNoHeader | lfShowSelection | lfEditCaptions},
+    {VL_CONTROL(EditButton),            225,  10,  79,  23, "xxEdit",                     1, nullptr,       lfDisabled,                                                 &F::EditButtonClick},
+    {VL_CONTROL(DeleteButton),          225,  39,  79,  23, "xxDelete",                   2, nullptr,       lfDisabled,                                                 &F::DeleteButtonClick},
+    {VL_CONTROL(NewButton),             225,  68,  79,  23, "xxNew",                      3, nullptr,       lfNone,                                                     &F::NewButtonClick},
+    {VL_CONTROL(HelpButton),            225, 146,  79,  23, "xxHelp",                     4, nullptr,       lfNone,                                                     &F::HelpButtonClick},
+    {VL_CONTROL(OK),                    225, 175,  79,  23, "xxOK",                       5, nullptr,       lfDefault | lfModalOk},
+  };
+  // clang-format on
+  ApplyLayout(*this, kDictionariesForm, controls);
 
   CustomDictionaries_->AddColumn("", CustomDictionaries_->ClientRect().Width());
   CustomDictionaries_->OnItemChecked = [this](TComponent*, int32_t index, bool checked) {
@@ -58,10 +51,6 @@ TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* AOwner) : TForm
   CustomDictionaries_->OnEdited = [this](TComponent*, int32_t index, std::string& s) {
     CustomDictionariesEdited(index, s);
   };
-  EditButton->OnClick = [this](TComponent*) { EditButtonClick(); };
-  DeleteButton->OnClick = [this](TComponent*) { DeleteButtonClick(); };
-  NewButton->OnClick = [this](TComponent*) { NewButtonClick(); };
-  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
 
   DialogControl_ = new TConfigurationDialogCtrl(this);
   DialogControl_->SetName("DialogControl");
@@ -71,9 +60,9 @@ TCustomDictionariesDialog::TCustomDictionariesDialog(TComponent* AOwner) : TForm
   AfterConstruction();
 }
 
-TListEntry* TCustomDictionariesDialog::Entry(int32_t Index) const {
-  if (Index < 0 || Index >= CustomDictionaries_->Count()) return nullptr;
-  return reinterpret_cast<TListEntry*>(CustomDictionaries_->Data(Index));
+TListEntry* TCustomDictionariesDialog::Entry(int32_t index) const {
+  if (index < 0 || index >= CustomDictionaries_->Count()) return nullptr;
+  return reinterpret_cast<TListEntry*>(CustomDictionaries_->Data(index));
 }
 
 void TCustomDictionariesDialog::ConfigurationAvailable() {
@@ -121,65 +110,65 @@ void TCustomDictionariesDialog::ConfigurationAvailable() {
   }
 }
 
-int32_t TCustomDictionariesDialog::AddRow(const std::string& Caption,
-                                          std::unique_ptr<TListEntry> Entry) {
-  const bool checked = Entry->Checked;
+int32_t TCustomDictionariesDialog::AddRow(const std::string& caption,
+                                          std::unique_ptr<TListEntry> entry) {
+  const bool checked = entry->Checked;
   const int32_t row =
-      CustomDictionaries_->AddItem(Caption, reinterpret_cast<intptr_t>(Entry.get()));
-  entries_.push_back(std::move(Entry));
+      CustomDictionaries_->AddItem(caption, reinterpret_cast<intptr_t>(entry.get()));
+  entries_.push_back(std::move(entry));
   // The entry already holds the state, so this check mark changes nothing.
   CustomDictionaries_->SetChecked(row, checked);
   return row;
 }
 
-void TCustomDictionariesDialog::SelectRow(int32_t Index) {
-  CustomDictionaries_->SetItemIndex(Index);
-  CustomDictionaries_->SetItemFocused(Index);
-  CustomDictionaries_->MakeVisible(Index);
+void TCustomDictionariesDialog::SelectRow(int32_t index) {
+  CustomDictionaries_->SetItemIndex(index);
+  CustomDictionaries_->SetItemFocused(index);
+  CustomDictionaries_->MakeVisible(index);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesChange(int32_t Index, bool Checked) {
-  TListEntry* entry = Entry(Index);
+void TCustomDictionariesDialog::CustomDictionariesChange(int32_t index, bool checked) {
+  TListEntry* entry = Entry(index);
   if (entry == nullptr) return;
   if (entry->Internal) {
     // The internal dictionary always takes part.
-    if (!Checked) CustomDictionaries_->SetChecked(Index, true);
+    if (!checked) CustomDictionaries_->SetChecked(index, true);
     return;
   }
-  if (Checked == entry->Checked) return;
-  entry->Checked = Checked;
-  SelectRow(Index);
+  if (checked == entry->Checked) return;
+  entry->Checked = checked;
+  SelectRow(index);
   if (entry->WordProcessor)
-    DialogControl_->SetMSWordCustomDictionaryActive(entry->FileName, Checked);
+    DialogControl_->SetMSWordCustomDictionaryActive(entry->FileName, checked);
   else
-    DialogControl_->SetCustomDictionaryActive(entry->FileName, Checked);
+    DialogControl_->SetCustomDictionaryActive(entry->FileName, checked);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesSelectItem(int32_t Index, bool Selected) {
-  const TListEntry* entry = Entry(Index);
-  EditButton->SetEnabled(Selected);
-  DeleteButton->SetEnabled(Selected && entry != nullptr && !entry->Internal &&
+void TCustomDictionariesDialog::CustomDictionariesSelectItem(int32_t index, bool selected) {
+  const TListEntry* entry = Entry(index);
+  EditButton->SetEnabled(selected);
+  DeleteButton->SetEnabled(selected && entry != nullptr && !entry->Internal &&
                            !entry->WordProcessor);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesEditing(int32_t Index, bool& AllowEdit) {
-  const TListEntry* entry = Entry(Index);
-  AllowEdit = entry != nullptr && entry->Renamable && !entry->Internal && !entry->WordProcessor;
+void TCustomDictionariesDialog::CustomDictionariesEditing(int32_t index, bool& allowEdit) {
+  const TListEntry* entry = Entry(index);
+  allowEdit = entry != nullptr && entry->Renamable && !entry->Internal && !entry->WordProcessor;
   // Enter now ends the edit instead of closing the dialog.
-  if (AllowEdit) OK->SetDefault(false);
+  if (allowEdit) OK->SetDefault(false);
 }
 
-void TCustomDictionariesDialog::CustomDictionariesEdited(int32_t Index, std::string& S) {
-  TListEntry* entry = Entry(Index);
-  const std::string old = CustomDictionaries_->ItemCaption(Index);
-  if (entry == nullptr || !DialogControl_->RenameCustomDictionary(old, S)) {
-    S = old;
+void TCustomDictionariesDialog::CustomDictionariesEdited(int32_t index, std::string& s) {
+  TListEntry* entry = Entry(index);
+  const std::string old = CustomDictionaries_->ItemCaption(index);
+  if (entry == nullptr || !DialogControl_->RenameCustomDictionary(old, s)) {
+    s = old;
     return;
   }
   // The engine gives the file the dictionary extension; the row names the
   // file as it now is, so that checking, editing and deleting still find it.
-  S = BareNameWithExtension(S, ".vlu");
-  entry->FileName = S;
+  s = BareNameWithExtension(s, ".vlu");
+  entry->FileName = s;
 }
 
 void TCustomDictionariesDialog::EditButtonClick() {

@@ -24,27 +24,27 @@ struct TListEntry {
 
 class TCustomDictionariesDialog : public TForm {
  public:
-  explicit TCustomDictionariesDialog(TComponent* AOwner = nullptr);
+  explicit TCustomDictionariesDialog(TComponent* owner = nullptr);
 
   TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
   TListView* CustomDictionaries() const { return CustomDictionaries_; }
   // The row's entry, null for a row without one.
-  TListEntry* Entry(int32_t Index) const;
+  TListEntry* Entry(int32_t index) const;
 
   // Handlers, public so that a host may call them as the controls do.
   void ConfigurationAvailable();
-  void CustomDictionariesChange(int32_t Index, bool Checked);
-  void CustomDictionariesSelectItem(int32_t Index, bool Selected);
-  void CustomDictionariesEditing(int32_t Index, bool& AllowEdit);
-  void CustomDictionariesEdited(int32_t Index, std::string& S);
+  void CustomDictionariesChange(int32_t index, bool checked);
+  void CustomDictionariesSelectItem(int32_t index, bool selected);
+  void CustomDictionariesEditing(int32_t index, bool& allowEdit);
+  void CustomDictionariesEdited(int32_t index, std::string& s);
   void EditButtonClick();
   void DeleteButtonClick();
   void NewButtonClick();
   void HelpButtonClick();
 
  private:
-  int32_t AddRow(const std::string& Caption, std::unique_ptr<TListEntry> Entry);
-  void SelectRow(int32_t Index);
+  int32_t AddRow(const std::string& caption, std::unique_ptr<TListEntry> entry);
+  void SelectRow(int32_t index);
 
   TGroupBox* CustomGroup = nullptr;
   TListView* CustomDictionaries_ = nullptr;

@@ -24,42 +24,6 @@ namespace {
 const TFormLayout kEditForm = {"xxCustom Dictionary", 313, 333, TFormBorderStyle::bsDialog,
                                TPosition::poOwnerFormCenter};
 
-// clang-format off
-const TLayoutItem kEditControls[] = {
-  // name                      kind           left top width height caption                   tab parent                   flags
-  {"PageControl",              ckPageControl,    8,   8, 297, 287, nullptr,                     0},
-  {"AddedWordsSheet",          ckTabSheet,       0,   0,   0,   0, "xxAdd&ed Words",          -1, "PageControl"},
-  {"AutoCorrectWordsSheet",    ckTabSheet,       0,   0,   0,   0, "xxA&uto-Correct Pairs",   -1, "PageControl"},
-  {"ExcludedWordsSheet",       ckTabSheet,       0,   0,   0,   0, "xx&Excluded Words",       -1, "PageControl"},
-
-  {"AddedWordsExplain",        ckLabel,          8,   8, 273,  40, "xxAddedWordsExplain",     -1, "AddedWordsSheet",       lfWordWrap},
-  {"IgnoreEditLabel",          ckLabel,          8,  52, 204,  13, "xx&Ignore this word:",    -1, "AddedWordsSheet",       lfNone, "IgnoreEdit"},
-  {"IgnoreEdit",               ckEdit,           8,  68, 204,  21, "",                         0, "AddedWordsSheet"},
-  {"IgnoreList",               ckListBox,        8,  94, 204, 160, nullptr,                    1, "AddedWordsSheet",       lfSorted | lfVirtual},
-  {"AddIgnoreButton",          ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AddedWordsSheet",       lfDisabled},
-  {"DeleteIgnoreButton",       ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AddedWordsSheet",       lfDisabled},
-
-  {"AutoCorrectWordsExplain",  ckLabel,          8,   8, 273,  40, "xxAutoCorrectExplain",    -1, "AutoCorrectWordsSheet", lfWordWrap},
-  {"ReplaceEditLabel",         ckLabel,          8,  52,  81,  13, "xx&Replace:",             -1, "AutoCorrectWordsSheet", lfNone, "ReplaceEdit"},
-  {"WithEditLabel",            ckLabel,         93,  52, 121,  13, "xx&With:",                -1, "AutoCorrectWordsSheet", lfNone, "WithEdit"},
-  {"ReplaceEdit",              ckEdit,           8,  68,  81,  21, "",                         0, "AutoCorrectWordsSheet"},
-  {"WithEdit",                 ckEdit,          93,  68, 121,  21, "",                         1, "AutoCorrectWordsSheet"},
-  {"AutoCorrectList",          ckListView,       8,  94, 206, 160, nullptr,                    2, "AutoCorrectWordsSheet", lfNoHeader | lfRowSelect | lfReadOnly | lfSorted | lfShowSelection | lfVirtual},
-  {"AddAutoCorrectButton",     ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "AutoCorrectWordsSheet", lfDisabled},
-  {"DeleteAutoCorrectButton",  ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "AutoCorrectWordsSheet", lfDisabled},
-
-  {"ExcludeWordsExplanation",  ckLabel,          8,   8, 273,  40, "xxExcludedWordsExplain",  -1, "ExcludedWordsSheet",    lfWordWrap},
-  {"ExcludeEditLabel",         ckLabel,          8,  52, 204,  13, "xxE&xclude this word:",   -1, "ExcludedWordsSheet",    lfNone, "ExcludeEdit"},
-  {"ExcludeEdit",              ckEdit,           8,  68, 204,  21, "",                         0, "ExcludedWordsSheet"},
-  {"ExcludeList",              ckListBox,        8,  94, 204, 160, nullptr,                    1, "ExcludedWordsSheet",    lfSorted | lfVirtual},
-  {"AddExcludeButton",         ckButton,       220,  67,  61,  23, "xx&Add",                  -1, "ExcludedWordsSheet",    lfDisabled},
-  {"DeleteExcludeButton",      ckButton,       220,  96,  61,  23, "xx&Delete",               -1, "ExcludedWordsSheet",    lfDisabled},
-
-  {"HelpButton",               ckButton,       149, 303,  75,  23, "xxHelp",                   1},
-  {"OK",                       ckButton,       230, 303,  75,  23, "xx&OK",                    2, nullptr,                  lfModalOk},
-};
-// clang-format on
-
 const uint32_t kSettleInterval = 5;  // ms for a list selection to settle
 
 // What one entry of a custom dictionary holds: its word and replacement
@@ -68,13 +32,13 @@ const size_t kEntryRoom = VluFormat::kMaxEntryText;
 
 // Limits what the user can type or paste into a box. The system treats 0 as
 // "no limit", so a full box keeps a room of 1.
-void LimitBox(TEdit* Box, size_t Room) {
-  ::SendMessageA(Box->Handle(), EM_SETLIMITTEXT, std::max<size_t>(Room, 1), 0);
+void LimitBox(TEdit* box, size_t room) {
+  ::SendMessageA(box->Handle(), EM_SETLIMITTEXT, std::max<size_t>(room, 1), 0);
 }
 
 // Whether a pair fits in one entry.
-bool PairFits(const std::string& Word, const std::string& Replacement) {
-  return Word.size() + Replacement.size() <= kEntryRoom;
+bool PairFits(const std::string& word, const std::string& replacement) {
+  return word.size() + replacement.size() <= kEntryRoom;
 }
 
 // The lists' order: case-insensitive, the exact letters breaking ties.
@@ -87,15 +51,15 @@ bool ListOrder(const std::string& a, const std::string& b) {
 // item), found by halving; -1 when absent. An entry of the same letters in
 // the same case wins over one differing only in case.
 template <class T, class TextOf>
-int32_t FindInSorted(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
+int32_t FindInSorted(const std::vector<T>& items, const std::string& text, TextOf textOfItem) {
   auto it =
-      std::lower_bound(Items.begin(), Items.end(), Text, [&](const T& item, const std::string& t) {
-        return Ansi::CompareText(TextOfItem(item), t) < 0;
+      std::lower_bound(items.begin(), items.end(), text, [&](const T& item, const std::string& t) {
+        return Ansi::CompareText(textOfItem(item), t) < 0;
       });
   int32_t found = -1;
-  for (; it != Items.end() && Ansi::SameText(TextOfItem(*it), Text); ++it) {
-    const int32_t i = static_cast<int32_t>(it - Items.begin());
-    if (TextOfItem(*it) == Text) return i;
+  for (; it != items.end() && Ansi::SameText(textOfItem(*it), text); ++it) {
+    const int32_t i = static_cast<int32_t>(it - items.begin());
+    if (textOfItem(*it) == text) return i;
     if (found < 0) found = i;
   }
   return found;
@@ -103,18 +67,18 @@ int32_t FindInSorted(const std::vector<T>& Items, const std::string& Text, TextO
 
 // Where Text goes in Items to keep them in ListOrder.
 template <class T, class TextOf>
-int32_t SortedPlace(const std::vector<T>& Items, const std::string& Text, TextOf TextOfItem) {
+int32_t SortedPlace(const std::vector<T>& items, const std::string& text, TextOf textOfItem) {
   auto it = std::lower_bound(
-      Items.begin(), Items.end(), Text,
-      [&](const T& item, const std::string& t) { return ListOrder(TextOfItem(item), t); });
-  return static_cast<int32_t>(it - Items.begin());
+      items.begin(), items.end(), text,
+      [&](const T& item, const std::string& t) { return ListOrder(textOfItem(item), t); });
+  return static_cast<int32_t>(it - items.begin());
 }
 
 // The word of a row: a word list's item, or a pair's word.
 struct TWordOf {
-  const std::string& operator()(const std::string& Word) const { return Word; }
-  const std::string& operator()(const std::pair<std::string, std::string>& Pair) const {
-    return Pair.first;
+  const std::string& operator()(const std::string& word) const { return word; }
+  const std::string& operator()(const std::pair<std::string, std::string>& pair) const {
+    return pair.first;
   }
 };
 
@@ -132,31 +96,59 @@ class THourGlass {
 
 }  // namespace
 
-TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kEditForm, kEditControls);
-  PageControl = Find<TPageControl>("PageControl");
-  AutoCorrectWordsSheet = Find<TTabSheet>("AutoCorrectWordsSheet");
-  ReplaceEdit = Find<TEdit>("ReplaceEdit");
-  WithEdit = Find<TEdit>("WithEdit");
-  AutoCorrectList = Find<TListView>("AutoCorrectList");
-  AddAutoCorrectButton = Find<TButton>("AddAutoCorrectButton");
-  DeleteAutoCorrectButton = Find<TButton>("DeleteAutoCorrectButton");
-  HelpButton = Find<TButton>("HelpButton");
-  OK = Find<TButton>("OK");
+TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* owner) : TForm(owner) {
+  using F = TCustomDictionaryEditDialog;
+  // The word pages' controls go in their pages' records; the records' look-ups are filled below.
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                                                 left top width height caption                   tab parent                  flags       focus / handler
+    {VL_CONTROL(PageControl),                                    8,   8, 297, 287, nullptr,                     0},
+    {Added.Sheet, "AddedWordsSheet",                             0,   0,   0,   0, "xxAdd&ed Words",          -1, &PageControl},
+    {VL_CONTROL(AutoCorrectWordsSheet),                          0,   0,   0,   0, "xxA&uto-Correct Pairs",   -1, &PageControl},
+    {Excluded.Sheet, "ExcludedWordsSheet",                       0,   0,   0,   0, "xx&Excluded Words",       -1, &PageControl},
+
+    {VL_CONTROL(AddedWordsExplain),                              8,   8, 273,  40, "xxAddedWordsExplain",     -1, &Added.Sheet,           lfWordWrap},
+    {VL_CONTROL(IgnoreEditLabel),                                8,  52, 204,  13, "xx&Ignore this word:",    -1, &Added.Sheet,           lfNone, &Added.Edit},
+    {Added.Edit, "IgnoreEdit",                                   8,  68, 204,  21, "",                         0, &Added.Sheet},
+    {Added.List, "IgnoreList",                                   8,  94, 204, 160, nullptr,                    1, &Added.Sheet,           lfSorted | lfVirtual},
+    {Added.AddButton, "AddIgnoreButton",                       220,  67,  61,  23, "xx&Add",                  -1, &Added.Sheet,           lfDisabled},
+    {Added.DeleteButton, "DeleteIgnoreButton",                 220,  96,  61,  23, "xx&Delete",               -1, &Added.Sheet,           lfDisabled},
+
+    {VL_CONTROL(AutoCorrectWordsExplain),                        8,   8, 273,  40, "xxAutoCorrectExplain",    -1, &AutoCorrectWordsSheet, lfWordWrap},
+    {VL_CONTROL(ReplaceEditLabel),                               8,  52,  81,  13, "xx&Replace:",             -1, &AutoCorrectWordsSheet, lfNone, &ReplaceEdit},
+    {VL_CONTROL(WithEditLabel),                                 93,  52, 121,  13, "xx&With:",                -1, &AutoCorrectWordsSheet, lfNone, &WithEdit},
+    {VL_CONTROL(ReplaceEdit),                                    8,  68,  81,  21, "",                         0, &AutoCorrectWordsSheet, lfNone,     &F::ReplaceEditChange},
+    {VL_CONTROL(WithEdit),                                      93,  68, 121,  21, "",                         1, &AutoCorrectWordsSheet, lfNone,     &F::WithEditChange},
+    {VL_CONTROL(AutoCorrectList),                                8,  94, 206, 160, nullptr,                    2, &AutoCorrectWordsSheet, lfNoHeader | lfRowSelect | lfReadOnly | lfSorted | lfShowSelection | lfVirtual},
+    {VL_CONTROL(AddAutoCorrectButton),                         220,  67,  61,  23, "xx&Add",                  -1, &AutoCorrectWordsSheet, lfDisabled, &F::AddAutoCorrectClick},
+    {VL_CONTROL(DeleteAutoCorrectButton),                      220,  96,  61,  23, "xx&Delete",               -1, &AutoCorrectWordsSheet, lfDisabled, &F::DeleteAutoCorrectClick},
+
+    {VL_CONTROL(ExcludeWordsExplanation),                        8,   8, 273,  40, "xxExcludedWordsExplain",  -1, &Excluded.Sheet,        lfWordWrap},
+    {VL_CONTROL(ExcludeEditLabel),                               8,  52, 204,  13, "xxE&xclude this word:",   -1, &Excluded.Sheet,        lfNone, &Excluded.Edit},
+    {Excluded.Edit, "ExcludeEdit",                               8,  68, 204,  21, "",                         0, &Excluded.Sheet},
+    {Excluded.List, "ExcludeList",                               8,  94, 204, 160, nullptr,                    1, &Excluded.Sheet,        lfSorted | lfVirtual},
+    {Excluded.AddButton, "AddExcludeButton",                   220,  67,  61,  23, "xx&Add",                  -1, &Excluded.Sheet,        lfDisabled},
+    {Excluded.DeleteButton, "DeleteExcludeButton",             220,  96,  61,  23, "xx&Delete",               -1, &Excluded.Sheet,        lfDisabled},
+
+    {VL_CONTROL(HelpButton),                                   149, 303,  75,  23, "xxHelp",                   1, nullptr,                lfNone,     &F::HelpButtonClick},
+    {VL_CONTROL(OK),                                           230, 303,  75,  23, "xx&OK",                    2, nullptr,                lfModalOk},
+  };
+  // clang-format on
+  ApplyLayout(*this, kEditForm, controls);
   PageControl->SetActivePageIndex(0);
 
-  Added = {Find<TTabSheet>("AddedWordsSheet"),  Find<TEdit>("IgnoreEdit"),
-           Find<TListBox>("IgnoreList"),        Find<TButton>("AddIgnoreButton"),
-           Find<TButton>("DeleteIgnoreButton"), &TCustomDictionary::HasIgnore,
-           &TCustomDictionary::HasExclude,      &TCustomDictionary::AddIgnore,
-           &TCustomDictionary::RemoveIgnore,    &TCustomDictionary::CountIgnored,
-           &TCustomDictionary::IgnoreWordAt,    {}};
-  Excluded = {Find<TTabSheet>("ExcludedWordsSheet"), Find<TEdit>("ExcludeEdit"),
-              Find<TListBox>("ExcludeList"),         Find<TButton>("AddExcludeButton"),
-              Find<TButton>("DeleteExcludeButton"),  &TCustomDictionary::HasExclude,
-              &TCustomDictionary::HasIgnore,         &TCustomDictionary::AddExclude,
-              &TCustomDictionary::RemoveExclude,     &TCustomDictionary::CountExcluded,
-              &TCustomDictionary::ExcludeWordAt,     {}};
+  Added.Has = &TCustomDictionary::HasIgnore;
+  Added.HasOther = &TCustomDictionary::HasExclude;
+  Added.AddWord = &TCustomDictionary::AddIgnore;
+  Added.RemoveWord = &TCustomDictionary::RemoveIgnore;
+  Added.Count = &TCustomDictionary::CountIgnored;
+  Added.WordAt = &TCustomDictionary::IgnoreWordAt;
+  Excluded.Has = &TCustomDictionary::HasExclude;
+  Excluded.HasOther = &TCustomDictionary::HasIgnore;
+  Excluded.AddWord = &TCustomDictionary::AddExclude;
+  Excluded.RemoveWord = &TCustomDictionary::RemoveExclude;
+  Excluded.Count = &TCustomDictionary::CountExcluded;
+  Excluded.WordAt = &TCustomDictionary::ExcludeWordAt;
   for (TWordPage* page : {&Added, &Excluded}) {
     page->Edit->OnChange = [this, page](TComponent*) { WordEditChange(*page); };
     LimitBox(page->Edit, kEntryRoom);
@@ -184,13 +176,11 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
     if (column == 0) text = Pairs[index].first;
     if (column == 1) text = Pairs[index].second;
   };
-  ReplaceEdit->OnChange = [this](TComponent*) { ReplaceEditChange(); };
   ReplaceEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
     if (key != VK_RETURN) return;
     key = 0;
     if (!ReplaceEdit->Text().empty()) WithEdit->SetFocus();
   };
-  WithEdit->OnChange = [this](TComponent*) { WithEditChange(); };
   WithEdit->OnKeyDown = [this](TComponent*, uint16_t& key) {
     if (key != VK_RETURN) return;
     key = 0;
@@ -200,9 +190,6 @@ TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(TComponent* AOwner) : T
   AutoCorrectList->OnSelectItem = [this](TComponent*, int32_t index, bool selected) {
     AutoCorrectListSelectItem(index, selected);
   };
-  AddAutoCorrectButton->OnClick = [this](TComponent*) { AddAutoCorrectClick(); };
-  DeleteAutoCorrectButton->OnClick = [this](TComponent*) { DeleteAutoCorrectClick(); };
-  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
   OnShow = [this](TCustomForm*) { FormShow(); };
 
   Timer = new TTimer(this);
@@ -230,24 +217,24 @@ void TCustomDictionaryEditDialog::ConfigurationAvailable() {
   Added.Sheet->SetText(bridge.GetString(lsAddedWordsSheet));
   AutoCorrectWordsSheet->SetText(bridge.GetString(lsAutoCorrectSheet));
   Excluded.Sheet->SetText(bridge.GetString(lsExcludedWordsSheet));
-  const std::pair<const char*, TSpellLanguageString> texts[] = {
-      {"AddedWordsExplain", lsAddedWordsExplain},
-      {"AutoCorrectWordsExplain", lsAutoCorrectExplain},
-      {"ExcludeWordsExplanation", lsExcludedWordsExplain},
-      {"IgnoreEditLabel", lsIgnoreThisWord},
-      {"ReplaceEditLabel", lsReplace},
-      {"WithEditLabel", lsWith},
-      {"ExcludeEditLabel", lsExcludeThisWord},
-      {"AddIgnoreButton", lsAdd},
-      {"AddAutoCorrectButton", lsAdd},
-      {"AddExcludeButton", lsAdd},
-      {"DeleteIgnoreButton", lsDelete},
-      {"DeleteAutoCorrectButton", lsDelete},
-      {"DeleteExcludeButton", lsDelete},
-      {"HelpButton", lsHelp},
-      {"OK", lsOK},
+  const std::pair<TControl*, TSpellLanguageString> texts[] = {
+      {AddedWordsExplain, lsAddedWordsExplain},
+      {AutoCorrectWordsExplain, lsAutoCorrectExplain},
+      {ExcludeWordsExplanation, lsExcludedWordsExplain},
+      {IgnoreEditLabel, lsIgnoreThisWord},
+      {ReplaceEditLabel, lsReplace},
+      {WithEditLabel, lsWith},
+      {ExcludeEditLabel, lsExcludeThisWord},
+      {Added.AddButton, lsAdd},
+      {AddAutoCorrectButton, lsAdd},
+      {Excluded.AddButton, lsAdd},
+      {Added.DeleteButton, lsDelete},
+      {DeleteAutoCorrectButton, lsDelete},
+      {Excluded.DeleteButton, lsDelete},
+      {HelpButton, lsHelp},
+      {OK, lsOK},
   };
-  for (const auto& text : texts) FindControl(text.first)->SetText(bridge.GetString(text.second));
+  for (const auto& text : texts) text.first->SetText(bridge.GetString(text.second));
 }
 
 void TCustomDictionaryEditDialog::CustomDictionaryAvailable() {
@@ -274,89 +261,89 @@ void TCustomDictionaryEditDialog::CustomDictionaryAvailable() {
 
 void TCustomDictionaryEditDialog::FormShow() { PageShow(PageControl->ActivePage()); }
 
-void TCustomDictionaryEditDialog::PageShow(TTabSheet* Sheet) {
-  if (Sheet == Added.Sheet && Dictionary() == nullptr) {
+void TCustomDictionaryEditDialog::PageShow(TTabSheet* sheet) {
+  if (sheet == Added.Sheet && Dictionary() == nullptr) {
     SetModalResult(mrCancel);
     return;
   }
   if (Dictionary() == nullptr) return;
-  if (Sheet == Added.Sheet) FillWordPage(Added);
-  if (Sheet == Excluded.Sheet) FillWordPage(Excluded);
-  if (Sheet == AutoCorrectWordsSheet) FillAutoCorrect();
+  if (sheet == Added.Sheet) FillWordPage(Added);
+  if (sheet == Excluded.Sheet) FillWordPage(Excluded);
+  if (sheet == AutoCorrectWordsSheet) FillAutoCorrect();
 }
 
 // ---- Added and excluded words ---------------------------------------------------
 
 // The lists hold only their number of rows: the words live in the page's
 // sorted array, so that a page fills at once however many words there are.
-void TCustomDictionaryEditDialog::FillWordPage(TWordPage& Page) {
-  if (!Page.Words.empty()) return;
-  Page.AddButton->SetEnabled(false);
-  Page.DeleteButton->SetEnabled(false);
+void TCustomDictionaryEditDialog::FillWordPage(TWordPage& page) {
+  if (!page.Words.empty()) return;
+  page.AddButton->SetEnabled(false);
+  page.DeleteButton->SetEnabled(false);
   THourGlass hourGlass;
   TCustomDictionary& dictionary = *Dictionary();
-  const int count = (dictionary.*Page.Count)();
-  Page.Words.reserve(count > 0 ? count : 0);
-  for (int i = 0; i < count; ++i) Page.Words.push_back((dictionary.*Page.WordAt)(i));
-  std::sort(Page.Words.begin(), Page.Words.end(), ListOrder);
-  Page.List->SetCount(static_cast<int32_t>(Page.Words.size()));
+  const int count = (dictionary.*page.Count)();
+  page.Words.reserve(count > 0 ? count : 0);
+  for (int i = 0; i < count; ++i) page.Words.push_back((dictionary.*page.WordAt)(i));
+  std::sort(page.Words.begin(), page.Words.end(), ListOrder);
+  page.List->SetCount(static_cast<int32_t>(page.Words.size()));
 }
 
-void TCustomDictionaryEditDialog::WordEditChange(TWordPage& Page) {
+void TCustomDictionaryEditDialog::WordEditChange(TWordPage& page) {
   TCustomDictionary* dictionary = Dictionary();
   if (dictionary == nullptr) return;
-  const std::string text = Page.Edit->Text();
+  const std::string text = page.Edit->Text();
   // Hash look-ups decide; the list is only searched by halving for the row.
-  if ((dictionary->*Page.Has)(text)) {
-    Page.AddButton->SetEnabled(false);
-    const int32_t row = FindInSorted(Page.Words, text, TWordOf());
-    Page.List->SetItemIndex(row);
-    Page.DeleteButton->SetEnabled(row >= 0);
+  if ((dictionary->*page.Has)(text)) {
+    page.AddButton->SetEnabled(false);
+    const int32_t row = FindInSorted(page.Words, text, TWordOf());
+    page.List->SetItemIndex(row);
+    page.DeleteButton->SetEnabled(row >= 0);
     return;
   }
-  Page.List->SetItemIndex(-1);
-  Page.DeleteButton->SetEnabled(false);
+  page.List->SetItemIndex(-1);
+  page.DeleteButton->SetEnabled(false);
   std::string replacement;
-  Page.AddButton->SetEnabled(!text.empty() && text.size() <= kEntryRoom &&
+  page.AddButton->SetEnabled(!text.empty() && text.size() <= kEntryRoom &&
                              !dictionary->LookupAutoCorrect(text, replacement) &&
-                             !(dictionary->*Page.HasOther)(text));
+                             !(dictionary->*page.HasOther)(text));
 }
 
-void TCustomDictionaryEditDialog::WordListClick(TWordPage& Page) {
-  const int32_t index = Page.List->ItemIndex();
-  if (index >= 0 && index < static_cast<int32_t>(Page.Words.size()))
-    Page.Edit->SetText(Page.Words[index]);
+void TCustomDictionaryEditDialog::WordListClick(TWordPage& page) {
+  const int32_t index = page.List->ItemIndex();
+  if (index >= 0 && index < static_cast<int32_t>(page.Words.size()))
+    page.Edit->SetText(page.Words[index]);
   else
-    WordEditChange(Page);
+    WordEditChange(page);
 }
 
-void TCustomDictionaryEditDialog::AddWordClick(TWordPage& Page) {
+void TCustomDictionaryEditDialog::AddWordClick(TWordPage& page) {
   TCustomDictionary* dictionary = Dictionary();
-  const std::string text = Page.Edit->Text();
-  if (dictionary == nullptr || !(dictionary->*Page.AddWord)(text)) return;
-  const int32_t at = SortedPlace(Page.Words, text, TWordOf());
-  Page.Words.insert(Page.Words.begin() + at, text);
-  Page.List->Insert(at, text);
-  WordEditChange(Page);
+  const std::string text = page.Edit->Text();
+  if (dictionary == nullptr || !(dictionary->*page.AddWord)(text)) return;
+  const int32_t at = SortedPlace(page.Words, text, TWordOf());
+  page.Words.insert(page.Words.begin() + at, text);
+  page.List->Insert(at, text);
+  WordEditChange(page);
 }
 
-void TCustomDictionaryEditDialog::DeleteWordClick(TWordPage& Page) {
+void TCustomDictionaryEditDialog::DeleteWordClick(TWordPage& page) {
   TCustomDictionary* dictionary = Dictionary();
-  const int32_t index = Page.List->ItemIndex();
-  if (dictionary == nullptr || index < 0 || index >= static_cast<int32_t>(Page.Words.size()) ||
-      !(dictionary->*Page.RemoveWord)(Page.Edit->Text()))
+  const int32_t index = page.List->ItemIndex();
+  if (dictionary == nullptr || index < 0 || index >= static_cast<int32_t>(page.Words.size()) ||
+      !(dictionary->*page.RemoveWord)(page.Edit->Text()))
     return;
-  Page.Words.erase(Page.Words.begin() + index);
-  Page.List->Delete(index);
-  const int32_t count = Page.List->Count();
+  page.Words.erase(page.Words.begin() + index);
+  page.List->Delete(index);
+  const int32_t count = page.List->Count();
   if (count == 0) {
     // Nothing left to show: the box empties with the list.
-    Page.Edit->SetText("");
-    WordEditChange(Page);
+    page.Edit->SetText("");
+    WordEditChange(page);
     return;
   }
-  Page.List->SetItemIndex(index < count ? index : count - 1);
-  WordListClick(Page);
+  page.List->SetItemIndex(index < count ? index : count - 1);
+  WordListClick(page);
 }
 
 // ---- Auto-correct pairs ---------------------------------------------------------
@@ -387,10 +374,10 @@ void TCustomDictionaryEditDialog::FitWithColumn() {
   if (width > 0) AutoCorrectList->SetColumnWidth(1, width);
 }
 
-void TCustomDictionaryEditDialog::FocusPair(int32_t Index) {
-  AutoCorrectList->SetItemFocused(Index);
-  AutoCorrectList->SetItemIndex(Index);
-  if (Index >= 0) AutoCorrectList->MakeVisible(Index);
+void TCustomDictionaryEditDialog::FocusPair(int32_t index) {
+  AutoCorrectList->SetItemFocused(index);
+  AutoCorrectList->SetItemIndex(index);
+  if (index >= 0) AutoCorrectList->MakeVisible(index);
 }
 
 // Each pair box takes only what the other leaves of an entry, so that what
@@ -454,13 +441,13 @@ void TCustomDictionaryEditDialog::WithEditChange() {
   AutoCorrectList->SetSubItem(row, 1, with);
 }
 
-void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int32_t Index, bool Selected) {
-  if (Selected) {
-    if (Index < 0) return;
-    ReplaceEdit->SetText(AutoCorrectList->ItemCaption(Index));
-    WithEdit->SetText(AutoCorrectList->SubItem(Index, 1));
-  } else if (Index < 0 || Index == AutoCorrectList->ItemFocused()) {
-    // Index -1: every row lost its selection, the focused one with them.
+void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int32_t index, bool selected) {
+  if (selected) {
+    if (index < 0) return;
+    ReplaceEdit->SetText(AutoCorrectList->ItemCaption(index));
+    WithEdit->SetText(AutoCorrectList->SubItem(index, 1));
+  } else if (index < 0 || index == AutoCorrectList->ItemFocused()) {
+    // index -1: every row lost its selection, the focused one with them.
     Timer->SetEnabled(true);
   }
 }

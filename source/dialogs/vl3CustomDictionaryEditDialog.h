@@ -39,7 +39,7 @@ class TCustomDictionaryEditDialog : public TForm {
     std::vector<std::string> Words;
   };
 
-  explicit TCustomDictionaryEditDialog(TComponent* AOwner = nullptr);
+  explicit TCustomDictionaryEditDialog(TComponent* owner = nullptr);
 
   TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
   TCustomDictionary* Dictionary() const;
@@ -48,14 +48,14 @@ class TCustomDictionaryEditDialog : public TForm {
   void ConfigurationAvailable();
   void CustomDictionaryAvailable();
   void FormShow();
-  void PageShow(TTabSheet* Sheet);
-  void WordEditChange(TWordPage& Page);
-  void WordListClick(TWordPage& Page);
-  void AddWordClick(TWordPage& Page);
-  void DeleteWordClick(TWordPage& Page);
+  void PageShow(TTabSheet* sheet);
+  void WordEditChange(TWordPage& page);
+  void WordListClick(TWordPage& page);
+  void AddWordClick(TWordPage& page);
+  void DeleteWordClick(TWordPage& page);
   void ReplaceEditChange();
   void WithEditChange();
-  void AutoCorrectListSelectItem(int32_t Index, bool Selected);
+  void AutoCorrectListSelectItem(int32_t index, bool selected);
   void AddAutoCorrectClick();
   void DeleteAutoCorrectClick();
   void TimerTick();
@@ -64,14 +64,21 @@ class TCustomDictionaryEditDialog : public TForm {
   TWordPage Added, Excluded;
 
  private:
-  void FillWordPage(TWordPage& Page);
+  void FillWordPage(TWordPage& page);
   void FillAutoCorrect();
   void FitWithColumn();
   void FitPairBoxes();
-  void FocusPair(int32_t Index);
+  void FocusPair(int32_t index);
 
   TPageControl* PageControl = nullptr;
+  TLabel* AddedWordsExplain = nullptr;
+  TLabel* IgnoreEditLabel = nullptr;
   TTabSheet* AutoCorrectWordsSheet = nullptr;
+  TLabel* AutoCorrectWordsExplain = nullptr;
+  TLabel* ReplaceEditLabel = nullptr;
+  TLabel* WithEditLabel = nullptr;
+  TLabel* ExcludeWordsExplanation = nullptr;
+  TLabel* ExcludeEditLabel = nullptr;
   TEdit* ReplaceEdit = nullptr;
   TEdit* WithEdit = nullptr;
   TListView* AutoCorrectList = nullptr;

@@ -11,24 +11,19 @@ namespace {
 const TFormLayout kNewForm = {"xxNew Custom Dictionary", 231, 102, TFormBorderStyle::bsDialog,
                               TPosition::poOwnerFormCenter};
 
-// clang-format off
-const TLayoutItem kNewControls[] = {
-  // name          kind      left top width height caption                                    tab parent   flags                         focus
-  {"EditLabel",    ckLabel,     8,  8, 215, 13, "xxEnter the new custom dictionary name:",  -1, nullptr, lfNone,                       "NameEdit"},
-  {"NameEdit",     ckEdit,      8, 26, 215, 21, "",                                          0},
-  {"OKButton",     ckButton,   67, 70,  75, 23, "xx&OK",                                     1, nullptr, lfDefault | lfModalOk},
-  {"CancelButton", ckButton,  148, 70,  75, 23, "xx&Cancel",                                 2, nullptr, lfCancel | lfModalCancel},
-};
-// clang-format on
-
 }  // namespace
 
-TNewCustomDictionary::TNewCustomDictionary(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kNewForm, kNewControls);
-  EditLabel = Find<TLabel>("EditLabel");
-  NameEdit_ = Find<TEdit>("NameEdit");
-  OKButton = Find<TButton>("OKButton");
-  CancelButton = Find<TButton>("CancelButton");
+TNewCustomDictionary::TNewCustomDictionary(TComponent* owner) : TForm(owner) {
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                  left top width height caption                                    tab parent   flags                         focus
+    {VL_CONTROL(EditLabel),       8,  8, 215, 13, "xxEnter the new custom dictionary name:",  -1, nullptr, lfNone,                       &NameEdit_},
+    {VL_CONTROL(NameEdit_),       8, 26, 215, 21, "",                                          0},
+    {VL_CONTROL(OKButton),       67, 70,  75, 23, "xx&OK",                                     1, nullptr, lfDefault | lfModalOk},
+    {VL_CONTROL(CancelButton),  148, 70,  75, 23, "xx&Cancel",                                 2, nullptr, lfCancel | lfModalCancel},
+  };
+  // clang-format on
+  ApplyLayout(*this, kNewForm, controls);
   SetActiveControl(NameEdit_);
   DialogControl_ = new TConfigurationDialogCtrl(this);
   DialogControl_->SetName("DialogControl");

@@ -9,7 +9,7 @@ class TLabel;
 
 class TNewCustomDictionary : public TForm {
  public:
-  explicit TNewCustomDictionary(TComponent* AOwner = nullptr);
+  explicit TNewCustomDictionary(TComponent* owner = nullptr);
 
   TConfigurationDialogCtrl* DialogControl() const { return DialogControl_; }
   TEdit* NameEdit() const { return NameEdit_; }

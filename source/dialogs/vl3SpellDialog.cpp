@@ -12,75 +12,49 @@ namespace {
 // visible text from the component's localised strings.
 const TFormLayout kLayout = {"xxSpelling", 432, 165, TFormBorderStyle::bsDialog, TPosition::poDesigned};
 
-const TLayoutItem kControls[] = {
-    // Name                Kind        Left Top  W    H   Caption            Tab
-    {"NotFoundText",       ckLabel,    8,   8,   90,  13, "xxNot Found:",    -1, nullptr, lfNone, "NotFoundEdit"},
-    {"NotFoundEdit",       ckEdit,     104, 8,   140, 21, "",                0,  nullptr, lfReadOnly | lfNoTabStop},
-    {"ReplaceWithText",    ckLabel,    8,   36,  90,  13, "xxReplace With:", -1, nullptr, lfNone, "ReplaceWithEdit"},
-    {"ReplaceWithEdit",    ckEdit,     104, 35,  140, 21, "",                1},
-    {"SuggestionsText",    ckLabel,    8,   64,  90,  13, "xxSuggestions:",  -1, nullptr, lfNone, "SuggestionsListbox"},
-    {"SuggestionsListbox", ckListBox,  104, 62,  140, 99, nullptr,           2},
-    {"IgnoreButton",       ckButton,   252, 8,   85,  23, "xxIgnore",        3},
-    {"IgnoreAllButton",    ckButton,   340, 8,   85,  23, "xxIgnore All",    4},
-    {"ChangeButton",       ckButton,   252, 35,  85,  23, "xxChange",        5},
-    {"ChangeAllButton",    ckButton,   340, 35,  85,  23, "xxChange All",    6},
-    {"AddButton",          ckButton,   252, 62,  85,  23, "xxAdd",           7},
-    {"AutoCorrectButton",  ckButton,   340, 62,  85,  23, "xxAuto-Correct",  8},
-    {"HelpButton",         ckButton,   252, 138, 85,  23, "xxHelp",          9},
-    {"UndoButton",         ckButton,   8,   111, 85,  23, "xxUndo",          10},
-    {"CancelButton",       ckButton,   340, 138, 85,  23, "xxCancel",        11, nullptr, lfCancel},
-    {"OptionsButton",      ckButton,   8,   138, 85,  23, "xxOptions",       12},
-};
-
 }  // namespace
 
-TSpellDialog::TSpellDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kLayout, kControls);
-  NotFoundText = Find<TLabel>("NotFoundText");
-  NotFoundEdit = Find<TEdit>("NotFoundEdit");
-  ReplaceWithText = Find<TLabel>("ReplaceWithText");
-  ReplaceWithEdit = Find<TEdit>("ReplaceWithEdit");
-  SuggestionsText = Find<TLabel>("SuggestionsText");
-  SuggestionsListbox = Find<TListBox>("SuggestionsListbox");
-  IgnoreButton = Find<TButton>("IgnoreButton");
-  IgnoreAllButton = Find<TButton>("IgnoreAllButton");
-  ChangeButton = Find<TButton>("ChangeButton");
-  ChangeAllButton = Find<TButton>("ChangeAllButton");
-  AddButton = Find<TButton>("AddButton");
-  AutoCorrectButton = Find<TButton>("AutoCorrectButton");
-  HelpButton = Find<TButton>("HelpButton");
-  UndoButton = Find<TButton>("UndoButton");
-  CancelButton = Find<TButton>("CancelButton");
-  OptionsButton = Find<TButton>("OptionsButton");
+TSpellDialog::TSpellDialog(TComponent* owner) : TForm(owner) {
+  using F = TSpellDialog;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                         Left Top  W    H   Caption            Tab parent   flags                      focus / handler
+    {VL_CONTROL(NotFoundText),        8,   8,   90,  13, "xxNot Found:",    -1, nullptr, lfNone,                    &NotFoundEdit},
+    {VL_CONTROL(NotFoundEdit),        104, 8,   140, 21, "",                0,  nullptr, lfReadOnly | lfNoTabStop},
+    {VL_CONTROL(ReplaceWithText),     8,   36,  90,  13, "xxReplace With:", -1, nullptr, lfNone,                    &ReplaceWithEdit},
+    {VL_CONTROL(ReplaceWithEdit),     104, 35,  140, 21, "",                1,  nullptr, lfNone,                    &F::ReplaceWithEditChange},
+    {VL_CONTROL(SuggestionsText),     8,   64,  90,  13, "xxSuggestions:",  -1, nullptr, lfNone,                    &SuggestionsListbox},
+    {VL_CONTROL(SuggestionsListbox),  104, 62,  140, 99, nullptr,           2,  nullptr, lfNone,                    &F::SuggestionsListboxClick},
+    {VL_CONTROL(IgnoreButton),        252, 8,   85,  23, "xxIgnore",        3,  nullptr, lfNone,                    &F::IgnoreButtonClick},
+    {VL_CONTROL(IgnoreAllButton),     340, 8,   85,  23, "xxIgnore All",    4,  nullptr, lfNone,                    &F::IgnoreAllButtonClick},
+    {VL_CONTROL(ChangeButton),        252, 35,  85,  23, "xxChange",        5,  nullptr, lfNone,                    &F::ChangeButtonClick},
+    {VL_CONTROL(ChangeAllButton),     340, 35,  85,  23, "xxChange All",    6,  nullptr, lfNone,                    &F::ChangeAllButtonClick},
+    {VL_CONTROL(AddButton),           252, 62,  85,  23, "xxAdd",           7,  nullptr, lfNone,                    &F::AddButtonClick},
+    {VL_CONTROL(AutoCorrectButton),   340, 62,  85,  23, "xxAuto-Correct",  8,  nullptr, lfNone,                    &F::AutoCorrectButtonClick},
+    {VL_CONTROL(HelpButton),          252, 138, 85,  23, "xxHelp",          9,  nullptr, lfNone,                    &F::HelpButtonClick},
+    {VL_CONTROL(UndoButton),          8,   111, 85,  23, "xxUndo",          10, nullptr, lfNone,                    &F::UndoButtonClick},
+    {VL_CONTROL(CancelButton),        340, 138, 85,  23, "xxCancel",        11, nullptr, lfCancel,                  &F::CancelButtonClick},
+    {VL_CONTROL(OptionsButton),       8,   138, 85,  23, "xxOptions",       12, nullptr, lfNone,                    &F::OptionsButtonClick},
+  };
+  // clang-format on
+  ApplyLayout(*this, kLayout, controls);
   DialogControl = new TConfigurationDialogCtrl(this);
 
   DialogControl->OnConfigurationAvailable = [this](TConfigurationDialogCtrl*) {
     DialogControlConfigurationAvailable();
   };
-  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& Word, bool Repeated) {
-    DialogControlPromptWord(Word, Repeated);
+  DialogControl->OnPromptWord = [this](TVexlorSpell3Base*, const std::string& word, bool repeated) {
+    DialogControlPromptWord(word, repeated);
   };
-  IgnoreButton->OnClick = [this](TComponent*) { IgnoreButtonClick(); };
-  IgnoreAllButton->OnClick = [this](TComponent*) { IgnoreAllButtonClick(); };
-  ChangeButton->OnClick = [this](TComponent*) { ChangeButtonClick(); };
-  ChangeAllButton->OnClick = [this](TComponent*) { ChangeAllButtonClick(); };
-  AddButton->OnClick = [this](TComponent*) { AddButtonClick(); };
-  AutoCorrectButton->OnClick = [this](TComponent*) { AutoCorrectButtonClick(); };
-  UndoButton->OnClick = [this](TComponent*) { UndoButtonClick(); };
-  OptionsButton->OnClick = [this](TComponent*) { OptionsButtonClick(); };
-  HelpButton->OnClick = [this](TComponent*) { HelpButtonClick(); };
-  CancelButton->OnClick = [this](TComponent*) { CancelButtonClick(); };
-  SuggestionsListbox->OnClick = [this](TComponent*) { SuggestionsListboxClick(); };
   SuggestionsListbox->OnDblClick = [this](TComponent*) { SuggestionsListboxDblClick(); };
-  ReplaceWithEdit->OnChange = [this](TComponent*) { ReplaceWithEditChange(); };
   OnActivate = [this](TCustomForm*) { FormActivate(); };
   OnDeactivate = [this](TCustomForm*) { FormDeactivate(); };
-  OnCloseQuery = [this](TForm*, bool& CanClose) { FormCloseQuery(CanClose); };
+  OnCloseQuery = [this](TForm*, bool& canClose) { FormCloseQuery(canClose); };
   AfterConstruction();
 }
 
-bool TSpellDialog::CommandEnabled(TSpellDialogCommand Command) {
-  return DialogControl->GetCommandsEnabled().Contains(Command);
+bool TSpellDialog::CommandEnabled(TSpellDialogCommand command) {
+  return DialogControl->GetCommandsEnabled().Contains(command);
 }
 
 bool TSpellDialog::HasActiveCustomDictionary() { return DialogControl->GetActiveCustomDictionary() != nullptr; }
@@ -125,16 +99,16 @@ void TSpellDialog::DialogControlConfigurationAvailable() {
   if (!OptionsButton->Visible()) UndoButton->SetTop(OptionsButton->Top());
 }
 
-void TSpellDialog::EnableControls(bool Enable) {
-  const bool dictionary = Enable && HasActiveCustomDictionary();
-  UndoButton->SetEnabled(Enable && DialogControl->CanUndo() && CommandEnabled(sdcUndo));
-  OptionsButton->SetEnabled(Enable && CommandEnabled(sdcOptions));
-  ReplaceWithEdit->SetEnabled(Enable);
-  SuggestionsListbox->SetEnabled(Enable);
-  IgnoreAllButton->SetEnabled(Enable && CommandEnabled(sdcIgnoreAll));
-  IgnoreButton->SetEnabled(Enable && CommandEnabled(sdcIgnore));
-  ChangeAllButton->SetEnabled(Enable && CommandEnabled(sdcChangeAll));
-  ChangeButton->SetEnabled(Enable && CommandEnabled(sdcChange));
+void TSpellDialog::EnableControls(bool enable) {
+  const bool dictionary = enable && HasActiveCustomDictionary();
+  UndoButton->SetEnabled(enable && DialogControl->CanUndo() && CommandEnabled(sdcUndo));
+  OptionsButton->SetEnabled(enable && CommandEnabled(sdcOptions));
+  ReplaceWithEdit->SetEnabled(enable);
+  SuggestionsListbox->SetEnabled(enable);
+  IgnoreAllButton->SetEnabled(enable && CommandEnabled(sdcIgnoreAll));
+  IgnoreButton->SetEnabled(enable && CommandEnabled(sdcIgnore));
+  ChangeAllButton->SetEnabled(enable && CommandEnabled(sdcChangeAll));
+  ChangeButton->SetEnabled(enable && CommandEnabled(sdcChange));
   AddButton->SetEnabled(dictionary && CommandEnabled(sdcAdd));
   AutoCorrectButton->SetEnabled(dictionary && CommandEnabled(sdcAutoCorrect));
 }
@@ -148,26 +122,26 @@ void TSpellDialog::EnableForMode() {
   UndoButton->SetEnabled(DialogControl->CanUndo() && CommandEnabled(sdcUndo));
 }
 
-void TSpellDialog::DialogControlPromptWord(const std::string& Word, bool Repeated) {
-  NotFoundEdit->SetText(Word);
+void TSpellDialog::DialogControlPromptWord(const std::string& word, bool repeated) {
+  NotFoundEdit->SetText(word);
   SuggestionsListbox->Clear();
-  if (Repeated != repeated_) {
-    repeated_ = Repeated;
+  if (repeated != repeated_) {
+    repeated_ = repeated;
     EnableForMode();
-    NotFoundText->SetCaption(DialogControl->GetString(Repeated ? lsRepeatedWord : lsNotFound));
+    NotFoundText->SetCaption(DialogControl->GetString(repeated ? lsRepeatedWord : lsNotFound));
   }
   UndoButton->SetEnabled(DialogControl->CanUndo() && CommandEnabled(sdcUndo));
 
-  if (Repeated) {
+  if (repeated) {
     // The component passes both copies with one blank between them.
-    ReplaceWithEdit->SetText(Word.substr(0, Word.size() / 2));
+    ReplaceWithEdit->SetText(word.substr(0, word.size() / 2));
     return;
   }
   const bool dictionary = HasActiveCustomDictionary();
   AddButton->SetEnabled(dictionary && CommandEnabled(sdcAdd));
   AutoCorrectButton->SetEnabled(dictionary && CommandEnabled(sdcAutoCorrect));
   TStringList suggestions;
-  DialogControl->GetSuggestions(Word, suggestions);
+  DialogControl->GetSuggestions(word, suggestions);
   SuggestionsListbox->SetItems(suggestions.ToVector());
   SuggestionsListbox->SetEnabled(SuggestionsListbox->Count() > 0);
   if (SuggestionsListbox->Enabled()) {
@@ -245,7 +219,7 @@ void TSpellDialog::FormDeactivate() {
   EnableControls(false);
 }
 
-void TSpellDialog::FormCloseQuery(bool& CanClose) {
+void TSpellDialog::FormCloseQuery(bool& canClose) {
   DialogControl->Cancel();
-  CanClose = true;
+  canClose = true;
 }

@@ -14,7 +14,7 @@ class TSpellDialog : public TForm {
  public:
   // With an owner that sits on a form, the dialog's window is owned by that
   // form's window: it stays above the host form and hides with it.
-  explicit TSpellDialog(TComponent* AOwner = nullptr);
+  explicit TSpellDialog(TComponent* owner = nullptr);
 
   // Published controls; all owned by the form.
   TLabel* NotFoundText;
@@ -39,7 +39,7 @@ class TSpellDialog : public TForm {
 
   // ---- Handlers --------------------------------------------------------------
   void DialogControlConfigurationAvailable();
-  void DialogControlPromptWord(const std::string& Word, bool Repeated);
+  void DialogControlPromptWord(const std::string& word, bool repeated);
   void IgnoreButtonClick();
   void IgnoreAllButtonClick();
   void ChangeButtonClick();
@@ -55,15 +55,15 @@ class TSpellDialog : public TForm {
   void ReplaceWithEditChange();
   void FormActivate();
   void FormDeactivate();
-  void FormCloseQuery(bool& CanClose);
+  void FormCloseQuery(bool& canClose);
 
  private:
   // Greys or restores the command controls by the commands enabled.
-  void EnableControls(bool Enable);
+  void EnableControls(bool enable);
   // The enabling of the mode shown: in repeated-word mode only Ignore,
   // Change, Options and Undo are usable.
   void EnableForMode();
-  bool CommandEnabled(TSpellDialogCommand Command);
+  bool CommandEnabled(TSpellDialogCommand command);
   bool HasActiveCustomDictionary();
 
   bool repeated_ = false;

@@ -1,5 +1,5 @@
 // Turns a form's layout table into controls: kind to class, flags to
-// properties, parents and focus controls looked up by name.
+// properties, parents and focus controls resolved, bound members filled.
 #include <cstring>
 #include <string>
 
@@ -12,14 +12,20 @@ namespace {
 
 bool Has(uint32_t flags, TLayoutFlag flag) { return (flags & flag) != 0; }
 
-TParentWindow* ContainerNamed(TForm& form, const char* name) {
-  if (!name || !*name) return &form;
-  if (auto* container = dynamic_cast<TParentWindow*>(form.FindControl(name))) return container;
-  return &form;
+TAnchors RowAnchors(uint32_t flags) {
+  using A = TAnchorKind;
+  TAnchors anchors{Has(flags, lfAnchorRightOnly) ? A::akRight : A::akLeft,
+                   Has(flags, lfAnchorBottomOnly) ? A::akBottom : A::akTop};
+  if (Has(flags, lfAnchorRight)) anchors.Include(A::akRight);
+  if (Has(flags, lfAnchorBottom)) anchors.Include(A::akBottom);
+  return anchors;
 }
 
 TControl* MakeControl(TForm& form, const TLayoutItem& row) {
-  TParentWindow* parent = ContainerNamed(form, row.Parent);
+  TControl* container = row.Parent.Resolve(form);
+  TParentWindow* parent = dynamic_cast<TParentWindow*>(container);
+  if (!parent) parent = &form;
+  if (row.Make) return row.Make(form, parent);
   const uint32_t f = row.Flags;
   switch (row.Kind) {
     case ckLabel: {
@@ -75,7 +81,7 @@ TControl* MakeControl(TForm& form, const TLayoutItem& row) {
     case ckPageControl:
       return new TPageControl(&form, parent);
     case ckTabSheet: {
-      auto* pages = dynamic_cast<TPageControl*>(form.FindControl(row.Parent ? row.Parent : ""));
+      auto* pages = dynamic_cast<TPageControl*>(container);
       if (!pages) return nullptr;
       auto* c = new TTabSheet(&form, pages);
       c->SetTabVisible(!Has(f, lfTabHidden));
@@ -97,17 +103,31 @@ TControl* MakeControl(TForm& form, const TLayoutItem& row) {
 
 }  // namespace
 
-std::vector<TControl*> CreateControls(TForm& Form, const TLayoutItem* Items, size_t Count) {
+TControl* TLayoutRef::Resolve(const TForm& form) const {
+  if (member_) return read_(member_);
+  if (name_ && *name_) return form.FindControl(name_);
+  return nullptr;
+}
+
+TNotifyEvent& LayoutMainEvent(TControl& control) { return control.OnClick; }
+TNotifyEvent& LayoutMainEvent(TEdit& control) { return control.OnChange; }
+TNotifyEvent& LayoutMainEvent(TComboBox& control) { return control.OnChange; }
+TNotifyEvent& LayoutMainEvent(TRichEdit& control) { return control.OnChange; }
+TNotifyEvent& LayoutMainEvent(TPageControl& control) { return control.OnChange; }
+TNotifyEvent& LayoutMainEvent(TTabSheet& control) { return control.OnShow; }
+
+std::vector<TControl*> CreateControls(TForm& form, const TLayoutItem* items, size_t count) {
   std::vector<TControl*> made;
   int32_t nextTab = 0;
-  for (size_t i = 0; i < Count; ++i)
-    if (Items[i].TabOrder >= nextTab) nextTab = Items[i].TabOrder + 1;
-  for (size_t i = 0; i < Count; ++i) {
-    const TLayoutItem& row = Items[i];
-    TControl* c = MakeControl(Form, row);
+  for (size_t i = 0; i < count; ++i)
+    if (items[i].TabOrder >= nextTab) nextTab = items[i].TabOrder + 1;
+  for (size_t i = 0; i < count; ++i) {
+    const TLayoutItem& row = items[i];
+    TControl* c = MakeControl(form, row);
     made.push_back(c);
+    if (row.Store) row.Store(row.Member, c);
     if (!c) continue;
-    c->SetName(row.Name ? row.Name : "");
+    c->SetName(std::string(row.Name));
     // Tab sheets fill their page control whatever the row says.
     if (row.Kind != ckTabSheet) c->SetBounds(row.Left, row.Top, row.Width, row.Height);
     if (row.Caption) c->SetText(row.Caption);
@@ -115,25 +135,24 @@ std::vector<TControl*> CreateControls(TForm& Form, const TLayoutItem* Items, siz
     if (Has(row.Flags, lfNoTabStop)) c->SetTabStop(false);
     if (Has(row.Flags, lfDisabled)) c->SetEnabled(false);
     if (Has(row.Flags, lfHidden)) c->SetVisible(false);
-    TAnchors anchors{TAnchorKind::akLeft, TAnchorKind::akTop};
-    if (Has(row.Flags, lfAnchorRight)) anchors.Include(TAnchorKind::akRight);
-    if (Has(row.Flags, lfAnchorBottom)) anchors.Include(TAnchorKind::akBottom);
-    c->SetAnchors(anchors);
+    c->SetAnchors(RowAnchors(row.Flags));
+    if (row.Wire) row.Wire(row, c, form);
   }
   // Focus controls may name rows further down, so they are linked last.
-  for (size_t i = 0; i < Count; ++i) {
+  for (size_t i = 0; i < count; ++i) {
     auto* label = dynamic_cast<TLabel*>(made[i]);
-    if (label && Items[i].FocusControl)
-      label->SetFocusControl(Form.FindControl(Items[i].FocusControl));
+    if (label) {
+      if (TControl* focus = items[i].FocusControl.Resolve(form)) label->SetFocusControl(focus);
+    }
   }
   return made;
 }
 
-std::vector<TControl*> ApplyLayout(TForm& Form, const TFormLayout& Layout, const TLayoutItem* Items,
-                                   size_t Count) {
-  if (Layout.Caption) Form.SetCaption(Layout.Caption);
-  Form.SetBorderStyle(Layout.BorderStyle);
-  Form.SetClientSize(Layout.ClientWidth, Layout.ClientHeight);
-  Form.SetPosition(Layout.Position);
-  return CreateControls(Form, Items, Count);
+std::vector<TControl*> ApplyLayout(TForm& form, const TFormLayout& layout, const TLayoutItem* items,
+                                   size_t count) {
+  if (layout.Caption) form.SetCaption(layout.Caption);
+  form.SetBorderStyle(layout.BorderStyle);
+  form.SetClientSize(layout.ClientWidth, layout.ClientHeight);
+  form.SetPosition(layout.Position);
+  return CreateControls(form, items, count);
 }

@@ -13,38 +13,27 @@ namespace {
 const TFormLayout kLayout = {"xxThesaurus", 361, 211, TFormBorderStyle::bsDialog,
                              TPosition::poDesigned};
 
-const TLayoutItem kControls[] = {
-    {"LookedUpLabel", ckLabel, 8, 8, 66, 13, "xxLooked Up:", -1, nullptr, lfNone, "LookupCombo"},
-    {"LookupCombo", ckComboBox, 8, 24, 161, 21, nullptr, 0},
-    {"ContextsLabel", ckLabel, 8, 56, 54, 13, "xxContexts:", -1, nullptr, lfNone, "ContextLV"},
-    {"ContextLV", ckListView, 8, 72, 161, 105, nullptr, 1, nullptr,
-     lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
-    {"ReplaceWithLabel", ckLabel, 184, 8, 78, 13, "xxReplace With:", -1, nullptr, lfNone,
-     "ReplaceEdit"},
-    {"ReplaceEdit", ckEdit, 184, 24, 169, 21, "", 2},
-    {"WordList", ckListView, 192, 48, 162, 129, nullptr, 3, nullptr,
-     lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
-    {"PreviousButton", ckButton, 8, 184, 75, 23, "xxPrevious", 4, nullptr, lfDisabled},
-    {"LookupButton", ckButton, 94, 184, 75, 23, "xxLookup", 7, nullptr, lfDisabled},
-    {"ReplaceButton", ckButton, 192, 184, 75, 23, "xxReplace", 5, nullptr, lfDisabled},
-    {"CloseButton", ckButton, 278, 184, 75, 23, "xxClose", 6, nullptr, lfCancel},
-};
-
 }  // namespace
 
-TThesDialog::TThesDialog(TComponent* AOwner) : TForm(AOwner) {
-  ApplyLayout(*this, kLayout, kControls);
-  LookedUpLabel = Find<TLabel>("LookedUpLabel");
-  LookupCombo = Find<TComboBox>("LookupCombo");
-  ContextsLabel = Find<TLabel>("ContextsLabel");
-  ContextLV = Find<TListView>("ContextLV");
-  ReplaceWithLabel = Find<TLabel>("ReplaceWithLabel");
-  ReplaceEdit = Find<TEdit>("ReplaceEdit");
-  WordList = Find<TListView>("WordList");
-  PreviousButton = Find<TButton>("PreviousButton");
-  LookupButton = Find<TButton>("LookupButton");
-  ReplaceButton = Find<TButton>("ReplaceButton");
-  CloseButton = Find<TButton>("CloseButton");
+TThesDialog::TThesDialog(TComponent* owner) : TForm(owner) {
+  using F = TThesDialog;
+  // clang-format off
+  const TLayoutItem controls[] = {
+    // member                      left top width height caption            tab parent   flags                                                        focus / handler
+    {VL_CONTROL(LookedUpLabel),       8,   8,  66,  13, "xxLooked Up:",     -1, nullptr, lfNone,                                                      &LookupCombo},
+    {VL_CONTROL(LookupCombo),         8,  24, 161,  21, nullptr,             0, nullptr, lfNone,                                                      &F::LookupComboChange},
+    {VL_CONTROL(ContextsLabel),       8,  56,  54,  13, "xxContexts:",      -1, nullptr, lfNone,                                                      &ContextLV},
+    {VL_CONTROL(ContextLV),           8,  72, 161, 105, nullptr,             1, nullptr, lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
+    {VL_CONTROL(ReplaceWithLabel),  184,   8,  78,  13, "xxReplace With:",  -1, nullptr, lfNone,                                                      &ReplaceEdit},
+    {VL_CONTROL(ReplaceEdit),       184,  24, 169,  21, "",                  2, nullptr, lfNone,                                                      &F::ReplaceEditChange},
+    {VL_CONTROL(WordList),          192,  48, 162, 129, nullptr,             3, nullptr, lfRowSelect | lfNoHeader | lfShowSelection | lfAnchorBottom},
+    {VL_CONTROL(PreviousButton),      8, 184,  75,  23, "xxPrevious",        4, nullptr, lfDisabled,                                                  &F::PreviousButtonClick},
+    {VL_CONTROL(LookupButton),       94, 184,  75,  23, "xxLookup",          7, nullptr, lfDisabled,                                                  &F::LookupButtonClick},
+    {VL_CONTROL(ReplaceButton),     192, 184,  75,  23, "xxReplace",         5, nullptr, lfDisabled,                                                  &F::ReplaceButtonClick},
+    {VL_CONTROL(CloseButton),       278, 184,  75,  23, "xxClose",           6, nullptr, lfCancel,                                                    &F::CloseButtonClick},
+  };
+  // clang-format on
+  ApplyLayout(*this, kLayout, controls);
   ContextLV->AddColumn("", 100);
   ContextLV->AddColumn("", 50);
   WordList->AddColumn("", 100);
@@ -69,12 +58,6 @@ TThesDialog::TThesDialog(TComponent* AOwner) : TForm(AOwner) {
   };
   WordList->OnSelectItem = [this](TComponent* s, int32_t i, bool on) { WordListChange(s, i, on); };
   WordList->OnDblClick = [this](TComponent* s) { WordListDblClick(s); };
-  ReplaceEdit->OnChange = [this](TComponent* s) { ReplaceEditChange(s); };
-  LookupButton->OnClick = [this](TComponent* s) { LookupButtonClick(s); };
-  LookupCombo->OnChange = [this](TComponent* s) { LookupComboChange(s); };
-  PreviousButton->OnClick = [this](TComponent* s) { PreviousButtonClick(s); };
-  ReplaceButton->OnClick = [this](TComponent* s) { ReplaceButtonClick(s); };
-  CloseButton->OnClick = [this](TComponent* s) { CloseButtonClick(s); };
   OnCloseQuery = [this](TForm* s, bool& canClose) { FormCloseQuery(s, canClose); };
   Timer->OnTimer = [this](TComponent* s) { TimerTimer(s); };
 
@@ -82,18 +65,18 @@ TThesDialog::TThesDialog(TComponent* AOwner) : TForm(AOwner) {
   AfterConstruction();
 }
 
-std::string TThesDialog::Text(TThesaurusLanguageString Id) {
+std::string TThesDialog::Text(TThesaurusLanguageString id) {
   std::string text;
-  DialogControl->GetString(Id, text);
+  DialogControl->GetString(id, text);
   return text;
 }
 
-bool TThesDialog::CommandEnabled(TThesaurusDialogCommand Command) const {
-  return DialogControl->CommandsEnabled().Contains(Command);
+bool TThesDialog::CommandEnabled(TThesaurusDialogCommand command) const {
+  return DialogControl->CommandsEnabled().Contains(command);
 }
 
-int32_t TThesDialog::RemainingWidth(const TListView& List, int32_t OtherColumns) {
-  return List.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - OtherColumns - 4;
+int32_t TThesDialog::RemainingWidth(const TListView& list, int32_t otherColumns) {
+  return list.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - otherColumns - 4;
 }
 
 void TThesDialog::DialogControlActivate(TThesaurusDialogCtrl*) {
@@ -126,12 +109,12 @@ void TThesDialog::DialogControlActivate(TThesaurusDialogCtrl*) {
   CloseButton->SetVisible(visible.Contains(tdcClose));
 }
 
-void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& Word,
-                                            const TThesaurusEntryList& ContextList) {
-  const int32_t known = LookupCombo->IndexOf(Word);
+void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& word,
+                                            const TThesaurusEntryList& contextList) {
+  const int32_t known = LookupCombo->IndexOf(word);
   if (known >= 0) LookupCombo->Delete(known);
-  if (!Word.empty()) {
-    LookupCombo->Insert(0, Word);
+  if (!word.empty()) {
+    LookupCombo->Insert(0, word);
     LookupCombo->SetItemIndex(0);
   } else {
     LookupCombo->SetItemIndex(-1);
@@ -139,7 +122,7 @@ void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& Word
 
   ContextLV->BeginUpdate();
   ContextLV->Clear();
-  for (const auto& entry : ContextList) {
+  for (const auto& entry : contextList) {
     const int32_t row = ContextLV->AddItem(entry->Headword);
     ContextLV->SetSubItem(row, 1, entry->CategoryName);
   }
@@ -158,14 +141,14 @@ void TThesDialog::DialogControlPromptLookup(TComponent*, const std::string& Word
   PreviousButton->SetEnabled(LookupCombo->Count() >= 2 && CommandEnabled(tdcPrevious));
 }
 
-void TThesDialog::DialogControlPromptContext(TComponent*, const TStringList& Words) {
+void TThesDialog::DialogControlPromptContext(TComponent*, const TStringList& words) {
   WordList->BeginUpdate();
   WordList->Clear();
-  for (int i = 0; i < Words.Count(); ++i) WordList->AddItem(Words[i]);
+  for (int i = 0; i < words.Count(); ++i) WordList->AddItem(words[i]);
   WordList->SetColumnWidth(0, RemainingWidth(*WordList, 0));
   WordList->EndUpdate();
 
-  const int32_t looked = LookupCombo->Count() > 0 ? Words.IndexOf(LookupCombo->Items(0)) : -1;
+  const int32_t looked = LookupCombo->Count() > 0 ? words.IndexOf(LookupCombo->Items(0)) : -1;
   if (looked >= 0) {
     WordList->SetItemIndex(looked);
     WordList->SetItemFocused(looked);
@@ -178,13 +161,13 @@ void TThesDialog::DialogControlPromptContext(TComponent*, const TStringList& Wor
   ReplaceButton->SetEnabled(false);
 }
 
-void TThesDialog::ContextLVChange(TComponent*, int32_t Index, bool Selected) {
-  if (Selected && Index >= 0) DialogControl->SelectContext(Index);
+void TThesDialog::ContextLVChange(TComponent*, int32_t index, bool selected) {
+  if (selected && index >= 0) DialogControl->SelectContext(index);
 }
 
-void TThesDialog::WordListChange(TComponent*, int32_t Index, bool Selected) {
-  if (!Selected || Index < 0) return;
-  const std::string caption = WordList->ItemCaption(Index);
+void TThesDialog::WordListChange(TComponent*, int32_t index, bool selected) {
+  if (!selected || index < 0) return;
+  const std::string caption = WordList->ItemCaption(index);
   ReplaceEdit->SetText(Ansi::SameText(caption, LookupCombo->Text()) ? std::string() : caption);
 }
 
@@ -216,9 +199,9 @@ void TThesDialog::ReplaceButtonClick(TComponent*) { DialogControl->Replace(Repla
 
 void TThesDialog::CloseButtonClick(TComponent*) { DialogControl->Close(); }
 
-void TThesDialog::FormCloseQuery(TForm*, bool& CanClose) {
+void TThesDialog::FormCloseQuery(TForm*, bool& canClose) {
   DialogControl->Close();
-  CanClose = true;
+  canClose = true;
 }
 
 void TThesDialog::TimerTimer(TComponent*) {

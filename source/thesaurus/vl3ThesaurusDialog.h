@@ -11,7 +11,7 @@
 
 class TThesDialog : public TForm {
  public:
-  explicit TThesDialog(TComponent* AOwner = nullptr);
+  explicit TThesDialog(TComponent* owner = nullptr);
 
   // Controls, owned by the form.
   TLabel* LookedUpLabel;
@@ -29,25 +29,25 @@ class TThesDialog : public TForm {
   TTimer* Timer;
 
   // Handlers, wired to the controls' and the controller's events.
-  void DialogControlActivate(TThesaurusDialogCtrl* Sender);
-  void DialogControlPromptLookup(TComponent* Sender, const std::string& Word,
-                                 const TThesaurusEntryList& ContextList);
-  void DialogControlPromptContext(TComponent* Sender, const TStringList& Words);
-  void ContextLVChange(TComponent* Sender, int32_t Index, bool Selected);
-  void WordListChange(TComponent* Sender, int32_t Index, bool Selected);
-  void WordListDblClick(TComponent* Sender);
-  void ReplaceEditChange(TComponent* Sender);
-  void LookupButtonClick(TComponent* Sender);
-  void LookupComboChange(TComponent* Sender);
-  void PreviousButtonClick(TComponent* Sender);
-  void ReplaceButtonClick(TComponent* Sender);
-  void CloseButtonClick(TComponent* Sender);
-  void FormCloseQuery(TForm* Sender, bool& CanClose);
-  void TimerTimer(TComponent* Sender);
+  void DialogControlActivate(TThesaurusDialogCtrl* sender);
+  void DialogControlPromptLookup(TComponent* sender, const std::string& word,
+                                 const TThesaurusEntryList& contextList);
+  void DialogControlPromptContext(TComponent* sender, const TStringList& words);
+  void ContextLVChange(TComponent* sender, int32_t index, bool selected);
+  void WordListChange(TComponent* sender, int32_t index, bool selected);
+  void WordListDblClick(TComponent* sender);
+  void ReplaceEditChange(TComponent* sender);
+  void LookupButtonClick(TComponent* sender);
+  void LookupComboChange(TComponent* sender);
+  void PreviousButtonClick(TComponent* sender);
+  void ReplaceButtonClick(TComponent* sender);
+  void CloseButtonClick(TComponent* sender);
+  void FormCloseQuery(TForm* sender, bool& canClose);
+  void TimerTimer(TComponent* sender);
 
  private:
-  std::string Text(TThesaurusLanguageString Id);
-  bool CommandEnabled(TThesaurusDialogCommand Command) const;
+  std::string Text(TThesaurusLanguageString id);
+  bool CommandEnabled(TThesaurusDialogCommand command) const;
   // Column 0 fills the list's width less the scroll bar and the given columns.
-  static int32_t RemainingWidth(const TListView& List, int32_t OtherColumns);
+  static int32_t RemainingWidth(const TListView& list, int32_t otherColumns);
 };

@@ -13,20 +13,6 @@ namespace {
 
 const TFormLayout kSpellFormLayout = {"Spelling", 330, 150, TFormBorderStyle::bsDialog, TPosition::poDesigned};
 
-// clang-format off
-const TLayoutItem kSpellFormControls[] = {
-  // name              kind       left top width height caption               tab parent   flags                    focus
-  {"WordText",         ckLabel,      8,  10, 100, 13, "Not in dictionary:", -1, nullptr, lfNone,                  "WordEdit"},
-  {"WordEdit",         ckEdit,     110,   6, 120, 21, "",                   -1, nullptr, lfReadOnly | lfNoTabStop},
-  {"ChangeText",       ckLabel,      8,  38, 100, 13, "C&hange to:",        -1, nullptr, lfNone,                  "ChangeEdit"},
-  {"ChangeEdit",       ckEdit,     110,  34, 120, 21, "",                    0},
-  {"SuggestionsText",  ckLabel,      8,  66, 100, 13, "&Suggestions:",      -1, nullptr, lfNone,                  "SuggestionsList"},
-  {"SuggestionsList",  ckListBox,  110,  62, 120, 80, nullptr,               1},
-  {"IgnoreButton",     ckButton,   240,   6,  82, 23, "&Ignore",             2},
-  {"ChangeButton",     ckButton,   240,  34,  82, 23, "&Change",             3, nullptr, lfDefault},
-  {"CancelButton",     ckButton,   240, 119,  82, 23, "Cancel",              4, nullptr, lfCancel},
-};
-// clang-format on
 
 const char kLetter[] =
     "Dear Anna,\r\n\r\n"
@@ -39,29 +25,54 @@ const char kLetter[] =
 // its picture at the first word and then cancels the check.
 class TSceneSpellForm : public TForm {
  public:
-  TSceneSpellForm(TComponent* AOwner, TSceneShot& Shot, HWND__* Host) : TForm(AOwner) {
-    ApplyLayout(*this, kSpellFormLayout, kSpellFormControls);
+  TSceneSpellForm(TComponent* owner, TSceneShot& shot, HWND__* host) : TForm(owner) {
+    // clang-format off
+    const TLayoutItem controls[] = {
+      // member                      left top width height caption               tab parent   flags                    focus
+      {VL_CONTROL(WordText),            8,  10, 100, 13, "Not in dictionary:", -1, nullptr, lfNone,                  &WordEdit},
+      {VL_CONTROL(WordEdit),          110,   6, 120, 21, "",                   -1, nullptr, lfReadOnly | lfNoTabStop},
+      {VL_CONTROL(ChangeText),          8,  38, 100, 13, "C&hange to:",        -1, nullptr, lfNone,                  &ChangeEdit},
+      {VL_CONTROL(ChangeEdit),        110,  34, 120, 21, "",                    0},
+      {VL_CONTROL(SuggestionsText),     8,  66, 100, 13, "&Suggestions:",      -1, nullptr, lfNone,                  &SuggestionsList},
+      {VL_CONTROL(SuggestionsList),   110,  62, 120, 80, nullptr,               1},
+      {VL_CONTROL(IgnoreButton),      240,   6,  82, 23, "&Ignore",             2},
+      {VL_CONTROL(ChangeButton),      240,  34,  82, 23, "&Change",             3, nullptr, lfDefault},
+      {VL_CONTROL(CancelButton),      240, 119,  82, 23, "Cancel",              4, nullptr, lfCancel},
+    };
+    // clang-format on
+    ApplyLayout(*this, kSpellFormLayout, controls);
     auto* bridge = new TConfigurationDialogCtrl(this);
-    bridge->OnPromptWord = [this, &Shot, Host](TVexlorSpell3Base* engine, const std::string& word, bool) {
-      Find<TEdit>("WordEdit")->SetText(word);
+    bridge->OnPromptWord = [this, &shot, host](TVexlorSpell3Base* engine, const std::string& word, bool) {
+      WordEdit->SetText(word);
       TStringList suggestions;
       engine->GetSuggestions(word, suggestions);
       std::vector<std::string> items;
       for (int i = 0; i < suggestions.Count(); ++i) items.push_back(suggestions[i]);
-      Find<TListBox>("SuggestionsList")->SetItems(items);
-      Find<TListBox>("SuggestionsList")->SetItemIndex(0);
-      Find<TEdit>("ChangeEdit")->SetText(items.empty() ? word : items[0]);
-      Shot.Capture({Host, Handle()}, "check-rich-edit");
+      SuggestionsList->SetItems(items);
+      SuggestionsList->SetItemIndex(0);
+      ChangeEdit->SetText(items.empty() ? word : items[0]);
+      shot.Capture({host, Handle()}, "check-rich-edit");
       engine->Cancel();
     };
     AfterConstruction();
   }
+
+ private:
+  TLabel* WordText = nullptr;
+  TEdit* WordEdit = nullptr;
+  TLabel* ChangeText = nullptr;
+  TEdit* ChangeEdit = nullptr;
+  TLabel* SuggestionsText = nullptr;
+  TListBox* SuggestionsList = nullptr;
+  TButton* IgnoreButton = nullptr;
+  TButton* ChangeButton = nullptr;
+  TButton* CancelButton = nullptr;
 };
 
 class TSceneSpeller : public TVexlorSpell3Base {
  public:
-  TSceneSpeller(TComponent* AOwner, TSceneShot& Shot, HWND__* Host)
-      : TVexlorSpell3Base(AOwner), shot_(Shot), host_(Host) {}
+  TSceneSpeller(TComponent* owner, TSceneShot& shot, HWND__* host)
+      : TVexlorSpell3Base(owner), shot_(shot), host_(host) {}
   TCustomForm* CreateSpellDialog() override { return new TSceneSpellForm(this, shot_, host_); }
 
  private:
