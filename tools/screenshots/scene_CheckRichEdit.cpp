@@ -39,10 +39,10 @@ const char kLetter[] =
 // its picture at the first word and then cancels the check.
 class TSceneSpellForm : public TForm {
  public:
-  TSceneSpellForm(TComponent* AOwner, TSceneShot& Shot, HWND__* Host) : TForm(AOwner) {
+  TSceneSpellForm(TComponent* owner, TSceneShot& shot, HWND__* host) : TForm(owner) {
     ApplyLayout(*this, kSpellFormLayout, kSpellFormControls);
     auto* bridge = new TConfigurationDialogCtrl(this);
-    bridge->OnPromptWord = [this, &Shot, Host](TVexlorSpell3Base* engine, const std::string& word, bool) {
+    bridge->OnPromptWord = [this, &shot, host](TVexlorSpell3Base* engine, const std::string& word, bool) {
       Find<TEdit>("WordEdit")->SetText(word);
       TStringList suggestions;
       engine->GetSuggestions(word, suggestions);
@@ -51,7 +51,7 @@ class TSceneSpellForm : public TForm {
       Find<TListBox>("SuggestionsList")->SetItems(items);
       Find<TListBox>("SuggestionsList")->SetItemIndex(0);
       Find<TEdit>("ChangeEdit")->SetText(items.empty() ? word : items[0]);
-      Shot.Capture({Host, Handle()}, "check-rich-edit");
+      shot.Capture({host, Handle()}, "check-rich-edit");
       engine->Cancel();
     };
     AfterConstruction();
@@ -60,8 +60,8 @@ class TSceneSpellForm : public TForm {
 
 class TSceneSpeller : public TVexlorSpell3Base {
  public:
-  TSceneSpeller(TComponent* AOwner, TSceneShot& Shot, HWND__* Host)
-      : TVexlorSpell3Base(AOwner), shot_(Shot), host_(Host) {}
+  TSceneSpeller(TComponent* owner, TSceneShot& shot, HWND__* host)
+      : TVexlorSpell3Base(owner), shot_(shot), host_(host) {}
   TCustomForm* CreateSpellDialog() override { return new TSceneSpellForm(this, shot_, host_); }
 
  private:
