@@ -9,133 +9,16 @@
 #include <utility>
 
 #include "vl3Platform.h"
-#include "vl3Util.h"
-
-namespace VluFormat {
-
-#define VLU_BANNER_TEXT                 \
-  "Vexlor User Dictionary, Version 4.0\r\n" \
-  "Copyright (c) Vexlor Labs, 2026.\r\n"    \
-  "http://www.vexlor-labs.io\r\n"           \
-  "support@vexlor.io\r\n"                   \
-  "\r\n"
-static_assert(sizeof(VLU_BANNER_TEXT) == kBannerSize, "banner text is 119 bytes and a 0x00");
-const char kBanner[kBannerSize] = VLU_BANNER_TEXT;
-#undef VLU_BANNER_TEXT
-
-const int32_t kTableSizes[kTableSizeCount] = {
-    251,      509,      1021,      2039,      4093,      8191,       16381,      32749,
-    65521,    131071,   262139,    524287,    1048573,   2097143,    4194301,    8388593,
-    16777213, 33554393, 67108859,  134217689, 268435399, 536870909, 1073741789, 2147483647};
-
-namespace {
-
-// Signed 32-bit arithmetic that wraps instead of overflowing.
-int32_t WrapMul(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
-}
-int32_t WrapAdd(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-
-}  // namespace
-
-int32_t HashWord(const std::string& word, int32_t tableSize) {
-  if (tableSize <= 2) return 0;  // not a listed size; keeps the modulo defined
-  int32_t r = 0;
-  int32_t m = 31415;
-  for (unsigned char b : word) {
-    r = WrapAdd(WrapMul(m, r), b) % tableSize;
-    if (r < 0) r = (-r) % tableSize;
-    m = WrapMul(m, 27183) % (tableSize - 1);
-  }
-  return r;
-}
-
-bool IsTableSize(int32_t size) {
-  return size == 0 || std::binary_search(kTableSizes, kTableSizes + kTableSizeCount, size);
-}
-
-}  // namespace VluFormat
 
 using namespace VluFormat;
 
 namespace {
 
-bool HasBanner(const std::string& bytes) {
-  return bytes.size() >= kHeaderSize && std::memcmp(bytes.data(), kBanner, kBannerSize) == 0;
-}
-
-bool IsKnownKind(uint8_t kind) {
-  return kind == kIgnore || kind == kExclude || kind == kAutoCorrect;
-}
-
-void PutInt32(std::string& out, int32_t value) {
-  uint32_t u = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
-}
-
-int32_t NextTableSize(int32_t size) {
-  for (int32_t s : kTableSizes) {
-    if (s > size) return s;
-  }
-  return 0;  // already the largest
-}
-
 // Keep at least this share (1/8) of the slots empty so that a probe for an
 // absent word stops early; deleted slots are reclaimed by rebuilding.
 bool TooFewEmptySlots(int64_t emptyAfterInsert, int64_t size) { return emptyAfterInsert * 8 < size; }
 
-const char* const kBackupSuffix = ".bak";
-constexpr int kBackupAttempts = 100;
-
 }  // namespace
-
-// ---- TCustomDictionaryFile ------------------------------------------------
-
-bool TCustomDictionaryFile::Load(const std::string& path) {
-  pos_ = 0;
-  data_.clear();
-  if (path.empty()) return false;
-  try {
-    return Platform::ReadWholeFile(path, data_);
-  } catch (const std::bad_alloc&) {
-    data_.clear();
-    return false;
-  }
-}
-
-void TCustomDictionaryFile::Assign(std::string bytes) {
-  data_ = std::move(bytes);
-  pos_ = 0;
-}
-
-bool TCustomDictionaryFile::ReadInt32(int32_t& value) {
-  if (Remaining() < 4) return false;
-  const auto* p = reinterpret_cast<const uint8_t*>(data_.data()) + pos_;
-  value = static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                               static_cast<uint32_t>(p[2]) << 16 |
-                               static_cast<uint32_t>(p[3]) << 24);
-  pos_ += 4;
-  return true;
-}
-
-bool TCustomDictionaryFile::ReadBytes(void* dest, size_t count) {
-  if (Remaining() < count) return false;
-  if (count > 0) std::memcpy(dest, data_.data() + pos_, count);
-  pos_ += count;
-  return true;
-}
-
-uint64_t TCustomDictionaryFile::Stamp() const {
-  uint64_t h = 14695981039346656037ull;  // FNV-1a
-  for (unsigned char c : data_) {
-    h ^= c;
-    h *= 1099511628211ull;
-  }
-  h ^= static_cast<uint64_t>(data_.size()) * 0x9E3779B97F4A7C15ull;
-  return h == 0 ? 1 : h;
-}
 
 // ---- TCustomDictionary ----------------------------------------------------
 
@@ -200,15 +83,7 @@ bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
   if (path.empty()) return true;
   auto opened = std::make_unique<TCustomDictionaryFile>();
   bool valid = false;
-  if (!ReadValidFile(path, *opened, false, valid)) {
-    // What looked missing, unreadable or damaged may be another program's
-    // save in progress (a file system may show no file for a moment while
-    // the new one is moved in) or its probe for a new dictionary: look again
-    // once that program is done. Only then may we probe ourselves.
-    Platform::TFileLock lock;
-    lock.Acquire(path, kSaveLockWaitMs);
-    if (!ReadValidFile(path, *opened, true, valid)) return valid;
-  }
+  if (!CustomDictionarySave::OpenInTurn(path, *opened, valid)) return valid;
   if (keepOpen) {
     opened->Seek(kHeaderSize);
     file = std::move(opened);
@@ -216,53 +91,22 @@ bool TCustomDictionary::ValidateFile(const std::string& path, bool keepOpen,
   return true;
 }
 
-bool TCustomDictionary::ReadValidFile(const std::string& path, TCustomDictionaryFile& file,
-                                      bool mayProbe, bool& valid) {
-  if (file.Load(path)) {
-    valid = HasBanner(file.Bytes());
-    return valid;
-  }
-  // A file that exists but cannot be read (locked, no access) is not a new
-  // dictionary: creating it with delete-on-close could remove it.
-  valid = mayProbe && !Platform::FileExists(path) && CanCreateFile(path, true);
-  return false;
-}
-
 void TCustomDictionary::ReadContent(TCustomDictionaryFile& file) {
   ClearContent();
   loadFailed_ = false;
-  int32_t counts[4] = {0, 0, 0, 0};
-  int32_t tableSize = 0;
-  int32_t poolSize = 0;
-  bool ok = true;
-  for (int32_t& c : counts) ok = ok && file.ReadInt32(c);
-  ok = ok && file.ReadInt32(tableSize) && tableSize >= 0 && IsTableSize(tableSize) &&
-       static_cast<uint64_t>(tableSize) * 4 <= file.Remaining();
-  try {
-    if (ok) {
-      table_.assign(static_cast<size_t>(tableSize), 0);
-      for (int32_t& slot : table_) file.ReadInt32(slot);  // length checked above
-    }
-    ok = ok && file.ReadInt32(poolSize) && poolSize >= 0 &&
-         static_cast<uint64_t>(poolSize) <= file.Remaining();
-    if (ok) {
-      size_t allocation = (static_cast<size_t>(poolSize) / kPoolStep + 1) * kPoolStep;
-      pool_.assign(allocation, 0);
-      file.ReadBytes(pool_.data(), static_cast<size_t>(poolSize));
-      poolUsed_ = static_cast<size_t>(poolSize);
-    }
-  } catch (const std::bad_alloc&) {
-    ok = false;
-  }
-  if (!ok) {
+  TBody body;
+  if (!ReadBody(file, body)) {
     ClearContent();
     loadFailed_ = true;
     return;
   }
-  ignoreCount_ = counts[0];
-  excludeCount_ = counts[1];
-  autoCorrectCount_ = counts[2];
-  liveCount_ = counts[3];
+  table_.swap(body.table);
+  pool_.swap(body.pool);
+  poolUsed_ = body.poolUsed;
+  ignoreCount_ = body.counts[0];
+  excludeCount_ = body.counts[1];
+  autoCorrectCount_ = body.counts[2];
+  liveCount_ = body.counts[3];
   SanitizeLoadedContent();
 }
 
@@ -314,19 +158,8 @@ void TCustomDictionary::SanitizeLoadedContent() {
 }
 
 std::string TCustomDictionary::ContentImage() const {
-  std::string out;
-  out.reserve(kHeaderSize + 24 + table_.size() * 4 + poolUsed_);
-  out.append(kBanner, kBannerSize);
-  out.push_back(static_cast<char>(kEndOfBanner));
-  PutInt32(out, ignoreCount_);
-  PutInt32(out, excludeCount_);
-  PutInt32(out, autoCorrectCount_);
-  PutInt32(out, liveCount_);
-  PutInt32(out, static_cast<int32_t>(table_.size()));
-  for (int32_t slot : table_) PutInt32(out, slot);
-  PutInt32(out, static_cast<int32_t>(poolUsed_));
-  out.append(pool_.data(), poolUsed_);
-  return out;
+  const int32_t counts[4] = {ignoreCount_, excludeCount_, autoCorrectCount_, liveCount_};
+  return WriteImage(counts, table_, pool_.data(), poolUsed_);
 }
 
 bool TCustomDictionary::LoadContentImage(const std::string& image) {
@@ -543,19 +376,6 @@ std::unique_ptr<TCustomDictionary> TCustomDictionary::CreateSameKind() {
   return std::make_unique<TCustomDictionary>();
 }
 
-bool TCustomDictionary::MoveDamagedFileAside() {
-  for (int i = 1; i <= kBackupAttempts; ++i) {
-    std::string candidate = path_ + kBackupSuffix;
-    if (i > 1) candidate += std::to_string(i);
-    if (Platform::FileExists(candidate)) continue;
-    if (Platform::RenameFile(path_, candidate)) {
-      backupPath_ = candidate;
-      return true;
-    }
-  }
-  return false;
-}
-
 bool TCustomDictionary::SaveChanges() {
   if (!modified_ || path_.empty()) {
     modified_ = false;
@@ -583,7 +403,8 @@ bool TCustomDictionary::WriteOrMerge() {
   // file would empty that file, so it goes the merging way instead.
   if (current == stamp_ && (active_ || !fileExists)) {
     // Content that could not be read is kept, never overwritten.
-    if (loadFailed_ && fileExists && !MoveDamagedFileAside()) return false;
+    if (loadFailed_ && fileExists && !CustomDictionarySave::MoveFileAside(path_, backupPath_))
+      return false;
     if (!WriteContent(path_)) return false;
     loadFailed_ = false;
     return true;
@@ -592,14 +413,7 @@ bool TCustomDictionary::WriteOrMerge() {
   latest->SetFilename(path_);
   if (latest->DictionaryPath() != path_) return false;
   latest->SetActive(true);
-  for (const std::string& w : addedIgnore_) latest->AddIgnore(w);
-  for (const std::string& w : addedExclude_) latest->AddExclude(w);
-  for (size_t i = 0; i < addedAutoCorrect_.size(); ++i) {
-    latest->AddAutoCorrect(addedAutoCorrect_[i], i < addedReplacements_.size() ? addedReplacements_[i] : "");
-  }
-  for (const std::string& w : removedIgnore_) latest->RemoveIgnore(w);
-  for (const std::string& w : removedExclude_) latest->RemoveExclude(w);
-  for (const std::string& w : removedAutoCorrect_) latest->RemoveAutoCorrect(w);
+  changes_.ReplayOnto(*latest);
   const bool ok = latest->SaveChanges();
   if (!latest->BackupPath().empty()) backupPath_ = latest->BackupPath();
   return ok;
@@ -664,32 +478,34 @@ bool TCustomDictionary::NoteChange(bool done, const std::string& word,
 }
 
 bool TCustomDictionary::AddIgnore(const std::string& word) {
-  return NoteChange(AddEntry(kIgnore, word, std::string()), word, addedIgnore_, ignoreCount_, 1);
+  return NoteChange(AddEntry(kIgnore, word, std::string()), word, changes_.addedIgnore,
+                    ignoreCount_, 1);
 }
 
 bool TCustomDictionary::AddExclude(const std::string& word) {
-  return NoteChange(AddEntry(kExclude, word, std::string()), word, addedExclude_, excludeCount_, 1);
+  return NoteChange(AddEntry(kExclude, word, std::string()), word, changes_.addedExclude,
+                    excludeCount_, 1);
 }
 
 bool TCustomDictionary::AddAutoCorrect(const std::string& word, const std::string& replacement) {
-  if (!NoteChange(AddEntry(kAutoCorrect, word, replacement), word, addedAutoCorrect_,
+  if (!NoteChange(AddEntry(kAutoCorrect, word, replacement), word, changes_.addedAutoCorrect,
                   autoCorrectCount_, 1))
     return false;
-  if (tracking_) addedReplacements_.push_back(replacement);
+  if (tracking_) changes_.addedReplacements.push_back(replacement);
   return true;
 }
 
 bool TCustomDictionary::RemoveIgnore(const std::string& word) {
-  return NoteChange(RemoveEntry(kIgnore, word), word, removedIgnore_, ignoreCount_, -1);
+  return NoteChange(RemoveEntry(kIgnore, word), word, changes_.removedIgnore, ignoreCount_, -1);
 }
 
 bool TCustomDictionary::RemoveExclude(const std::string& word) {
-  return NoteChange(RemoveEntry(kExclude, word), word, removedExclude_, excludeCount_, -1);
+  return NoteChange(RemoveEntry(kExclude, word), word, changes_.removedExclude, excludeCount_, -1);
 }
 
 bool TCustomDictionary::RemoveAutoCorrect(const std::string& word) {
-  return NoteChange(RemoveEntry(kAutoCorrect, word), word, removedAutoCorrect_, autoCorrectCount_,
-                    -1);
+  return NoteChange(RemoveEntry(kAutoCorrect, word), word, changes_.removedAutoCorrect,
+                    autoCorrectCount_, -1);
 }
 
 void TCustomDictionary::ClearAll() {
@@ -717,12 +533,4 @@ void TCustomDictionary::ClearContent() {
   kindListsValid_ = false;
 }
 
-void TCustomDictionary::ClearChanges() {
-  removedIgnore_.clear();
-  removedExclude_.clear();
-  removedAutoCorrect_.clear();
-  addedIgnore_.clear();
-  addedExclude_.clear();
-  addedAutoCorrect_.clear();
-  addedReplacements_.clear();
-}
+void TCustomDictionary::ClearChanges() { changes_.Clear(); }

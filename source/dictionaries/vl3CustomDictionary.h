@@ -8,61 +8,8 @@
 #include <string>
 #include <vector>
 
-// Layout constants of ".vlu" (and ".vll") files.
-namespace VluFormat {
-
-constexpr size_t kBannerSize = 120;  // 119 text bytes and a 0x00
-constexpr size_t kHeaderSize = 121;  // the banner and the 0x1A byte
-// Five CR LF lines (35, 32, 25, 17 and 0 characters) and the 0x00.
-extern const char kBanner[kBannerSize];
-constexpr uint8_t kEndOfBanner = 0x1A;
-
-constexpr char kIgnore = 'I';
-constexpr char kExclude = 'E';
-constexpr char kAutoCorrect = 'A';
-constexpr char kAnyKind = '*';  // FindEntry: match an entry of any kind
-
-constexpr size_t kMaxEntryText = 500;  // word and replacement together
-constexpr size_t kPoolStep = 65535;
-
-// The only table sizes a file may use; growth takes the next one.
-constexpr int kTableSizeCount = 24;
-extern const int32_t kTableSizes[kTableSizeCount];
-
-// Home slot of a word in a table of `tableSize` slots (a listed size).
-int32_t HashWord(const std::string& word, int32_t tableSize);
-// True when `size` is 0 or one of kTableSizes.
-bool IsTableSize(int32_t size);
-
-}  // namespace VluFormat
-
-// The bytes of one dictionary file, read in one piece, with a bound-checked
-// read position: what ValidateFile hands to ReadContent as the open file.
-class TCustomDictionaryFile {
- public:
-  // Reads the whole file; false when it cannot be opened or read.
-  bool Load(const std::string& path);
-  // Takes bytes that did not come from a file (tests, in-memory images).
-  void Assign(std::string bytes);
-
-  const std::string& Bytes() const { return data_; }
-  size_t Size() const { return data_.size(); }
-  size_t Position() const { return pos_; }
-  size_t Remaining() const { return data_.size() - pos_; }
-  void Seek(size_t position) { pos_ = position < data_.size() ? position : data_.size(); }
-  // Each read fails without moving when fewer bytes remain than it needs.
-  bool ReadInt32(int32_t& value);
-  bool ReadBytes(void* dest, size_t count);
-
-  // Stands for the file's modification stamp: a fingerprint of its size and
-  // contents, because file-system clocks are too coarse to tell two quick
-  // rewrites apart. Never 0 (0 means "no file").
-  uint64_t Stamp() const;
-
- private:
-  std::string data_;
-  size_t pos_ = 0;
-};
+#include "vl3CustomDictionaryFormat.h"
+#include "vl3CustomDictionarySave.h"
 
 class TCustomDictionary {
  public:
@@ -163,12 +110,6 @@ class TCustomDictionary {
   // Makes every positive slot name a complete entry of a known kind and
   // recounts the kinds, so that later reads can trust the table.
   void SanitizeLoadedContent();
-  bool MoveDamagedFileAside();
-  // One look at a file: true when it exists with the banner (`file` holds
-  // it); otherwise, with `mayProbe`, `valid` tells whether the path may still
-  // serve (no file, but one can be created there: the probe creates and
-  // removes a file, which only a holder of the lock may do).
-  bool ReadValidFile(const std::string& path, TCustomDictionaryFile& file, bool mayProbe, bool& valid);
   // The body of SaveChanges, run under the file's lock: writes the content
   // when the file is as loaded, otherwise replays the changes onto it.
   bool WriteOrMerge();
@@ -201,11 +142,5 @@ class TCustomDictionary {
   std::vector<int32_t> autoCorrectList_;
   bool kindListsValid_ = false;
 
-  std::vector<std::string> removedIgnore_;
-  std::vector<std::string> removedExclude_;
-  std::vector<std::string> removedAutoCorrect_;
-  std::vector<std::string> addedIgnore_;
-  std::vector<std::string> addedExclude_;
-  std::vector<std::string> addedAutoCorrect_;
-  std::vector<std::string> addedReplacements_;
+  TCustomDictionaryChanges changes_;  // kept while tracking_, for merging on save
 };

@@ -6,7 +6,7 @@
 
 class TThesaurus3 : public TThesaurus3Base {
  public:
-  explicit TThesaurus3(TComponent* AOwner = nullptr) : TThesaurus3Base(AOwner) {}
+  explicit TThesaurus3(TComponent* owner = nullptr) : TThesaurus3Base(owner) {}
 
   // A TThesDialog owned by the component, released after the look-up.
   void CreateDialog() override;

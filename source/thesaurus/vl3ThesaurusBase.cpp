@@ -19,8 +19,8 @@ const char kDefaultFilename[] = "%AppDir%\\Brevant.vlt";
 const char kNameMacro[] = "%name%";
 
 // The form a dialog belongs to: the first form among its owners.
-TCustomForm* OwnerForm(TComponent* Dialog) {
-  for (TComponent* owner = Dialog->Owner(); owner != nullptr; owner = owner->Owner()) {
+TCustomForm* OwnerForm(TComponent* dialog) {
+  for (TComponent* owner = dialog->Owner(); owner != nullptr; owner = owner->Owner()) {
     if (auto* form = dynamic_cast<TCustomForm*>(owner)) return form;
   }
   return nullptr;
@@ -28,25 +28,25 @@ TCustomForm* OwnerForm(TComponent* Dialog) {
 
 // Sorts a word list in a language's order (case-insensitive), keeping the
 // order of words that compare equal.
-void SortWords(TStringList& Words, uint32_t LangId) {
+void SortWords(TStringList& words, uint32_t langId) {
   std::vector<std::pair<std::string, intptr_t>> items;
-  items.reserve(static_cast<size_t>(Words.Count()));
-  for (int i = 0; i < Words.Count(); ++i) items.emplace_back(Words[i], Words.Objects(i));
-  std::stable_sort(items.begin(), items.end(), [LangId](const auto& a, const auto& b) {
-    return Platform::CompareTextInLanguage(a.first, b.first, LangId) < 0;
+  items.reserve(static_cast<size_t>(words.Count()));
+  for (int i = 0; i < words.Count(); ++i) items.emplace_back(words[i], words.Objects(i));
+  std::stable_sort(items.begin(), items.end(), [langId](const auto& a, const auto& b) {
+    return Platform::CompareTextInLanguage(a.first, b.first, langId) < 0;
   });
-  Words.BeginUpdate();
-  for (int i = 0; i < Words.Count(); ++i) {
-    Words.SetStrings(i, items[static_cast<size_t>(i)].first);
-    Words.SetObjects(i, items[static_cast<size_t>(i)].second);
+  words.BeginUpdate();
+  for (int i = 0; i < words.Count(); ++i) {
+    words.SetStrings(i, items[static_cast<size_t>(i)].first);
+    words.SetObjects(i, items[static_cast<size_t>(i)].second);
   }
-  Words.EndUpdate();
+  words.EndUpdate();
 }
 
 }  // namespace
 
-TThesaurus3Base::TThesaurus3Base(TComponent* AOwner)
-    : TComponent(AOwner),
+TThesaurus3Base::TThesaurus3Base(TComponent* owner)
+    : TComponent(owner),
       parsingEngine_(std::make_unique<TMainParsingEngine>()),
       thesaurusFile_(std::make_unique<TThesaurusFile>()) {
   SetFilename(kDefaultFilename);
@@ -56,14 +56,14 @@ TThesaurus3Base::~TThesaurus3Base() = default;
 
 std::string TThesaurus3Base::Version() const { return GetVersionString(); }
 
-void TThesaurus3Base::SetFilename(const std::string& Value) {
-  filename_ = Value;
+void TThesaurus3Base::SetFilename(const std::string& value) {
+  filename_ = value;
   if (!ComponentState().Contains(TComponentStateFlag::csDesigning))
-    thesaurusFile_->SetFileName(ExpandMacros(Value));
+    thesaurusFile_->SetFileName(ExpandMacros(value));
 }
 
-void TThesaurus3Base::SetParsingEngine(std::unique_ptr<TParsingEngine> Engine) {
-  if (Engine) parsingEngine_ = std::move(Engine);
+void TThesaurus3Base::SetParsingEngine(std::unique_ptr<TParsingEngine> engine) {
+  if (engine) parsingEngine_ = std::move(engine);
 }
 
 void TThesaurus3Base::PositionDialog() {
@@ -87,7 +87,7 @@ void TThesaurus3Base::PositionDialog() {
   form->MoveTo(p.Left, p.Top);
 }
 
-void TThesaurus3Base::LookupWord(const std::string& Word, std::string& Replacement) {
+void TThesaurus3Base::LookupWord(const std::string& word, std::string& replacement) {
   if (lookingUp_) return;
   // Whatever a handler does, the look-up ends with the cursor, the file and
   // the running flag as they were.
@@ -106,7 +106,7 @@ void TThesaurus3Base::LookupWord(const std::string& Word, std::string& Replaceme
   savedCursor_ = Platform::GetCursor();
   Platform::SetCursor(Platform::TCursor::Hourglass);
 
-  thesaurusFile_->Lookup(Word);
+  thesaurusFile_->Lookup(word);
   if (!thesaurusFile_->Loaded()) return;
 
   if (OnCreateThesaurusDialog) {
@@ -139,7 +139,7 @@ void TThesaurus3Base::LookupWord(const std::string& Word, std::string& Replaceme
   } else {
     DoLookedUp();
   }
-  Replacement = replacementWord_;
+  replacement = replacementWord_;
   dialogCtrl_ = nullptr;
   DisposeDialog();
 }
@@ -155,10 +155,10 @@ void TThesaurus3Base::DisposeDialog() {
   }
 }
 
-TThesaurusDialogCtrl* TThesaurus3Base::FindDialogCtrl(TCustomForm* Form) {
-  if (Form == nullptr) return nullptr;
-  for (int i = 0; i < Form->ComponentCount(); ++i) {
-    if (auto* ctrl = dynamic_cast<TThesaurusDialogCtrl*>(Form->Components(i))) {
+TThesaurusDialogCtrl* TThesaurus3Base::FindDialogCtrl(TCustomForm* form) {
+  if (form == nullptr) return nullptr;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    if (auto* ctrl = dynamic_cast<TThesaurusDialogCtrl*>(form->Components(i))) {
       ctrl->Bind(this);
       return ctrl;
     }
@@ -181,47 +181,47 @@ void TThesaurus3Base::DoLookedUp() {
     dialogCtrl_->OnPromptLookup(this, word, results);
 }
 
-void TThesaurus3Base::DialogShow(TCustomForm* Sender) {
+void TThesaurus3Base::DialogShow(TCustomForm* sender) {
   DoLookedUp();
-  if (savedShowHandler_) savedShowHandler_(Sender);
+  if (savedShowHandler_) savedShowHandler_(sender);
   Platform::SetCursor(savedCursor_);
 }
 
 void TThesaurus3Base::CreateDialog() {}
 
-bool TThesaurus3Base::LookupParser(TControlParser* Parser) {
-  if (Parser == nullptr) return false;
-  parsingEngine_->Initialize(Parser, ctFromCursor);
+bool TThesaurus3Base::LookupParser(TControlParser* parser) {
+  if (parser == nullptr) return false;
+  parsingEngine_->Initialize(parser, ctFromCursor);
   std::string word;
   parsingEngine_->GetNextWord(word);
   if (word.empty()) return false;
-  Parser->SelectWord(static_cast<int32_t>(word.size()));
-  Parser->GetSelectionRect(dialogPosition_);
+  parser->SelectWord(static_cast<int32_t>(word.size()));
+  parser->GetSelectionRect(dialogPosition_);
   std::string replacement;
   LookupWord(word, replacement);
   if (!replacement.empty()) {
     if (OnBeforeChange) OnBeforeChange(this);
-    Parser->ReplaceWord(replacement, 0);
+    parser->ReplaceWord(replacement, 0);
   }
   return true;
 }
 
-void TThesaurus3Base::LookupString(const std::string& Word, std::string& Replacement) {
+void TThesaurus3Base::LookupString(const std::string& word, std::string& replacement) {
   dialogPosition_ = TRect{-1, -1, -1, -1};
-  LookupWord(Word, Replacement);
+  LookupWord(word, replacement);
 }
 
-void TThesaurus3Base::GetString(TThesaurusLanguageString LanguageString, std::string& Text) {
-  Text = ThesaurusLanguageText(LanguageString, uiLanguage_);
-  if (OnGetString) OnGetString(this, LanguageString, Text);
-  if (LanguageString == tlsCaption)
-    Text = ReplaceFirst(kNameMacro, thesaurusFile_->ThesaurusName(), Text);
+void TThesaurus3Base::GetString(TThesaurusLanguageString languageString, std::string& text) {
+  text = ThesaurusLanguageText(languageString, uiLanguage_);
+  if (OnGetString) OnGetString(this, languageString, text);
+  if (languageString == tlsCaption)
+    text = ReplaceFirst(kNameMacro, thesaurusFile_->ThesaurusName(), text);
 }
 
-void TThesaurus3Base::SelectContext(int Index) {
+void TThesaurus3Base::SelectContext(int index) {
   TThesaurusEntryList& results = thesaurusFile_->Results();
-  if (Index < 0 || static_cast<size_t>(Index) >= results.size()) return;
-  TThesaurusEntry& meaning = *results[static_cast<size_t>(Index)];
+  if (index < 0 || static_cast<size_t>(index) >= results.size()) return;
+  TThesaurusEntry& meaning = *results[static_cast<size_t>(index)];
   TStringList* words = nullptr;
   if (meaning.Category >= 1 && meaning.Category <= 4) {
     words = &meaning.Lists[static_cast<size_t>(meaning.Category - 1)];
@@ -246,23 +246,23 @@ void TThesaurus3Base::SelectContext(int Index) {
     dialogCtrl_->OnPromptContext(this, *words);
 }
 
-void TThesaurus3Base::RequestLookup(const std::string& Word) {
-  thesaurusFile_->Lookup(Word);
+void TThesaurus3Base::RequestLookup(const std::string& word) {
+  thesaurusFile_->Lookup(word);
   DoLookedUp();
 }
 
-void TThesaurus3Base::RequestReplace(const std::string& Word) {
-  replacementWord_ = Word;
+void TThesaurus3Base::RequestReplace(const std::string& word) {
+  replacementWord_ = word;
   if (dialogForm_ != nullptr) dialogForm_->SetModalResult(mrOk);
 }
 
-void TThesaurus3Base::RequestDoubleClick(const std::string& Word) {
+void TThesaurus3Base::RequestDoubleClick(const std::string& word) {
   switch (doubleClickAction_) {
     case dcaLookup:
-      RequestLookup(Word);
+      RequestLookup(word);
       break;
     case dcaReplace:
-      RequestReplace(Word);
+      RequestReplace(word);
       break;
     case dcaNone:
       break;

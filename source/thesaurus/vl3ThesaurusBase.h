@@ -30,35 +30,35 @@ struct HWND__;
 // What a double click on a word of the dialog does.
 enum TDialogDoubleClickAction : uint8_t { dcaNone, dcaReplace, dcaLookup };
 
-// With Create true the handler may supply the dialog form (not owned by the
-// component); with Create false it disposes of the form it supplied.
+// With `create` true the handler may supply the dialog form (not owned by the
+// component); with `create` false it disposes of the form it supplied.
 using TCustomThesaurusDialogEvent =
-    std::function<void(TThesaurus3Base* Sender, TCustomForm*& ThesaurusForm, bool Create)>;
-using TThesaurusNotifyEvent = std::function<void(TThesaurus3Base* Sender)>;
+    std::function<void(TThesaurus3Base* sender, TCustomForm*& thesaurusForm, bool create)>;
+using TThesaurusNotifyEvent = std::function<void(TThesaurus3Base* sender)>;
 using TThesaurusGetStringEvent = std::function<void(
-    TThesaurus3Base* Sender, TThesaurusLanguageString LanguageString, std::string& Text)>;
+    TThesaurus3Base* sender, TThesaurusLanguageString languageString, std::string& text)>;
 
 class TThesaurus3Base : public TComponent {
  public:
-  explicit TThesaurus3Base(TComponent* AOwner = nullptr);
+  explicit TThesaurus3Base(TComponent* owner = nullptr);
   ~TThesaurus3Base() override;
 
   // ---- Properties ---------------------------------------------------------
   const std::string& Filename() const { return filename_; }
   bool SortedLists() const { return sortedLists_; }
-  void SetSortedLists(bool Value) { sortedLists_ = Value; }
+  void SetSortedLists(bool value) { sortedLists_ = value; }
   TDialogDoubleClickAction DoubleClickAction() const { return doubleClickAction_; }
-  void SetDoubleClickAction(TDialogDoubleClickAction Value) { doubleClickAction_ = Value; }
+  void SetDoubleClickAction(TDialogDoubleClickAction value) { doubleClickAction_ = value; }
   TThesaurusLanguageType UILanguage() const { return uiLanguage_; }
-  void SetUILanguage(TThesaurusLanguageType Value) { uiLanguage_ = Value; }
+  void SetUILanguage(TThesaurusLanguageType value) { uiLanguage_ = value; }
   TThesaurusDialogCommands CommandsEnabled() const { return commandsEnabled_; }
-  void SetCommandsEnabled(TThesaurusDialogCommands Value) { commandsEnabled_ = Value; }
+  void SetCommandsEnabled(TThesaurusDialogCommands value) { commandsEnabled_ = value; }
   TThesaurusDialogCommands CommandsVisible() const { return commandsVisible_; }
-  void SetCommandsVisible(TThesaurusDialogCommands Value) { commandsVisible_ = Value; }
+  void SetCommandsVisible(TThesaurusDialogCommands value) { commandsVisible_ = value; }
   const std::string& HelpFile() const { return helpFile_; }
-  void SetHelpFile(const std::string& Value) { helpFile_ = Value; }
+  void SetHelpFile(const std::string& value) { helpFile_ = value; }
   int32_t HelpCtxThesaurusDialog() const { return helpCtxThesaurusDialog_; }
-  void SetHelpCtxThesaurusDialog(int32_t Value) { helpCtxThesaurusDialog_ = Value; }
+  void SetHelpCtxThesaurusDialog(int32_t value) { helpCtxThesaurusDialog_ = value; }
   std::string Version() const;
 
   // ---- Events -------------------------------------------------------------
@@ -69,34 +69,34 @@ class TThesaurus3Base : public TComponent {
   TThesaurusGetStringEvent OnGetString;
 
   // ---- Replaceable steps, in their fixed order ------------------------------
-  virtual void SetFilename(const std::string& Value);
+  virtual void SetFilename(const std::string& value);
   // A null engine is ignored; otherwise the old one is freed.
-  virtual void SetParsingEngine(std::unique_ptr<TParsingEngine> Engine);
+  virtual void SetParsingEngine(std::unique_ptr<TParsingEngine> engine);
   virtual void PositionDialog();
-  // Shows the meanings of Word; Replacement receives the word the user chose
+  // Shows the meanings of `word`; `replacement` receives the word the user chose
   // and keeps its value when nothing is shown.
-  virtual void LookupWord(const std::string& Word, std::string& Replacement);
-  // The first controller Form owns, bound to this component; null if none.
-  virtual TThesaurusDialogCtrl* FindDialogCtrl(TCustomForm* Form);
+  virtual void LookupWord(const std::string& word, std::string& replacement);
+  // The first controller form owns, bound to this component; null if none.
+  virtual TThesaurusDialogCtrl* FindDialogCtrl(TCustomForm* form);
   virtual void DoLookedUp();
-  virtual void DialogShow(TCustomForm* Sender);
+  virtual void DialogShow(TCustomForm* sender);
   // No form here: a descendant creates its standard dialog.
   virtual void CreateDialog();
-  // Looks up the word at the caret of Parser (not owned) and replaces it with
+  // Looks up the word at the caret of `parser` (not owned) and replaces it with
   // the chosen word; false when there is no word at the caret.
-  virtual bool LookupParser(TControlParser* Parser);
+  virtual bool LookupParser(TControlParser* parser);
   // The same on an edit-style window (edit, memo, rich edit); false where
   // there are no windows.
-  virtual bool LookupWinControl(HWND__* Control);
-  virtual void LookupString(const std::string& Word, std::string& Replacement);
+  virtual bool LookupWinControl(HWND__* control);
+  virtual void LookupString(const std::string& word, std::string& replacement);
   // The dialog text in UILanguage after OnGetString; the caption with the
   // thesaurus's name put in.
-  virtual void GetString(TThesaurusLanguageString LanguageString, std::string& Text);
-  // Shows the word list of meaning Index of the last look-up.
-  virtual void SelectContext(int Index);
-  virtual void RequestLookup(const std::string& Word);
-  virtual void RequestReplace(const std::string& Word);
-  virtual void RequestDoubleClick(const std::string& Word);
+  virtual void GetString(TThesaurusLanguageString languageString, std::string& text);
+  // Shows the word list of meaning `index` of the last look-up.
+  virtual void SelectContext(int index);
+  virtual void RequestLookup(const std::string& word);
+  virtual void RequestReplace(const std::string& word);
+  virtual void RequestDoubleClick(const std::string& word);
   virtual void RequestClose();
 
   void Notification(TComponent* component, TOperation operation) override;
@@ -112,7 +112,7 @@ class TThesaurus3Base : public TComponent {
 
  protected:
   // Set by CreateDialog; the dialog of the running look-up.
-  void SetDialogForm(TCustomForm* Form) { dialogForm_ = Form; }
+  void SetDialogForm(TCustomForm* form) { dialogForm_ = form; }
 
  private:
   void DisposeDialog();

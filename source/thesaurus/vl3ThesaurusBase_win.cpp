@@ -3,8 +3,8 @@
 #include "vl3ThesaurusBase.h"
 #include "vl3WinAPIParser.h"
 
-bool TThesaurus3Base::LookupWinControl(HWND__* Control) {
-  if (Control == nullptr) return false;
-  TWinAPIControlParser parser(Control);
+bool TThesaurus3Base::LookupWinControl(HWND__* control) {
+  if (control == nullptr) return false;
+  TWinAPIControlParser parser(control);
   return LookupParser(&parser);
 }

@@ -4,42 +4,42 @@
 #include "vl3ThesaurusBase.h"
 #include "vl3Util.h"
 
-TThesaurusDialogCtrl::TThesaurusDialogCtrl(TComponent* AOwner) : TComponent(AOwner) {}
+TThesaurusDialogCtrl::TThesaurusDialogCtrl(TComponent* owner) : TComponent(owner) {}
 
 std::string TThesaurusDialogCtrl::Version() const { return GetVersionString(); }
 
-void TThesaurusDialogCtrl::SelectContext(int Index) {
-  if (thesaurus_ != nullptr) thesaurus_->SelectContext(Index);
+void TThesaurusDialogCtrl::SelectContext(int index) {
+  if (thesaurus_ != nullptr) thesaurus_->SelectContext(index);
 }
 
-void TThesaurusDialogCtrl::Lookup(const std::string& Word) {
-  if (thesaurus_ != nullptr) thesaurus_->RequestLookup(Word);
+void TThesaurusDialogCtrl::Lookup(const std::string& word) {
+  if (thesaurus_ != nullptr) thesaurus_->RequestLookup(word);
 }
 
-void TThesaurusDialogCtrl::Replace(const std::string& Word) {
-  if (thesaurus_ != nullptr) thesaurus_->RequestReplace(Word);
+void TThesaurusDialogCtrl::Replace(const std::string& word) {
+  if (thesaurus_ != nullptr) thesaurus_->RequestReplace(word);
 }
 
-void TThesaurusDialogCtrl::DoubleClick(const std::string& Word) {
-  if (thesaurus_ != nullptr) thesaurus_->RequestDoubleClick(Word);
+void TThesaurusDialogCtrl::DoubleClick(const std::string& word) {
+  if (thesaurus_ != nullptr) thesaurus_->RequestDoubleClick(word);
 }
 
 void TThesaurusDialogCtrl::Close() {
   if (thesaurus_ != nullptr) thesaurus_->RequestClose();
 }
 
-void TThesaurusDialogCtrl::GetString(TThesaurusLanguageString LanguageString, std::string& Text) {
-  Text.clear();
-  if (thesaurus_ != nullptr) thesaurus_->GetString(LanguageString, Text);
+void TThesaurusDialogCtrl::GetString(TThesaurusLanguageString languageString, std::string& text) {
+  text.clear();
+  if (thesaurus_ != nullptr) thesaurus_->GetString(languageString, text);
 }
 
-void TThesaurusDialogCtrl::Bind(TThesaurus3Base* Thesaurus) {
-  if (thesaurus_ != nullptr || Thesaurus == nullptr) return;
-  thesaurus_ = Thesaurus;
+void TThesaurusDialogCtrl::Bind(TThesaurus3Base* thesaurus) {
+  if (thesaurus_ != nullptr || thesaurus == nullptr) return;
+  thesaurus_ = thesaurus;
   // A host's form may outlive the component.
-  FreeNotification(Thesaurus);
-  commandsEnabled_ = Thesaurus->CommandsEnabled();
-  commandsVisible_ = Thesaurus->CommandsVisible();
+  FreeNotification(thesaurus);
+  commandsEnabled_ = thesaurus->CommandsEnabled();
+  commandsVisible_ = thesaurus->CommandsVisible();
   if (OnActivate) OnActivate(this);
 }
 

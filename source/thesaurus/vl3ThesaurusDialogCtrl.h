@@ -25,31 +25,31 @@ using TThesaurusDialogCommands = TSet<TThesaurusDialogCommand, uint8_t>;
 constexpr TThesaurusDialogCommands kAllThesaurusDialogCommands{tdcLookedUp, tdcPrevious, tdcLookup,
                                                                tdcReplace, tdcClose};
 
-// Sender is the thesaurus component, also when the controller relays them.
-using TPromptLookupEvent = std::function<void(TComponent* Sender, const std::string& Word,
-                                              const TThesaurusEntryList& ContextList)>;
-using TPromptContextEvent = std::function<void(TComponent* Sender, const TStringList& Words)>;
+// `sender` is the thesaurus component, also when the controller relays them.
+using TPromptLookupEvent = std::function<void(TComponent* sender, const std::string& word,
+                                              const TThesaurusEntryList& contextList)>;
+using TPromptContextEvent = std::function<void(TComponent* sender, const TStringList& words)>;
 
 class TThesaurusDialogCtrl : public TComponent {
  public:
-  using TNotifyEvent = std::function<void(TThesaurusDialogCtrl* Sender)>;
+  using TNotifyEvent = std::function<void(TThesaurusDialogCtrl* sender)>;
 
-  explicit TThesaurusDialogCtrl(TComponent* AOwner = nullptr);
+  explicit TThesaurusDialogCtrl(TComponent* owner = nullptr);
 
   std::string Version() const;
 
   // Forwarded to the bound component; nothing happens while unbound.
-  void SelectContext(int Index);
-  void Lookup(const std::string& Word);
-  void Replace(const std::string& Word);
-  void DoubleClick(const std::string& Word);
+  void SelectContext(int index);
+  void Lookup(const std::string& word);
+  void Replace(const std::string& word);
+  void DoubleClick(const std::string& word);
   void Close();
-  // Text is empty when unbound.
-  void GetString(TThesaurusLanguageString LanguageString, std::string& Text);
+  // `text` is empty when unbound.
+  void GetString(TThesaurusLanguageString languageString, std::string& text);
 
-  // Binds the controller to Thesaurus once for its lifetime: the command
+  // Binds the controller to `thesaurus` once for its lifetime: the command
   // sets are copied and OnActivate is raised. Later calls change nothing.
-  void Bind(TThesaurus3Base* Thesaurus);
+  void Bind(TThesaurus3Base* thesaurus);
 
   TThesaurus3Base* Thesaurus() const { return thesaurus_; }
   TThesaurusDialogCommands CommandsEnabled() const { return commandsEnabled_; }

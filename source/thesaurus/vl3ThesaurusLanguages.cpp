@@ -60,21 +60,21 @@ const TConvertedTable& ConvertedTable() {
 
 }  // namespace
 
-int ThesaurusLanguageCodePage(TThesaurusLanguageType Language) {
-  const auto lang = static_cast<int>(Language);
+int ThesaurusLanguageCodePage(TThesaurusLanguageType language) {
+  const auto lang = static_cast<int>(language);
   return lang < kThesaurusLanguageCount ? kLanguages[lang].codePage : 0;
 }
 
-uint32_t ThesaurusLanguageId(TThesaurusLanguageType Language) {
+uint32_t ThesaurusLanguageId(TThesaurusLanguageType language) {
   // In the order of TThesaurusLanguageType.
   static const uint32_t kIds[kThesaurusLanguageCount] = {0x0409, 0x041D, 0x0407, 0x0419,
                                                          0x0405, 0x0406, 0x0415};
-  const auto lang = static_cast<int>(Language);
+  const auto lang = static_cast<int>(language);
   return lang < kThesaurusLanguageCount ? kIds[lang] : 0x0409;
 }
 
-std::string ThesaurusLanguageText(TThesaurusLanguageString Id, TThesaurusLanguageType Language) {
-  const auto lang = static_cast<int>(Language);
-  if (Id >= kThesaurusLanguageStringCount || lang >= kThesaurusLanguageCount) return std::string();
-  return ConvertedTable()[lang][Id];
+std::string ThesaurusLanguageText(TThesaurusLanguageString id, TThesaurusLanguageType language) {
+  const auto lang = static_cast<int>(language);
+  if (id >= kThesaurusLanguageStringCount || lang >= kThesaurusLanguageCount) return std::string();
+  return ConvertedTable()[lang][id];
 }

@@ -33,12 +33,12 @@ constexpr int kThesaurusLanguageStringCount = 9;
 
 // The text of one id in one language, in that language's code page; empty
 // for an id or language out of range. The caption keeps its "%name%".
-std::string ThesaurusLanguageText(TThesaurusLanguageString Id, TThesaurusLanguageType Language);
+std::string ThesaurusLanguageText(TThesaurusLanguageString id, TThesaurusLanguageType language);
 
 // The Windows code page of a language's texts (1250, 1251 or 1252; 0 when out
 // of range).
-int ThesaurusLanguageCodePage(TThesaurusLanguageType Language);
+int ThesaurusLanguageCodePage(TThesaurusLanguageType language);
 
 // The Windows language identifier of a language (US English when out of
 // range), whose order the sorted word lists follow.
-uint32_t ThesaurusLanguageId(TThesaurusLanguageType Language);
+uint32_t ThesaurusLanguageId(TThesaurusLanguageType language);

@@ -50,12 +50,12 @@ void Settle(const std::vector<HWND>& windows) {
 
 }  // namespace
 
-bool TSceneShot::Capture(TForm& Form, const std::string& Name) {
-  return Capture({Form.Handle()}, Name);
+bool TSceneShot::Capture(TForm& form, const std::string& name) {
+  return Capture({form.Handle()}, name);
 }
 
-bool TSceneShot::Capture(const std::vector<HWND__*>& Windows, const std::string& Name) {
-  std::vector<HWND> windows(Windows.begin(), Windows.end());
+bool TSceneShot::Capture(const std::vector<HWND__*>& handles, const std::string& name) {
+  std::vector<HWND> windows(handles.begin(), handles.end());
   if (windows.empty()) return false;
   Settle(windows);
   RECT area = {};
@@ -78,10 +78,10 @@ bool TSceneShot::Capture(const std::vector<HWND__*>& Windows, const std::string&
   const bool copied =
       ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != FALSE;
   ::SelectObject(memory, old);
-  const bool saved = copied && SaveBitmap(memory, bitmap, width, height, Name + ".bmp");
+  const bool saved = copied && SaveBitmap(memory, bitmap, width, height, name + ".bmp");
   ::DeleteObject(bitmap);
   ::DeleteDC(memory);
   ::ReleaseDC(nullptr, screen);
-  if (saved) saved_.push_back(Name);
+  if (saved) saved_.push_back(name);
   return saved;
 }

@@ -12,9 +12,9 @@ class TForm;
 class TSceneShot {
  public:
   // Pumps messages until the windows are painted, then saves the smallest
-  // screen area holding them all as Name.bmp in the working folder.
-  bool Capture(const std::vector<HWND__*>& Windows, const std::string& Name);
-  bool Capture(TForm& Form, const std::string& Name);
+  // screen area holding them all as `name`.bmp in the working folder.
+  bool Capture(const std::vector<HWND__*>& handles, const std::string& name);
+  bool Capture(TForm& form, const std::string& name);
   const std::vector<std::string>& Saved() const { return saved_; }
 
  private:

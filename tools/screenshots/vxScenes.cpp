@@ -14,8 +14,8 @@ std::vector<TScene>& SceneList() {
 
 }  // namespace
 
-bool RegisterScene(const char* Name, TSceneFunction Run) {
-  SceneList().push_back({Name, Run});
+bool RegisterScene(const char* name, TSceneFunction run) {
+  SceneList().push_back({name, run});
   return true;
 }
 
@@ -25,14 +25,14 @@ const std::vector<TScene>& Scenes() {
   return SceneList();
 }
 
-void UseShippedDictionary(TVexlorSpell3Base& Speller) {
-  Speller.SetEndMessage(emNever);
-  Speller.SetConfigStorage(csNone);
-  Speller.SetSuggestionsLearning(false);
+void UseShippedDictionary(TVexlorSpell3Base& speller) {
+  speller.SetEndMessage(emNever);
+  speller.SetConfigStorage(csNone);
+  speller.SetSuggestionsLearning(false);
   TStringList folders, mains;
   folders.Add(VX_DATA_DIR);
   mains.Add("American.vlm");
-  Speller.SetConfigDictionaryDir(folders);
-  Speller.SetConfigDefaultMain(mains);
-  Speller.SetConfigDefaultActiveCustom("");
+  speller.SetConfigDictionaryDir(folders);
+  speller.SetConfigDefaultMain(mains);
+  speller.SetConfigDefaultActiveCustom("");
 }

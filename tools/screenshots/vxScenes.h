@@ -9,11 +9,11 @@
 
 class TVexlorSpell3Base;
 
-using TSceneFunction = void (*)(TSceneShot& Shot);
+using TSceneFunction = void (*)(TSceneShot& shot);
 
 // Called from a static initialiser in each scene file:
 //   static const bool registered = RegisterScene("TSpellDialog", &ShowSpellDialog);
-bool RegisterScene(const char* Name, TSceneFunction Run);
+bool RegisterScene(const char* name, TSceneFunction run);
 
 struct TScene {
   const char* Name;
@@ -23,4 +23,4 @@ const std::vector<TScene>& Scenes();
 
 // A speller for scenes: the shipped American dictionary, nothing stored, no
 // end message, no learning dictionary written.
-void UseShippedDictionary(TVexlorSpell3Base& Speller);
+void UseShippedDictionary(TVexlorSpell3Base& speller);
