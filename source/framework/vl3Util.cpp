@@ -14,26 +14,26 @@ bool IsPathDelimiter(char c) { return c == '\\' || c == '/'; }
 
 TEventList::~TEventList() = default;
 
-int TEventList::IndexOf(const void* Listener) const {
+int TEventList::IndexOf(const void* listener) const {
   for (size_t i = 0; i < listeners_.size(); ++i)
-    if (listeners_[i] == Listener) return static_cast<int>(i);
+    if (listeners_[i] == listener) return static_cast<int>(i);
   return -1;
 }
 
-void TEventList::AddListener(const void* Listener, THandler Handler) {
-  if (IndexOf(Listener) >= 0) return;
-  listeners_.push_back(Listener);
-  events_.push_back(std::make_unique<THandler>(std::move(Handler)));
+void TEventList::AddListener(const void* listener, THandler handler) {
+  if (IndexOf(listener) >= 0) return;
+  listeners_.push_back(listener);
+  events_.push_back(std::make_unique<THandler>(std::move(handler)));
 }
 
-void TEventList::RemoveListener(const void* Listener) {
-  int i = IndexOf(Listener);
+void TEventList::RemoveListener(const void* listener) {
+  int i = IndexOf(listener);
   if (i < 0) return;
   listeners_.erase(listeners_.begin() + i);
   events_.erase(events_.begin() + i);
 }
 
-void TEventList::Notify(void* Sender) {
+void TEventList::Notify(void* sender) {
   // Work from a copy of the listeners: a handler that unlinks itself (or
   // another listener) must not pull the list from under this loop.
   std::vector<const void*> round = listeners_;
@@ -41,7 +41,7 @@ void TEventList::Notify(void* Sender) {
     int i = IndexOf(listener);
     if (i < 0) continue;
     THandler handler = *events_[static_cast<size_t>(i)];
-    if (handler) handler(Sender);
+    if (handler) handler(sender);
   }
 }
 
@@ -49,49 +49,49 @@ void TEventList::Notify(void* Sender) {
 
 std::string GetVersionString() { return std::string("3.2.0") + " Pro"; }
 
-std::string ReplaceFirst(const std::string& Pattern, const std::string& Replacement,
-                         const std::string& Source) {
-  if (Pattern.empty()) return Source;
-  size_t at = Source.find(Pattern);
-  if (at == std::string::npos) return Source;
-  std::string result = Source;
-  result.replace(at, Pattern.size(), Replacement);
+std::string ReplaceFirst(const std::string& pattern, const std::string& replacement,
+                         const std::string& source) {
+  if (pattern.empty()) return source;
+  size_t at = source.find(pattern);
+  if (at == std::string::npos) return source;
+  std::string result = source;
+  result.replace(at, pattern.size(), replacement);
   return result;
 }
 
-std::string ExcludeTrailingPathDelimiter(const std::string& Path) {
-  if (!Path.empty() && IsPathDelimiter(Path.back())) return Path.substr(0, Path.size() - 1);
-  return Path;
+std::string ExcludeTrailingPathDelimiter(const std::string& path) {
+  if (!path.empty() && IsPathDelimiter(path.back())) return path.substr(0, path.size() - 1);
+  return path;
 }
 
-std::string BareNameWithExtension(const std::string& Path, const std::string& Extension) {
-  std::string name = ExtractFileName(Path);
+std::string BareNameWithExtension(const std::string& path, const std::string& extension) {
+  std::string name = ExtractFileName(path);
   const size_t dot = name.rfind('.');
   if (dot != std::string::npos) name.erase(dot);
-  return name + Extension;
+  return name + extension;
 }
 
-std::string ExtractFileDir(const std::string& Path) {
-  size_t at = Path.find_last_of("\\/:");
+std::string ExtractFileDir(const std::string& path) {
+  size_t at = path.find_last_of("\\/:");
   if (at == std::string::npos) return std::string();
   // Keep the delimiter of a root ("C:\", "/"): the folder is the root itself.
-  if (Path[at] == ':' || at == 0 || (at == 2 && Path[1] == ':')) return Path.substr(0, at + 1);
-  return Path.substr(0, at);
+  if (path[at] == ':' || at == 0 || (at == 2 && path[1] == ':')) return path.substr(0, at + 1);
+  return path.substr(0, at);
 }
 
-std::string ExtractFileName(const std::string& Path) {
-  size_t at = Path.find_last_of("\\/:");
-  return at == std::string::npos ? Path : Path.substr(at + 1);
+std::string ExtractFileName(const std::string& path) {
+  size_t at = path.find_last_of("\\/:");
+  return at == std::string::npos ? path : path.substr(at + 1);
 }
 
-std::string GetSpecialFolder(int FolderId) {
+std::string GetSpecialFolder(int folderId) {
   std::string path;
-  if (!Platform::GetSpecialFolderPath(FolderId, path) || path.empty()) return std::string();
+  if (!Platform::GetSpecialFolderPath(folderId, path) || path.empty()) return std::string();
   return ExcludeTrailingPathDelimiter(path);
 }
 
-std::string ExpandMacros(const std::string& Path) {
-  std::string result = Path;
+std::string ExpandMacros(const std::string& path) {
+  std::string result = path;
   std::string exe = Platform::ExecutablePath();
 
   result = ReplaceFirst("%AppDir%", ExcludeTrailingPathDelimiter(ExtractFileDir(exe)), result);
@@ -103,14 +103,14 @@ std::string ExpandMacros(const std::string& Path) {
 
   // These three look at the input, so that a macro that only arises through
   // an earlier replacement stays as it is.
-  if (Path.find("%UserName%") != std::string::npos) {
+  if (path.find("%UserName%") != std::string::npos) {
     std::string user;
     if (!Platform::GetUserName(user) || user.empty()) user = "default";
     result = ReplaceFirst("%UserName%", user, result);
   }
-  if (Path.find("%AppData%") != std::string::npos)
+  if (path.find("%AppData%") != std::string::npos)
     result = ReplaceFirst("%AppData%", GetSpecialFolder(26), result);
-  if (Path.find("%MyDocuments%") != std::string::npos)
+  if (path.find("%MyDocuments%") != std::string::npos)
     result = ReplaceFirst("%MyDocuments%", GetSpecialFolder(5), result);
 
   std::string expanded;
@@ -120,58 +120,58 @@ std::string ExpandMacros(const std::string& Path) {
 
 // ---- Files and folders ---------------------------------------------------
 
-bool ForceDirectories(const std::string& Path) {
-  if (Path.empty()) return false;
-  if (Platform::DirectoryExists(Path)) return true;
-  std::string path = ExcludeTrailingPathDelimiter(Path);
+bool ForceDirectories(const std::string& path) {
+  if (path.empty()) return false;
+  if (Platform::DirectoryExists(path)) return true;
+  std::string path = ExcludeTrailingPathDelimiter(path);
   if (path.size() > 2) {
     size_t at = path.find_last_of("\\/");
     if (at != std::string::npos) {
       std::string parent = path.substr(0, at + 1);
-      // Always shorter than Path, so the recursion ends.
+      // Always shorter than path, so the recursion ends.
       if (parent != path) ForceDirectories(parent);
     }
   }
   if (!path.empty()) Platform::CreateDirectory(path);
-  return Platform::DirectoryExists(path.empty() ? Path : path);
+  return Platform::DirectoryExists(path.empty() ? path : path);
 }
 
-bool CanCreateFile(const std::string& FileName, bool DeleteOnClose) {
-  return Platform::TryCreateFile(FileName, DeleteOnClose);
+bool CanCreateFile(const std::string& fileName, bool deleteOnClose) {
+  return Platform::TryCreateFile(fileName, deleteOnClose);
 }
 
-bool GetFileVersion(const std::string& FileName, uint32_t& VersionMS, uint32_t& VersionLS) {
-  return Platform::GetFileVersion(FileName, VersionMS, VersionLS);
+bool GetFileVersion(const std::string& fileName, uint32_t& versionMs, uint32_t& versionLs) {
+  return Platform::GetFileVersion(fileName, versionMs, versionLs);
 }
 
-int Min(int A, int B) { return A < B ? A : B; }
-int Max(int A, int B) { return A > B ? A : B; }
+int Min(int a, int b) { return a < b ? a : b; }
+int Max(int a, int b) { return a > b ? a : b; }
 
 // ---- Placing forms -------------------------------------------------------
 
-TFormPosition FitFormOnMonitor(const TRect& Monitor, int32_t Width, int32_t Height, int32_t Left,
-                               int32_t Top) {
+TFormPosition FitFormOnMonitor(const TRect& monitor, int32_t width, int32_t height, int32_t left,
+                               int32_t top) {
   // 64-bit sums: a form far off screen must not overflow into the monitor.
-  int64_t left = Left, top = Top;
-  if (left < Monitor.Left) left = Monitor.Left;
-  if (top < Monitor.Top) top = Monitor.Top;
-  if (left + Width > Monitor.Right) left = static_cast<int64_t>(Monitor.Right) - Width;
-  if (top + Height > Monitor.Bottom) top = static_cast<int64_t>(Monitor.Bottom) - Height;
+  int64_t left = left, top = top;
+  if (left < monitor.Left) left = monitor.Left;
+  if (top < monitor.Top) top = monitor.Top;
+  if (left + width > monitor.Right) left = static_cast<int64_t>(monitor.Right) - width;
+  if (top + height > monitor.Bottom) top = static_cast<int64_t>(monitor.Bottom) - height;
   return TFormPosition{static_cast<int32_t>(left), static_cast<int32_t>(top)};
 }
 
-TFormPosition FormPositionNearRect(const TRect& Monitor, const TRect& Form, const TRect& R,
-                                   bool Horizontal, bool Vertical) {
-  int64_t width = Form.Width(), height = Form.Height();
-  int64_t left = Form.Left, top = Form.Top;
-  if (Horizontal) {
-    left = R.Left;
-    if (R.Left + width > Monitor.Right) left = Monitor.Right - width;
+TFormPosition FormPositionNearRect(const TRect& monitor, const TRect& form, const TRect& r,
+                                   bool horizontal, bool vertical) {
+  int64_t width = form.Width(), height = form.Height();
+  int64_t left = form.Left, top = form.Top;
+  if (horizontal) {
+    left = r.Left;
+    if (r.Left + width > monitor.Right) left = monitor.Right - width;
   }
-  if (Vertical) {
-    top = R.Bottom;
-    if (R.Bottom + height > Monitor.Bottom) top = R.Top - height;
+  if (vertical) {
+    top = r.Bottom;
+    if (r.Bottom + height > monitor.Bottom) top = r.Top - height;
   }
-  return FitFormOnMonitor(Monitor, static_cast<int32_t>(width), static_cast<int32_t>(height),
+  return FitFormOnMonitor(monitor, static_cast<int32_t>(width), static_cast<int32_t>(height),
                           static_cast<int32_t>(left), static_cast<int32_t>(top));
 }

@@ -15,7 +15,7 @@
 // owned.
 class TEventList {
  public:
-  using THandler = std::function<void(void* Sender)>;
+  using THandler = std::function<void(void* sender)>;
 
   TEventList() = default;
   virtual ~TEventList();
@@ -23,18 +23,18 @@ class TEventList {
   TEventList& operator=(const TEventList&) = delete;
 
   // A second registration of the same listener is ignored (the first handler stays).
-  void AddListener(const void* Listener, THandler Handler);
-  void RemoveListener(const void* Listener);
-  // Calls every handler with Sender. Listeners removed by a handler during
+  void AddListener(const void* listener, THandler handler);
+  void RemoveListener(const void* listener);
+  // Calls every handler with sender. Listeners removed by a handler during
   // the round are not called any more; ones added are called from the next one.
-  void Notify(void* Sender);
+  void Notify(void* sender);
 
   int Count() const { return static_cast<int>(listeners_.size()); }
-  const void* Listeners(int Index) const { return listeners_[static_cast<size_t>(Index)]; }
-  bool IsListening(const void* Listener) const { return IndexOf(Listener) >= 0; }
+  const void* Listeners(int index) const { return listeners_[static_cast<size_t>(index)]; }
+  bool IsListening(const void* listener) const { return IndexOf(listener) >= 0; }
 
  private:
-  int IndexOf(const void* Listener) const;
+  int IndexOf(const void* listener) const;
 
   std::vector<const void*> listeners_;               // not owned
   std::vector<std::unique_ptr<THandler>> events_;    // one per listener
@@ -53,48 +53,48 @@ std::string GetVersionString();
 
 // Expands "%AppDir%", "%AppName%", "%UserName%", "%AppData%", "%MyDocuments%"
 // (each once, case-sensitive) and then %NAME% environment variables.
-std::string ExpandMacros(const std::string& Path);
-// Source with the first (case-sensitive) Pattern replaced by Replacement.
-std::string ReplaceFirst(const std::string& Pattern, const std::string& Replacement,
-                         const std::string& Source);
+std::string ExpandMacros(const std::string& path);
+// Returns source with the first (case-sensitive) pattern replaced by replacement.
+std::string ReplaceFirst(const std::string& pattern, const std::string& replacement,
+                         const std::string& source);
 // The shell folder for a CSIDL value (26 application data, 5 documents)
 // without a trailing delimiter; empty when unavailable.
-std::string GetSpecialFolder(int FolderId);
+std::string GetSpecialFolder(int folderId);
 
 // Creates the folder and any missing parents; true when the folder exists
 // afterwards.
-bool ForceDirectories(const std::string& Path);
-// Whether FileName can be opened for writing without sharing (it is created
-// when missing); with DeleteOnClose a file this call created goes again.
-bool CanCreateFile(const std::string& FileName, bool DeleteOnClose);
+bool ForceDirectories(const std::string& path);
+// Whether fileName can be opened for writing without sharing (it is created
+// when missing); with deleteOnClose a file this call created goes again.
+bool CanCreateFile(const std::string& fileName, bool deleteOnClose);
 // The two words of the file's fixed version; false without a version resource.
-bool GetFileVersion(const std::string& FileName, uint32_t& VersionMS, uint32_t& VersionLS);
+bool GetFileVersion(const std::string& fileName, uint32_t& versionMs, uint32_t& versionLs);
 
-int Min(int A, int B);
-int Max(int A, int B);
+int Min(int a, int b);
+int Max(int a, int b);
 
 // Path pieces the macros need; both '\' and '/' separate folders.
-std::string ExtractFileDir(const std::string& Path);   // without a trailing delimiter
-std::string ExtractFileName(const std::string& Path);  // without the folder
-std::string ExcludeTrailingPathDelimiter(const std::string& Path);
-// The bare file name of Path with its extension replaced by Extension.
-std::string BareNameWithExtension(const std::string& Path, const std::string& Extension);
+std::string ExtractFileDir(const std::string& path);   // without a trailing delimiter
+std::string ExtractFileName(const std::string& path);  // without the folder
+std::string ExcludeTrailingPathDelimiter(const std::string& path);
+// The bare file name of path with its extension replaced by extension.
+std::string BareNameWithExtension(const std::string& path, const std::string& extension);
 
-// Placement of a form of size Width x Height on the monitor rectangle
-// Monitor: where MoveFormOnScreen and MoveFormNearRect put its top-left.
+// Placement of a form of size width x height on the monitor rectangle
+// monitor: where MoveFormOnScreen and MoveFormNearRect put its top-left.
 struct TFormPosition {
   int32_t Left = 0, Top = 0;
 };
-TFormPosition FitFormOnMonitor(const TRect& Monitor, int32_t Width, int32_t Height, int32_t Left,
-                               int32_t Top);
-TFormPosition FormPositionNearRect(const TRect& Monitor, const TRect& Form, const TRect& R,
-                                   bool Horizontal, bool Vertical);
+TFormPosition FitFormOnMonitor(const TRect& monitor, int32_t width, int32_t height, int32_t left,
+                               int32_t top);
+TFormPosition FormPositionNearRect(const TRect& monitor, const TRect& form, const TRect& r,
+                                   bool horizontal, bool vertical);
 
 #ifdef _WIN32
 struct HWND__;
-// Moves a window to (Left, Top) kept inside its monitor; nothing for null.
-void MoveFormOnScreen(HWND__* Form, int32_t Left, int32_t Top);
-// Moves a window beside R (screen coordinates): under or over it when
-// Vertical, aligned with its left edge when Horizontal.
-void MoveFormNearRect(HWND__* Form, const TRect& R, bool Horizontal, bool Vertical);
+// Moves a window to (left, top) kept inside its monitor; nothing for null.
+void MoveFormOnScreen(HWND__* form, int32_t left, int32_t top);
+// Moves a window beside r (screen coordinates): under or over it when
+// vertical, aligned with its left edge when horizontal.
+void MoveFormNearRect(HWND__* form, const TRect& r, bool horizontal, bool vertical);
 #endif
