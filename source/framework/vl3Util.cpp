@@ -123,17 +123,17 @@ std::string ExpandMacros(const std::string& path) {
 bool ForceDirectories(const std::string& path) {
   if (path.empty()) return false;
   if (Platform::DirectoryExists(path)) return true;
-  std::string path = ExcludeTrailingPathDelimiter(path);
-  if (path.size() > 2) {
-    size_t at = path.find_last_of("\\/");
+  std::string trimmed = ExcludeTrailingPathDelimiter(path);
+  if (trimmed.size() > 2) {
+    size_t at = trimmed.find_last_of("\\/");
     if (at != std::string::npos) {
-      std::string parent = path.substr(0, at + 1);
+      std::string parent = trimmed.substr(0, at + 1);
       // Always shorter than path, so the recursion ends.
-      if (parent != path) ForceDirectories(parent);
+      if (parent != trimmed) ForceDirectories(parent);
     }
   }
-  if (!path.empty()) Platform::CreateDirectory(path);
-  return Platform::DirectoryExists(path.empty() ? path : path);
+  if (!trimmed.empty()) Platform::CreateDirectory(trimmed);
+  return Platform::DirectoryExists(trimmed.empty() ? path : trimmed);
 }
 
 bool CanCreateFile(const std::string& fileName, bool deleteOnClose) {
@@ -152,12 +152,12 @@ int Max(int a, int b) { return a > b ? a : b; }
 TFormPosition FitFormOnMonitor(const TRect& monitor, int32_t width, int32_t height, int32_t left,
                                int32_t top) {
   // 64-bit sums: a form far off screen must not overflow into the monitor.
-  int64_t left = left, top = top;
-  if (left < monitor.Left) left = monitor.Left;
-  if (top < monitor.Top) top = monitor.Top;
-  if (left + width > monitor.Right) left = static_cast<int64_t>(monitor.Right) - width;
-  if (top + height > monitor.Bottom) top = static_cast<int64_t>(monitor.Bottom) - height;
-  return TFormPosition{static_cast<int32_t>(left), static_cast<int32_t>(top)};
+  int64_t x = left, y = top;
+  if (x < monitor.Left) x = monitor.Left;
+  if (y < monitor.Top) y = monitor.Top;
+  if (x + width > monitor.Right) x = static_cast<int64_t>(monitor.Right) - width;
+  if (y + height > monitor.Bottom) y = static_cast<int64_t>(monitor.Bottom) - height;
+  return TFormPosition{static_cast<int32_t>(x), static_cast<int32_t>(y)};
 }
 
 TFormPosition FormPositionNearRect(const TRect& monitor, const TRect& form, const TRect& r,
