@@ -13,11 +13,11 @@
 enum TModalResult : int32_t { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
 class TCustomForm;
-using TFormNotifyEvent = std::function<void(TCustomForm* Sender)>;
+using TFormNotifyEvent = std::function<void(TCustomForm* sender)>;
 
 class TCustomForm : public TComponent {
  public:
-  explicit TCustomForm(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+  explicit TCustomForm(TComponent* owner = nullptr) : TComponent(owner) {}
 
   // Makes the form visible and returns at once.
   virtual void Show() = 0;
@@ -33,12 +33,12 @@ class TCustomForm : public TComponent {
 
   virtual TModalResult ModalResult() const = 0;
   // Anything but mrNone ends a running modal loop.
-  virtual void SetModalResult(TModalResult Value) = 0;
+  virtual void SetModalResult(TModalResult value) = 0;
 
   // The outer rectangle in screen coordinates.
   virtual TRect BoundsRect() const = 0;
   // Moves the top-left corner to a screen position; the size stays.
-  virtual void MoveTo(int32_t Left, int32_t Top) = 0;
+  virtual void MoveTo(int32_t left, int32_t top) = 0;
   // The whole rectangle of the monitor that holds the form (the nearest one
   // when it is off screen).
   virtual TRect MonitorRect() const = 0;
@@ -46,9 +46,9 @@ class TCustomForm : public TComponent {
 
   // The help file and topic its Help button opens.
   const std::string& HelpFile() const { return helpFile_; }
-  void SetHelpFile(const std::string& Value) { helpFile_ = Value; }
+  void SetHelpFile(const std::string& value) { helpFile_ = value; }
   int32_t HelpContext() const { return helpContext_; }
-  void SetHelpContext(int32_t Value) { helpContext_ = Value; }
+  void SetHelpContext(int32_t value) { helpContext_ = value; }
 
   // Raised when the form becomes visible, gains and loses activation.
   // Components that host a form save these, chain them and put them back.

@@ -21,6 +21,6 @@ TMenuItem* ItemAt(const TComponent& owner, int index) {
 }  // namespace
 
 int TMenuItem::Count() const { return CountItems(*this); }
-TMenuItem* TMenuItem::Items(int Index) const { return ItemAt(*this, Index); }
+TMenuItem* TMenuItem::Items(int index) const { return ItemAt(*this, index); }
 int TPopupMenu::Count() const { return CountItems(*this); }
-TMenuItem* TPopupMenu::Items(int Index) const { return ItemAt(*this, Index); }
+TMenuItem* TPopupMenu::Items(int index) const { return ItemAt(*this, index); }

@@ -10,13 +10,13 @@
 #include "vl3Component.h"
 
 class TMenuItem;
-using TMenuItemClickEvent = std::function<void(TMenuItem* Sender)>;
+using TMenuItemClickEvent = std::function<void(TMenuItem* sender)>;
 
 // A menu entry; its sub-items are the TMenuItems it owns, in the order they
 // were created. The caption "-" makes a separator.
 class TMenuItem : public TComponent {
  public:
-  explicit TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
+  explicit TMenuItem(TComponent* owner) : TComponent(owner) {}
 
   std::string Caption;  // shown exactly: no accelerators are added
   bool Enabled = true;
@@ -24,7 +24,7 @@ class TMenuItem : public TComponent {
   TMenuItemClickEvent OnClick;
 
   int Count() const;
-  TMenuItem* Items(int Index) const;  // the Index-th owned item
+  TMenuItem* Items(int index) const;  // the index-th owned item
   bool IsSeparator() const { return Caption == "-"; }
   void Click() {
     if (OnClick) OnClick(this);
@@ -34,11 +34,11 @@ class TMenuItem : public TComponent {
 // The top-level items are the TMenuItems the menu owns.
 class TPopupMenu : public TComponent {
  public:
-  explicit TPopupMenu(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+  explicit TPopupMenu(TComponent* owner = nullptr) : TComponent(owner) {}
 
   int Count() const;
-  TMenuItem* Items(int Index) const;
+  TMenuItem* Items(int index) const;
   // Shows the menu at screen (X, Y) and waits until it closes; the chosen
   // item's Click has run when it returns.
-  virtual void Popup(int32_t X, int32_t Y);
+  virtual void Popup(int32_t x, int32_t y);
 };

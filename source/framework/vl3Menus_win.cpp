@@ -41,7 +41,7 @@ HWND MenuOwnerWindow(bool& made) {
 
 }  // namespace
 
-void TPopupMenu::Popup(int32_t X, int32_t Y) {
+void TPopupMenu::Popup(int32_t x, int32_t y) {
   std::vector<TMenuItem*> items;
   HMENU menu = ::CreatePopupMenu();
   if (menu == nullptr) return;
@@ -52,7 +52,7 @@ void TPopupMenu::Popup(int32_t X, int32_t Y) {
   // user clicks elsewhere.
   if (!made) ::SetForegroundWindow(owner);
   const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
-      menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, X, Y, 0, owner, nullptr));
+      menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x, y, 0, owner, nullptr));
   ::DestroyMenu(menu);  // also destroys the sub-menus
   if (made) ::DestroyWindow(owner);
   if (chosen >= 1 && chosen <= items.size()) items[chosen - 1]->Click();

@@ -9,7 +9,7 @@ namespace Platform {
 // whose forms have dialog keys (Tab, Enter, Escape) installs its own, so that
 // a modeless dialog keeps them while a synchronous check pumps messages.
 // Null restores the plain way. Natively there are no messages to hand over.
-using TMessageDispatcher = void (*)(void* Msg);
+using TMessageDispatcher = void (*)(void* msg);
 void SetMessageDispatcher(TMessageDispatcher dispatcher);
 
 }  // namespace Platform

@@ -39,16 +39,16 @@ void MoveTo(HWND form, TFormPosition p) {
 
 }  // namespace
 
-void MoveFormOnScreen(HWND__* Form, int32_t Left, int32_t Top) {
-  if (!Form || !::IsWindow(Form)) return;
+void MoveFormOnScreen(HWND__* form, int32_t left, int32_t top) {
+  if (!form || !::IsWindow(form)) return;
   TRect w;
-  if (!WindowRect(Form, w)) return;
-  MoveTo(Form, FitFormOnMonitor(MonitorRect(Form), w.Width(), w.Height(), Left, Top));
+  if (!WindowRect(form, w)) return;
+  MoveTo(form, FitFormOnMonitor(MonitorRect(form), w.Width(), w.Height(), left, top));
 }
 
-void MoveFormNearRect(HWND__* Form, const TRect& R, bool Horizontal, bool Vertical) {
-  if (!Form || !::IsWindow(Form)) return;
+void MoveFormNearRect(HWND__* form, const TRect& r, bool horizontal, bool vertical) {
+  if (!form || !::IsWindow(form)) return;
   TRect w;
-  if (!WindowRect(Form, w)) return;
-  MoveTo(Form, FormPositionNearRect(MonitorRect(Form), w, R, Horizontal, Vertical));
+  if (!WindowRect(form, w)) return;
+  MoveTo(form, FormPositionNearRect(MonitorRect(form), w, r, horizontal, vertical));
 }
