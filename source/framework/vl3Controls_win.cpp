@@ -17,12 +17,12 @@ namespace VxWin {
 const char* const kFormClass = "VxForm";
 const char* const kPanelClass = "VxPanel";
 
-std::string WindowText(HWND Wnd) {
-  if (!Wnd) return std::string();
-  const int length = ::GetWindowTextLengthA(Wnd);
+std::string WindowText(HWND wnd) {
+  if (!wnd) return std::string();
+  const int length = ::GetWindowTextLengthA(wnd);
   if (length <= 0) return std::string();
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = ::GetWindowTextA(Wnd, &text[0], length + 1);
+  const int got = ::GetWindowTextA(wnd, &text[0], length + 1);
   text.resize(static_cast<size_t>(std::max(got, 0)));
   return text;
 }
@@ -52,19 +52,19 @@ std::unordered_map<HWND, TWindowLink>& Links() {
   return *links;
 }
 
-TWindowLink FindLink(HWND Wnd) {
+TWindowLink FindLink(HWND wnd) {
   std::lock_guard<std::mutex> guard(LinksLock());
-  const auto it = Links().find(Wnd);
+  const auto it = Links().find(wnd);
   return it == Links().end() ? TWindowLink() : it->second;
 }
 
 // Changes the link of Wnd under the lock and drops it once nothing is left.
 template <typename F>
-void EditLink(HWND Wnd, F change) {
+void EditLink(HWND wnd, F change) {
   std::lock_guard<std::mutex> guard(LinksLock());
-  TWindowLink& link = Links()[Wnd];
+  TWindowLink& link = Links()[wnd];
   change(link);
-  if (link.Empty()) Links().erase(Wnd);
+  if (link.Empty()) Links().erase(wnd);
 }
 
 // Control ids stay clear of IDOK and IDCANCEL, which the dialog keys send.
@@ -117,20 +117,20 @@ TParentWindow::~TParentWindow() {
     });
 }
 
-TParentWindow* TParentWindow::ContainerOf(HWND__* Wnd) {
-  return Wnd ? FindLink(Wnd).container : nullptr;
+TParentWindow* TParentWindow::ContainerOf(HWND__* wnd) {
+  return wnd ? FindLink(wnd).container : nullptr;
 }
 
-void TParentWindow::ForgetContainer(HWND__* Wnd) {
-  if (Wnd) EditLink(Wnd, [](TWindowLink& link) { link.container = nullptr; });
+void TParentWindow::ForgetContainer(HWND__* wnd) {
+  if (wnd) EditLink(wnd, [](TWindowLink& link) { link.container = nullptr; });
 }
 
-void TParentWindow::AttachContainer(HWND__* Wnd) {
-  if (!Wnd) return;
-  containerHandle_ = Wnd;
-  EditLink(Wnd, [this](TWindowLink& link) { link.container = this; });
+void TParentWindow::AttachContainer(HWND__* wnd) {
+  if (!wnd) return;
+  containerHandle_ = wnd;
+  EditLink(wnd, [this](TWindowLink& link) { link.container = this; });
   RECT r = {};
-  ::GetClientRect(Wnd, &r);
+  ::GetClientRect(wnd, &r);
   lastWidth_ = r.right;
   lastHeight_ = r.bottom;
 }
@@ -141,10 +141,10 @@ TRect TParentWindow::ClientRect() const {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-void TParentWindow::InsertControl(TControl* Control) { controls_.push_back(Control); }
+void TParentWindow::InsertControl(TControl* control) { controls_.push_back(control); }
 
-void TParentWindow::RemoveControl(TControl* Control) {
-  controls_.erase(std::remove(controls_.begin(), controls_.end(), Control), controls_.end());
+void TParentWindow::RemoveControl(TControl* control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
 }
 
 void TParentWindow::DestroyControls() {
@@ -164,11 +164,11 @@ void TParentWindow::ArrangeTabOrder() {
   }
 }
 
-void TParentWindow::ApplyAnchors(int32_t NewWidth, int32_t NewHeight) {
-  const int32_t dx = NewWidth - lastWidth_, dy = NewHeight - lastHeight_;
+void TParentWindow::ApplyAnchors(int32_t newWidth, int32_t newHeight) {
+  const int32_t dx = newWidth - lastWidth_, dy = newHeight - lastHeight_;
   const bool known = lastWidth_ >= 0;
-  lastWidth_ = NewWidth;
-  lastHeight_ = NewHeight;
+  lastWidth_ = newWidth;
+  lastHeight_ = newHeight;
   if (!known || (dx == 0 && dy == 0)) return;
   for (TControl* c : std::vector<TControl*>(controls_)) {
     const TAnchors a = c->Anchors();
@@ -190,40 +190,40 @@ void TParentWindow::ApplyAnchors(int32_t NewWidth, int32_t NewHeight) {
   }
 }
 
-bool TParentWindow::ContainerMessage(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam,
-                                     intptr_t& Result) {
-  switch (Msg) {
+bool TParentWindow::ContainerMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam,
+                                     intptr_t& result) {
+  switch (msg) {
     case WM_COMMAND:
-      if (LParam != 0) {
-        if (TControl* c = TControl::FromHandle(reinterpret_cast<HWND>(LParam))) {
-          c->Command(HIWORD(WParam));
-          Result = 0;
+      if (lParam != 0) {
+        if (TControl* c = TControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
+          c->Command(HIWORD(wParam));
+          result = 0;
           return true;
         }
       }
       return false;
     case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(LParam);
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (!header) return false;
-      if (TControl* c = TControl::FromHandle(header->hwndFrom)) return c->Notify(header, Result);
+      if (TControl* c = TControl::FromHandle(header->hwndFrom)) return c->Notify(header, result);
       return false;
     }
     case WM_DRAWITEM: {
-      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(LParam);
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
       if (!item || item->CtlType == ODT_MENU) return false;
       TControl* c = TControl::FromHandle(item->hwndItem);
       if (!c || !c->DrawItem(item)) return false;
-      Result = TRUE;
+      result = TRUE;
       return true;
     }
     case WM_SIZE:
-      if (WParam != SIZE_MINIMIZED)
-        if (TParentWindow* p = ContainerOf(Wnd)) p->ApplyAnchors(LOWORD(LParam), HIWORD(LParam));
+      if (wParam != SIZE_MINIMIZED)
+        if (TParentWindow* p = ContainerOf(wnd)) p->ApplyAnchors(LOWORD(lParam), HIWORD(lParam));
       return false;
     case WM_SETCURSOR:
       if (Application().Cursor() == TAppCursor::crHourGlass) {
         ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-        Result = TRUE;
+        result = TRUE;
         return true;
       }
       return false;
@@ -257,12 +257,12 @@ void RegisterPanelClass() {
 
 // ---- TControl ----------------------------------------------------------------
 
-TControl::TControl(TComponent* AOwner, TParentWindow* AParent) : TComponent(AOwner) {
+TControl::TControl(TComponent* owner, TParentWindow* parent) : TComponent(owner) {
   Application().Initialize();
   static const bool registered = (RegisterPanelClass(), true);
   (void)registered;
-  parent_ = AParent;
-  for (TComponent* c = AOwner; !parent_ && c; c = c->Owner())
+  parent_ = parent;
+  for (TComponent* c = owner; !parent_ && c; c = c->Owner())
     parent_ = dynamic_cast<TParentWindow*>(c);
   if (parent_) {
     if (TForm* form = parent_->ParentForm()) font_ = form->Font();
@@ -289,17 +289,17 @@ TControl::~TControl() {
   }
 }
 
-TControl* TControl::FromHandle(HWND__* Wnd) {
-  return Wnd ? FindLink(Wnd).control : nullptr;
+TControl* TControl::FromHandle(HWND__* wnd) {
+  return wnd ? FindLink(wnd).control : nullptr;
 }
 
-void TControl::CreateHandle(const char* ClassName, uint32_t Style, uint32_t ExStyle,
-                            int32_t ExtraHeight) {
+void TControl::CreateHandle(const char* className, uint32_t style, uint32_t exStyle,
+                            int32_t extraHeight) {
   if (!parent_ || !parent_->ClientHandle()) return;
-  extraHeight_ = ExtraHeight;
-  tabStop_ = (Style & WS_TABSTOP) != 0;
-  const DWORD style = Style | WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
-  handle_ = ::CreateWindowExA(ExStyle, ClassName, "", style, left_, top_, width_,
+  extraHeight_ = extraHeight;
+  tabStop_ = (style & WS_TABSTOP) != 0;
+  const DWORD windowStyle = style | WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
+  handle_ = ::CreateWindowExA(exStyle, className, "", windowStyle, left_, top_, width_,
                               height_ + extraHeight_, parent_->ClientHandle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
                               ::GetModuleHandleA(nullptr), nullptr);
@@ -317,48 +317,48 @@ void TControl::CreateHandle(const char* ClassName, uint32_t Style, uint32_t ExSt
   parent_->ArrangeTabOrder();
 }
 
-intptr_t __stdcall TControl::ControlProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam,
-                                         intptr_t LParam) {
-  const TWindowLink link = FindLink(Wnd);
+intptr_t __stdcall TControl::ControlProc(HWND__* wnd, uint32_t msg, uintptr_t wParam,
+                                         intptr_t lParam) {
+  const TWindowLink link = FindLink(wnd);
   // Without a link the chain below is unknown; only the default is left.
-  if (!link.previous) return ::DefWindowProcA(Wnd, Msg, WParam, LParam);
+  if (!link.previous) return ::DefWindowProcA(wnd, msg, wParam, lParam);
   TControl* self = link.control;
   try {
-    if (Msg == WM_NCDESTROY) {
+    if (msg == WM_NCDESTROY) {
       // The window may go before its wrapper (its parent window was destroyed).
-      EditLink(Wnd, [](TWindowLink& gone) { gone = TWindowLink(); });
-      if (::GetWindowLongPtrA(Wnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ControlProc))
-        ::SetWindowLongPtrA(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link.previous));
-      if (self && self->handle_ == Wnd) self->handle_ = nullptr;
-      return ::CallWindowProcA(link.previous, Wnd, Msg, WParam, LParam);
+      EditLink(wnd, [](TWindowLink& gone) { gone = TWindowLink(); });
+      if (::GetWindowLongPtrA(wnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ControlProc))
+        ::SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link.previous));
+      if (self && self->handle_ == wnd) self->handle_ = nullptr;
+      return ::CallWindowProcA(link.previous, wnd, msg, wParam, lParam);
     }
     intptr_t result = 0;
-    if (self && self->WndProc(Msg, WParam, LParam, result)) return result;
+    if (self && self->WndProc(msg, wParam, lParam, result)) return result;
   } catch (...) {
     // Nothing may leave a window procedure.
   }
-  return ::CallWindowProcA(link.previous, Wnd, Msg, WParam, LParam);
+  return ::CallWindowProcA(link.previous, wnd, msg, wParam, lParam);
 }
 
-intptr_t TControl::DefWndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
+intptr_t TControl::DefWndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
   if (!handle_) return 0;
-  if (!previousProc_) return ::DefWindowProcA(handle_, Msg, WParam, LParam);
-  return ::CallWindowProcA(reinterpret_cast<WNDPROC>(previousProc_), handle_, Msg, WParam, LParam);
+  if (!previousProc_) return ::DefWindowProcA(handle_, msg, wParam, lParam);
+  return ::CallWindowProcA(reinterpret_cast<WNDPROC>(previousProc_), handle_, msg, wParam, lParam);
 }
 
-bool TControl::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {
-  (void)Msg;
-  (void)WParam;
-  (void)LParam;
-  (void)Result;
+bool TControl::WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
+  (void)msg;
+  (void)wParam;
+  (void)lParam;
+  (void)result;
   return false;
 }
 
-void TControl::SetBounds(int32_t Left, int32_t Top, int32_t Width, int32_t Height) {
-  left_ = Left;
-  top_ = Top;
-  width_ = Width;
-  height_ = Height;
+void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
   if (handle_) ::MoveWindow(handle_, left_, top_, width_, height_ + extraHeight_, TRUE);
   Resized();
 }
@@ -375,49 +375,49 @@ TRect TControl::ScreenRect() const {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-void TControl::SetVisible(bool Value) {
-  visible_ = Value;
-  if (handle_) ::ShowWindow(handle_, Value ? SW_SHOWNA : SW_HIDE);
+void TControl::SetVisible(bool value) {
+  visible_ = value;
+  if (handle_) ::ShowWindow(handle_, value ? SW_SHOWNA : SW_HIDE);
 }
 
 bool TControl::Showing() const { return handle_ && ::IsWindowVisible(handle_); }
 
-void TControl::SetEnabled(bool Value) {
-  enabled_ = Value;
-  if (handle_) ::EnableWindow(handle_, Value);
+void TControl::SetEnabled(bool value) {
+  enabled_ = value;
+  if (handle_) ::EnableWindow(handle_, value);
 }
 
 std::string TControl::Text() const { return VxWin::WindowText(handle_); }
 
-void TControl::SetText(const std::string& Value) {
+void TControl::SetText(const std::string& value) {
   // Like a user's edit, a change raises the control's change event; setting
   // the same text again raises nothing.
-  if (handle_ && Text() != Value) ::SetWindowTextA(handle_, Value.c_str());
+  if (handle_ && Text() != value) ::SetWindowTextA(handle_, value.c_str());
 }
 
-void TControl::SetTabOrder(int32_t Value) {
-  tabOrder_ = Value;
+void TControl::SetTabOrder(int32_t value) {
+  tabOrder_ = value;
   if (parent_) parent_->ArrangeTabOrder();
 }
 
-void TControl::SetTabStop(bool Value) {
-  tabStop_ = Value;
+void TControl::SetTabStop(bool value) {
+  tabStop_ = value;
   if (!handle_) return;
   LONG_PTR style = ::GetWindowLongPtrA(handle_, GWL_STYLE);
-  style = Value ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+  style = value ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
   ::SetWindowLongPtrA(handle_, GWL_STYLE, style);
 }
 
-void TControl::SetFont(const TFont& Value) {
+void TControl::SetFont(const TFont& value) {
   parentFont_ = false;
-  font_ = Value;
+  font_ = value;
   if (handle_) ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
   FontChanged();
 }
 
-void TControl::ApplyParentFont(const TFont& Value) {
+void TControl::ApplyParentFont(const TFont& value) {
   if (!parentFont_) return;
-  font_ = Value;
+  font_ = value;
   if (handle_) ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
   FontChanged();
 }
@@ -436,27 +436,27 @@ void TControl::Accelerate() {
   if (CanFocus()) SetFocus();
 }
 
-bool TControl::DialogChar(char Ch) {
-  (void)Ch;
+bool TControl::DialogChar(char ch) {
+  (void)ch;
   return false;
 }
 
-bool TControl::IsAccel(char Ch, const std::string& Caption) {
-  for (size_t i = 0; i + 1 < Caption.size(); ++i) {
-    if (Caption[i] != '&') continue;
-    if (Caption[i + 1] == '&') {
+bool TControl::IsAccel(char ch, const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
       ++i;  // "&&" is a plain ampersand
       continue;
     }
-    return UpperChar(Caption[i + 1]) == UpperChar(Ch);
+    return UpperChar(caption[i + 1]) == UpperChar(ch);
   }
   return false;
 }
 
-bool TControl::KeyDown(uint16_t Key) {
+bool TControl::KeyDown(uint16_t key) {
   if (!OnKeyDown) return true;
-  OnKeyDown(this, Key);
-  return Key != 0;
+  OnKeyDown(this, key);
+  return key != 0;
 }
 
 void TControl::Click() {
@@ -465,25 +465,25 @@ void TControl::Click() {
 
 // ---- TLabel --------------------------------------------------------------------
 
-TLabel::TLabel(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TLabel::TLabel(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   CreateHandle("STATIC", SS_LEFTNOWORDWRAP | SS_NOTIFY);
 }
 
-void TLabel::SetText(const std::string& Value) {
-  TControl::SetText(Value);
+void TLabel::SetText(const std::string& value) {
+  TControl::SetText(value);
   AdjustSize();
 }
 
-void TLabel::SetAutoSize(bool Value) {
-  autoSize_ = Value;
+void TLabel::SetAutoSize(bool value) {
+  autoSize_ = value;
   AdjustSize();
 }
 
-void TLabel::SetWordWrap(bool Value) {
-  wordWrap_ = Value;
+void TLabel::SetWordWrap(bool value) {
+  wordWrap_ = value;
   if (!handle_) return;
   LONG_PTR style = ::GetWindowLongPtrA(handle_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
-  ::SetWindowLongPtrA(handle_, GWL_STYLE, style | (Value ? SS_LEFT : SS_LEFTNOWORDWRAP));
+  ::SetWindowLongPtrA(handle_, GWL_STYLE, style | (value ? SS_LEFT : SS_LEFTNOWORDWRAP));
   ::InvalidateRect(handle_, nullptr, TRUE);
   AdjustSize();
 }
@@ -503,8 +503,8 @@ void TLabel::AdjustSize() {
   SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
 }
 
-bool TLabel::DialogChar(char Ch) {
-  if (!IsAccel(Ch, Text())) return false;
+bool TLabel::DialogChar(char ch) {
+  if (!IsAccel(ch, Text())) return false;
   Accelerate();
   return true;
 }
@@ -515,13 +515,13 @@ void TLabel::Accelerate() {
 
 // ---- TButton -------------------------------------------------------------------
 
-TButton::TButton(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TButton::TButton(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   CreateHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP);
 }
 
-void TButton::SetDefault(bool Value) {
-  default_ = Value;
-  if (handle_) ::SendMessageA(handle_, BM_SETSTYLE, Value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+void TButton::SetDefault(bool value) {
+  default_ = value;
+  if (handle_) ::SendMessageA(handle_, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::Click() {
@@ -530,12 +530,12 @@ void TButton::Click() {
   TControl::Click();
 }
 
-void TButton::Command(uint16_t Code) {
-  if (Code == BN_CLICKED) Click();
+void TButton::Command(uint16_t code) {
+  if (code == BN_CLICKED) Click();
 }
 
-bool TButton::DialogChar(char Ch) {
-  if (!IsAccel(Ch, Text())) return false;
+bool TButton::DialogChar(char ch) {
+  if (!IsAccel(ch, Text())) return false;
   Accelerate();
   return true;
 }
@@ -546,7 +546,7 @@ void TButton::Accelerate() {
 
 // ---- TCheckBox -----------------------------------------------------------------
 
-TCheckBox::TCheckBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TCheckBox::TCheckBox(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   CreateHandle("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP);
 }
 
@@ -554,18 +554,18 @@ bool TCheckBox::Checked() const {
   return handle_ && ::SendMessageA(handle_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TCheckBox::SetChecked(bool Value) {
-  if (!handle_ || Checked() == Value) return;
-  ::SendMessageA(handle_, BM_SETCHECK, Value ? BST_CHECKED : BST_UNCHECKED, 0);
+void TCheckBox::SetChecked(bool value) {
+  if (!handle_ || Checked() == value) return;
+  ::SendMessageA(handle_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
   Click();
 }
 
-void TCheckBox::Command(uint16_t Code) {
-  if (Code == BN_CLICKED) Click();
+void TCheckBox::Command(uint16_t code) {
+  if (code == BN_CLICKED) Click();
 }
 
-bool TCheckBox::DialogChar(char Ch) {
-  if (!IsAccel(Ch, Text())) return false;
+bool TCheckBox::DialogChar(char ch) {
+  if (!IsAccel(ch, Text())) return false;
   Accelerate();
   return true;
 }
@@ -578,16 +578,16 @@ void TCheckBox::Accelerate() {
 
 // ---- TEdit and TMemo -----------------------------------------------------------
 
-TEdit::TEdit(TComponent* AOwner, TParentWindow* AParent) : TEdit(AOwner, AParent, ES_AUTOHSCROLL) {}
+TEdit::TEdit(TComponent* owner, TParentWindow* parent) : TEdit(owner, parent, ES_AUTOHSCROLL) {}
 
-TEdit::TEdit(TComponent* AOwner, TParentWindow* AParent, uint32_t Style)
-    : TControl(AOwner, AParent) {
-  CreateHandle("EDIT", Style | WS_TABSTOP, WS_EX_CLIENTEDGE);
+TEdit::TEdit(TComponent* owner, TParentWindow* parent, uint32_t style)
+    : TControl(owner, parent) {
+  CreateHandle("EDIT", style | WS_TABSTOP, WS_EX_CLIENTEDGE);
 }
 
-void TEdit::SetReadOnly(bool Value) {
-  readOnly_ = Value;
-  if (handle_) ::SendMessageA(handle_, EM_SETREADONLY, Value, 0);
+void TEdit::SetReadOnly(bool value) {
+  readOnly_ = value;
+  if (handle_) ::SendMessageA(handle_, EM_SETREADONLY, value, 0);
 }
 
 void TEdit::SelectAll() {
@@ -610,45 +610,45 @@ int32_t TEdit::SelLength() const {
   return static_cast<int32_t>(end - start);
 }
 
-void TEdit::SetSel(int32_t Start, int32_t Length) {
-  if (handle_) ::SendMessageA(handle_, EM_SETSEL, Start, Start + Length);
+void TEdit::SetSel(int32_t start, int32_t length) {
+  if (handle_) ::SendMessageA(handle_, EM_SETSEL, start, start + length);
 }
 
-void TEdit::Command(uint16_t Code) {
-  if (Code == EN_CHANGE && OnChange) OnChange(this);
+void TEdit::Command(uint16_t code) {
+  if (code == EN_CHANGE && OnChange) OnChange(this);
 }
 
-TMemo::TMemo(TComponent* AOwner, TParentWindow* AParent)
-    : TEdit(AOwner, AParent, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL) {}
+TMemo::TMemo(TComponent* owner, TParentWindow* parent)
+    : TEdit(owner, parent, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL) {}
 
 int32_t TMemo::LineCount() const {
   return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, EM_GETLINECOUNT, 0, 0)) : 0;
 }
 
-std::string TMemo::Line(int32_t Index) const {
-  if (!handle_ || Index < 0 || Index >= LineCount()) return std::string();
-  const LRESULT start = ::SendMessageA(handle_, EM_LINEINDEX, Index, 0);
+std::string TMemo::Line(int32_t index) const {
+  if (!handle_ || index < 0 || index >= LineCount()) return std::string();
+  const LRESULT start = ::SendMessageA(handle_, EM_LINEINDEX, index, 0);
   const LRESULT length = ::SendMessageA(handle_, EM_LINELENGTH, start, 0);
   // EM_GETLINE reads the buffer size from the buffer's first word.
   std::string line(static_cast<size_t>(std::max<LRESULT>(length, 1)) + 2, '\0');
   *reinterpret_cast<WORD*>(&line[0]) = static_cast<WORD>(line.size());
   const LRESULT got =
-      ::SendMessageA(handle_, EM_GETLINE, Index, reinterpret_cast<LPARAM>(&line[0]));
+      ::SendMessageA(handle_, EM_GETLINE, index, reinterpret_cast<LPARAM>(&line[0]));
   line.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(got, length))));
   return line;
 }
 
-void TMemo::AddLine(const std::string& Value) {
+void TMemo::AddLine(const std::string& value) {
   if (!handle_) return;
   const int length = ::GetWindowTextLengthA(handle_);
-  const std::string text = (length > 0 ? "\r\n" : "") + Value;
+  const std::string text = (length > 0 ? "\r\n" : "") + value;
   ::SendMessageA(handle_, EM_SETSEL, length, length);
   ::SendMessageA(handle_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // ---- TGroupBox and TPanel ------------------------------------------------------
 
-TGroupBox::TGroupBox(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TGroupBox::TGroupBox(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   // Without WS_CLIPCHILDREN: the system frame paints no background of its
   // own, so the panel's background must show through it.
   CreateHandle(VxWin::kPanelClass, 0, WS_EX_CONTROLPARENT);
@@ -663,8 +663,8 @@ TGroupBox::~TGroupBox() { DestroyControls(); }
 
 std::string TGroupBox::Text() const { return VxWin::WindowText(frame_); }
 
-void TGroupBox::SetText(const std::string& Value) {
-  if (frame_) ::SetWindowTextA(frame_, Value.c_str());
+void TGroupBox::SetText(const std::string& value) {
+  if (frame_) ::SetWindowTextA(frame_, value.c_str());
 }
 
 void TGroupBox::Resized() {
@@ -676,7 +676,7 @@ void TGroupBox::FontChanged() {
   for (TControl* c : Controls()) c->ApplyParentFont(Font());
 }
 
-TPanel::TPanel(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TPanel::TPanel(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   CreateHandle(VxWin::kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
   if (handle_) AttachContainer(handle_);
 }
@@ -687,12 +687,12 @@ void TPanel::Resized() {}
 
 // ---- List boxes and drop-down lists ---------------------------------------------
 
-int32_t VxWin::SortedPosition(int32_t Count, const std::function<std::string(int32_t)>& ItemAt,
-                              const std::string& Value) {
-  int32_t lo = 0, hi = Count;
+int32_t VxWin::SortedPosition(int32_t count, const std::function<std::string(int32_t)>& itemAt,
+                              const std::string& value) {
+  int32_t lo = 0, hi = count;
   while (lo < hi) {
     const int32_t mid = (lo + hi) / 2;
-    if (CompareText(ItemAt(mid), Value) <= 0)
+    if (CompareText(itemAt(mid), value) <= 0)
       lo = mid + 1;
     else
       hi = mid;
@@ -700,60 +700,60 @@ int32_t VxWin::SortedPosition(int32_t Count, const std::function<std::string(int
   return lo;
 }
 
-TCustomListControl::TCustomListControl(TComponent* AOwner, TParentWindow* AParent,
-                                       const TMessages& Messages)
-    : TControl(AOwner, AParent), messages_(Messages) {}
+TCustomListControl::TCustomListControl(TComponent* owner, TParentWindow* parent,
+                                       const TMessages& messages)
+    : TControl(owner, parent), messages_(messages) {}
 
 int32_t TCustomListControl::Count() const {
   return handle_ ? static_cast<int32_t>(::SendMessageA(handle_, messages_.Count, 0, 0)) : 0;
 }
 
-std::string TCustomListControl::Items(int32_t Index) const {
-  if (!handle_ || Index < 0) return std::string();
+std::string TCustomListControl::Items(int32_t index) const {
+  if (!handle_ || index < 0) return std::string();
   // No count check for owner data: a message per item read; the owner
   // knows its items.
-  if (ownerData_) return OwnerItem(Index);
-  const LRESULT length = ::SendMessageA(handle_, messages_.TextLength, Index, 0);
+  if (ownerData_) return OwnerItem(index);
+  const LRESULT length = ::SendMessageA(handle_, messages_.TextLength, index, 0);
   if (length <= 0) return std::string();  // also LB_ERR and CB_ERR
   std::string text(static_cast<size_t>(length) + 1, '\0');
   const LRESULT got =
-      ::SendMessageA(handle_, messages_.Text, Index, reinterpret_cast<LPARAM>(&text[0]));
+      ::SendMessageA(handle_, messages_.Text, index, reinterpret_cast<LPARAM>(&text[0]));
   text.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min(got, length))));
   return text;
 }
 
-int32_t TCustomListControl::Add(const std::string& Value) {
+int32_t TCustomListControl::Add(const std::string& value) {
   if (!handle_) return -1;
   const int32_t at = sorted_ && !ownerData_
                          ? VxWin::SortedPosition(
-                               Count(), [this](int32_t i) { return Items(i); }, Value)
+                               Count(), [this](int32_t i) { return Items(i); }, value)
                          : Count();
   return static_cast<int32_t>(
-      ::SendMessageA(handle_, messages_.Insert, at, reinterpret_cast<LPARAM>(Value.c_str())));
+      ::SendMessageA(handle_, messages_.Insert, at, reinterpret_cast<LPARAM>(value.c_str())));
 }
 
-void TCustomListControl::Insert(int32_t Index, const std::string& Value) {
+void TCustomListControl::Insert(int32_t index, const std::string& value) {
   if (sorted_ && !ownerData_) {
-    Add(Value);
+    Add(value);
     return;
   }
   if (handle_)
-    ::SendMessageA(handle_, messages_.Insert, Index, reinterpret_cast<LPARAM>(Value.c_str()));
+    ::SendMessageA(handle_, messages_.Insert, index, reinterpret_cast<LPARAM>(value.c_str()));
 }
 
-void TCustomListControl::Delete(int32_t Index) {
-  if (handle_) ::SendMessageA(handle_, messages_.Delete, Index, 0);
+void TCustomListControl::Delete(int32_t index) {
+  if (handle_) ::SendMessageA(handle_, messages_.Delete, index, 0);
 }
 
 void TCustomListControl::Clear() {
   if (handle_) ::SendMessageA(handle_, messages_.Reset, 0, 0);
 }
 
-void TCustomListControl::SetItems(const std::vector<std::string>& Values) {
+void TCustomListControl::SetItems(const std::vector<std::string>& values) {
   if (!handle_) return;
   ::SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
   Clear();
-  std::vector<std::string> items = Values;
+  std::vector<std::string> items = values;
   if (sorted_)
     std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
       return CompareText(a, b) < 0;
@@ -764,9 +764,9 @@ void TCustomListControl::SetItems(const std::vector<std::string>& Values) {
   ::InvalidateRect(handle_, nullptr, TRUE);
 }
 
-int32_t TCustomListControl::IndexOf(const std::string& Value) const {
+int32_t TCustomListControl::IndexOf(const std::string& value) const {
   for (int32_t i = 0; i < Count(); ++i)
-    if (CompareText(Items(i), Value) == 0) return i;
+    if (CompareText(Items(i), value) == 0) return i;
   return -1;
 }
 
@@ -776,8 +776,8 @@ int32_t TCustomListControl::ItemIndex() const {
   return i < 0 ? -1 : static_cast<int32_t>(i);
 }
 
-void TCustomListControl::SetItemIndex(int32_t Value) {
-  if (handle_) ::SendMessageA(handle_, messages_.SetSelection, Value, 0);
+void TCustomListControl::SetItemIndex(int32_t value) {
+  if (handle_) ::SendMessageA(handle_, messages_.SetSelection, value, 0);
 }
 
 namespace {
@@ -789,9 +789,9 @@ const TCustomListControl::TMessages kComboBoxMessages = {
     CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL};
 }  // namespace
 
-TListBox::TListBox(TComponent* AOwner, TParentWindow* AParent, TListBoxStyle Style)
-    : TCustomListControl(AOwner, AParent, kListBoxMessages), style_(Style) {
-  ownerData_ = Style == TListBoxStyle::lbVirtual;
+TListBox::TListBox(TComponent* owner, TParentWindow* parent, TListBoxStyle style)
+    : TCustomListControl(owner, parent, kListBoxMessages), style_(style) {
+  ownerData_ = style == TListBoxStyle::lbVirtual;
   // A list without data must draw its own items, at a fixed height.
   const DWORD ownerData = ownerData_ ? LBS_NODATA | LBS_OWNERDRAWFIXED : 0;
   CreateHandle("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | ownerData,
@@ -799,57 +799,57 @@ TListBox::TListBox(TComponent* AOwner, TParentWindow* AParent, TListBoxStyle Sty
   FitItemHeight();
 }
 
-void TListBox::SetSorted(bool Value) {
-  if (Value == sorted_) return;
-  sorted_ = Value;
+void TListBox::SetSorted(bool value) {
+  if (value == sorted_) return;
+  sorted_ = value;
   if (!sorted_ || ownerData_) return;
   std::vector<std::string> items;
   for (int32_t i = 0; i < Count(); ++i) items.push_back(Items(i));
   SetItems(items);
 }
 
-void TListBox::SetCount(int32_t Value) {
-  if (handle_ && ownerData_) ::SendMessageA(handle_, LB_SETCOUNT, std::max(0, Value), 0);
+void TListBox::SetCount(int32_t value) {
+  if (handle_ && ownerData_) ::SendMessageA(handle_, LB_SETCOUNT, std::max(0, value), 0);
 }
 
-std::string TListBox::OwnerItem(int32_t Index) const {
+std::string TListBox::OwnerItem(int32_t index) const {
   std::string text;
-  if (OnData) OnData(const_cast<TListBox*>(this), Index, text);
+  if (OnData) OnData(const_cast<TListBox*>(this), index, text);
   return text;
 }
 
-void TListBox::Command(uint16_t Code) {
-  if (Code == LBN_SELCHANGE) Click();
-  if (Code == LBN_DBLCLK && OnDblClick) OnDblClick(this);
+void TListBox::Command(uint16_t code) {
+  if (code == LBN_SELCHANGE) Click();
+  if (code == LBN_DBLCLK && OnDblClick) OnDblClick(this);
 }
 
-bool TListBox::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {
+bool TListBox::WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
   // The control cannot search texts it does not hold: typing finds the item
   // here, and the selection moves as the user's own choice.
-  if (Msg != WM_CHAR || !ownerData_ || WParam < 32 || WParam > 255)
-    return TCustomListControl::WndProc(Msg, WParam, LParam, Result);
+  if (msg != WM_CHAR || !ownerData_ || wParam < 32 || wParam > 255)
+    return TCustomListControl::WndProc(msg, wParam, lParam, result);
   const int32_t caret = static_cast<int32_t>(::SendMessageA(handle_, LB_GETCARETINDEX, 0, 0));
   const int32_t current = ItemIndex() >= 0 ? ItemIndex() : (caret >= Count() ? -1 : caret);
   const int32_t found = typeAhead_.KeyTyped(
-      static_cast<char>(WParam), ::GetTickCount(), current, Count(),
+      static_cast<char>(wParam), ::GetTickCount(), current, Count(),
       [this](int32_t i) { return OwnerItem(i); }, sorted_);
   if (found >= 0 && found != ItemIndex()) {
     SetItemIndex(found);
     Command(LBN_SELCHANGE);
   }
-  Result = 0;
+  result = 0;
   return true;
 }
 
-bool TListBox::DrawItem(tagDRAWITEMSTRUCT* Item) {
-  if (!ownerData_ || Item->CtlType != ODT_LISTBOX) return false;
-  HDC dc = Item->hDC;
-  const RECT& r = Item->rcItem;
-  const bool focusOnly = Item->itemAction == ODA_FOCUS;
-  if (!focusOnly && Item->itemID != static_cast<UINT>(-1)) {
-    const bool selected = (Item->itemState & ODS_SELECTED) != 0;
+bool TListBox::DrawItem(tagDRAWITEMSTRUCT* item) {
+  if (!ownerData_ || item->CtlType != ODT_LISTBOX) return false;
+  HDC dc = item->hDC;
+  const RECT& r = item->rcItem;
+  const bool focusOnly = item->itemAction == ODA_FOCUS;
+  if (!focusOnly && item->itemID != static_cast<UINT>(-1)) {
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
     ::FillRect(dc, &r, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    const std::string text = OwnerItem(static_cast<int32_t>(Item->itemID));
+    const std::string text = OwnerItem(static_cast<int32_t>(item->itemID));
     HGDIOBJ oldFont = ::SelectObject(dc, Font().Handle());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(!Enabled() ? COLOR_GRAYTEXT
@@ -862,8 +862,8 @@ bool TListBox::DrawItem(tagDRAWITEMSTRUCT* Item) {
     ::SelectObject(dc, oldFont);
   }
   // The focus frame is drawn by inversion: on a focus change it toggles.
-  if ((Item->itemState & ODS_FOCUS) || focusOnly)
-    if (!(Item->itemState & ODS_NOFOCUSRECT)) ::DrawFocusRect(dc, &r);
+  if ((item->itemState & ODS_FOCUS) || focusOnly)
+    if (!(item->itemState & ODS_NOFOCUSRECT)) ::DrawFocusRect(dc, &r);
   return true;
 }
 
@@ -882,8 +882,8 @@ void TListBox::FitItemHeight() {
   if (metrics.tmHeight > 0) ::SendMessageA(handle_, LB_SETITEMHEIGHT, 0, metrics.tmHeight);
 }
 
-TComboBox::TComboBox(TComponent* AOwner, TParentWindow* AParent)
-    : TCustomListControl(AOwner, AParent, kComboBoxMessages) {
+TComboBox::TComboBox(TComponent* owner, TParentWindow* parent)
+    : TCustomListControl(owner, parent, kComboBoxMessages) {
   // The window's height includes the dropped-down list.
   CreateHandle("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, 160);
 }
@@ -893,42 +893,42 @@ std::string TComboBox::Text() const {
   return i < 0 ? std::string() : Items(i);
 }
 
-void TComboBox::Command(uint16_t Code) {
-  if (Code == CBN_SELCHANGE && OnChange) OnChange(this);
+void TComboBox::Command(uint16_t code) {
+  if (code == CBN_SELCHANGE && OnChange) OnChange(this);
 }
 
 // ---- TImage and TBevel ---------------------------------------------------------
 
-TImage::TImage(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TImage::TImage(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   CreateHandle("STATIC", SS_ICON | SS_REALSIZEIMAGE);
 }
 
-void TImage::SetIcon(HICON__* Icon) {
-  if (handle_) ::SendMessageA(handle_, STM_SETICON, reinterpret_cast<WPARAM>(Icon), 0);
+void TImage::SetIcon(HICON__* icon) {
+  if (handle_) ::SendMessageA(handle_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
-void TImage::LoadSystemIcon(int32_t Id) { SetIcon(::LoadIconA(nullptr, MAKEINTRESOURCEA(Id))); }
+void TImage::LoadSystemIcon(int32_t id) { SetIcon(::LoadIconA(nullptr, MAKEINTRESOURCEA(id))); }
 
-TBevel::TBevel(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TBevel::TBevel(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   CreateHandle("STATIC", SS_ETCHEDFRAME);
 }
 
-void TBevel::SetShape(TBevelShape Value) {
-  shape_ = Value;
+void TBevel::SetShape(TBevelShape value) {
+  shape_ = value;
   if (!handle_) return;
-  const bool line = Value == TBevelShape::bsTopLine || Value == TBevelShape::bsBottomLine;
+  const bool line = value == TBevelShape::bsTopLine || value == TBevelShape::bsBottomLine;
   LONG_PTR style = ::GetWindowLongPtrA(handle_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
   ::SetWindowLongPtrA(handle_, GWL_STYLE, style | (line ? SS_ETCHEDHORZ : SS_ETCHEDFRAME));
   SetBounds(Left(), Top(), Width(), Height());
 }
 
-void TBevel::SetBounds(int32_t Left, int32_t Top, int32_t Width, int32_t Height) {
-  TControl::SetBounds(Left, Top, Width, Height);
+void TBevel::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  TControl::SetBounds(left, top, width, height);
   if (!handle_) return;
   // A line is a two-pixel etched strip at the top or bottom of the bounds.
-  if (shape_ == TBevelShape::bsTopLine) ::MoveWindow(handle_, Left, Top, Width, 2, TRUE);
+  if (shape_ == TBevelShape::bsTopLine) ::MoveWindow(handle_, left, top, width, 2, TRUE);
   if (shape_ == TBevelShape::bsBottomLine)
-    ::MoveWindow(handle_, Left, Top + Height - 2, Width, 2, TRUE);
+    ::MoveWindow(handle_, left, top + height - 2, width, 2, TRUE);
 }
 
 // ---- TTimer ----------------------------------------------------------------------
@@ -941,7 +941,7 @@ std::vector<TTimer*>& LiveTimers() {
 }
 }  // namespace
 
-TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   LiveTimers().push_back(this);
   Update();
 }
@@ -953,13 +953,13 @@ TTimer::~TTimer() {
   live.erase(std::remove(live.begin(), live.end(), this), live.end());
 }
 
-void TTimer::SetInterval(uint32_t Value) {
-  interval_ = Value;
+void TTimer::SetInterval(uint32_t value) {
+  interval_ = value;
   Update();
 }
 
-void TTimer::SetEnabled(bool Value) {
-  enabled_ = Value;
+void TTimer::SetEnabled(bool value) {
+  enabled_ = value;
   Update();
 }
 
@@ -973,12 +973,12 @@ void TTimer::Update() {
                    reinterpret_cast<TIMERPROC>(&TTimer::TimerProc));
 }
 
-void __stdcall TTimer::TimerProc(HWND__* Wnd, uint32_t Msg, uintptr_t Id, unsigned long Time) {
-  (void)Wnd;
-  (void)Msg;
-  (void)Time;
+void __stdcall TTimer::TimerProc(HWND__* wnd, uint32_t msg, uintptr_t id, unsigned long time) {
+  (void)wnd;
+  (void)msg;
+  (void)time;
   try {
-    auto* self = reinterpret_cast<TTimer*>(Id);
+    auto* self = reinterpret_cast<TTimer*>(id);
     const auto& live = LiveTimers();
     if (std::find(live.begin(), live.end(), self) == live.end()) return;
     if (self->enabled_ && self->OnTimer) self->OnTimer(self);
