@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <exception>
+
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3MessageDispatch.h"
@@ -118,4 +121,29 @@ bool TApplication::HelpCommand(uint32_t command, intptr_t data, const std::strin
 
 bool TApplication::HelpContext(int32_t context, const std::string& file) {
   return HelpCommand(HELP_CONTEXT, context, file);
+}
+
+void TApplication::ExceptionCaught(const char* where, uint32_t msg) noexcept {
+  ++caughtExceptions_;
+  try {
+    std::string what = "an exception of unknown type";
+    try {
+      if (const std::exception_ptr caught = std::current_exception())
+        std::rethrow_exception(caught);
+    } catch (const std::exception& e) {
+      what = e.what();
+    } catch (...) {
+    }
+    char number[16];
+    std::snprintf(number, sizeof number, "0x%04X", static_cast<unsigned>(msg));
+    lastCaughtException_ = std::string(where ? where : "window") + ", message " + number + ": " + what;
+    Platform::DebugOutput("Vexlor: caught in a window procedure: " + lastCaughtException_);
+  } catch (...) {
+    // Out of memory: the count is all there is.
+  }
+}
+
+void TApplication::ClearCaughtExceptions() {
+  caughtExceptions_ = 0;
+  lastCaughtException_.clear();
 }

@@ -67,6 +67,15 @@ class TApplication {
   // A window of our own that never shows, for owning and messages.
   HWND__* Handle();
 
+  // No exception leaves a window procedure of this layer. What one catches
+  // is counted here, kept as "<where>, message 0x<msg>: <what>" and written
+  // to the debug output, so that a program or a test sees that nothing was
+  // swallowed. Call ExceptionCaught from the catch block.
+  void ExceptionCaught(const char* where, uint32_t msg) noexcept;
+  int32_t CaughtExceptionCount() const { return caughtExceptions_; }
+  const std::string& LastCaughtException() const { return lastCaughtException_; }
+  void ClearCaughtExceptions();
+
  private:
   friend TApplication& Application();
   // Installs DispatchMsg as the platform's message dispatcher, so that the
@@ -75,6 +84,8 @@ class TApplication {
   TForm* mainForm_ = nullptr;
   bool initialized_ = false, terminated_ = false;
   int exitCode_ = 0;
+  int32_t caughtExceptions_ = 0;
+  std::string lastCaughtException_;
   std::string helpFile_;
   HWND__* handle_ = nullptr;
 };

@@ -9,12 +9,12 @@
 
 namespace {
 
-// The form class's atom; a form keeps its object in the window's extra
-// bytes (a property would cost Wine a server round trip on every message).
-ATOM formAtom = 0;
-const int kSelfOffset = 0;
-
-TForm* SelfOf(HWND wnd) { return reinterpret_cast<TForm*>(::GetWindowLongPtrA(wnd, kSelfOffset)); }
+// Links a form to its window (null: unlinks it).
+void LinkForm(HWND wnd, TForm* form) {
+  VxWin::TWindowLink link = VxWin::FindLink(wnd);
+  link.form = form;
+  VxWin::SetLink(wnd, link);
+}
 
 // Posted by Release; the form deletes itself when it arrives.
 const UINT kReleaseMessage = WM_APP + 0x2F0;
@@ -52,14 +52,12 @@ TForm::TForm(TComponent* owner) : TCustomForm(owner) {
   static const bool registered = [] {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TForm::FormProc);
-    wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     // No class icon: a dialog-style caption then shows none, as users know it.
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = VxWin::kFormClass;
-    formAtom = ::RegisterClassA(&wc);
-    return formAtom != 0;
+    return ::RegisterClassA(&wc) != 0;
   }();
   (void)registered;
   for (TComponent* c = owner; c && !ownerForm_; c = c->Owner())
@@ -77,21 +75,13 @@ TForm::~TForm() {
   DestroyControls();
   if (handle_) {
     HWND h = handle_;
-    ::SetWindowLongPtrA(h, kSelfOffset, 0);
+    LinkForm(h, nullptr);
     handle_ = nullptr;
     ::DestroyWindow(h);
   }
 }
 
-TForm* TForm::FromHandle(HWND__* wnd) {
-  // Only our class has the extra bytes, and only this process's pointers.
-  if (!wnd || !formAtom) return nullptr;
-  DWORD process = 0;
-  if (!::GetWindowThreadProcessId(wnd, &process) || process != ::GetCurrentProcessId())
-    return nullptr;
-  if (::GetClassWord(wnd, GCW_ATOM) != formAtom) return nullptr;
-  return SelfOf(wnd);
-}
+TForm* TForm::FromHandle(HWND__* wnd) { return VxWin::FindLink(wnd).form; }
 
 uint32_t TForm::Style() const {
   if (parentWindow_) return WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -120,9 +110,9 @@ intptr_t __stdcall TForm::FormProc(HWND__* wnd, uint32_t msg, uintptr_t wParam, 
   if (msg == WM_NCCREATE) {
     self = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     self->handle_ = wnd;
-    ::SetWindowLongPtrA(wnd, kSelfOffset, reinterpret_cast<LONG_PTR>(self));
+    LinkForm(wnd, self);
   } else {
-    self = SelfOf(wnd);
+    self = FromHandle(wnd);
   }
   if (msg == WM_NCDESTROY) ForgetContainer(wnd);
   if (self) {
@@ -132,10 +122,11 @@ intptr_t __stdcall TForm::FormProc(HWND__* wnd, uint32_t msg, uintptr_t wParam, 
       // The form may be gone now (Release): only the result is used.
       if (handled) return result;
     } catch (...) {
-      // Nothing may leave a window procedure.
+      // Nothing may leave a window procedure: the application records it.
+      Application().ExceptionCaught("form", msg);
     }
     if (msg == WM_NCDESTROY) {
-      ::SetWindowLongPtrA(wnd, kSelfOffset, 0);
+      LinkForm(wnd, nullptr);
       self->handle_ = nullptr;
     }
   }

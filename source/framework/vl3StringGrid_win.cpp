@@ -38,7 +38,10 @@ TStringGrid::TStringGrid(TComponent* owner, TParentWindow* parent) : TControl(ow
   UpdateScrollBar();
 }
 
-TStringGrid::~TStringGrid() = default;
+TStringGrid::~TStringGrid() {
+  // The editor goes while the grid that handles its messages is whole.
+  if (editor_) ::DestroyWindow(editor_);
+}
 
 // ---- Dimensions ----------------------------------------------------------------
 
@@ -269,14 +272,13 @@ void TStringGrid::ShowEditor() {
   if (::GetFocus() == handle_) ::SetFocus(editor_);
 }
 
-HWND__* TStringGrid::CreateEditor() const {
+HWND__* TStringGrid::CreateEditor() {
   const DWORD style = WS_CHILD | ES_AUTOHSCROLL | (editorHideSelection_ ? 0 : ES_NOHIDESEL);
   HWND editor = ::CreateWindowExA(0, "EDIT", "", style, 0, 0, 10, 10, handle_, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
   if (!editor) return nullptr;
   ::SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
-  ::SetWindowSubclass(editor, reinterpret_cast<SUBCLASSPROC>(&TStringGrid::EditorProc), 1,
-                      reinterpret_cast<DWORD_PTR>(const_cast<TStringGrid*>(this)));
+  VxWin::Subclass(editor, &editorHook_);
   return editor;
 }
 
@@ -330,34 +332,34 @@ void TStringGrid::PlaceEditor() {
   ::MoveWindow(editor_, r.Left + 2, r.Top + 3, std::max(1, r.Width() - 4), std::max(1, r.Height() - 5), TRUE);
 }
 
-intptr_t __stdcall TStringGrid::EditorProc(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam,
-                                            uintptr_t, uintptr_t data) {
-  auto* grid = reinterpret_cast<TStringGrid*>(data);
-  try {
-    switch (msg) {
-      case WM_NCDESTROY:
-        ::RemoveWindowSubclass(wnd, reinterpret_cast<SUBCLASSPROC>(&TStringGrid::EditorProc), 1);
-        if (grid->editor_ == wnd) grid->editor_ = nullptr;
-        break;
-      case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
-      case WM_KEYDOWN: {
-        bool handled = false;
-        grid->EditorKey(static_cast<uint16_t>(wParam), handled);
-        if (handled) return 0;
-        break;
-      }
-      case WM_CHAR:
-        // Enter, Tab and Escape act as keys; the edit would only beep.
-        if (wParam == '\r' || wParam == '\t' || wParam == 27) return 0;
-        break;
-      default:
-        break;
+bool TStringGrid::TEditorHook::SubclassMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam,
+                                               intptr_t lParam, intptr_t& result) {
+  (void)lParam;
+  return grid_.EditorMessage(wnd, msg, wParam, result);
+}
+
+void TStringGrid::TEditorHook::SubclassDestroyed(HWND__* wnd) {
+  if (grid_.editor_ == wnd) grid_.editor_ = nullptr;
+}
+
+bool TStringGrid::EditorMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t& result) {
+  (void)wnd;
+  result = 0;
+  switch (msg) {
+    case WM_GETDLGCODE:
+      result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
+      return true;
+    case WM_KEYDOWN: {
+      bool handled = false;
+      EditorKey(static_cast<uint16_t>(wParam), handled);
+      return handled;
     }
-  } catch (...) {
-    // Nothing may leave a window procedure.
+    case WM_CHAR:
+      // Enter, Tab and Escape act as keys; the edit would only beep.
+      return wParam == '\r' || wParam == '\t' || wParam == 27;
+    default:
+      return false;
   }
-  return ::DefSubclassProc(wnd, msg, wParam, lParam);
 }
 
 void TStringGrid::EditorKey(uint16_t key, bool& handled) {

@@ -86,12 +86,23 @@ class TStringGrid : public TControl {
   void UpdateScrollBar();
   void ScrollInView();
   void PlaceEditor();
-  HWND__* CreateEditor() const;
+  HWND__* CreateEditor();
   void KeyNavigate(uint16_t key, bool shift);
   void EditorKey(uint16_t key, bool& handled);
   void ClampCurrent();
-  static intptr_t __stdcall EditorProc(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam,
-                                       uintptr_t id, uintptr_t data);
+  bool EditorMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t& result);
+
+  // Sees the in-place editor's messages first (the editor is subclassed).
+  class TEditorHook : public VxWin::TSubclassHandler {
+   public:
+    explicit TEditorHook(TStringGrid& grid) : grid_(grid) {}
+    bool SubclassMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam,
+                         intptr_t& result) override;
+    void SubclassDestroyed(HWND__* wnd) override;
+
+   private:
+    TStringGrid& grid_;
+  };
 
   int32_t colCount_ = 5, rowCount_ = 5, fixedCols_ = 1, fixedRows_ = 1;
   int32_t defaultColWidth_ = 64, defaultRowHeight_ = 24;
@@ -101,6 +112,7 @@ class TStringGrid : public TControl {
   TGridOptions options_{TGridOption::goFixedVertLine, TGridOption::goFixedHorzLine, TGridOption::goVertLine,
                         TGridOption::goHorzLine};
   HWND__* editor_ = nullptr;  // child window, destroyed with the grid
+  TEditorHook editorHook_{*this};
   bool editing_ = false;
   bool editorHideSelection_ = true;
   std::string editStart_;  // the cell's text when editing began (Escape restores it)
