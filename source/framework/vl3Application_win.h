@@ -17,7 +17,7 @@ class TForm;
 
 enum class TAppCursor : unsigned char { crDefault, crHourGlass };
 
-// Replaces the help system: Command is a WinHelp command, Data its argument;
+// Replaces the help system: command is a WinHelp command, data its argument;
 // return true when handled.
 using THelpEvent = std::function<bool(uint32_t command, intptr_t data)>;
 
@@ -59,7 +59,7 @@ class TApplication {
   // The default help file for help topics.
   const std::string& HelpFile() const { return helpFile_; }
   void SetHelpFile(const std::string& value) { helpFile_ = value; }
-  // Opens a topic of File (HelpFile when empty) through WinHelp.
+  // Opens a topic of file (HelpFile when empty) through WinHelp.
   bool HelpContext(int32_t context, const std::string& file = std::string());
   bool HelpCommand(uint32_t command, intptr_t data, const std::string& file = std::string());
   THelpEvent OnHelp;

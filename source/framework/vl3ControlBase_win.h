@@ -23,7 +23,7 @@ struct tagDRAWITEMSTRUCT;
 class TControl;
 class TForm;
 using TNotifyEvent = std::function<void(TComponent* sender)>;
-// Key is a virtual-key code; setting it to 0 swallows the key.
+// key is a virtual-key code; setting it to 0 swallows the key.
 using TKeyEvent = std::function<void(TComponent* sender, uint16_t& key)>;
 
 // Shared by the layer's units.
@@ -77,7 +77,7 @@ class TParentWindow {
   TRect ClientRect() const;
   // The container whose window that is, or null.
   static TParentWindow* ContainerOf(HWND__* wnd);
-  // Unlinks whatever container Wnd had; its window procedure calls this at
+  // Unlinks whatever container wnd had; its window procedure calls this at
   // WM_NCDESTROY, since a handle may be reused once the window is gone.
   static void ForgetContainer(HWND__* wnd);
 
@@ -185,9 +185,9 @@ class TControl : public TComponent, private VxWin::TSubclassHandler {
   }
   // The mnemonic character was typed: focus or press the control.
   virtual void Accelerate();
-  // True when Ch is the control's mnemonic; the control then acted on it.
+  // True when ch is the control's mnemonic; the control then acted on it.
   virtual bool DialogChar(char ch);
-  // Whether Caption marks Ch with '&' (case-insensitive).
+  // Whether caption marks ch with '&' (case-insensitive).
   static bool IsAccel(char ch, const std::string& caption);
   // The key went down while the control had the focus; false swallows it.
   bool KeyDown(uint16_t key);

@@ -38,7 +38,7 @@ BOOL CALLBACK SearchChild(HWND wnd, LPARAM data) {
   return TRUE;
 }
 
-// The first control inside Wnd (at any depth, in window order) that matches.
+// The first control inside wnd (at any depth, in window order) that matches.
 TControl* FindChild(HWND wnd, std::function<bool(TControl*)> match) {
   TChildSearch search{std::move(match), nullptr};
   if (wnd) ::EnumChildWindows(wnd, SearchChild, reinterpret_cast<LPARAM>(&search));

@@ -11,7 +11,7 @@
 #include "vl3TypeAhead.h"
 
 namespace VxWin {
-// Where Value goes in a list of Count items kept in case-insensitive order
+// Where value goes in a list of count items kept in case-insensitive order
 // (after equal items).
 int32_t SortedPosition(int32_t count, const std::function<std::string(int32_t)>& itemAt,
                        const std::string& value);
@@ -25,7 +25,7 @@ class TCustomListControl : public TControl {
   std::string Items(int32_t index) const;
   // Returns the index the item got (its sorted place in a sorted list). In
   // a list of owner data the owner placed the item already: Add appends a
-  // row and Insert puts one at Index, whatever the order.
+  // row and Insert puts one at index, whatever the order.
   int32_t Add(const std::string& value);
   void Insert(int32_t index, const std::string& value);
   void Delete(int32_t index);
@@ -59,7 +59,7 @@ class TCustomListControl : public TControl {
 // OnData for each text it draws or reads, so that a list of any length fills
 // at once; the owner keeps the texts and tells of each row added or deleted.
 enum class TListBoxStyle : unsigned char { lbStandard, lbVirtual };
-// An index the owner does not hold leaves Data empty.
+// An index the owner does not hold leaves data empty.
 using TLBGetDataEvent = std::function<void(TComponent* control, int32_t index, std::string& data)>;
 
 class TListBox : public TCustomListControl {

@@ -14,10 +14,10 @@ using TLVChangeEvent = std::function<void(TComponent* sender, int32_t index, TIt
 using TLVSelectItemEvent = std::function<void(TComponent* sender, int32_t index, bool selected)>;
 using TLVCheckEvent = std::function<void(TComponent* sender, int32_t index, bool checked)>;
 using TLVEditingEvent = std::function<void(TComponent* sender, int32_t index, bool& allowEdit)>;
-// S is the typed caption; the row gets S as the handler leaves it.
+// s is the typed caption; the row gets s as the handler leaves it.
 using TLVEditedEvent = std::function<void(TComponent* sender, int32_t index, std::string& s)>;
-// Owner data: the text of row Index in Column (0: the caption); an index the
-// owner does not hold leaves Text empty.
+// Owner data: the text of row index in column (0: the caption); an index the
+// owner does not hold leaves text empty.
 using TLVOwnerDataEvent =
     std::function<void(TComponent* sender, int32_t index, int32_t column, std::string& text)>;
 

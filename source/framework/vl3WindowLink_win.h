@@ -15,7 +15,7 @@ namespace VxWin {
 // window's own procedure does.
 class TSubclassHandler {
  public:
-  // True when the message was handled; Result then goes back to the sender.
+  // True when the message was handled; result then goes back to the sender.
   virtual bool SubclassMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam,
                                intptr_t& result) = 0;
   // WM_NCDESTROY: the window is going and its link is gone already.
