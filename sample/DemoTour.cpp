@@ -125,6 +125,7 @@ void TDemoTour::Tick() {
     try {
       done = steps_[next_].second();
     } catch (...) {
+      Application().ExceptionCaught("demo tour step", WM_TIMER);
       failures_.push_back("failed: " + steps_[next_].first);
       done = true;
     }

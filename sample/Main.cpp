@@ -495,6 +495,7 @@ void TDemoForm::CheckGridButtonClick() {
   } catch (...) {
     // Nothing may leave a button's handler; the grid is restored and the
     // sequence ended all the same.
+    Application().ExceptionCaught("grid check button", WM_COMMAND);
   }
   helper->EndCheck();
   VexlorSpell->StopSequenceCheck();

@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <exception>
+
 #include "vl3Application_win.h"
 #include "vl3Form_win.h"
 #include "vl3MessageDispatch.h"
@@ -45,8 +48,8 @@ void TApplication::Terminate() {
   ::PostQuitMessage(0);
 }
 
-void TApplication::DispatchMsg(void* Msg) {
-  auto* msg = static_cast<MSG*>(Msg);
+void TApplication::DispatchMsg(void* message) {
+  auto* msg = static_cast<MSG*>(message);
   // Keys go through the form they are typed in first: Tab, Enter, Escape
   // and mnemonics work in every form as in a dialog box.
   if (msg->hwnd && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
@@ -89,33 +92,58 @@ TAppCursor TApplication::Cursor() const {
                                                                : TAppCursor::crDefault;
 }
 
-void TApplication::SetCursor(TAppCursor Value) {
+void TApplication::SetCursor(TAppCursor value) {
   // The platform seam keeps the state, so that the portable core's hourglass
   // and ours are the same.
-  Platform::SetCursor(Value == TAppCursor::crHourGlass ? Platform::TCursor::Hourglass
+  Platform::SetCursor(value == TAppCursor::crHourGlass ? Platform::TCursor::Hourglass
                                                        : Platform::TCursor::Default);
 }
 
 TForm* TApplication::ActiveForm() const { return TForm::FromHandle(::GetActiveWindow()); }
 
-int32_t TApplication::MessageBox(const std::string& Text, const std::string& Caption,
-                                 uint32_t Flags) {
+int32_t TApplication::MessageBox(const std::string& text, const std::string& caption,
+                                 uint32_t flags) {
   TForm* owner = ActiveForm();
   if (!owner) owner = mainForm_;
   HWND wnd = owner && owner->Visible() ? owner->Handle() : nullptr;
-  return ::MessageBoxA(wnd, Text.c_str(), Caption.c_str(), Flags);
+  return ::MessageBoxA(wnd, text.c_str(), caption.c_str(), flags);
 }
 
-bool TApplication::HelpCommand(uint32_t Command, intptr_t Data, const std::string& File) {
-  if (OnHelp && OnHelp(Command, Data)) return true;
-  const std::string& file = File.empty() ? helpFile_ : File;
-  if (file.empty()) return false;
+bool TApplication::HelpCommand(uint32_t command, intptr_t data, const std::string& file) {
+  if (OnHelp && OnHelp(command, data)) return true;
+  const std::string& fileName = file.empty() ? helpFile_ : file;
+  if (fileName.empty()) return false;
   TForm* owner = ActiveForm();
   if (!owner) owner = mainForm_;
   HWND wnd = owner ? owner->Handle() : Handle();
-  return ::WinHelpA(wnd, file.c_str(), Command, static_cast<ULONG_PTR>(Data)) != FALSE;
+  return ::WinHelpA(wnd, fileName.c_str(), command, static_cast<ULONG_PTR>(data)) != FALSE;
 }
 
-bool TApplication::HelpContext(int32_t Context, const std::string& File) {
-  return HelpCommand(HELP_CONTEXT, Context, File);
+bool TApplication::HelpContext(int32_t context, const std::string& file) {
+  return HelpCommand(HELP_CONTEXT, context, file);
+}
+
+void TApplication::ExceptionCaught(const char* where, uint32_t msg) noexcept {
+  ++caughtExceptions_;
+  try {
+    std::string what = "an exception of unknown type";
+    try {
+      if (const std::exception_ptr caught = std::current_exception())
+        std::rethrow_exception(caught);
+    } catch (const std::exception& e) {
+      what = e.what();
+    } catch (...) {
+    }
+    char number[16];
+    std::snprintf(number, sizeof number, "0x%04X", static_cast<unsigned>(msg));
+    lastCaughtException_ = std::string(where ? where : "window") + ", message " + number + ": " + what;
+    Platform::DebugOutput("Vexlor: caught in a window procedure: " + lastCaughtException_);
+  } catch (...) {
+    // Out of memory: the count is all there is.
+  }
+}
+
+void TApplication::ClearCaughtExceptions() {
+  caughtExceptions_ = 0;
+  lastCaughtException_.clear();
 }

@@ -17,9 +17,9 @@ class TForm;
 
 enum class TAppCursor : unsigned char { crDefault, crHourGlass };
 
-// Replaces the help system: Command is a WinHelp command, Data its argument;
+// Replaces the help system: command is a WinHelp command, data its argument;
 // return true when handled.
-using THelpEvent = std::function<bool(uint32_t Command, intptr_t Data)>;
+using THelpEvent = std::function<bool(uint32_t command, intptr_t data)>;
 
 class TApplication {
  public:
@@ -32,7 +32,7 @@ class TApplication {
 
   // The form whose closing ends Run; not owned.
   TForm* MainForm() const { return mainForm_; }
-  void SetMainForm(TForm* Form) { mainForm_ = Form; }
+  void SetMainForm(TForm* form) { mainForm_ = form; }
   // Shows the main form and runs the message loop until Terminate or the
   // main form closes; returns the exit code.
   int Run();
@@ -43,29 +43,38 @@ class TApplication {
   // Waits for one message and handles it; false once the quit message came.
   bool HandleMessage();
   // Dialog keys for the form the message is meant for, then dispatch.
-  void DispatchMsg(void* Msg);
+  void DispatchMsg(void* message);
 
   // The cursor every window of the application shows (the hourglass while
   // the program is busy).
   TAppCursor Cursor() const;
-  void SetCursor(TAppCursor Value);
+  void SetCursor(TAppCursor value);
 
   // The form that is active now, or null.
   TForm* ActiveForm() const;
   // A system message box owned by the active form (the main form when none
   // is active); returns the button pressed (IDOK, IDYES, ...).
-  int32_t MessageBox(const std::string& Text, const std::string& Caption, uint32_t Flags);
+  int32_t MessageBox(const std::string& text, const std::string& caption, uint32_t flags);
 
   // The default help file for help topics.
   const std::string& HelpFile() const { return helpFile_; }
-  void SetHelpFile(const std::string& Value) { helpFile_ = Value; }
-  // Opens a topic of File (HelpFile when empty) through WinHelp.
-  bool HelpContext(int32_t Context, const std::string& File = std::string());
-  bool HelpCommand(uint32_t Command, intptr_t Data, const std::string& File = std::string());
+  void SetHelpFile(const std::string& value) { helpFile_ = value; }
+  // Opens a topic of file (HelpFile when empty) through WinHelp.
+  bool HelpContext(int32_t context, const std::string& file = std::string());
+  bool HelpCommand(uint32_t command, intptr_t data, const std::string& file = std::string());
   THelpEvent OnHelp;
 
   // A window of our own that never shows, for owning and messages.
   HWND__* Handle();
+
+  // No exception leaves a window procedure of this layer. What one catches
+  // is counted here, kept as "<where>, message 0x<msg>: <what>" and written
+  // to the debug output, so that a program or a test sees that nothing was
+  // swallowed. Call ExceptionCaught from the catch block.
+  void ExceptionCaught(const char* where, uint32_t msg) noexcept;
+  int32_t CaughtExceptionCount() const { return caughtExceptions_; }
+  const std::string& LastCaughtException() const { return lastCaughtException_; }
+  void ClearCaughtExceptions();
 
  private:
   friend TApplication& Application();
@@ -75,6 +84,8 @@ class TApplication {
   TForm* mainForm_ = nullptr;
   bool initialized_ = false, terminated_ = false;
   int exitCode_ = 0;
+  int32_t caughtExceptions_ = 0;
+  std::string lastCaughtException_;
   std::string helpFile_;
   HWND__* handle_ = nullptr;
 };

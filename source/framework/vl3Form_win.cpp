@@ -9,12 +9,12 @@
 
 namespace {
 
-// The form class's atom; a form keeps its object in the window's extra
-// bytes (a property would cost Wine a server round trip on every message).
-ATOM formAtom = 0;
-const int kSelfOffset = 0;
-
-TForm* SelfOf(HWND wnd) { return reinterpret_cast<TForm*>(::GetWindowLongPtrA(wnd, kSelfOffset)); }
+// Links a form to its window (null: unlinks it).
+void LinkForm(HWND wnd, TForm* form) {
+  VxWin::TWindowLink link = VxWin::FindLink(wnd);
+  link.form = form;
+  VxWin::SetLink(wnd, link);
+}
 
 // Posted by Release; the form deletes itself when it arrives.
 const UINT kReleaseMessage = WM_APP + 0x2F0;
@@ -38,7 +38,7 @@ BOOL CALLBACK SearchChild(HWND wnd, LPARAM data) {
   return TRUE;
 }
 
-// The first control inside Wnd (at any depth, in window order) that matches.
+// The first control inside wnd (at any depth, in window order) that matches.
 TControl* FindChild(HWND wnd, std::function<bool(TControl*)> match) {
   TChildSearch search{std::move(match), nullptr};
   if (wnd) ::EnumChildWindows(wnd, SearchChild, reinterpret_cast<LPARAM>(&search));
@@ -47,26 +47,24 @@ TControl* FindChild(HWND wnd, std::function<bool(TControl*)> match) {
 
 }  // namespace
 
-TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {
+TForm::TForm(TComponent* owner) : TCustomForm(owner) {
   Application().Initialize();
   static const bool registered = [] {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = reinterpret_cast<WNDPROC>(&TForm::FormProc);
-    wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     // No class icon: a dialog-style caption then shows none, as users know it.
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = VxWin::kFormClass;
-    formAtom = ::RegisterClassA(&wc);
-    return formAtom != 0;
+    return ::RegisterClassA(&wc) != 0;
   }();
   (void)registered;
-  for (TComponent* c = AOwner; c && !ownerForm_; c = c->Owner())
+  for (TComponent* c = owner; c && !ownerForm_; c = c->Owner())
     ownerForm_ = dynamic_cast<TForm*>(c);
-  const HWND owner = ownerForm_ ? RootOf(ownerForm_->Handle()) : nullptr;
+  const HWND ownerWindow = ownerForm_ ? RootOf(ownerForm_->Handle()) : nullptr;
   ::CreateWindowExA(ExStyle(), VxWin::kFormClass, "", Style(), CW_USEDEFAULT, CW_USEDEFAULT, 400,
-                    300, owner, nullptr, ::GetModuleHandleA(nullptr), this);
+                    300, ownerWindow, nullptr, ::GetModuleHandleA(nullptr), this);
   if (handle_) AttachContainer(handle_);
 }
 
@@ -77,21 +75,13 @@ TForm::~TForm() {
   DestroyControls();
   if (handle_) {
     HWND h = handle_;
-    ::SetWindowLongPtrA(h, kSelfOffset, 0);
+    LinkForm(h, nullptr);
     handle_ = nullptr;
     ::DestroyWindow(h);
   }
 }
 
-TForm* TForm::FromHandle(HWND__* Wnd) {
-  // Only our class has the extra bytes, and only this process's pointers.
-  if (!Wnd || !formAtom) return nullptr;
-  DWORD process = 0;
-  if (!::GetWindowThreadProcessId(Wnd, &process) || process != ::GetCurrentProcessId())
-    return nullptr;
-  if (::GetClassWord(Wnd, GCW_ATOM) != formAtom) return nullptr;
-  return SelfOf(Wnd);
-}
+TForm* TForm::FromHandle(HWND__* wnd) { return VxWin::FindLink(wnd).form; }
 
 uint32_t TForm::Style() const {
   if (parentWindow_) return WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -115,37 +105,38 @@ uint32_t TForm::ExStyle() const {
   return ex;
 }
 
-intptr_t __stdcall TForm::FormProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
+intptr_t __stdcall TForm::FormProc(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam) {
   TForm* self = nullptr;
-  if (Msg == WM_NCCREATE) {
-    self = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(LParam)->lpCreateParams);
-    self->handle_ = Wnd;
-    ::SetWindowLongPtrA(Wnd, kSelfOffset, reinterpret_cast<LONG_PTR>(self));
+  if (msg == WM_NCCREATE) {
+    self = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->handle_ = wnd;
+    LinkForm(wnd, self);
   } else {
-    self = SelfOf(Wnd);
+    self = FromHandle(wnd);
   }
-  if (Msg == WM_NCDESTROY) ForgetContainer(Wnd);
+  if (msg == WM_NCDESTROY) ForgetContainer(wnd);
   if (self) {
     try {
       bool handled = false;
-      const intptr_t result = self->Message(Msg, WParam, LParam, handled);
+      const intptr_t result = self->Message(msg, wParam, lParam, handled);
       // The form may be gone now (Release): only the result is used.
       if (handled) return result;
     } catch (...) {
-      // Nothing may leave a window procedure.
+      // Nothing may leave a window procedure: the application records it.
+      Application().ExceptionCaught("form", msg);
     }
-    if (Msg == WM_NCDESTROY) {
-      ::SetWindowLongPtrA(Wnd, kSelfOffset, 0);
+    if (msg == WM_NCDESTROY) {
+      LinkForm(wnd, nullptr);
       self->handle_ = nullptr;
     }
   }
-  return ::DefWindowProcA(Wnd, Msg, WParam, LParam);
+  return ::DefWindowProcA(wnd, msg, wParam, lParam);
 }
 
-intptr_t TForm::Message(uint32_t Msg, uintptr_t WParam, intptr_t LParam, bool& Handled) {
+intptr_t TForm::Message(uint32_t msg, uintptr_t wParam, intptr_t lParam, bool& handled) {
   intptr_t result = 0;
-  Handled = true;
-  switch (Msg) {
+  handled = true;
+  switch (msg) {
     case kReleaseMessage:
       if (modalLevel_ > 0) {
         releasing_ = true;  // deleted once its modal loop has returned
@@ -154,24 +145,24 @@ intptr_t TForm::Message(uint32_t Msg, uintptr_t WParam, intptr_t LParam, bool& H
       delete this;
       return 0;
     case WM_ACTIVATE:
-      result = ::DefWindowProcA(handle_, Msg, WParam, LParam);
-      Activated(LOWORD(WParam) != WA_INACTIVE);
+      result = ::DefWindowProcA(handle_, msg, wParam, lParam);
+      Activated(LOWORD(wParam) != WA_INACTIVE);
       return result;
     case WM_CLOSE:
       Close();
       return 0;
     case WM_GETMINMAXINFO: {
-      auto* info = reinterpret_cast<MINMAXINFO*>(LParam);
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
       if (minWidth_ > 0) info->ptMinTrackSize.x = minWidth_;
       if (minHeight_ > 0) info->ptMinTrackSize.y = minHeight_;
       return 0;
     }
     case WM_COMMAND:
-      if (LParam == 0) {
+      if (lParam == 0) {
         // Sent by the system's dialog handling without a window: the ids of
         // the OK and Cancel commands, or of a control deeper in the form.
         TControl* target = nullptr;
-        const int id = LOWORD(WParam);
+        const int id = LOWORD(wParam);
         if (id == IDOK)
           target = DefaultButton();
         else if (id == IDCANCEL)
@@ -184,20 +175,20 @@ intptr_t TForm::Message(uint32_t Msg, uintptr_t WParam, intptr_t LParam, bool& H
       }
       break;
     case WM_SIZE:
-      if (TParentWindow::ContainerMessage(handle_, Msg, WParam, LParam, result)) return result;
-      if (OnResize && WParam != SIZE_MINIMIZED) OnResize(this);
-      Handled = false;
+      if (TParentWindow::ContainerMessage(handle_, msg, wParam, lParam, result)) return result;
+      if (OnResize && wParam != SIZE_MINIMIZED) OnResize(this);
+      handled = false;
       return 0;
     default:
       break;
   }
-  if (TParentWindow::ContainerMessage(handle_, Msg, WParam, LParam, result)) return result;
-  Handled = false;
+  if (TParentWindow::ContainerMessage(handle_, msg, wParam, lParam, result)) return result;
+  handled = false;
   return 0;
 }
 
-void TForm::Activated(bool Active) {
-  if (!Active) {
+void TForm::Activated(bool active) {
+  if (!active) {
     HWND focus = ::GetFocus();
     if (focus && ::IsChild(handle_, focus)) focus_ = focus;
     if (OnDeactivate) OnDeactivate(this);
@@ -218,8 +209,8 @@ void TForm::Activated(bool Active) {
   if (OnActivate) OnActivate(this);
 }
 
-bool TForm::DialogMessage(void* Msg) {
-  auto* msg = static_cast<MSG*>(Msg);
+bool TForm::DialogMessage(void* message) {
+  auto* msg = static_cast<MSG*>(message);
   if (!handle_ || !msg) return false;
   HWND focus = ::GetFocus();
   if (focus && !::IsChild(handle_, focus)) focus = nullptr;
@@ -253,9 +244,9 @@ bool TForm::DialogMessage(void* Msg) {
   return ::IsDialogMessageA(handle_, msg) != FALSE;
 }
 
-bool TForm::Mnemonic(char Ch) {
-  TControl* hit = FindChild(handle_, [Ch](TControl* c) {
-    return c->Showing() && ::IsWindowEnabled(c->Handle()) && c->DialogChar(Ch);
+bool TForm::Mnemonic(char ch) {
+  TControl* hit = FindChild(handle_, [ch](TControl* c) {
+    return c->Showing() && ::IsWindowEnabled(c->Handle()) && c->DialogChar(ch);
   });
   return hit != nullptr;
 }
@@ -347,10 +338,10 @@ bool TForm::Visible() const {
   return handle_ && (::GetWindowLongPtrA(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void TForm::SetModalResult(TModalResult Value) {
-  modalResult_ = Value;
+void TForm::SetModalResult(TModalResult value) {
+  modalResult_ = value;
   // Wakes the modal loop when nothing else is queued.
-  if (Value != mrNone && modalLevel_ > 0 && handle_) ::PostMessageA(handle_, WM_NULL, 0, 0);
+  if (value != mrNone && modalLevel_ > 0 && handle_) ::PostMessageA(handle_, WM_NULL, 0, 0);
 }
 
 void TForm::Close() {
@@ -385,14 +376,14 @@ TRect TForm::BoundsInParent() const {
   return ToRect(r);
 }
 
-void TForm::SetBounds(int32_t Left, int32_t Top, int32_t Width, int32_t Height) {
+void TForm::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   if (handle_)
-    ::SetWindowPos(handle_, nullptr, Left, Top, Width, Height, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::MoveTo(int32_t Left, int32_t Top) {
+void TForm::MoveTo(int32_t left, int32_t top) {
   if (!handle_) return;
-  POINT p = {Left, Top};
+  POINT p = {left, top};
   if (parentWindow_) ::ScreenToClient(::GetParent(handle_), &p);
   ::SetWindowPos(handle_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -426,14 +417,14 @@ void TForm::ApplyPosition() {
   }
 }
 
-void TForm::SetPosition(TPosition Value) {
-  position_ = Value;
+void TForm::SetPosition(TPosition value) {
+  position_ = value;
   positionPending_ = true;
 }
 
-void TForm::SetClientSize(int32_t Width, int32_t Height) {
+void TForm::SetClientSize(int32_t width, int32_t height) {
   if (!handle_) return;
-  RECT r = {0, 0, Width, Height};
+  RECT r = {0, 0, width, height};
   ::AdjustWindowRectEx(&r, Style(), FALSE, ExStyle());
   ::SetWindowPos(handle_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -441,17 +432,17 @@ void TForm::SetClientSize(int32_t Width, int32_t Height) {
 
 std::string TForm::Caption() const { return VxWin::WindowText(handle_); }
 
-void TForm::SetCaption(const std::string& Value) {
-  if (handle_) ::SetWindowTextA(handle_, Value.c_str());
+void TForm::SetCaption(const std::string& value) {
+  if (handle_) ::SetWindowTextA(handle_, value.c_str());
 }
 
-void TForm::SetBorderStyle(TFormBorderStyle Value) {
+void TForm::SetBorderStyle(TFormBorderStyle value) {
   if (!handle_) {
-    borderStyle_ = Value;
+    borderStyle_ = value;
     return;
   }
   const TRect client = ClientRect();
-  borderStyle_ = Value;
+  borderStyle_ = value;
   const LONG_PTR visible = ::GetWindowLongPtrA(handle_, GWL_STYLE) & WS_VISIBLE;
   ::SetWindowLongPtrA(handle_, GWL_STYLE, Style() | visible);
   ::SetWindowLongPtrA(handle_, GWL_EXSTYLE, ExStyle());
@@ -460,17 +451,17 @@ void TForm::SetBorderStyle(TFormBorderStyle Value) {
   SetClientSize(client.Width(), client.Height());
 }
 
-void TForm::SetParentWindow(TParentWindow* Value) {
-  if (!handle_ || Value == parentWindow_) return;
+void TForm::SetParentWindow(TParentWindow* value) {
+  if (!handle_ || value == parentWindow_) return;
   const TRect client = ClientRect();
   const LONG_PTR visible = ::GetWindowLongPtrA(handle_, GWL_STYLE) & WS_VISIBLE;
-  parentWindow_ = Value;
+  parentWindow_ = value;
   // The style changes before the parent, so the window is never a child
   // without WS_CHILD or the other way round for long.
   ::SetWindowLongPtrA(handle_, GWL_STYLE, Style() | visible);
   ::SetWindowLongPtrA(handle_, GWL_EXSTYLE, ExStyle());
-  ::SetParent(handle_, Value ? Value->ClientHandle() : nullptr);
-  if (!Value && ownerForm_)
+  ::SetParent(handle_, value ? value->ClientHandle() : nullptr);
+  if (!value && ownerForm_)
     ::SetWindowLongPtrA(handle_, GWLP_HWNDPARENT,
                         reinterpret_cast<LONG_PTR>(RootOf(ownerForm_->Handle())));
   ::SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
@@ -478,10 +469,10 @@ void TForm::SetParentWindow(TParentWindow* Value) {
   SetClientSize(client.Width(), client.Height());
 }
 
-void TForm::SetFont(const TFont& Value) {
-  font_ = Value;
+void TForm::SetFont(const TFont& value) {
+  font_ = value;
   for (int i = 0; i < ComponentCount(); ++i)
-    if (auto* c = dynamic_cast<TControl*>(Components(i))) c->ApplyParentFont(Value);
+    if (auto* c = dynamic_cast<TControl*>(Components(i))) c->ApplyParentFont(value);
 }
 
 TControl* TForm::ActiveControl() const {
@@ -491,11 +482,11 @@ TControl* TForm::ActiveControl() const {
   return TControl::FromHandle(activeControl_);
 }
 
-void TForm::SetActiveControl(TControl* Value) {
-  activeControl_ = Value ? Value->Handle() : nullptr;
+void TForm::SetActiveControl(TControl* value) {
+  activeControl_ = value ? value->Handle() : nullptr;
   focus_ = nullptr;
-  if (Value && handle_ && ::GetActiveWindow() == RootOf(handle_) && Value->CanFocus())
-    Value->SetFocus();
+  if (value && handle_ && ::GetActiveWindow() == RootOf(handle_) && value->CanFocus())
+    value->SetFocus();
 }
 
 TButton* TForm::DefaultButton() const {
@@ -512,10 +503,10 @@ TButton* TForm::CancelButton() const {
   }));
 }
 
-TControl* TForm::FindControl(const std::string& Name) const {
+TControl* TForm::FindControl(const std::string& name) const {
   for (int i = 0; i < ComponentCount(); ++i)
     if (auto* c = dynamic_cast<TControl*>(Components(i)))
-      if (c->Name() == Name) return c;
+      if (c->Name() == name) return c;
   return nullptr;
 }
 

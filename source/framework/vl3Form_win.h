@@ -20,17 +20,17 @@ enum class TPosition : unsigned char {
 };
 
 class TForm;
-using TCloseQueryEvent = std::function<void(TForm* Sender, bool& CanClose)>;
+using TCloseQueryEvent = std::function<void(TForm* sender, bool& canClose)>;
 
 class TForm : public TCustomForm, public TParentWindow {
  public:
   // The window exists from here on, hidden. When a form is found in the
   // owner chain, its window owns this one (stays above it, hides with it).
-  explicit TForm(TComponent* AOwner = nullptr);
+  explicit TForm(TComponent* owner = nullptr);
   ~TForm() override;
 
   HWND__* Handle() const { return handle_; }
-  static TForm* FromHandle(HWND__* Wnd);
+  static TForm* FromHandle(HWND__* wnd);
   HWND__* ClientHandle() const override { return handle_; }
   TForm* ParentForm() override { return this; }
 
@@ -41,13 +41,13 @@ class TForm : public TCustomForm, public TParentWindow {
   void Release() override;
   bool Visible() const override;
   TModalResult ModalResult() const override { return modalResult_; }
-  void SetModalResult(TModalResult Value) override;
+  void SetModalResult(TModalResult value) override;
   TRect BoundsRect() const override;
-  void MoveTo(int32_t Left, int32_t Top) override;
+  void MoveTo(int32_t left, int32_t top) override;
   TRect MonitorRect() const override;
   void CenterOnScreen() override;
 
-  void SetVisible(bool Value) { Value ? Show() : Hide(); }
+  void SetVisible(bool value) { value ? Show() : Hide(); }
   // Asks OnCloseQuery; a modal form then ends with mrCancel, the main form
   // ends the application, any other form hides.
   void Close();
@@ -55,54 +55,54 @@ class TForm : public TCustomForm, public TParentWindow {
 
   // Outer bounds: screen coordinates for a top-level form, the parent's
   // client coordinates for an embedded one.
-  void SetBounds(int32_t Left, int32_t Top, int32_t Width, int32_t Height);
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
   int32_t Left() const { return BoundsInParent().Left; }
   int32_t Top() const { return BoundsInParent().Top; }
   int32_t Width() const { return BoundsRect().Width(); }
   int32_t Height() const { return BoundsRect().Height(); }
   int32_t ClientWidth() const { return ClientRect().Width(); }
   int32_t ClientHeight() const { return ClientRect().Height(); }
-  void SetClientSize(int32_t Width, int32_t Height);
-  void SetClientHeight(int32_t Height) { SetClientSize(ClientWidth(), Height); }
+  void SetClientSize(int32_t width, int32_t height);
+  void SetClientHeight(int32_t height) { SetClientSize(ClientWidth(), height); }
   // The smallest outer size the user can drag a sizeable form to.
-  void SetMinSize(int32_t Width, int32_t Height) {
-    minWidth_ = Width;
-    minHeight_ = Height;
+  void SetMinSize(int32_t width, int32_t height) {
+    minWidth_ = width;
+    minHeight_ = height;
   }
 
   std::string Caption() const;
-  void SetCaption(const std::string& Value);
+  void SetCaption(const std::string& value);
 
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   // Keeps the client size.
-  void SetBorderStyle(TFormBorderStyle Value);
+  void SetBorderStyle(TFormBorderStyle value);
   TPosition Position() const { return position_; }
   // Applied when the form is next shown.
-  void SetPosition(TPosition Value);
+  void SetPosition(TPosition value);
 
   // Embeds the form in another container (no border; owner form's dialog
   // keys apply) or, with null, makes it top-level again.
-  void SetParentWindow(TParentWindow* Value);
+  void SetParentWindow(TParentWindow* value);
   TParentWindow* ParentWindow() const { return parentWindow_; }
   // The form whose window owns this one, if any.
   TForm* OwnerForm() const { return ownerForm_; }
 
   const TFont& Font() const { return font_; }
   // Also given to every control that still follows the form's font.
-  void SetFont(const TFont& Value);
+  void SetFont(const TFont& value);
 
   // The control that gets the focus when the form is activated.
   TControl* ActiveControl() const;
-  void SetActiveControl(TControl* Value);
+  void SetActiveControl(TControl* value);
 
   TButton* DefaultButton() const;
   TButton* CancelButton() const;
 
   // The control owned by the form under that name, or null.
-  TControl* FindControl(const std::string& Name) const;
+  TControl* FindControl(const std::string& name) const;
   template <class T>
-  T* Find(const std::string& Name) const {
-    return dynamic_cast<T*>(FindControl(Name));
+  T* Find(const std::string& name) const {
+    return dynamic_cast<T*>(FindControl(name));
   }
 
   // Raises OnCreate once; a form class calls it at the end of its
@@ -116,14 +116,14 @@ class TForm : public TCustomForm, public TParentWindow {
 
   // The dialog keys (Tab, Enter, Escape, mnemonics) of a queued message for
   // any window inside the form; true when the message was consumed.
-  bool DialogMessage(void* Msg);
+  bool DialogMessage(void* message);
 
  private:
-  static intptr_t __stdcall FormProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam);
-  intptr_t Message(uint32_t Msg, uintptr_t WParam, intptr_t LParam, bool& Handled);
+  static intptr_t __stdcall FormProc(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam);
+  intptr_t Message(uint32_t msg, uintptr_t wParam, intptr_t lParam, bool& handled);
   void ApplyPosition();
-  void Activated(bool Active);
-  bool Mnemonic(char Ch);
+  void Activated(bool active);
+  bool Mnemonic(char ch);
   TRect BoundsInParent() const;
   uint32_t Style() const;
   uint32_t ExStyle() const;

@@ -10,16 +10,16 @@
 
 enum class TItemChange : unsigned char { ctText, ctImage, ctState };
 
-using TLVChangeEvent = std::function<void(TComponent* Sender, int32_t Index, TItemChange Change)>;
-using TLVSelectItemEvent = std::function<void(TComponent* Sender, int32_t Index, bool Selected)>;
-using TLVCheckEvent = std::function<void(TComponent* Sender, int32_t Index, bool Checked)>;
-using TLVEditingEvent = std::function<void(TComponent* Sender, int32_t Index, bool& AllowEdit)>;
-// S is the typed caption; the row gets S as the handler leaves it.
-using TLVEditedEvent = std::function<void(TComponent* Sender, int32_t Index, std::string& S)>;
-// Owner data: the text of row Index in Column (0: the caption); an index the
-// owner does not hold leaves Text empty.
+using TLVChangeEvent = std::function<void(TComponent* sender, int32_t index, TItemChange change)>;
+using TLVSelectItemEvent = std::function<void(TComponent* sender, int32_t index, bool selected)>;
+using TLVCheckEvent = std::function<void(TComponent* sender, int32_t index, bool checked)>;
+using TLVEditingEvent = std::function<void(TComponent* sender, int32_t index, bool& allowEdit)>;
+// s is the typed caption; the row gets s as the handler leaves it.
+using TLVEditedEvent = std::function<void(TComponent* sender, int32_t index, std::string& s)>;
+// Owner data: the text of row index in column (0: the caption); an index the
+// owner does not hold leaves text empty.
 using TLVOwnerDataEvent =
-    std::function<void(TComponent* Sender, int32_t Index, int32_t Column, std::string& Text)>;
+    std::function<void(TComponent* sender, int32_t index, int32_t column, std::string& text)>;
 
 class TListView : public TControl {
  public:
@@ -27,67 +27,67 @@ class TListView : public TControl {
   // number of rows and their states: SetItemCount sets the number, OnData
   // gives each text as it is drawn or read, so that any number of rows fills
   // at once. The owner keeps the texts and their order.
-  explicit TListView(TComponent* AOwner, TParentWindow* AParent = nullptr, bool OwnerData = false);
+  explicit TListView(TComponent* owner, TParentWindow* parent = nullptr, bool ownerData = false);
   bool OwnerData() const { return ownerData_; }
-  void SetItemCount(int32_t Value);
+  void SetItemCount(int32_t value);
 
   // Style; each can change at any time.
-  void SetCheckBoxes(bool Value);
+  void SetCheckBoxes(bool value);
   bool CheckBoxes() const { return checkBoxes_; }
-  void SetRowSelect(bool Value);
-  void SetShowColumnHeaders(bool Value);
+  void SetRowSelect(bool value);
+  void SetShowColumnHeaders(bool value);
   // False keeps the selection visible while the list has no focus.
-  void SetHideSelection(bool Value);
-  void SetMultiSelect(bool Value);
+  void SetHideSelection(bool value);
+  void SetMultiSelect(bool value);
   // Captions editable in place (a click on the selected row, or EditCaption).
-  void SetEditCaptions(bool Value);
+  void SetEditCaptions(bool value);
   // New rows go to their place in case-insensitive caption order.
-  void SetSortedByCaption(bool Value) { sorted_ = Value; }
+  void SetSortedByCaption(bool value) { sorted_ = value; }
 
-  int32_t AddColumn(const std::string& Caption, int32_t Width);
+  int32_t AddColumn(const std::string& caption, int32_t width);
   int32_t ColumnCount() const;
-  void SetColumnCaption(int32_t Column, const std::string& Caption);
-  int32_t ColumnWidth(int32_t Column) const;
+  void SetColumnCaption(int32_t column, const std::string& caption);
+  int32_t ColumnWidth(int32_t column) const;
   // kAutoSize fits the contents.
-  void SetColumnWidth(int32_t Column, int32_t Width);
+  void SetColumnWidth(int32_t column, int32_t width);
   static constexpr int32_t kAutoSize = -1;
 
   int32_t Count() const;
   // Returns the row's index.
-  int32_t AddItem(const std::string& Caption, intptr_t Data = 0);
-  void DeleteItem(int32_t Index);
+  int32_t AddItem(const std::string& caption, intptr_t data = 0);
+  void DeleteItem(int32_t index);
   void Clear();
-  std::string ItemCaption(int32_t Index) const;
-  void SetItemCaption(int32_t Index, const std::string& Caption);
+  std::string ItemCaption(int32_t index) const;
+  void SetItemCaption(int32_t index, const std::string& caption);
   // Column 1 is the first sub-item.
-  std::string SubItem(int32_t Index, int32_t Column) const;
+  std::string SubItem(int32_t index, int32_t column) const;
   // With OwnerData the owner changed the text already: the row is redrawn.
-  void SetSubItem(int32_t Index, int32_t Column, const std::string& Text);
-  intptr_t Data(int32_t Index) const;
-  void SetData(int32_t Index, intptr_t Value);
+  void SetSubItem(int32_t index, int32_t column, const std::string& text);
+  intptr_t Data(int32_t index) const;
+  void SetData(int32_t index, intptr_t value);
   // Case-insensitive, -1 when absent.
-  int32_t IndexOfCaption(const std::string& Caption) const;
+  int32_t IndexOfCaption(const std::string& caption) const;
 
-  bool Checked(int32_t Index) const;
-  void SetChecked(int32_t Index, bool Value);
-  bool Selected(int32_t Index) const;
-  void SetSelected(int32_t Index, bool Value);
+  bool Checked(int32_t index) const;
+  void SetChecked(int32_t index, bool value);
+  bool Selected(int32_t index) const;
+  void SetSelected(int32_t index, bool value);
   // The first selected row, -1 when none; setting it selects that row only.
   int32_t ItemIndex() const;
-  void SetItemIndex(int32_t Index);
+  void SetItemIndex(int32_t index);
   int32_t ItemFocused() const;
-  void SetItemFocused(int32_t Index);
-  void MakeVisible(int32_t Index);
+  void SetItemFocused(int32_t index);
+  void MakeVisible(int32_t index);
   // Client rectangle of a row (its caption only with LabelOnly).
-  TRect ItemRect(int32_t Index, bool LabelOnly) const;
+  TRect ItemRect(int32_t index, bool labelOnly) const;
   // The row at a client point, -1 when none.
-  int32_t ItemAt(int32_t X, int32_t Y) const;
+  int32_t ItemAt(int32_t x, int32_t y) const;
   int32_t TopItem() const;
-  void Scroll(int32_t DX, int32_t DY);
+  void Scroll(int32_t dx, int32_t dy);
   // Suspends drawing while many rows change.
   void BeginUpdate();
   void EndUpdate();
-  void EditCaption(int32_t Index);
+  void EditCaption(int32_t index);
   bool IsEditing() const;
 
   TLVChangeEvent OnChange;  // any state or text change of a row
@@ -98,13 +98,13 @@ class TListView : public TControl {
   TLVEditedEvent OnEdited;
   TLVOwnerDataEvent OnData;
 
-  bool Notify(tagNMHDR* Header, intptr_t& Result) override;
-  bool WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) override;
+  bool Notify(tagNMHDR* header, intptr_t& result) override;
+  bool WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
 
  private:
-  void SetStyleBit(uint32_t Bit, bool On);
-  void SetExStyleBit(uint32_t Bit, bool On);
-  std::string OwnerText(int32_t Index, int32_t Column) const;
+  void SetStyleBit(uint32_t bit, bool on);
+  void SetExStyleBit(uint32_t bit, bool on);
+  std::string OwnerText(int32_t index, int32_t column) const;
   bool checkBoxes_ = false, sorted_ = false, ownerData_ = false;
   int32_t updating_ = 0;
   TTypeAhead typeAhead_;

@@ -10,8 +10,8 @@
 
 // ---- TTabSheet -----------------------------------------------------------------
 
-TTabSheet::TTabSheet(TComponent* AOwner, TPageControl* APageControl)
-    : TControl(AOwner, APageControl), pageControl_(APageControl) {
+TTabSheet::TTabSheet(TComponent* owner, TPageControl* pageControl)
+    : TControl(owner, pageControl), pageControl_(pageControl) {
   SetVisible(false);  // only the active page shows
   CreateHandle(VxWin::kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
   if (handle_) AttachContainer(handle_);
@@ -30,38 +30,38 @@ int32_t TTabSheet::PageIndex() const {
   return it == pages.end() ? -1 : static_cast<int32_t>(it - pages.begin());
 }
 
-void TTabSheet::SetText(const std::string& Value) {
-  caption_ = Value;
+void TTabSheet::SetText(const std::string& value) {
+  caption_ = value;
   if (pageControl_) pageControl_->UpdateTabs();
 }
 
-void TTabSheet::SetTabVisible(bool Value) {
-  tabVisible_ = Value;
+void TTabSheet::SetTabVisible(bool value) {
+  tabVisible_ = value;
   if (pageControl_) pageControl_->UpdateTabs();
 }
 
 // ---- TPageControl ----------------------------------------------------------------
 
-TPageControl::TPageControl(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TPageControl::TPageControl(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   CreateHandle(WC_TABCONTROLA, WS_CLIPCHILDREN | WS_TABSTOP, WS_EX_CONTROLPARENT);
   if (handle_) AttachContainer(handle_);
 }
 
 TPageControl::~TPageControl() { DestroyControls(); }
 
-TTabSheet* TPageControl::Pages(int32_t Index) const {
-  return Index >= 0 && Index < PageCount() ? pages_[static_cast<size_t>(Index)] : nullptr;
+TTabSheet* TPageControl::Pages(int32_t index) const {
+  return index >= 0 && index < PageCount() ? pages_[static_cast<size_t>(index)] : nullptr;
 }
 
-void TPageControl::AddPage(TTabSheet* Page) {
-  pages_.push_back(Page);
+void TPageControl::AddPage(TTabSheet* page) {
+  pages_.push_back(page);
   UpdateTabs();
-  if (!active_) SetActivePage(Page);
+  if (!active_) SetActivePage(page);
 }
 
-void TPageControl::RemovePage(TTabSheet* Page) {
-  pages_.erase(std::remove(pages_.begin(), pages_.end(), Page), pages_.end());
-  if (active_ == Page) active_ = nullptr;
+void TPageControl::RemovePage(TTabSheet* page) {
+  pages_.erase(std::remove(pages_.begin(), pages_.end(), page), pages_.end());
+  if (active_ == page) active_ = nullptr;
   UpdateTabs();
 }
 
@@ -98,27 +98,27 @@ void TPageControl::Resized() {
 
 int32_t TPageControl::ActivePageIndex() const { return active_ ? active_->PageIndex() : -1; }
 
-void TPageControl::SetActivePageIndex(int32_t Index) { SetActivePage(Pages(Index)); }
+void TPageControl::SetActivePageIndex(int32_t index) { SetActivePage(Pages(index)); }
 
-void TPageControl::SetActivePage(TTabSheet* Page) {
-  if (Page == active_ || (Page && Page->pageControl_ != this)) return;
+void TPageControl::SetActivePage(TTabSheet* page) {
+  if (page == active_ || (page && page->pageControl_ != this)) return;
   TTabSheet* old = active_;
-  active_ = Page;
+  active_ = page;
   // As users see it: the new page shows first, then the old one hides.
-  if (Page) {
+  if (page) {
     const TRect r = PageRect();
-    Page->SetBounds(r.Left, r.Top, r.Width(), r.Height());
-    Page->SetVisible(true);
-    ::SetWindowPos(Page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    page->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    page->SetVisible(true);
+    ::SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   int32_t tab = -1, at = 0;
   for (TTabSheet* p : pages_) {
     if (!p->TabVisible()) continue;
-    if (p == Page) tab = at;
+    if (p == page) tab = at;
     ++at;
   }
   ::SendMessageA(handle_, TCM_SETCURSEL, tab, 0);
-  if (Page && Page->OnShow) Page->OnShow(Page);
+  if (page && page->OnShow) page->OnShow(page);
   if (old) {
     // The focus must not stay on a control that disappears.
     HWND focus = ::GetFocus();
@@ -128,8 +128,8 @@ void TPageControl::SetActivePage(TTabSheet* Page) {
   }
 }
 
-bool TPageControl::Notify(tagNMHDR* Header, intptr_t& Result) {
-  if (Header->code != TCN_SELCHANGE) return false;
+bool TPageControl::Notify(tagNMHDR* header, intptr_t& result) {
+  if (header->code != TCN_SELCHANGE) return false;
   const LRESULT selected = ::SendMessageA(handle_, TCM_GETCURSEL, 0, 0);
   TCITEMA item = {};
   item.mask = TCIF_PARAM;
@@ -138,13 +138,13 @@ bool TPageControl::Notify(tagNMHDR* Header, intptr_t& Result) {
     SetActivePage(reinterpret_cast<TTabSheet*>(item.lParam));
     if (OnChange) OnChange(this);
   }
-  Result = 0;
+  result = 0;
   return true;
 }
 
-bool TPageControl::DialogChar(char Ch) {
+bool TPageControl::DialogChar(char ch) {
   for (TTabSheet* page : pages_) {
-    if (!page->TabVisible() || !IsAccel(Ch, page->caption_)) continue;
+    if (!page->TabVisible() || !IsAccel(ch, page->caption_)) continue;
     SetActivePage(page);
     if (OnChange) OnChange(this);
     return true;

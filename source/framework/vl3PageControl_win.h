@@ -11,7 +11,7 @@ class TPageControl;
 
 class TTabSheet : public TControl, public TParentWindow {
  public:
-  TTabSheet(TComponent* AOwner, TPageControl* APageControl);
+  TTabSheet(TComponent* owner, TPageControl* pageControl);
   ~TTabSheet() override;
   HWND__* ClientHandle() const override { return handle_; }
   TForm* ParentForm() override { return TControl::ParentForm(); }
@@ -19,10 +19,10 @@ class TTabSheet : public TControl, public TParentWindow {
   TPageControl* PageControl() const { return pageControl_; }
   int32_t PageIndex() const;
   // The tab's caption.
-  void SetText(const std::string& Value) override;
+  void SetText(const std::string& value) override;
   std::string Text() const override { return caption_; }
   bool TabVisible() const { return tabVisible_; }
-  void SetTabVisible(bool Value);
+  void SetTabVisible(bool value);
 
   // Raised when the page becomes the visible one and when it stops being it.
   TNotifyEvent OnShow;
@@ -37,33 +37,33 @@ class TTabSheet : public TControl, public TParentWindow {
 
 class TPageControl : public TControl, public TParentWindow {
  public:
-  explicit TPageControl(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  explicit TPageControl(TComponent* owner, TParentWindow* parent = nullptr);
   ~TPageControl() override;
   HWND__* ClientHandle() const override { return handle_; }
   TForm* ParentForm() override { return TControl::ParentForm(); }
 
   int32_t PageCount() const { return static_cast<int32_t>(pages_.size()); }
-  TTabSheet* Pages(int32_t Index) const;
+  TTabSheet* Pages(int32_t index) const;
   TTabSheet* ActivePage() const { return active_; }
-  void SetActivePage(TTabSheet* Page);
+  void SetActivePage(TTabSheet* page);
   int32_t ActivePageIndex() const;
-  void SetActivePageIndex(int32_t Index);
+  void SetActivePageIndex(int32_t index);
   // The area the pages fill, in the page control's client coordinates.
   TRect PageRect() const;
 
   // The user chose another tab.
   TNotifyEvent OnChange;
 
-  bool Notify(tagNMHDR* Header, intptr_t& Result) override;
-  bool DialogChar(char Ch) override;
+  bool Notify(tagNMHDR* header, intptr_t& result) override;
+  bool DialogChar(char ch) override;
 
  protected:
   void Resized() override;
 
  private:
   friend class TTabSheet;
-  void AddPage(TTabSheet* Page);
-  void RemovePage(TTabSheet* Page);
+  void AddPage(TTabSheet* page);
+  void RemovePage(TTabSheet* page);
   // Rebuilds the row of tabs from the pages whose tab is visible.
   void UpdateTabs();
   std::vector<TTabSheet*> pages_;  // in page order; owned through TParentWindow

@@ -29,44 +29,44 @@ DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read
 
 }  // namespace
 
-TRichEdit::TRichEdit(TComponent* AOwner, TParentWindow* AParent)
-    : TRichEdit(AOwner, AParent, "RichEdit20A") {}
+TRichEdit::TRichEdit(TComponent* owner, TParentWindow* parent)
+    : TRichEdit(owner, parent, "RichEdit20A") {}
 
-TRichEdit::TRichEdit(TComponent* AOwner, TParentWindow* AParent, const char* ClassName)
-    : TControl(AOwner, AParent) {
+TRichEdit::TRichEdit(TComponent* owner, TParentWindow* parent, const char* className)
+    : TControl(owner, parent) {
   static const HMODULE library = ::LoadLibraryA("riched20.dll");
   (void)library;
-  CreateHandle(ClassName,
+  CreateHandle(className,
                ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
                WS_EX_CLIENTEDGE);
   if (handle_) ::SendMessageA(handle_, EM_SETEVENTMASK, 0, ENM_CHANGE);
 }
 
-bool TRichEdit::LoadFromFile(const std::string& FileName) {
+bool TRichEdit::LoadFromFile(const std::string& fileName) {
   std::string data;
-  if (!Platform::ReadWholeFile(FileName, data)) return false;
+  if (!Platform::ReadWholeFile(fileName, data)) return false;
   return LoadFromText(data);
 }
 
-bool TRichEdit::LoadFromText(const std::string& Data) {
+bool TRichEdit::LoadFromText(const std::string& data) {
   if (!handle_) return false;
-  TStreamSource source{&Data, 0};
+  TStreamSource source{&data, 0};
   EDITSTREAM stream = {};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
   stream.pfnCallback = ReadStream;
-  const bool rtf = Data.compare(0, 5, "{\\rtf") == 0;
+  const bool rtf = data.compare(0, 5, "{\\rtf") == 0;
   ::SendMessageA(handle_, EM_STREAMIN, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0;
 }
 
-void TRichEdit::SetReadOnly(bool Value) {
-  if (handle_) ::SendMessageA(handle_, EM_SETREADONLY, Value, 0);
+void TRichEdit::SetReadOnly(bool value) {
+  if (handle_) ::SendMessageA(handle_, EM_SETREADONLY, value, 0);
 }
 
-void TRichEdit::SetHideSelection(bool Value) {
+void TRichEdit::SetHideSelection(bool value) {
   if (handle_)
-    ::SendMessageA(handle_, EM_SETOPTIONS, Value ? ECOOP_AND : ECOOP_OR,
-                   Value ? ~static_cast<LPARAM>(ECO_NOHIDESEL) : ECO_NOHIDESEL);
+    ::SendMessageA(handle_, EM_SETOPTIONS, value ? ECOOP_AND : ECOOP_OR,
+                   value ? ~static_cast<LPARAM>(ECO_NOHIDESEL) : ECO_NOHIDESEL);
 }
 
 int32_t TRichEdit::SelStart() const {
@@ -81,11 +81,11 @@ int32_t TRichEdit::SelLength() const {
   return range.cpMax - range.cpMin;
 }
 
-void TRichEdit::SetSel(int32_t Start, int32_t Length) {
-  CHARRANGE range = {Start, Start + Length};
+void TRichEdit::SetSel(int32_t start, int32_t length) {
+  CHARRANGE range = {start, start + length};
   if (handle_) ::SendMessageA(handle_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
-void TRichEdit::Command(uint16_t Code) {
-  if (Code == EN_CHANGE && OnChange) OnChange(this);
+void TRichEdit::Command(uint16_t code) {
+  if (code == EN_CHANGE && OnChange) OnChange(this);
 }

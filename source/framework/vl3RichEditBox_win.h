@@ -9,21 +9,21 @@
 
 class TRichEdit : public TControl {
  public:
-  explicit TRichEdit(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  explicit TRichEdit(TComponent* owner, TParentWindow* parent = nullptr);
   // Rich text, or plain text when the data is not rich text; false when the
   // file cannot be read (the contents then stay as they were).
-  bool LoadFromFile(const std::string& FileName);
-  bool LoadFromText(const std::string& Data);
-  void SetReadOnly(bool Value);
+  bool LoadFromFile(const std::string& fileName);
+  bool LoadFromText(const std::string& data);
+  void SetReadOnly(bool value);
   // False keeps the selection visible while the control has no focus.
-  void SetHideSelection(bool Value);
+  void SetHideSelection(bool value);
   int32_t SelStart() const;
   int32_t SelLength() const;
-  void SetSel(int32_t Start, int32_t Length);
-  void Command(uint16_t Code) override;
+  void SetSel(int32_t start, int32_t length);
+  void Command(uint16_t code) override;
   TNotifyEvent OnChange;
 
  protected:
   // A control of a window class derived from the 2.0 rich edit.
-  TRichEdit(TComponent* AOwner, TParentWindow* AParent, const char* ClassName);
+  TRichEdit(TComponent* owner, TParentWindow* parent, const char* className);
 };

@@ -30,7 +30,7 @@ bool ShiftDown() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 }  // namespace
 
-TStringGrid::TStringGrid(TComponent* AOwner, TParentWindow* AParent) : TControl(AOwner, AParent) {
+TStringGrid::TStringGrid(TComponent* owner, TParentWindow* parent) : TControl(owner, parent) {
   colWidths_.assign(static_cast<size_t>(colCount_), defaultColWidth_);
   rowHeights_.assign(static_cast<size_t>(rowCount_), defaultRowHeight_);
   cells_.assign(static_cast<size_t>(rowCount_), std::vector<std::string>(static_cast<size_t>(colCount_)));
@@ -38,33 +38,36 @@ TStringGrid::TStringGrid(TComponent* AOwner, TParentWindow* AParent) : TControl(
   UpdateScrollBar();
 }
 
-TStringGrid::~TStringGrid() = default;
+TStringGrid::~TStringGrid() {
+  // The editor goes while the grid that handles its messages is whole.
+  if (editor_) ::DestroyWindow(editor_);
+}
 
 // ---- Dimensions ----------------------------------------------------------------
 
-void TStringGrid::SetColCount(int32_t Value) {
-  colCount_ = std::max(1, Value);
+void TStringGrid::SetColCount(int32_t value) {
+  colCount_ = std::max(1, value);
   colWidths_.resize(static_cast<size_t>(colCount_), defaultColWidth_);
   for (auto& row : cells_) row.resize(static_cast<size_t>(colCount_));
   fixedCols_ = std::min(fixedCols_, colCount_ - 1);
   ClampCurrent();
 }
 
-void TStringGrid::SetRowCount(int32_t Value) {
-  rowCount_ = std::max(1, Value);
+void TStringGrid::SetRowCount(int32_t value) {
+  rowCount_ = std::max(1, value);
   rowHeights_.resize(static_cast<size_t>(rowCount_), defaultRowHeight_);
   cells_.resize(static_cast<size_t>(rowCount_), std::vector<std::string>(static_cast<size_t>(colCount_)));
   fixedRows_ = std::min(fixedRows_, rowCount_ - 1);
   ClampCurrent();
 }
 
-void TStringGrid::SetFixedCols(int32_t Value) {
-  fixedCols_ = std::clamp(Value, 0, colCount_ - 1);
+void TStringGrid::SetFixedCols(int32_t value) {
+  fixedCols_ = std::clamp(value, 0, colCount_ - 1);
   ClampCurrent();
 }
 
-void TStringGrid::SetFixedRows(int32_t Value) {
-  fixedRows_ = std::clamp(Value, 0, rowCount_ - 1);
+void TStringGrid::SetFixedRows(int32_t value) {
+  fixedRows_ = std::clamp(value, 0, rowCount_ - 1);
   ClampCurrent();
 }
 
@@ -77,53 +80,53 @@ void TStringGrid::ClampCurrent() {
   if (handle_) ::InvalidateRect(handle_, nullptr, FALSE);
 }
 
-int32_t TStringGrid::ColWidths(int32_t Col) const {
-  return Col >= 0 && Col < colCount_ ? colWidths_[static_cast<size_t>(Col)] : 0;
+int32_t TStringGrid::ColWidths(int32_t col) const {
+  return col >= 0 && col < colCount_ ? colWidths_[static_cast<size_t>(col)] : 0;
 }
 
-void TStringGrid::SetColWidths(int32_t Col, int32_t Width) {
-  if (Col < 0 || Col >= colCount_) return;
-  colWidths_[static_cast<size_t>(Col)] = std::max(0, Width);
+void TStringGrid::SetColWidths(int32_t col, int32_t width) {
+  if (col < 0 || col >= colCount_) return;
+  colWidths_[static_cast<size_t>(col)] = std::max(0, width);
   ClampCurrent();
 }
 
-int32_t TStringGrid::RowHeights(int32_t Row) const {
-  return Row >= 0 && Row < rowCount_ ? rowHeights_[static_cast<size_t>(Row)] : 0;
+int32_t TStringGrid::RowHeights(int32_t row) const {
+  return row >= 0 && row < rowCount_ ? rowHeights_[static_cast<size_t>(row)] : 0;
 }
 
-void TStringGrid::SetRowHeights(int32_t Row, int32_t Height) {
-  if (Row < 0 || Row >= rowCount_) return;
-  rowHeights_[static_cast<size_t>(Row)] = std::max(0, Height);
+void TStringGrid::SetRowHeights(int32_t row, int32_t height) {
+  if (row < 0 || row >= rowCount_) return;
+  rowHeights_[static_cast<size_t>(row)] = std::max(0, height);
   ClampCurrent();
 }
 
-void TStringGrid::SetDefaultColWidth(int32_t Value) {
-  defaultColWidth_ = Value;
-  colWidths_.assign(static_cast<size_t>(colCount_), Value);
+void TStringGrid::SetDefaultColWidth(int32_t value) {
+  defaultColWidth_ = value;
+  colWidths_.assign(static_cast<size_t>(colCount_), value);
   ClampCurrent();
 }
 
-void TStringGrid::SetDefaultRowHeight(int32_t Value) {
-  defaultRowHeight_ = Value;
-  rowHeights_.assign(static_cast<size_t>(rowCount_), Value);
+void TStringGrid::SetDefaultRowHeight(int32_t value) {
+  defaultRowHeight_ = value;
+  rowHeights_.assign(static_cast<size_t>(rowCount_), value);
   ClampCurrent();
 }
 
-std::string TStringGrid::Cells(int32_t Col, int32_t Row) const {
-  if (Col < 0 || Col >= colCount_ || Row < 0 || Row >= rowCount_) return std::string();
-  return cells_[static_cast<size_t>(Row)][static_cast<size_t>(Col)];
+std::string TStringGrid::Cells(int32_t col, int32_t row) const {
+  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return std::string();
+  return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
-void TStringGrid::SetCells(int32_t Col, int32_t Row, const std::string& Value) {
-  if (Col < 0 || Col >= colCount_ || Row < 0 || Row >= rowCount_) return;
-  cells_[static_cast<size_t>(Row)][static_cast<size_t>(Col)] = Value;
-  if (editing_ && Col == col_ && Row == row_ && editor_ && VxWin::WindowText(editor_) != Value) {
+void TStringGrid::SetCells(int32_t col, int32_t row, const std::string& value) {
+  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return;
+  cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = value;
+  if (editing_ && col == col_ && row == row_ && editor_ && VxWin::WindowText(editor_) != value) {
     filling_ = true;
-    ::SetWindowTextA(editor_, Value.c_str());
+    ::SetWindowTextA(editor_, value.c_str());
     filling_ = false;
   }
   if (handle_) {
-    const TRect r = CellRect(Col, Row);
+    const TRect r = CellRect(col, row);
     RECT rc = {r.Left, r.Top, r.Right, r.Bottom};
     ::InvalidateRect(handle_, &rc, FALSE);
   }
@@ -131,37 +134,37 @@ void TStringGrid::SetCells(int32_t Col, int32_t Row, const std::string& Value) {
 
 // ---- Geometry ----------------------------------------------------------------------
 
-TRect TStringGrid::CellRect(int32_t Col, int32_t Row) const {
-  if (Col < 0 || Col >= colCount_ || Row < 0 || Row >= rowCount_) return TRect{};
-  if (Row >= fixedRows_ && Row < topRow_) return TRect{};
+TRect TStringGrid::CellRect(int32_t col, int32_t row) const {
+  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return TRect{};
+  if (row >= fixedRows_ && row < topRow_) return TRect{};
   int32_t x = 0;
-  for (int32_t c = 0; c < Col; ++c) x += colWidths_[static_cast<size_t>(c)];
+  for (int32_t c = 0; c < col; ++c) x += colWidths_[static_cast<size_t>(c)];
   int32_t y = 0;
-  for (int32_t r = 0; r < fixedRows_ && r < Row; ++r) y += rowHeights_[static_cast<size_t>(r)];
-  for (int32_t r = std::max(topRow_, fixedRows_); r < Row; ++r) y += rowHeights_[static_cast<size_t>(r)];
-  return TRect{x, y, x + colWidths_[static_cast<size_t>(Col)], y + rowHeights_[static_cast<size_t>(Row)]};
+  for (int32_t r = 0; r < fixedRows_ && r < row; ++r) y += rowHeights_[static_cast<size_t>(r)];
+  for (int32_t r = std::max(topRow_, fixedRows_); r < row; ++r) y += rowHeights_[static_cast<size_t>(r)];
+  return TRect{x, y, x + colWidths_[static_cast<size_t>(col)], y + rowHeights_[static_cast<size_t>(row)]};
 }
 
-bool TStringGrid::MouseToCell(int32_t X, int32_t Y, int32_t& Col, int32_t& Row) const {
-  Col = Row = -1;
-  int32_t x = 0;
+bool TStringGrid::MouseToCell(int32_t x, int32_t y, int32_t& col, int32_t& row) const {
+  col = row = -1;
+  int32_t right = 0;
   for (int32_t c = 0; c < colCount_; ++c) {
-    x += colWidths_[static_cast<size_t>(c)];
-    if (X < x) {
-      Col = c;
+    right += colWidths_[static_cast<size_t>(c)];
+    if (x < right) {
+      col = c;
       break;
     }
   }
-  int32_t y = 0;
+  int32_t bottom = 0;
   for (int32_t r = 0; r < rowCount_; ++r) {
     if (r >= fixedRows_ && r < topRow_) continue;
-    y += rowHeights_[static_cast<size_t>(r)];
-    if (Y < y) {
-      Row = r;
+    bottom += rowHeights_[static_cast<size_t>(r)];
+    if (y < bottom) {
+      row = r;
       break;
     }
   }
-  return X >= 0 && Y >= 0 && Col >= 0 && Row >= 0;
+  return x >= 0 && y >= 0 && col >= 0 && row >= 0;
 }
 
 int32_t TStringGrid::VisibleRowCount() const {
@@ -177,9 +180,9 @@ int32_t TStringGrid::VisibleRowCount() const {
   return std::max(1, count);
 }
 
-void TStringGrid::SetTopRow(int32_t Value) {
+void TStringGrid::SetTopRow(int32_t value) {
   const int32_t last = std::max(fixedRows_, rowCount_ - VisibleRowCount());
-  const int32_t top = std::clamp(Value, fixedRows_, std::max(fixedRows_, last));
+  const int32_t top = std::clamp(value, fixedRows_, std::max(fixedRows_, last));
   if (top == topRow_) return;
   topRow_ = top;
   UpdateScrollBar();
@@ -218,9 +221,9 @@ void TStringGrid::Resized() {
 
 // ---- Current cell and options ---------------------------------------------------------
 
-void TStringGrid::FocusCell(int32_t Col, int32_t Row) {
-  const int32_t c = std::clamp(Col, fixedCols_, colCount_ - 1);
-  const int32_t r = std::clamp(Row, fixedRows_, rowCount_ - 1);
+void TStringGrid::FocusCell(int32_t col, int32_t row) {
+  const int32_t c = std::clamp(col, fixedCols_, colCount_ - 1);
+  const int32_t r = std::clamp(row, fixedRows_, rowCount_ - 1);
   if (c == col_ && r == row_) return;
   const bool keepEditor = options_.Contains(TGridOption::goAlwaysShowEditor);
   if (editing_ && !keepEditor) HideEditor();
@@ -242,8 +245,8 @@ void TStringGrid::FocusCell(int32_t Col, int32_t Row) {
   if (OnSelectCell) OnSelectCell(this);
 }
 
-void TStringGrid::SetOptions(TGridOptions Value) {
-  options_ = Value;
+void TStringGrid::SetOptions(TGridOptions value) {
+  options_ = value;
   if (!options_.Contains(TGridOption::goEditing) && editing_) HideEditor();
   if (handle_) ::InvalidateRect(handle_, nullptr, FALSE);
 }
@@ -269,27 +272,26 @@ void TStringGrid::ShowEditor() {
   if (::GetFocus() == handle_) ::SetFocus(editor_);
 }
 
-HWND__* TStringGrid::CreateEditor() const {
+HWND__* TStringGrid::CreateEditor() {
   const DWORD style = WS_CHILD | ES_AUTOHSCROLL | (editorHideSelection_ ? 0 : ES_NOHIDESEL);
   HWND editor = ::CreateWindowExA(0, "EDIT", "", style, 0, 0, 10, 10, handle_, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
   if (!editor) return nullptr;
   ::SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
-  ::SetWindowSubclass(editor, reinterpret_cast<SUBCLASSPROC>(&TStringGrid::EditorProc), 1,
-                      reinterpret_cast<DWORD_PTR>(const_cast<TStringGrid*>(this)));
+  VxWin::Subclass(editor, &editorHook_);
   return editor;
 }
 
-void TStringGrid::SetEditorHideSelection(bool Value) {
-  if (editorHideSelection_ == Value) return;
-  editorHideSelection_ = Value;
+void TStringGrid::SetEditorHideSelection(bool value) {
+  if (editorHideSelection_ == value) return;
+  editorHideSelection_ = value;
   if (!editor_) return;
   // The edit keeps ES_NOHIDESEL as it was created with: only a new window
   // takes the new setting.
   HWND old = editor_;
   HWND editor = CreateEditor();
   if (!editor) {
-    editorHideSelection_ = !Value;
+    editorHideSelection_ = !value;
     return;
   }
   DWORD start = 0, end = 0;
@@ -330,39 +332,39 @@ void TStringGrid::PlaceEditor() {
   ::MoveWindow(editor_, r.Left + 2, r.Top + 3, std::max(1, r.Width() - 4), std::max(1, r.Height() - 5), TRUE);
 }
 
-intptr_t __stdcall TStringGrid::EditorProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam,
-                                            uintptr_t, uintptr_t Data) {
-  auto* grid = reinterpret_cast<TStringGrid*>(Data);
-  try {
-    switch (Msg) {
-      case WM_NCDESTROY:
-        ::RemoveWindowSubclass(Wnd, reinterpret_cast<SUBCLASSPROC>(&TStringGrid::EditorProc), 1);
-        if (grid->editor_ == Wnd) grid->editor_ = nullptr;
-        break;
-      case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
-      case WM_KEYDOWN: {
-        bool handled = false;
-        grid->EditorKey(static_cast<uint16_t>(WParam), handled);
-        if (handled) return 0;
-        break;
-      }
-      case WM_CHAR:
-        // Enter, Tab and Escape act as keys; the edit would only beep.
-        if (WParam == '\r' || WParam == '\t' || WParam == 27) return 0;
-        break;
-      default:
-        break;
-    }
-  } catch (...) {
-    // Nothing may leave a window procedure.
-  }
-  return ::DefSubclassProc(Wnd, Msg, WParam, LParam);
+bool TStringGrid::TEditorHook::SubclassMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam,
+                                               intptr_t lParam, intptr_t& result) {
+  (void)lParam;
+  return grid_.EditorMessage(wnd, msg, wParam, result);
 }
 
-void TStringGrid::EditorKey(uint16_t Key, bool& Handled) {
-  Handled = true;
-  switch (Key) {
+void TStringGrid::TEditorHook::SubclassDestroyed(HWND__* wnd) {
+  if (grid_.editor_ == wnd) grid_.editor_ = nullptr;
+}
+
+bool TStringGrid::EditorMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t& result) {
+  (void)wnd;
+  result = 0;
+  switch (msg) {
+    case WM_GETDLGCODE:
+      result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
+      return true;
+    case WM_KEYDOWN: {
+      bool handled = false;
+      EditorKey(static_cast<uint16_t>(wParam), handled);
+      return handled;
+    }
+    case WM_CHAR:
+      // Enter, Tab and Escape act as keys; the edit would only beep.
+      return wParam == '\r' || wParam == '\t' || wParam == 27;
+    default:
+      return false;
+  }
+}
+
+void TStringGrid::EditorKey(uint16_t key, bool& handled) {
+  handled = true;
+  switch (key) {
     case VK_ESCAPE:
       SetCells(col_, row_, editStart_);
       if (!options_.Contains(TGridOption::goAlwaysShowEditor)) HideEditor();
@@ -375,25 +377,25 @@ void TStringGrid::EditorKey(uint16_t Key, bool& Handled) {
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT:
-      KeyNavigate(Key, false);
+      KeyNavigate(key, false);
       return;
     case VK_TAB:
       if (options_.Contains(TGridOption::goTabs)) {
-        KeyNavigate(Key, ShiftDown());
+        KeyNavigate(key, ShiftDown());
         return;
       }
       break;
     default:
       break;
   }
-  Handled = false;
+  handled = false;
 }
 
 // ---- Keyboard and mouse --------------------------------------------------------------------
 
-void TStringGrid::KeyNavigate(uint16_t Key, bool Shift) {
+void TStringGrid::KeyNavigate(uint16_t key, bool shift) {
   int32_t c = col_, r = row_;
-  switch (Key) {
+  switch (key) {
     case VK_LEFT: --c; break;
     case VK_RIGHT: ++c; break;
     case VK_UP: --r; break;
@@ -403,7 +405,7 @@ void TStringGrid::KeyNavigate(uint16_t Key, bool Shift) {
     case VK_HOME: c = fixedCols_; break;
     case VK_END: c = colCount_ - 1; break;
     case VK_TAB:
-      if (Shift) {
+      if (shift) {
         if (--c < fixedCols_) {
           c = colCount_ - 1;
           --r;
@@ -420,17 +422,17 @@ void TStringGrid::KeyNavigate(uint16_t Key, bool Shift) {
   FocusCell(c, r);
 }
 
-bool TStringGrid::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) {
-  switch (Msg) {
+bool TStringGrid::WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
+  switch (msg) {
     case WM_PAINT:
       Paint();
-      Result = 0;
+      result = 0;
       return true;
     case WM_ERASEBKGND:
-      Result = 1;
+      result = 1;
       return true;
     case WM_GETDLGCODE:
-      Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (options_.Contains(TGridOption::goTabs) ? DLGC_WANTTAB : 0);
+      result = DLGC_WANTARROWS | DLGC_WANTCHARS | (options_.Contains(TGridOption::goTabs) ? DLGC_WANTTAB : 0);
       return true;
     case WM_SETFOCUS:
       if (editing_ && editor_) ::SetFocus(editor_);
@@ -444,65 +446,65 @@ bool TStringGrid::WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intpt
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       int32_t c = 0, r = 0;
-      if (MouseToCell(static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam)), c, r) &&
+      if (MouseToCell(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), c, r) &&
           c >= fixedCols_ && r >= fixedRows_) {
         const bool same = c == col_ && r == row_;
         ::SetFocus(handle_);
         FocusCell(c, r);
-        if ((same || Msg == WM_LBUTTONDBLCLK) && options_.Contains(TGridOption::goEditing)) ShowEditor();
+        if ((same || msg == WM_LBUTTONDBLCLK) && options_.Contains(TGridOption::goEditing)) ShowEditor();
       } else {
         ::SetFocus(handle_);
       }
-      Result = 0;
+      result = 0;
       return true;
     }
     case WM_MOUSEWHEEL:
-      SetTopRow(topRow_ - static_cast<short>(HIWORD(WParam)) / WHEEL_DELTA * 3);
-      Result = 0;
+      SetTopRow(topRow_ - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * 3);
+      result = 0;
       return true;
     case WM_KEYDOWN:
-      if (!KeyDown(static_cast<uint16_t>(WParam))) return true;
-      if ((WParam == VK_F2 || WParam == VK_RETURN) && options_.Contains(TGridOption::goEditing)) {
+      if (!KeyDown(static_cast<uint16_t>(wParam))) return true;
+      if ((wParam == VK_F2 || wParam == VK_RETURN) && options_.Contains(TGridOption::goEditing)) {
         ShowEditor();
       } else {
-        KeyNavigate(static_cast<uint16_t>(WParam), ShiftDown());
+        KeyNavigate(static_cast<uint16_t>(wParam), ShiftDown());
       }
-      Result = 0;
+      result = 0;
       return true;
     case WM_CHAR:
       // Typing into a cell starts editing it with that character.
-      if (options_.Contains(TGridOption::goEditing) && WParam >= 32) {
+      if (options_.Contains(TGridOption::goEditing) && wParam >= 32) {
         ShowEditor();
         if (editor_) {
           ::SendMessageA(editor_, EM_SETSEL, 0, -1);
-          ::SendMessageA(editor_, WM_CHAR, WParam, LParam);
+          ::SendMessageA(editor_, WM_CHAR, wParam, lParam);
         }
       }
-      Result = 0;
+      result = 0;
       return true;
     case WM_VSCROLL: {
       int32_t top = topRow_;
-      switch (LOWORD(WParam)) {
+      switch (LOWORD(wParam)) {
         case SB_LINEUP: --top; break;
         case SB_LINEDOWN: ++top; break;
         case SB_PAGEUP: top -= VisibleRowCount(); break;
         case SB_PAGEDOWN: top += VisibleRowCount(); break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: top = fixedRows_ + static_cast<short>(HIWORD(WParam)); break;
+        case SB_THUMBPOSITION: top = fixedRows_ + static_cast<short>(HIWORD(wParam)); break;
         case SB_TOP: top = fixedRows_; break;
         case SB_BOTTOM: top = rowCount_; break;
         default: break;
       }
       SetTopRow(top);
-      Result = 0;
+      result = 0;
       return true;
     }
     case WM_COMMAND:
-      if (reinterpret_cast<HWND>(LParam) == editor_ && editor_ && HIWORD(WParam) == EN_CHANGE && !filling_) {
+      if (reinterpret_cast<HWND>(lParam) == editor_ && editor_ && HIWORD(wParam) == EN_CHANGE && !filling_) {
         // The cell follows its editor at once, so that whoever edits the
         // editor (the user or a spelling check) edits the cell.
         cells_[static_cast<size_t>(row_)][static_cast<size_t>(col_)] = VxWin::WindowText(editor_);
-        Result = 0;
+        result = 0;
         return true;
       }
       return false;

@@ -15,51 +15,51 @@ using TGridOptions = TSet<TGridOption, uint16_t>;
 
 class TStringGrid : public TControl {
  public:
-  explicit TStringGrid(TComponent* AOwner, TParentWindow* AParent = nullptr);
+  explicit TStringGrid(TComponent* owner, TParentWindow* parent = nullptr);
   ~TStringGrid() override;
 
   static const char* const kClassName;
 
   int32_t ColCount() const { return colCount_; }
   int32_t RowCount() const { return rowCount_; }
-  void SetColCount(int32_t Value);
-  void SetRowCount(int32_t Value);
+  void SetColCount(int32_t value);
+  void SetRowCount(int32_t value);
   int32_t FixedCols() const { return fixedCols_; }
   int32_t FixedRows() const { return fixedRows_; }
-  void SetFixedCols(int32_t Value);
-  void SetFixedRows(int32_t Value);
-  int32_t ColWidths(int32_t Col) const;
-  void SetColWidths(int32_t Col, int32_t Width);
-  int32_t RowHeights(int32_t Row) const;
-  void SetRowHeights(int32_t Row, int32_t Height);
+  void SetFixedCols(int32_t value);
+  void SetFixedRows(int32_t value);
+  int32_t ColWidths(int32_t col) const;
+  void SetColWidths(int32_t col, int32_t width);
+  int32_t RowHeights(int32_t row) const;
+  void SetRowHeights(int32_t row, int32_t height);
   int32_t DefaultColWidth() const { return defaultColWidth_; }
-  void SetDefaultColWidth(int32_t Value);
+  void SetDefaultColWidth(int32_t value);
   int32_t DefaultRowHeight() const { return defaultRowHeight_; }
-  void SetDefaultRowHeight(int32_t Value);
+  void SetDefaultRowHeight(int32_t value);
 
   // Cells outside the grid read as empty and ignore writes.
-  std::string Cells(int32_t Col, int32_t Row) const;
-  void SetCells(int32_t Col, int32_t Row, const std::string& Value);
+  std::string Cells(int32_t col, int32_t row) const;
+  void SetCells(int32_t col, int32_t row, const std::string& value);
 
   // The current cell; 0-based numbers that count the fixed cells too.
   int32_t Col() const { return col_; }
   int32_t Row() const { return row_; }
-  void SetCol(int32_t Value) { FocusCell(Value, row_); }
-  void SetRow(int32_t Value) { FocusCell(col_, Value); }
+  void SetCol(int32_t value) { FocusCell(value, row_); }
+  void SetRow(int32_t value) { FocusCell(col_, value); }
   // Makes (Col, Row) current (within the non-fixed cells) and scrolls it into view.
-  void FocusCell(int32_t Col, int32_t Row);
+  void FocusCell(int32_t col, int32_t row);
   int32_t TopRow() const { return topRow_; }
-  void SetTopRow(int32_t Value);
+  void SetTopRow(int32_t value);
   int32_t VisibleRowCount() const;
 
   TGridOptions Options() const { return options_; }
-  void SetOptions(TGridOptions Value);
+  void SetOptions(TGridOptions value);
 
   // The in-place editor: a real edit window over the current cell, created
   // the first time it is shown (null before).
   HWND__* InplaceEditor() const { return editor_; }
   bool EditorMode() const { return editing_; }
-  void SetEditorMode(bool Value) { Value ? ShowEditor() : HideEditor(); }
+  void SetEditorMode(bool value) { value ? ShowEditor() : HideEditor(); }
   void ShowEditor();
   void HideEditor();
   // Whether the editor hides its selection while another window has the
@@ -67,16 +67,16 @@ class TStringGrid : public TControl {
   // so changing it makes the editor anew, with its text, selection, place
   // and focus: InplaceEditor() is then another window.
   bool EditorHideSelection() const { return editorHideSelection_; }
-  void SetEditorHideSelection(bool Value);
+  void SetEditorHideSelection(bool value);
 
-  TRect CellRect(int32_t Col, int32_t Row) const;
+  TRect CellRect(int32_t col, int32_t row) const;
   // False when the point lies on no cell.
-  bool MouseToCell(int32_t X, int32_t Y, int32_t& Col, int32_t& Row) const;
+  bool MouseToCell(int32_t x, int32_t y, int32_t& col, int32_t& row) const;
 
   // The current cell changed.
   TNotifyEvent OnSelectCell;
 
-  bool WndProc(uint32_t Msg, uintptr_t WParam, intptr_t LParam, intptr_t& Result) override;
+  bool WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
 
  protected:
   void Resized() override;
@@ -86,12 +86,23 @@ class TStringGrid : public TControl {
   void UpdateScrollBar();
   void ScrollInView();
   void PlaceEditor();
-  HWND__* CreateEditor() const;
-  void KeyNavigate(uint16_t Key, bool Shift);
-  void EditorKey(uint16_t Key, bool& Handled);
+  HWND__* CreateEditor();
+  void KeyNavigate(uint16_t key, bool shift);
+  void EditorKey(uint16_t key, bool& handled);
   void ClampCurrent();
-  static intptr_t __stdcall EditorProc(HWND__* Wnd, uint32_t Msg, uintptr_t WParam, intptr_t LParam,
-                                       uintptr_t Id, uintptr_t Data);
+  bool EditorMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t& result);
+
+  // Sees the in-place editor's messages first (the editor is subclassed).
+  class TEditorHook : public VxWin::TSubclassHandler {
+   public:
+    explicit TEditorHook(TStringGrid& grid) : grid_(grid) {}
+    bool SubclassMessage(HWND__* wnd, uint32_t msg, uintptr_t wParam, intptr_t lParam,
+                         intptr_t& result) override;
+    void SubclassDestroyed(HWND__* wnd) override;
+
+   private:
+    TStringGrid& grid_;
+  };
 
   int32_t colCount_ = 5, rowCount_ = 5, fixedCols_ = 1, fixedRows_ = 1;
   int32_t defaultColWidth_ = 64, defaultRowHeight_ = 24;
@@ -101,6 +112,7 @@ class TStringGrid : public TControl {
   TGridOptions options_{TGridOption::goFixedVertLine, TGridOption::goFixedHorzLine, TGridOption::goVertLine,
                         TGridOption::goHorzLine};
   HWND__* editor_ = nullptr;  // child window, destroyed with the grid
+  TEditorHook editorHook_{*this};
   bool editing_ = false;
   bool editorHideSelection_ = true;
   std::string editStart_;  // the cell's text when editing began (Escape restores it)

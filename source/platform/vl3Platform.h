@@ -211,4 +211,8 @@ enum class TCursor { Default, Hourglass };
 void SetCursor(TCursor cursor);
 TCursor GetCursor();
 
+// One line for a developer watching the program: the system debugger's
+// output on Windows, standard error elsewhere.
+void DebugOutput(const std::string& text);
+
 }  // namespace Platform

@@ -519,4 +519,6 @@ void SetCursor(TCursor cursor) { gCursor = cursor; }
 
 TCursor GetCursor() { return gCursor; }
 
+void DebugOutput(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+
 }  // namespace Platform

@@ -446,4 +446,6 @@ void SetCursor(TCursor cursor) {
 
 TCursor GetCursor() { return gCursor; }
 
+void DebugOutput(const std::string& text) { ::OutputDebugStringA((text + "\n").c_str()); }
+
 }  // namespace Platform

@@ -468,26 +468,63 @@ TEST(WinLayout, FontsFollowTheFormUnlessAControlHasItsOwn) {
   EXPECT_EQ(own.Handle(), TFont(own).Handle()) << "one system font per description";
 }
 
+// An edit whose own window procedure fails on one message.
+class TFailingEdit : public TEdit {
+ public:
+  using TEdit::TEdit;
+  bool WndProc(uint32_t msg, uintptr_t wParam, intptr_t lParam, intptr_t& result) override {
+    if (msg == WM_APP + 7) throw std::runtime_error("edit failed");
+    return TEdit::WndProc(msg, wParam, lParam, result);
+  }
+};
+
 TEST(WinLayout, TimersAndHandlersThatThrowStayInsideTheMessageLoop) {
   TFindForm form;
   form.Show();
   Pump();
-  // An exception from a click handler does not leave the window procedure.
+  // Each window finds its one object, and nothing else.
+  EXPECT_EQ(TForm::FromHandle(form.Handle()), &form);
+  EXPECT_EQ(TControl::FromHandle(form.OKButton->Handle()), form.OKButton);
+  EXPECT_EQ(TForm::FromHandle(form.OKButton->Handle()), nullptr);
+  EXPECT_EQ(TControl::FromHandle(form.Handle()), nullptr);
+  EXPECT_EQ(TForm::FromHandle(::GetDesktopWindow()), nullptr);
+
+  // An exception from a click handler does not leave the window procedure;
+  // the application records it with the message it came from.
+  Application().ClearCaughtExceptions();
   form.OKButton->OnClick = [](TComponent*) { throw std::runtime_error("handler failed"); };
   ::SendMessageA(form.OKButton->Handle(), BM_CLICK, 0, 0);
   Pump();
   EXPECT_TRUE(::IsWindow(form.Handle()));
+  EXPECT_EQ(Application().CaughtExceptionCount(), 1);
+  EXPECT_EQ(Application().LastCaughtException(), "form, message 0x0111: handler failed");
 
-  // A timer fires from the loop until it is switched off.
+  // So does a control's own procedure; the message still reaches the edit.
+  auto* edit = new TFailingEdit(&form);
+  ::SendMessageA(edit->Handle(), WM_APP + 7, 0, 0);
+  ::SetWindowTextA(edit->Handle(), "still works");
+  EXPECT_EQ(edit->Text(), "still works");
+  EXPECT_EQ(Application().CaughtExceptionCount(), 2);
+  EXPECT_EQ(Application().LastCaughtException(), "subclassed window, message 0x8007: edit failed");
+
+  // A timer fires from the loop until it is switched off; a failing tick is
+  // recorded too.
   int ticks = 0;
   TTimer timer(&form);
   timer.SetInterval(10);
   timer.OnTimer = [&](TComponent* sender) {
     if (++ticks == 3) static_cast<TTimer*>(sender)->SetEnabled(false);
+    if (ticks == 2) throw 42;
   };
   for (int i = 0; i < 200 && timer.Enabled(); ++i) {
     Application().HandleMessage();
   }
   EXPECT_EQ(ticks, 3);
   EXPECT_FALSE(timer.Enabled());
+  EXPECT_EQ(Application().CaughtExceptionCount(), 3);
+  EXPECT_EQ(Application().LastCaughtException(),
+            "timer, message 0x0113: an exception of unknown type");
+  // Recorded on purpose here: the check every Windows test program makes at
+  // its end would report them.
+  Application().ClearCaughtExceptions();
 }
