@@ -14,12 +14,18 @@
 #include "vl3Forms.h"
 #include "vl3Menus.h"
 #include "vl3Platform.h"
+#include "vl3SpellCheckLoop.h"
 #include "vl3SpellCheckRun.h"
+#include "vl3SpellDialogDisplay.h"
 #include "vl3SpellDialogHosting.h"
+#include "vl3SpellDictionaryFiles.h"
 #include "vl3SpellDictionaryFolders.h"
 #include "vl3SpellDictionarySet.h"
 #include "vl3SpellLanguages.h"
+#include "vl3SpellPopupMenu.h"
+#include "vl3SpellSuggestions.h"
 #include "vl3SpellTypes.h"
+#include "vl3SpellUserActions.h"
 #include "vl3StringList.h"
 #include "vl3Util.h"
 
@@ -420,16 +426,20 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void ClearFileCaches();
   void RebuildDictionaryFolders();
   void ConnectEngineHooks(TParsingEngine* engine);
-  bool NobodyAnswersPrompts() const;
-  void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
-  int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
   // The parser for a window control: the window-control parser in the
   // Windows build, null elsewhere.
   static TControlParser* NewWindowParser(void* control);
-  void MoveDialogOnScreen(int32_t left, int32_t top);
 
  private:
-  // The collaborators: the open dictionaries, the state of the running
+  // The collaborators that carry out its operations work on its state.
+  friend class TSpellCheckLoop;
+  friend class TSpellUserActions;
+  friend class TSpellDialogDisplay;
+  friend class TSpellPopupMenu;
+  friend class TSpellDictionaryFiles;
+  friend class TSpellSuggestions;
+
+  // The state it hands out: the open dictionaries, the state of the running
   // check with its undo records, the hosted spelling dialog, and where the
   // dictionary files are.
   TSpellDictionarySet dictionaries_;
@@ -472,8 +482,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::string configDefaultActiveCustom_ = "%ConfigID%.vlu";
   TSpellOptions configDefaultOptions_;
   bool configDefaultUseMSWordCustom_ = false;
-  bool savedHideDialogAtEnd_ = true;
-  bool savedKeepDictionariesActive_ = false;
   std::string quoteChars_ = ">";
   TSpellDialogInitialPos dialogInitialPos_ = ipLastUserPos;
   TSpellDialogAvoidPos dialogSelectionAvoid_ = saAvoid;
@@ -500,18 +508,18 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::unique_ptr<TEventList> configChangedListeners_;
   std::unique_ptr<TParserIgnoreWordEventList> ignoreWordListeners_;
 
-  // Scratch reused by the run loop so that an accepted word costs no allocation.
-  std::string replacement_;
   // Lower-case forms for IsWordCorrect and SuggestionWordExists (the latter
   // runs about a thousand times per misspelled word).
   std::string lowerWord_;
   std::string suggestionLower_;
-  // A parser a wrapper made while OwnsParser is false, still in use by an
-  // asynchronous check; freed when that check completes.
-  std::unique_ptr<TControlParser> wrapperParser_;
 
-  bool UndoOne();  // one record of UndoLast; true when the next one follows
-
-  // Configured main dictionaries the last OpenDictionaries could not open.
-  TStringList missingMainDictionaries_;
+  // The collaborators that do the work: the checking run, the user's
+  // answers and undo, the dialog's showing and placement, the popup menu,
+  // the dictionary files, and the suggestions.
+  TSpellCheckLoop loop_{*this};
+  TSpellUserActions actions_{*this};
+  TSpellDialogDisplay display_{*this};
+  TSpellPopupMenu popup_{*this};
+  TSpellDictionaryFiles files_{*this};
+  TSpellSuggestions suggestions_{*this};
 };
