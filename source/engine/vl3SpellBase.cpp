@@ -22,7 +22,8 @@ TVexlorSpell3Base::TVexlorSpell3Base(TComponent* owner)
       phoneticsMap_(new TPhoneticsMap()),
       configuration_(new TVexlorConfig()),
       configAvailableOptions_({soUpcase, soNumbers, soPrimaryOnly, soRepeated}),
-      configDefaultOptions_({soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated}),
+      configDefaultOptions_(
+          {soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated}),
       commandsVisible_(TSpellDialogCommands::FromBits(kAllSpellDialogCommands)),
       commandsEnabled_(TSpellDialogCommands::FromBits(kAllSpellDialogCommands)),
       optionsChangedListeners_(new TEventList()),
@@ -69,12 +70,15 @@ bool TVexlorSpell3Base::IsDesigning() const {
 void TVexlorSpell3Base::ClearFileCaches() { folders_.ClearListings(); }
 
 void TVexlorSpell3Base::RebuildDictionaryFolders() {
-  folders_.SetFolders(configDictionaryDir_,
-                      configuration_->ConfigLoaded() ? &configuration_->GetNewDictionaryPaths() : nullptr);
+  folders_.SetFolders(configDictionaryDir_, configuration_->ConfigLoaded()
+                                                ? &configuration_->GetNewDictionaryPaths()
+                                                : nullptr);
 }
 
 void TVexlorSpell3Base::ConnectEngineHooks(TParsingEngine* engine) {
-  engine->OnScanChar = [this](char ch, TControlParser* parser, bool& skip) { ScanCharHook(ch, parser, skip); };
+  engine->OnScanChar = [this](char ch, TControlParser* parser, bool& skip) {
+    ScanCharHook(ch, parser, skip);
+  };
   engine->OnScanWord = [this](const std::string& word, TControlParser* parser, bool& skip) {
     ScanWordHook(word, parser, skip);
   };
@@ -159,7 +163,9 @@ void TVexlorSpell3Base::SetKeepDictionariesActive(bool value) {
   if (!value) CloseDictionaries();
 }
 
-void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t value) { phoneticsMap_->SetMaxDistance(value); }
+void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t value) {
+  phoneticsMap_->SetMaxDistance(value);
+}
 void TVexlorSpell3Base::SetPhoneticDivisor(int32_t value) { phoneticsMap_->SetDivisor(value); }
 void TVexlorSpell3Base::SetPhoneticDepth(int32_t value) { phoneticsMap_->SetDepth(value); }
 int32_t TVexlorSpell3Base::PhoneticMaxDistance() { return phoneticsMap_->MaxDistance(); }
@@ -223,8 +229,9 @@ bool TVexlorSpell3Base::IsWordCorrect(const std::string& word) {
   // the second look-up would repeat the first. Capitals are those of the
   // main dictionaries' code pages, so a Russian word in capitals is found
   // through its lower-case form as a Western one is.
-  if (dictionaries_.AnyLowerCaseForm(word, lowerWord_,
-                                     [this](const std::string& lower) { return IsWordInDictionaries(lower); }))
+  if (dictionaries_.AnyLowerCaseForm(word, lowerWord_, [this](const std::string& lower) {
+        return IsWordInDictionaries(lower);
+      }))
     return true;
   if (dictionaries_.PossessiveRule() && IsPossessive(word)) return true;
   if (TSpellDictionarySet::IsNumber(word)) return true;
@@ -239,7 +246,8 @@ bool TVexlorSpell3Base::IsWordExcluded(const std::string& word) {
 
 bool TVexlorSpell3Base::GetAutoCorrection(const std::string& word, std::string& replacement) {
   EnsureConfigLoaded();
-  return dictionaries_.FindAutoCorrection(word, replacement, mappingAutoReplace_, suggestionsAutoReplace_);
+  return dictionaries_.FindAutoCorrection(word, replacement, mappingAutoReplace_,
+                                          suggestionsAutoReplace_);
 }
 
 bool TVexlorSpell3Base::IsRepeatedWord(const std::string& word) {
@@ -324,7 +332,9 @@ bool TVexlorSpell3Base::IsIgnoredByFilters(const std::string& word, TControlPars
   return RunWordCheckFilters(filters_, word, parser);
 }
 
-bool TVexlorSpell3Base::IsLineIgnored(const std::string& line) { return RunLineFilters(lineFilters_, line); }
+bool TVexlorSpell3Base::IsLineIgnored(const std::string& line) {
+  return RunLineFilters(lineFilters_, line);
+}
 
 // ---- Configuration coupling --------------------------------------------------------
 

@@ -40,14 +40,15 @@ class TVexlorConfig;
 class TVexlorSpell3Base;
 
 using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* sender)>;
-using TSpellConfigReadEvent =
-    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
-                       const std::string& defaultValue, std::string& value)>;
+using TSpellConfigReadEvent = std::function<void(
+    TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
+    const std::string& defaultValue, std::string& value)>;
 using TSpellConfigWriteEvent =
-    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
-                       const std::string& value)>;
-using TSpellWordCheckEvent = std::function<void(TVexlorSpell3Base* sender, const std::string& word,
-                                                TWordCheckType& checkType, std::string& replacement)>;
+    std::function<void(TVexlorSpell3Base* sender, const std::string& configID,
+                       const std::string& key, const std::string& value)>;
+using TSpellWordCheckEvent =
+    std::function<void(TVexlorSpell3Base* sender, const std::string& word,
+                       TWordCheckType& checkType, std::string& replacement)>;
 using TSpellPromptWordEvent =
     std::function<void(TVexlorSpell3Base* sender, const std::string& word, bool repeated)>;
 // A form supplied with create true becomes the component's spelling dialog
@@ -55,14 +56,14 @@ using TSpellPromptWordEvent =
 using TSpellCreateDialogEvent =
     std::function<void(TVexlorSpell3Base* sender, TCustomForm*& spellForm, bool create)>;
 using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* sender, TComponent* owner)>;
-using TSpellGetStringEvent =
-    std::function<void(TVexlorSpell3Base* sender, TSpellLanguageString languageString, std::string& text)>;
+using TSpellGetStringEvent = std::function<void(
+    TVexlorSpell3Base* sender, TSpellLanguageString languageString, std::string& text)>;
 using TSpellParserReplaceWordEvent = std::function<void(
     TVexlorSpell3Base* sender, bool before, const std::string& replacement, int32_t state)>;
 using TSpellParserIgnoreWordEvent =
     std::function<void(TVexlorSpell3Base* sender, bool before, int32_t state)>;
-using TSpellParserUndoLastEvent = std::function<void(
-    TVexlorSpell3Base* sender, int32_t undoState, TSpellAction undoAction, int32_t undoData)>;
+using TSpellParserUndoLastEvent = std::function<void(TVexlorSpell3Base* sender, int32_t undoState,
+                                                     TSpellAction undoAction, int32_t undoData)>;
 // A dictionary supplied here is owned by the component from then on.
 using TSpellCreateCustomDictionaryEvent =
     std::function<void(TVexlorSpell3Base* sender, std::unique_ptr<TCustomDictionary>& dictionary)>;
@@ -154,8 +155,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual void AddIgnoreFilter(TParserIgnore* filter);  // takes ownership
   virtual void ClearIgnoreFilters();
   void ConfigurationChanged(bool reopen) override;
-  void ReadConfigString(const std::string& configID, const std::string& key, const std::string& defaultValue,
-                        std::string& value) override;
+  void ReadConfigString(const std::string& configID, const std::string& key,
+                        const std::string& defaultValue, std::string& value) override;
   void WriteConfigString(const std::string& configID, const std::string& key,
                          const std::string& value) override;
   void ConfigLoaded() override;
@@ -173,7 +174,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // The three openers return a new object that the caller owns, or null.
   virtual std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& name);
   virtual std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name);
-  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(const std::string& fileName);
+  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(
+      const std::string& fileName);
   std::string ExpandPath(const std::string& path) override;
   virtual void ShowConfigDialog();
   virtual void ShowCustomDictionariesDialog();
@@ -222,8 +224,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
 
   // ---- Popup companions -----------------------------------------------------
   TPopupMenu* CreatePopupMenu(TComponent* owner);
-  TMenuItem* AddPopupMenuItem(TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption, bool enable,
-                              bool hasChildren, int32_t tag);
+  TMenuItem* AddPopupMenuItem(TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption,
+                              bool enable, bool hasChildren, int32_t tag);
   void DoPopupMenu(TPopupMenu* menu, int32_t x, int32_t y);
 
   // ---- TConfigOwner -----------------------------------------------------------
@@ -233,7 +235,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   const std::string& ConfigRegistryKey() const override { return configRegistryKey_; }
   const TStringList& ConfigDefaultMain() const override { return configDefaultMain_; }
   const TStringList& ConfigDefaultCustom() const override { return configDefaultCustom_; }
-  const std::string& ConfigDefaultActiveCustom() const override { return configDefaultActiveCustom_; }
+  const std::string& ConfigDefaultActiveCustom() const override {
+    return configDefaultActiveCustom_;
+  }
   TSpellOptions ConfigDefaultOptions() const override { return configDefaultOptions_; }
   bool ConfigUseMSWordCustom() const override { return configUseMSWordCustom_; }
   bool ConfigDefaultUseMSWordCustom() const override { return configDefaultUseMSWordCustom_; }
@@ -367,7 +371,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TEventList* OptionsChangedListeners() const { return optionsChangedListeners_.get(); }
   TEventList* ConfigChangedListeners() const { return configChangedListeners_.get(); }
   TParserIgnoreWordEventList* IgnoreWordListeners() const { return ignoreWordListeners_.get(); }
-
 
   // ---- Events, in published order ---------------------------------------------
   TSpellNotifyEvent OnConfigChanged;

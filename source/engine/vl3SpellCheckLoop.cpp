@@ -107,7 +107,8 @@ void TSpellCheckLoop::ResumeCheck() {
         type = wcAccepted;
         if (spell.useExcludeWords_ && spell.IsWordExcluded(currentWord)) {
           type = spell.GetAutoCorrection(currentWord, replacement_) ? wcAutoCorrect : wcExcluded;
-        } else if (spell.useAutoCorrectFirst_ && spell.GetAutoCorrection(currentWord, replacement_)) {
+        } else if (spell.useAutoCorrectFirst_ &&
+                   spell.GetAutoCorrection(currentWord, replacement_)) {
           type = wcAutoCorrect;
         } else if (spell.promptRepeated_) {
           std::string& previousWord = run.PreviousWord();

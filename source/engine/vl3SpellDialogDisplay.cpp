@@ -33,7 +33,8 @@ void TSpellDialogDisplay::ShowSpellDialog() {
         form->SetHelpContext(spell.HelpCtxSpellDialog());
       }
     }
-    if (dialog.Form() != nullptr) dialog.SetBridge(spell.AttachDialogControl(dialog.Form(), nullptr));
+    if (dialog.Form() != nullptr)
+      dialog.SetBridge(spell.AttachDialogControl(dialog.Form(), nullptr));
   }
   bool showModal = false;
   if (!dialog.Shown()) {

@@ -11,7 +11,8 @@
 
 // ---- Opening by name ------------------------------------------------------------
 
-std::unique_ptr<TMainDictionary> TSpellDictionaryFiles::OpenMainDictionary(const std::string& name) {
+std::unique_ptr<TMainDictionary> TSpellDictionaryFiles::OpenMainDictionary(
+    const std::string& name) {
   auto dictionary = std::make_unique<TMainDictionary>();
   if (TSpellDictionaryFolders::IsPath(name)) {
     const std::string path = spell_.ExpandPath(name);

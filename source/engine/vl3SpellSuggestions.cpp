@@ -37,7 +37,8 @@ void TSpellSuggestions::BuildSuggestions(const std::string& word, int32_t maxCou
       if (spell.OnAdjustPhoneticsMap) spell.OnAdjustPhoneticsMap(&spell);
     }
     first.FindPhoneticMatches(word, phoneticsMap, candidates);
-    if ((phoneticsMap.Language() & 0xFF) == 9 && candidates.Count() < 20 && spell.phoneticFallback_) {
+    if ((phoneticsMap.Language() & 0xFF) == 9 && candidates.Count() < 20 &&
+        spell.phoneticFallback_) {
       phoneticsMap.SetLanguage(0);
       if (spell.OnAdjustPhoneticsMap) spell.OnAdjustPhoneticsMap(&spell);
       first.FindPhoneticMatches(word, phoneticsMap, candidates);
@@ -50,8 +51,8 @@ void TSpellSuggestions::BuildSuggestions(const std::string& word, int32_t maxCou
   if (TCustomDictionary* learning = dictionaries.Learning()) {
     std::string learned;
     if (learning->LookupAutoCorrect(word, learned)) PromoteLearnedReplacement(candidates, learned);
-    ApplyLearnedPreference(candidates,
-                           [learning](const std::string& entry) { return learning->HasIgnore(entry); });
+    ApplyLearnedPreference(
+        candidates, [learning](const std::string& entry) { return learning->HasIgnore(entry); });
   }
 
   SortSuggestionsByScore(candidates);

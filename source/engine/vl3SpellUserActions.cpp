@@ -38,7 +38,8 @@ void TSpellUserActions::NotifyUndo(int32_t undoState, TSpellAction action, int32
   if (spell_.parser_ != nullptr) spell_.parser_->UndoLast(undoState, action, data);
 }
 
-void TSpellUserActions::AddUndo(TSpellAction action, const std::string& replacement, bool automatic) {
+void TSpellUserActions::AddUndo(TSpellAction action, const std::string& replacement,
+                                bool automatic) {
   TSpellCheckRun& run = spell_.run_;
   if (spell_.parser_ == nullptr || run.MaxUndo() == 0) return;
   auto record = std::make_unique<TVexlorUndo>();
@@ -84,7 +85,8 @@ bool TSpellUserActions::UndoOne() {
       if (TCustomDictionary* active = dictionaries.ActiveCustom()) active->RemoveIgnore(u->Word);
       break;
     case uaAutoCorrect:
-      if (TCustomDictionary* active = dictionaries.ActiveCustom()) active->RemoveAutoCorrect(u->Word);
+      if (TCustomDictionary* active = dictionaries.ActiveCustom())
+        active->RemoveAutoCorrect(u->Word);
       dictionaries.Internal()->RemoveAutoCorrect(u->Word);
       restoreText(kStateUndoAutoCorrect);
       break;

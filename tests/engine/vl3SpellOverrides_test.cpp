@@ -82,11 +82,10 @@ TEST_F(SpellOverrides, CollaboratorsCallTheDescendantsSteps) {
   std::string text = "zorbly teh cta";
   spell.CheckString(text);
   EXPECT_EQ(text, "zorbly teh cta");
-  EXPECT_EQ(spell.log,
-            (std::vector<std::string>{"open User.vlu", "show", "prompt teh", "undo record 2",
-                                      "replace the", "show", "prompt cta", "undo", "replace teh",
-                                      "show", "prompt teh", "undo record 0", "show",
-                                      "prompt cta", "undo record 0", "complete"}));
+  EXPECT_EQ(spell.log, (std::vector<std::string>{
+                           "open User.vlu", "show", "prompt teh", "undo record 2", "replace the",
+                           "show", "prompt cta", "undo", "replace teh", "show", "prompt teh",
+                           "undo record 0", "show", "prompt cta", "undo record 0", "complete"}));
 
   TStringList suggestions;
   spell.GetSuggestions("dgo", suggestions);
