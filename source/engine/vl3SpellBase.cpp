@@ -1,5 +1,5 @@
-// The spell-checker component's construction, properties, opening of the
-// dictionary set, word acceptance, filters, configuration coupling and texts.
+// The spell-checker component: construction, properties, word acceptance,
+// filters, configuration coupling, texts, and the hand-over to its collaborators.
 #include "vl3SpellBase.h"
 
 #include <algorithm>
@@ -22,7 +22,8 @@ TVexlorSpell3Base::TVexlorSpell3Base(TComponent* owner)
       phoneticsMap_(new TPhoneticsMap()),
       configuration_(new TVexlorConfig()),
       configAvailableOptions_({soUpcase, soNumbers, soPrimaryOnly, soRepeated}),
-      configDefaultOptions_({soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated}),
+      configDefaultOptions_(
+          {soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated}),
       commandsVisible_(TSpellDialogCommands::FromBits(kAllSpellDialogCommands)),
       commandsEnabled_(TSpellDialogCommands::FromBits(kAllSpellDialogCommands)),
       optionsChangedListeners_(new TEventList()),
@@ -69,12 +70,15 @@ bool TVexlorSpell3Base::IsDesigning() const {
 void TVexlorSpell3Base::ClearFileCaches() { folders_.ClearListings(); }
 
 void TVexlorSpell3Base::RebuildDictionaryFolders() {
-  folders_.SetFolders(configDictionaryDir_,
-                      configuration_->ConfigLoaded() ? &configuration_->GetNewDictionaryPaths() : nullptr);
+  folders_.SetFolders(configDictionaryDir_, configuration_->ConfigLoaded()
+                                                ? &configuration_->GetNewDictionaryPaths()
+                                                : nullptr);
 }
 
 void TVexlorSpell3Base::ConnectEngineHooks(TParsingEngine* engine) {
-  engine->OnScanChar = [this](char ch, TControlParser* parser, bool& skip) { ScanCharHook(ch, parser, skip); };
+  engine->OnScanChar = [this](char ch, TControlParser* parser, bool& skip) {
+    ScanCharHook(ch, parser, skip);
+  };
   engine->OnScanWord = [this](const std::string& word, TControlParser* parser, bool& skip) {
     ScanWordHook(word, parser, skip);
   };
@@ -159,7 +163,9 @@ void TVexlorSpell3Base::SetKeepDictionariesActive(bool value) {
   if (!value) CloseDictionaries();
 }
 
-void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t value) { phoneticsMap_->SetMaxDistance(value); }
+void TVexlorSpell3Base::SetPhoneticMaxDistance(int32_t value) {
+  phoneticsMap_->SetMaxDistance(value);
+}
 void TVexlorSpell3Base::SetPhoneticDivisor(int32_t value) { phoneticsMap_->SetDivisor(value); }
 void TVexlorSpell3Base::SetPhoneticDepth(int32_t value) { phoneticsMap_->SetDepth(value); }
 int32_t TVexlorSpell3Base::PhoneticMaxDistance() { return phoneticsMap_->MaxDistance(); }
@@ -182,60 +188,11 @@ void TVexlorSpell3Base::ReorderMainDictionaries() {
   if (dictionaries_.MainCount() > 0) suggestionsGenerator_->SetLanguage(dictionaries_.Language());
 }
 
-void TVexlorSpell3Base::OpenDictionaries() {
-  dictionaries_.ClearMain();
-  run_.SetReorderCountdown(TSpellCheckRun::kReorderAfterWords);
-
-  // Copies: opening a custom dictionary may raise events that edit the lists.
-  const TStringList mainNames = configuration_->GetMainDictionaries();
-  missingMainDictionaries_.Clear();
-  for (int i = 0; i < mainNames.Count(); ++i) {
-    std::unique_ptr<TMainDictionary> dictionary = OpenMainDictionary(mainNames[i]);
-    if (!dictionary) {
-      missingMainDictionaries_.Add(mainNames[i]);
-      continue;
-    }
-    dictionaries_.AddMain(std::move(dictionary));
-  }
-
-  const std::string activeName = configuration_->GetActiveCustom();
-  const TStringList customNames = configuration_->GetCustomDictionaries();
-  dictionaries_.ClearCustom();
-  for (int i = 0; i < customNames.Count(); ++i) {
-    if (customNames[i] == activeName) continue;
-    std::unique_ptr<TCustomDictionary> dictionary = OpenCustomDictionary(customNames[i]);
-    if (dictionary) dictionaries_.AddCustom(std::move(dictionary));
-  }
-
-  const TStringList wordNames = configuration_->GetMSWordCustomDictionaries();
-  dictionaries_.ClearMSWordCustom();
-  for (int i = 0; i < wordNames.Count(); ++i) {
-    std::unique_ptr<TCustomDictionary> dictionary = OpenMSWordCustomDictionary(wordNames[i]);
-    if (dictionary) dictionaries_.AddMSWordCustom(std::move(dictionary));
-  }
-
-  // The old active object is saved and released before its file is read
-  // again, so that its pending changes are part of what the new one reads.
-  dictionaries_.SetActiveCustom(nullptr);
-  dictionaries_.SetActiveCustom(OpenCustomDictionary(activeName));
-
-  if (!dictionaries_.Mapping() && !mappingDictionaryName_.empty())
-    dictionaries_.SetMapping(OpenCustomDictionary(mappingDictionaryName_));
-  if (!dictionaries_.Learning() && suggestionsLearning_)
-    dictionaries_.SetLearning(OpenCustomDictionary(suggestionsLearningDict_));
-
-  // Without its main dictionaries the component flags nearly every word; the
-  // host is told which files were not found and where they were looked for.
-  if (!missingMainDictionaries_.Empty() && OnMainDictionariesMissing) {
-    const TStringList missing = missingMainDictionaries_;
-    OnMainDictionariesMissing(this, missing, ExpandedDictionaryFolders());
-  }
-  if (OnDictionariesChanged) OnDictionariesChanged(this);
-}
+void TVexlorSpell3Base::OpenDictionaries() { files_.OpenDictionaries(); }
 
 const TStringList& TVexlorSpell3Base::GetMissingMainDictionaries() {
   EnsureConfigLoaded();
-  return missingMainDictionaries_;
+  return files_.MissingMainDictionaries();
 }
 
 TStringList TVexlorSpell3Base::ExpandedDictionaryFolders() { return folders_.Expanded(); }
@@ -272,8 +229,9 @@ bool TVexlorSpell3Base::IsWordCorrect(const std::string& word) {
   // the second look-up would repeat the first. Capitals are those of the
   // main dictionaries' code pages, so a Russian word in capitals is found
   // through its lower-case form as a Western one is.
-  if (dictionaries_.AnyLowerCaseForm(word, lowerWord_,
-                                     [this](const std::string& lower) { return IsWordInDictionaries(lower); }))
+  if (dictionaries_.AnyLowerCaseForm(word, lowerWord_, [this](const std::string& lower) {
+        return IsWordInDictionaries(lower);
+      }))
     return true;
   if (dictionaries_.PossessiveRule() && IsPossessive(word)) return true;
   if (TSpellDictionarySet::IsNumber(word)) return true;
@@ -288,7 +246,8 @@ bool TVexlorSpell3Base::IsWordExcluded(const std::string& word) {
 
 bool TVexlorSpell3Base::GetAutoCorrection(const std::string& word, std::string& replacement) {
   EnsureConfigLoaded();
-  return dictionaries_.FindAutoCorrection(word, replacement, mappingAutoReplace_, suggestionsAutoReplace_);
+  return dictionaries_.FindAutoCorrection(word, replacement, mappingAutoReplace_,
+                                          suggestionsAutoReplace_);
 }
 
 bool TVexlorSpell3Base::IsRepeatedWord(const std::string& word) {
@@ -373,7 +332,9 @@ bool TVexlorSpell3Base::IsIgnoredByFilters(const std::string& word, TControlPars
   return RunWordCheckFilters(filters_, word, parser);
 }
 
-bool TVexlorSpell3Base::IsLineIgnored(const std::string& line) { return RunLineFilters(lineFilters_, line); }
+bool TVexlorSpell3Base::IsLineIgnored(const std::string& line) {
+  return RunLineFilters(lineFilters_, line);
+}
 
 // ---- Configuration coupling --------------------------------------------------------
 
@@ -426,50 +387,9 @@ void TVexlorSpell3Base::GetString(TSpellLanguageString id, std::string& text) {
 
 // ---- Suggestions ------------------------------------------------------------------
 
-void TVexlorSpell3Base::BuildSuggestions(const std::string& word, int32_t maxCount, TStringList& results) {
-  std::string mapped;
-  TCustomDictionary* mapping = dictionaries_.Mapping();
-  if (mapping && mapping->LookupAutoCorrect(word, mapped)) {
-    results.Clear();
-    results.Add(mapped);
-    return;
-  }
-
-  TStringList candidates;
-  const TWordExistsTest exists = [this](const std::string& word) {
-    bool found = false;
-    SuggestionWordExists(word, found);
-    return found;
-  };
-  suggestionsGenerator_->GenerateWithCase(word, maxCount, exists, &candidates);
-  const int generated = candidates.Count();
-
-  if (phoneticSuggestions_ && dictionaries_.MainCount() > 0) {
-    TMainDictionary& first = *dictionaries_.Main(0);
-    if (phoneticsMap_->Language() != first.LangId()) {
-      phoneticsMap_->SetLanguage(first.LangId());
-      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
-    }
-    first.FindPhoneticMatches(word, *phoneticsMap_, candidates);
-    if ((phoneticsMap_->Language() & 0xFF) == 9 && candidates.Count() < 20 && phoneticFallback_) {
-      phoneticsMap_->SetLanguage(0);
-      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
-      first.FindPhoneticMatches(word, *phoneticsMap_, candidates);
-    }
-  }
-
-  ScoreSuggestions(word, candidates);
-  DropDistantPhoneticMatches(word, *phoneticsMap_, candidates, generated);
-
-  if (TCustomDictionary* learning = dictionaries_.Learning()) {
-    std::string learned;
-    if (learning->LookupAutoCorrect(word, learned)) PromoteLearnedReplacement(candidates, learned);
-    ApplyLearnedPreference(candidates, [learning](const std::string& entry) { return learning->HasIgnore(entry); });
-  }
-
-  SortSuggestionsByScore(candidates);
-  TruncateSuggestions(candidates, maxCount);
-  results.Assign(candidates);
+void TVexlorSpell3Base::BuildSuggestions(const std::string& word, int32_t maxCount,
+                                         TStringList& results) {
+  suggestions_.BuildSuggestions(word, maxCount, results);
 }
 
 void TVexlorSpell3Base::GetSuggestions(const std::string& word, TStringList& list) {
@@ -510,3 +430,143 @@ void TVexlorSpell3Base::ShowEditCustomDictionaryDialog(TCustomDictionary* dictio
 void TVexlorSpell3Base::ShowAddDictionaryDir() { ShowAddDictionaryDir(this); }
 
 void TVexlorSpell3Base::Reserved() {}
+
+// ---- The checking run ------------------------------------------------------------
+
+void TVexlorSpell3Base::CheckString(std::string& text) { loop_.CheckString(text); }
+void TVexlorSpell3Base::CheckWinControl(void* control, TCheckType checkType) {
+  loop_.CheckWinControl(control, checkType);
+}
+void TVexlorSpell3Base::CheckParser(TControlParser* parser, TCheckType checkType) {
+  loop_.CheckParser(parser, checkType);
+}
+void TVexlorSpell3Base::ResumeCheck() { loop_.ResumeCheck(); }
+void TVexlorSpell3Base::PromptWord() { loop_.PromptWord(); }
+void TVexlorSpell3Base::CompleteCheck() { loop_.CompleteCheck(); }
+void TVexlorSpell3Base::ShowEndMessage() { loop_.ShowEndMessage(); }
+void TVexlorSpell3Base::Cancel() { loop_.StopCheck(true); }
+void TVexlorSpell3Base::StopCheck(bool flag) { loop_.StopCheck(flag); }
+void TVexlorSpell3Base::Resynchronize() { loop_.Resynchronize(); }
+void TVexlorSpell3Base::StartSequenceCheck() { loop_.StartSequenceCheck(); }
+void TVexlorSpell3Base::StopSequenceCheck() { loop_.StopSequenceCheck(); }
+void TVexlorSpell3Base::SmartCheck(TControlParser* parser) { loop_.SmartCheck(parser); }
+int32_t TVexlorSpell3Base::WordCount(const std::string& text) { return loop_.WordCount(text); }
+int32_t TVexlorSpell3Base::WordCountWinControl(void* control, TCheckType checkType) {
+  return loop_.WordCountWinControl(control, checkType);
+}
+int32_t TVexlorSpell3Base::WordCountParser(TControlParser* parser, TCheckType checkType) {
+  return loop_.WordCountParser(parser, checkType);
+}
+
+// ---- The user's answers, editing and undo -----------------------------------------
+
+void TVexlorSpell3Base::ReplaceCurrentWord(const std::string& replacement, int32_t state) {
+  actions_.ReplaceCurrentWord(replacement, state);
+}
+void TVexlorSpell3Base::IgnoreCurrentWord(int32_t state) { actions_.IgnoreCurrentWord(state); }
+void TVexlorSpell3Base::NotifyUndo(int32_t undoState, TSpellAction action, int32_t& data) {
+  actions_.NotifyUndo(undoState, action, data);
+}
+void TVexlorSpell3Base::AddUndo(TSpellAction action, const std::string& replacement,
+                                bool automatic) {
+  actions_.AddUndo(action, replacement, automatic);
+}
+void TVexlorSpell3Base::UndoLast() { actions_.UndoLast(); }
+void TVexlorSpell3Base::ClearUndo() { run_.ClearUndo(); }
+bool TVexlorSpell3Base::CanUndo() { return run_.UndoCount() > 0; }
+bool TVexlorSpell3Base::Ignore() { return actions_.Ignore(); }
+bool TVexlorSpell3Base::IgnoreRepeated() { return Ignore(); }
+bool TVexlorSpell3Base::IgnoreAll() { return actions_.IgnoreAll(); }
+bool TVexlorSpell3Base::Change(const std::string& replacement) {
+  return actions_.Change(replacement);
+}
+bool TVexlorSpell3Base::ChangeAll(const std::string& replacement) {
+  return actions_.ChangeAll(replacement);
+}
+bool TVexlorSpell3Base::Add() { return actions_.Add(); }
+bool TVexlorSpell3Base::AutoCorrect(const std::string& replacement) {
+  return actions_.AutoCorrect(replacement);
+}
+bool TVexlorSpell3Base::DeleteRepeated() { return actions_.DeleteRepeated(); }
+bool TVexlorSpell3Base::Undo() { return actions_.Undo(); }
+
+// ---- The spelling dialog -------------------------------------------------------------
+
+TSpellDialogBridge* TVexlorSpell3Base::AttachDialogControl(TComponent* form,
+                                                           TCustomDictionary* dictionary) {
+  return display_.AttachDialogControl(form, dictionary);
+}
+TCustomForm* TVexlorSpell3Base::CreateSpellDialog() { return nullptr; }
+void TVexlorSpell3Base::ShowSpellDialog() { display_.ShowSpellDialog(); }
+void TVexlorSpell3Base::HideSpellDialog() { display_.HideSpellDialog(); }
+void TVexlorSpell3Base::CloseDialog() { HideSpellDialog(); }
+void TVexlorSpell3Base::PositionDialog() { display_.PositionDialog(); }
+void TVexlorSpell3Base::PlaceDialogNearControl() { display_.PlaceDialogNearControl(); }
+void TVexlorSpell3Base::PlaceDialogNearSelection(bool horizontal, bool vertical) {
+  display_.PlaceDialogNearSelection(horizontal, vertical);
+}
+void TVexlorSpell3Base::AvoidSelection() { display_.AvoidSelection(); }
+void TVexlorSpell3Base::DialogShowHook() { display_.DialogShowHook(); }
+void TVexlorSpell3Base::DialogDeactivateHook() { display_.DialogDeactivateHook(); }
+void TVexlorSpell3Base::DialogActivateHook() { display_.DialogActivateHook(); }
+
+// ---- Live-spelling popup menu ----------------------------------------------------
+
+TPopupMenu* TVexlorSpell3Base::CreatePopupMenu(TComponent* owner) {
+  return popup_.CreatePopupMenu(owner);
+}
+TMenuItem* TVexlorSpell3Base::AddPopupMenuItem(TPopupMenu* menu, TMenuItem* subMenu,
+                                               const std::string& caption, bool enable,
+                                               bool hasChildren, int32_t tag) {
+  return popup_.AddPopupMenuItem(menu, subMenu, caption, enable, hasChildren, tag);
+}
+void TVexlorSpell3Base::DoPopupMenu(TPopupMenu* menu, int32_t x, int32_t y) {
+  popup_.DoPopupMenu(menu, x, y);
+}
+void TVexlorSpell3Base::PopupItemClick(int32_t tag, const std::string& caption) {
+  popup_.PopupItemClick(tag, caption);
+}
+TSpellPopupOption TVexlorSpell3Base::ShowPopupMenu(TComponent* owner, TSpellPopupOptions options,
+                                                   int32_t x, int32_t y, std::string& word) {
+  return popup_.ShowPopupMenu(owner, options, x, y, word);
+}
+
+// ---- Dictionary files --------------------------------------------------------------
+
+std::unique_ptr<TMainDictionary> TVexlorSpell3Base::OpenMainDictionary(const std::string& name) {
+  return files_.OpenMainDictionary(name);
+}
+std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenCustomDictionary(
+    const std::string& name) {
+  return files_.OpenCustomDictionary(name);
+}
+std::unique_ptr<TCustomDictionary> TVexlorSpell3Base::OpenMSWordCustomDictionary(
+    const std::string& fileName) {
+  return files_.OpenMSWordCustomDictionary(fileName);
+}
+void TVexlorSpell3Base::FindDictionaryFiles(const std::string& extension, TStringList& list) {
+  files_.FindDictionaryFiles(extension, list);
+}
+TStringList* TVexlorSpell3Base::GetMainDictionaryFiles() { return files_.GetMainDictionaryFiles(); }
+TStringList* TVexlorSpell3Base::GetCustomDictionaryFiles() {
+  return files_.GetCustomDictionaryFiles();
+}
+TStringList* TVexlorSpell3Base::GetMSWordCustomDictionaryFiles() {
+  return files_.GetMSWordCustomDictionaryFiles();
+}
+void TVexlorSpell3Base::SetCustomDictionaryActive(const std::string& name, bool active) {
+  files_.SetCustomDictionaryActive(name, active);
+}
+void TVexlorSpell3Base::SetMSWordCustomDictionaryActive(const std::string& fileName, bool active) {
+  files_.SetMSWordCustomDictionaryActive(fileName, active);
+}
+void TVexlorSpell3Base::NewCustomDictionary(const std::string& name) {
+  files_.NewCustomDictionary(name);
+}
+void TVexlorSpell3Base::DeleteCustomDictionary(const std::string& name) {
+  files_.DeleteCustomDictionary(name);
+}
+bool TVexlorSpell3Base::RenameCustomDictionary(const std::string& oldName,
+                                               const std::string& newName) {
+  return files_.RenameCustomDictionary(oldName, newName);
+}

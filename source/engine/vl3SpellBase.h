@@ -14,12 +14,18 @@
 #include "vl3Forms.h"
 #include "vl3Menus.h"
 #include "vl3Platform.h"
+#include "vl3SpellCheckLoop.h"
 #include "vl3SpellCheckRun.h"
+#include "vl3SpellDialogDisplay.h"
 #include "vl3SpellDialogHosting.h"
+#include "vl3SpellDictionaryFiles.h"
 #include "vl3SpellDictionaryFolders.h"
 #include "vl3SpellDictionarySet.h"
 #include "vl3SpellLanguages.h"
+#include "vl3SpellPopupMenu.h"
+#include "vl3SpellSuggestions.h"
 #include "vl3SpellTypes.h"
+#include "vl3SpellUserActions.h"
 #include "vl3StringList.h"
 #include "vl3Util.h"
 
@@ -34,14 +40,15 @@ class TVexlorConfig;
 class TVexlorSpell3Base;
 
 using TSpellNotifyEvent = std::function<void(TVexlorSpell3Base* sender)>;
-using TSpellConfigReadEvent =
-    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
-                       const std::string& defaultValue, std::string& value)>;
+using TSpellConfigReadEvent = std::function<void(
+    TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
+    const std::string& defaultValue, std::string& value)>;
 using TSpellConfigWriteEvent =
-    std::function<void(TVexlorSpell3Base* sender, const std::string& configID, const std::string& key,
-                       const std::string& value)>;
-using TSpellWordCheckEvent = std::function<void(TVexlorSpell3Base* sender, const std::string& word,
-                                                TWordCheckType& checkType, std::string& replacement)>;
+    std::function<void(TVexlorSpell3Base* sender, const std::string& configID,
+                       const std::string& key, const std::string& value)>;
+using TSpellWordCheckEvent =
+    std::function<void(TVexlorSpell3Base* sender, const std::string& word,
+                       TWordCheckType& checkType, std::string& replacement)>;
 using TSpellPromptWordEvent =
     std::function<void(TVexlorSpell3Base* sender, const std::string& word, bool repeated)>;
 // A form supplied with create true becomes the component's spelling dialog
@@ -49,14 +56,14 @@ using TSpellPromptWordEvent =
 using TSpellCreateDialogEvent =
     std::function<void(TVexlorSpell3Base* sender, TCustomForm*& spellForm, bool create)>;
 using TSpellShowDialogEvent = std::function<void(TVexlorSpell3Base* sender, TComponent* owner)>;
-using TSpellGetStringEvent =
-    std::function<void(TVexlorSpell3Base* sender, TSpellLanguageString languageString, std::string& text)>;
+using TSpellGetStringEvent = std::function<void(
+    TVexlorSpell3Base* sender, TSpellLanguageString languageString, std::string& text)>;
 using TSpellParserReplaceWordEvent = std::function<void(
     TVexlorSpell3Base* sender, bool before, const std::string& replacement, int32_t state)>;
 using TSpellParserIgnoreWordEvent =
     std::function<void(TVexlorSpell3Base* sender, bool before, int32_t state)>;
-using TSpellParserUndoLastEvent = std::function<void(
-    TVexlorSpell3Base* sender, int32_t undoState, TSpellAction undoAction, int32_t undoData)>;
+using TSpellParserUndoLastEvent = std::function<void(TVexlorSpell3Base* sender, int32_t undoState,
+                                                     TSpellAction undoAction, int32_t undoData)>;
 // A dictionary supplied here is owned by the component from then on.
 using TSpellCreateCustomDictionaryEvent =
     std::function<void(TVexlorSpell3Base* sender, std::unique_ptr<TCustomDictionary>& dictionary)>;
@@ -148,8 +155,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   virtual void AddIgnoreFilter(TParserIgnore* filter);  // takes ownership
   virtual void ClearIgnoreFilters();
   void ConfigurationChanged(bool reopen) override;
-  void ReadConfigString(const std::string& configID, const std::string& key, const std::string& defaultValue,
-                        std::string& value) override;
+  void ReadConfigString(const std::string& configID, const std::string& key,
+                        const std::string& defaultValue, std::string& value) override;
   void WriteConfigString(const std::string& configID, const std::string& key,
                          const std::string& value) override;
   void ConfigLoaded() override;
@@ -167,7 +174,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // The three openers return a new object that the caller owns, or null.
   virtual std::unique_ptr<TMainDictionary> OpenMainDictionary(const std::string& name);
   virtual std::unique_ptr<TCustomDictionary> OpenCustomDictionary(const std::string& name);
-  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(const std::string& fileName);
+  virtual std::unique_ptr<TCustomDictionary> OpenMSWordCustomDictionary(
+      const std::string& fileName);
   std::string ExpandPath(const std::string& path) override;
   virtual void ShowConfigDialog();
   virtual void ShowCustomDictionariesDialog();
@@ -216,8 +224,8 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
 
   // ---- Popup companions -----------------------------------------------------
   TPopupMenu* CreatePopupMenu(TComponent* owner);
-  TMenuItem* AddPopupMenuItem(TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption, bool enable,
-                              bool hasChildren, int32_t tag);
+  TMenuItem* AddPopupMenuItem(TPopupMenu* menu, TMenuItem* subMenu, const std::string& caption,
+                              bool enable, bool hasChildren, int32_t tag);
   void DoPopupMenu(TPopupMenu* menu, int32_t x, int32_t y);
 
   // ---- TConfigOwner -----------------------------------------------------------
@@ -227,7 +235,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   const std::string& ConfigRegistryKey() const override { return configRegistryKey_; }
   const TStringList& ConfigDefaultMain() const override { return configDefaultMain_; }
   const TStringList& ConfigDefaultCustom() const override { return configDefaultCustom_; }
-  const std::string& ConfigDefaultActiveCustom() const override { return configDefaultActiveCustom_; }
+  const std::string& ConfigDefaultActiveCustom() const override {
+    return configDefaultActiveCustom_;
+  }
   TSpellOptions ConfigDefaultOptions() const override { return configDefaultOptions_; }
   bool ConfigUseMSWordCustom() const override { return configUseMSWordCustom_; }
   bool ConfigDefaultUseMSWordCustom() const override { return configDefaultUseMSWordCustom_; }
@@ -362,7 +372,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TEventList* ConfigChangedListeners() const { return configChangedListeners_.get(); }
   TParserIgnoreWordEventList* IgnoreWordListeners() const { return ignoreWordListeners_.get(); }
 
-
   // ---- Events, in published order ---------------------------------------------
   TSpellNotifyEvent OnConfigChanged;
   TSpellNotifyEvent OnConfigLoaded;
@@ -420,16 +429,20 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void ClearFileCaches();
   void RebuildDictionaryFolders();
   void ConnectEngineHooks(TParsingEngine* engine);
-  bool NobodyAnswersPrompts() const;
-  void RunWrapperCheck(TControlParser* parser, TCheckType checkType);
-  int32_t RunWrapperCount(TControlParser* parser, TCheckType checkType);
   // The parser for a window control: the window-control parser in the
   // Windows build, null elsewhere.
   static TControlParser* NewWindowParser(void* control);
-  void MoveDialogOnScreen(int32_t left, int32_t top);
 
  private:
-  // The collaborators: the open dictionaries, the state of the running
+  // The collaborators that carry out its operations work on its state.
+  friend class TSpellCheckLoop;
+  friend class TSpellUserActions;
+  friend class TSpellDialogDisplay;
+  friend class TSpellPopupMenu;
+  friend class TSpellDictionaryFiles;
+  friend class TSpellSuggestions;
+
+  // The state it hands out: the open dictionaries, the state of the running
   // check with its undo records, the hosted spelling dialog, and where the
   // dictionary files are.
   TSpellDictionarySet dictionaries_;
@@ -472,8 +485,6 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::string configDefaultActiveCustom_ = "%ConfigID%.vlu";
   TSpellOptions configDefaultOptions_;
   bool configDefaultUseMSWordCustom_ = false;
-  bool savedHideDialogAtEnd_ = true;
-  bool savedKeepDictionariesActive_ = false;
   std::string quoteChars_ = ">";
   TSpellDialogInitialPos dialogInitialPos_ = ipLastUserPos;
   TSpellDialogAvoidPos dialogSelectionAvoid_ = saAvoid;
@@ -500,18 +511,18 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::unique_ptr<TEventList> configChangedListeners_;
   std::unique_ptr<TParserIgnoreWordEventList> ignoreWordListeners_;
 
-  // Scratch reused by the run loop so that an accepted word costs no allocation.
-  std::string replacement_;
   // Lower-case forms for IsWordCorrect and SuggestionWordExists (the latter
   // runs about a thousand times per misspelled word).
   std::string lowerWord_;
   std::string suggestionLower_;
-  // A parser a wrapper made while OwnsParser is false, still in use by an
-  // asynchronous check; freed when that check completes.
-  std::unique_ptr<TControlParser> wrapperParser_;
 
-  bool UndoOne();  // one record of UndoLast; true when the next one follows
-
-  // Configured main dictionaries the last OpenDictionaries could not open.
-  TStringList missingMainDictionaries_;
+  // The collaborators that do the work: the checking run, the user's
+  // answers and undo, the dialog's showing and placement, the popup menu,
+  // the dictionary files, and the suggestions.
+  TSpellCheckLoop loop_{*this};
+  TSpellUserActions actions_{*this};
+  TSpellDialogDisplay display_{*this};
+  TSpellPopupMenu popup_{*this};
+  TSpellDictionaryFiles files_{*this};
+  TSpellSuggestions suggestions_{*this};
 };
