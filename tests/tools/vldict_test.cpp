@@ -2,8 +2,6 @@
 // formats, exit statuses and messages for bad input.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,36 +9,15 @@
 #include <string>
 
 #include "vl3Platform.h"
+#include "vl3ToolRun.h"
 
 namespace {
 
-// vldict is built beside the test programs.
-std::string ToolPath() {
-  std::string buffer(4096, '\0');
-  ssize_t n = ::readlink("/proc/self/exe", &buffer[0], buffer.size());
-  if (n <= 0) return "vldict";
-  buffer.resize(static_cast<size_t>(n));
-  return buffer.substr(0, buffer.rfind('/') + 1) + "vldict";
-}
+using TRun = TToolRun;
 
-struct TRun {
-  int status = -1;
-  std::string out;
-};
+std::string ToolPath() { return ToolBesideTest("vldict"); }
 
-// Standard error is dropped unless the arguments send it elsewhere first.
-TRun RunTool(const std::string& arguments) {
-  TRun run;
-  const bool ownRedirection = arguments.find("2>&1") != std::string::npos;
-  FILE* pipe = ::popen((ToolPath() + " " + arguments + (ownRedirection ? "" : " 2>/dev/null")).c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int raw = ::pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
-}
+TRun RunTool(const std::string& arguments) { return RunToolBesideTest("vldict", arguments); }
 
 class Vldict : public ::testing::Test {
  protected:
