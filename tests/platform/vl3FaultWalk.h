@@ -1,7 +1,8 @@
 // Walks one injected fault over every file step of a save: for each kind of
 // operation and each N, the save is run with the Nth operation failing (full
-// disk, access denied or vanished, in turn); the file must then be the old one or the new one (never a mix),
-// and a retry must write everything that was pending.
+// disk, access denied or vanished, in turn). The file must then be the old
+// one or the new one, never a mix or a truncated file; a failed save keeps
+// its change pending, and a retry writes it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -63,8 +64,8 @@ inline TFaultWalkCount WalkFaults(const TWriterCase& c) {
         Platform::Testing::ClearFileFaults();
         ++count.injected;
         // A save that reports success wrote everything; one that failed left
-        // the old file whole and kept the change.
-        bool whole = saved ? c.isNew() : (c.isOld() && (!c.isPending || c.isPending()));
+        // the old file or the new one whole, and kept the change.
+        bool whole = saved ? c.isNew() : ((c.isOld() || c.isNew()) && (!c.isPending || c.isPending()));
         EXPECT_TRUE(whole) << (saved ? "reported saved but the file is not the new one"
                                      : "the old file or the pending change was lost");
         EXPECT_EQ(filesBeside(), saved ? filesAfter : files) << "something left beside the file";
