@@ -387,10 +387,12 @@ bool TCustomDictionary::SaveChanges() {
   Platform::TFileLock lock;
   if (lock.Acquire(path_, saveLockWaitMs_) == Platform::TLockResult::Busy)
     return false;  // the changes stay pending for a later save
-  const bool ok = WriteOrMerge();
+  // Changes that could not be written (a full disk, a read-only file) stay
+  // pending, so a later save can still keep them.
+  if (!WriteOrMerge()) return false;
   modified_ = false;
   ClearChanges();
-  return ok;
+  return true;
 }
 
 bool TCustomDictionary::WriteOrMerge() {
@@ -416,6 +418,7 @@ bool TCustomDictionary::WriteOrMerge() {
   changes_.ReplayOnto(*latest);
   const bool ok = latest->SaveChanges();
   if (!latest->BackupPath().empty()) backupPath_ = latest->BackupPath();
+  latest->SetPendingChanges(false);  // ours stay pending; it must not retry on its own
   return ok;
 }
 

@@ -49,9 +49,9 @@ class TCustomDictionary {
   virtual bool AddEntry(char kind, const std::string& word, const std::string& replacement);
   virtual bool RemoveEntry(char kind, const std::string& word);
   virtual std::unique_ptr<TCustomDictionary> CreateSameKind();
-  // False when pending changes could not be written. They are dropped, as a
-  // save always does, except when another program kept the file locked for
-  // the whole wait (kSaveLockWaitMs): then they stay pending for a later save.
+  // False when pending changes could not be written (another program kept
+  // the file locked for the whole wait, kSaveLockWaitMs, or the write
+  // failed): they stay pending for a later save. The file is left whole.
   virtual bool SaveChanges();
   virtual bool SaveCopyAs(const std::string& path);
   virtual std::string IgnoreWordAt(int index);

@@ -6,6 +6,7 @@
 
 #include "vl3Platform.h"
 #include "vl3PlatformRules.h"
+#include "vl3Platform_win.h"
 
 namespace Platform {
 namespace {
@@ -41,6 +42,14 @@ std::vector<std::string> ReadList(TFill fill) {
   return items;
 }
 
+// The profile functions rewrite the file in place, so a crash or a full disk
+// midway would cut it short: they work on a copy that then replaces it whole.
+bool Profile(const std::string& path, const char* section, const char* key, const char* value) {
+  return Win::EditBesideAndMove(path, [&](const std::string& copy) {
+    return ::WritePrivateProfileStringA(section, key, value, copy.c_str()) != FALSE;
+  });
+}
+
 }  // namespace
 
 std::string IniReadString(const std::string& file, const std::string& section,
@@ -61,22 +70,21 @@ std::string IniReadString(const std::string& file, const std::string& section,
 bool IniWriteString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value) {
   if (file.empty() || !Rules::IsWritableIniEntry(section, key, value)) return false;
-  return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FullPath(file).c_str()) !=
-         FALSE;
+  return Profile(FullPath(file), section.c_str(), key.c_str(), value.c_str());
 }
 
 bool IniDeleteKey(const std::string& file, const std::string& section, const std::string& key) {
   if (file.empty() || section.empty() || key.empty()) return false;
   std::string path = FullPath(file);
   if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return true;  // nothing to delete
-  return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, path.c_str()) != FALSE;
+  return Profile(path, section.c_str(), key.c_str(), nullptr);
 }
 
 bool IniDeleteSection(const std::string& file, const std::string& section) {
   if (file.empty() || section.empty()) return false;
   std::string path = FullPath(file);
   if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-  return ::WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path.c_str()) != FALSE;
+  return Profile(path, section.c_str(), nullptr, nullptr);
 }
 
 std::vector<std::string> IniReadKeys(const std::string& file, const std::string& section) {

@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "vl3Ansi.h"
+#include "vl3FileFaults.h"
 #include "vl3MessageDispatch.h"
 #include "vl3PlatformRules.h"
 #include "vl3Platform_posix.h"
@@ -29,8 +30,44 @@ namespace Platform {
 
 namespace {
 
+int ErrorNumber(Testing::TFileError error) {
+  switch (error) {
+    case Testing::TFileError::DiskFull: return ENOSPC;
+    case Testing::TFileError::AccessDenied: return EACCES;
+    case Testing::TFileError::Vanished: return ENOENT;
+  }
+  return EIO;
+}
+
+// The system calls of a save, each of which a test may make fail.
+bool Injected(Testing::TFileOperation operation) {
+  Testing::TFileError error;
+  if (!Testing::ShouldFail(operation, error)) return false;
+  errno = ErrorNumber(error);
+  return true;
+}
+
+int OpenForWrite(const char* path, int flags, mode_t mode) {
+  if (Injected(Testing::TFileOperation::Open)) return -1;
+  return ::open(path, flags, mode);
+}
+
+bool Sync(int fd) { return !Injected(Testing::TFileOperation::Flush) && ::fsync(fd) == 0; }
+
 bool WriteAll(int fd, const std::string& data) {
   size_t done = 0;
+  Testing::TFileError fault;
+  if (Testing::ShouldFail(Testing::TFileOperation::Write, fault)) {
+    // A full disk takes part of the data before it refuses the rest.
+    size_t part = data.size() / 2;
+    while (done < part) {
+      ssize_t n = ::write(fd, data.data() + done, part - done);
+      if (n <= 0) break;
+      done += static_cast<size_t>(n);
+    }
+    errno = ErrorNumber(fault);
+    return false;
+  }
   while (done < data.size()) {
     ssize_t n = ::write(fd, data.data() + done, data.size() - done);
     if (n < 0 && errno == EINTR) continue;
@@ -73,10 +110,20 @@ static int CreateUniqueSibling(const std::string& hostPath, unsigned mode, std::
   // pick at the same moment.
   for (int attempt = 0; attempt < 1000; ++attempt) {
     temp = hostPath + ".vx" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+    int fd = OpenForWrite(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// Best effort: some file systems cannot sync a folder, and the rename is done.
+static void SyncFolderOf(const std::string& hostPath) {
+  size_t slash = hostPath.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : hostPath.substr(0, slash);
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  Sync(fd);
+  ::close(fd);
 }
 
 bool WriteBesideAndMove(const std::string& hostPath, const std::string& data, unsigned mode,
@@ -85,16 +132,23 @@ bool WriteBesideAndMove(const std::string& hostPath, const std::string& data, un
   int fd = CreateUniqueSibling(hostPath, mode, temp);
   created = fd >= 0;
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, data) && (!sync || ::fsync(fd) == 0);
+  bool ok = WriteAll(fd, data) && (!sync || Sync(fd));
   ok = ::close(fd) == 0 && ok;
-  if (ok && ::rename(temp.c_str(), hostPath.c_str()) == 0) return true;
+  if (ok && !Injected(Testing::TFileOperation::Rename) && ::rename(temp.c_str(), hostPath.c_str()) == 0) {
+    // The new name lives in the folder: sync it too, or a power cut can
+    // bring back the old file (or none) after the save reported success.
+    if (sync) SyncFolderOf(hostPath);
+    return true;
+  }
+  const int error = errno;
   ::unlink(temp.c_str());
+  errno = error;
   return false;
 }
 
 bool ReplaceFileContents(const std::string& hostPath, const std::string& data) {
   bool created = false;
-  return WriteBesideAndMove(hostPath, data, 0666, false, created);
+  return WriteBesideAndMove(hostPath, data, 0666, true, created);
 }
 
 }  // namespace Posix
@@ -256,7 +310,7 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
 namespace {
 
 bool WriteInPlace(const std::string& host, const std::string& data) {
-  int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  int fd = OpenForWrite(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, data);
   return ::close(fd) == 0 && ok;
@@ -284,7 +338,9 @@ bool WriteWholeFile(const std::string& path, const std::string& data) {
   bool created = false;
   if (Posix::WriteBesideAndMove(host, data, existed ? (st.st_mode & 07777) : 0666, true, created))
     return true;
-  return !created && WriteInPlace(host, data);  // a folder we may not create files in
+  // Only a folder we may not create files in is written in place; any other
+  // failure (a full disk) must leave the old file as it is.
+  return !created && (errno == EACCES || errno == EPERM) && WriteInPlace(host, data);
 }
 
 bool TryCreateFile(const std::string& path, bool deleteOnClose) {

@@ -6,9 +6,11 @@
 #include <cstring>
 
 #include "vl3Ansi.h"
+#include "vl3FileFaults.h"
 #include "vl3MessageDispatch.h"
 #include "vl3Platform.h"
 #include "vl3PlatformRules.h"
+#include "vl3Platform_win.h"
 
 namespace Platform {
 namespace {
@@ -112,32 +114,67 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
 
 namespace {
 
+DWORD ErrorCode(Testing::TFileError error) {
+  switch (error) {
+    case Testing::TFileError::DiskFull: return ERROR_DISK_FULL;
+    case Testing::TFileError::AccessDenied: return ERROR_ACCESS_DENIED;
+    case Testing::TFileError::Vanished: return ERROR_PATH_NOT_FOUND;
+  }
+  return ERROR_GEN_FAILURE;
+}
+
+// The system calls of a save, each of which a test may make fail.
+bool Injected(Testing::TFileOperation operation) {
+  Testing::TFileError error;
+  if (!Testing::ShouldFail(operation, error)) return false;
+  ::SetLastError(ErrorCode(error));
+  return true;
+}
+
 // Creates `path` (CREATE_NEW: fails when it exists; CREATE_ALWAYS: empties
-// it) and writes `data`; `flush` waits until it is on disk.
-bool WriteNewFile(const std::string& path, const std::string& data, DWORD disposition, bool flush) {
+// it) and writes `data`; `flush` waits until it is on disk. `opened` tells
+// whether the file could be made at all; the last error says why it failed.
+bool WriteNewFile(const std::string& path, const std::string& data, DWORD disposition, bool flush,
+                  bool& opened) {
+  opened = false;
+  if (Injected(Testing::TFileOperation::Open)) return false;
   HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                            nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = ::WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
-            written == data.size();
-  if (ok && flush) ok = ::FlushFileBuffers(h) != 0;
-  ok = ::CloseHandle(h) && ok;
+  opened = true;
+  DWORD written = 0, error = 0;
+  Testing::TFileError fault;
+  if (Testing::ShouldFail(Testing::TFileOperation::Write, fault)) {
+    // A full disk takes part of the data before it refuses the rest.
+    ::WriteFile(h, data.data(), static_cast<DWORD>(data.size() / 2), &written, nullptr);
+    error = ErrorCode(fault);
+  } else if (!::WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) ||
+             written != data.size()) {
+    error = ::GetLastError() ? ::GetLastError() : ERROR_DISK_FULL;
+  } else if (flush && (Injected(Testing::TFileOperation::Flush) || !::FlushFileBuffers(h))) {
+    error = ::GetLastError();
+  }
+  bool ok = ::CloseHandle(h) && error == 0;
+  if (error) ::SetLastError(error);
   return ok;
 }
 
 // Writes `data` to a new file beside `path` under a name no other program or
 // thread can be using (CREATE_NEW refuses a name already taken); false with
-// `temp` empty when no such file can be made.
-bool WriteUniqueSibling(const std::string& path, const std::string& data, std::string& temp) {
+// `temp` empty when it failed, `created` telling whether the file could be
+// made at all.
+bool WriteUniqueSibling(const std::string& path, const std::string& data, std::string& temp,
+                        bool& created) {
   static LONG counter = 0;
+  created = false;
   for (int attempt = 0; attempt < 1000; ++attempt) {
     temp = path + ".vx" + std::to_string(::GetCurrentProcessId()) + "-" +
            std::to_string(static_cast<unsigned long>(::InterlockedIncrement(&counter))) + ".tmp";
-    if (WriteNewFile(temp, data, CREATE_NEW, true)) return true;
+    if (WriteNewFile(temp, data, CREATE_NEW, true, created)) return true;
     const DWORD error = ::GetLastError();
-    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
-    if (::GetFileAttributesA(temp.c_str()) != INVALID_FILE_ATTRIBUTES) ::DeleteFileA(temp.c_str());
+    if (!created && (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)) continue;
+    if (created) ::DeleteFileA(temp.c_str());
+    ::SetLastError(error);
     break;
   }
   temp.clear();
@@ -148,7 +185,7 @@ bool WriteUniqueSibling(const std::string& path, const std::string& data, std::s
 // (a virus scanner, an older reader); such reads are short.
 bool MoveOver(const std::string& from, const std::string& to) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!Injected(Testing::TFileOperation::Rename) && ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       return true;
     const DWORD error = ::GetLastError();
     if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION)
@@ -168,9 +205,13 @@ bool WriteWholeFile(const std::string& path, const std::string& data) {
   // The new contents go to a file beside the old one, which they replace
   // only once complete: a full disk or a crash leaves the old file whole.
   std::string temp;
-  if (!WriteUniqueSibling(path, data, temp)) {
-    // A folder we may not create files in: write the file itself.
-    return WriteNewFile(path, data, CREATE_ALWAYS, false);
+  bool created = false;
+  if (!WriteUniqueSibling(path, data, temp, created)) {
+    // Only a folder we may not create files in is written in place; any
+    // other failure (a full disk) must leave the old file as it is.
+    bool opened = false;
+    return !created && ::GetLastError() == ERROR_ACCESS_DENIED &&
+           WriteNewFile(path, data, CREATE_ALWAYS, false, opened);
   }
   if (!MoveOver(temp, path)) {
     ::DeleteFileA(temp.c_str());
@@ -180,6 +221,47 @@ bool WriteWholeFile(const std::string& path, const std::string& data) {
     ::SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_TEMPORARY);
   return true;
 }
+
+namespace Win {
+
+bool EditBesideAndMove(const std::string& path, const std::function<bool(const std::string&)>& edit) {
+  if (path.empty()) return false;
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+  if (existed && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  std::string data;
+  if (existed && !ReadWholeFile(path, data)) return false;
+  std::string temp;
+  bool created = false;
+  if (!WriteUniqueSibling(path, data, temp, created)) return false;
+  // The edited copy must be on disk before it takes the file's place.
+  bool ok = edit(temp);
+  if (ok) {
+    ok = !Injected(Testing::TFileOperation::Open);
+    HANDLE h = ok ? ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr)
+                  : INVALID_HANDLE_VALUE;
+    ok = h != INVALID_HANDLE_VALUE;
+    if (ok) {
+      ok = !Injected(Testing::TFileOperation::Flush) && ::FlushFileBuffers(h) != 0;
+      ::CloseHandle(h);
+    }
+  }
+  if (!ok || !MoveOver(temp, path)) {
+    const DWORD error = ::GetLastError();
+    ::DeleteFileA(temp.c_str());
+    ::SetLastError(error);
+    return false;
+  }
+  if (existed && (attributes & ~FILE_ATTRIBUTE_NORMAL) != 0)
+    ::SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_TEMPORARY);
+  return true;
+}
+
+}  // namespace Win
 
 bool TryCreateFile(const std::string& path, bool deleteOnClose) {
   if (path.empty()) return false;

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "../platform/vl3FaultWalk.h"
 #include "vl3Platform.h"
 
 namespace {
@@ -553,6 +554,66 @@ TEST_F(ConfigurationTest, SettingsThatCannotBeSavedStayPendingAndAreReported) {
   EXPECT_EQ(Platform::IniReadString(blocked, "alice", "_DialogX", "<absent>"), "3");
   EXPECT_EQ(config->GetDialogX(), 9);
   EXPECT_EQ(owner_.saveFailures.size(), 4u);
+}
+
+// A fault at any file step of a save, in either storage: the stored settings
+// are the old or the new ones, every value reads, the change stays pending
+// and is reported, and the next save point writes it.
+TEST_F(ConfigurationTest, FaultsWhileSavingKeepEveryValueAndTheChangePending) {
+  const std::string subkey = "Software\\Vexlor Tests\\TestApp\\alice";
+  std::unique_ptr<TVexlorConfig> config;
+  size_t failuresBefore = 0;
+  const auto stored = [&](const char* key) {
+    if (owner_.storage == csFile) return Ini(key);
+    std::string value = "<absent>";
+    Platform::RegReadString(Platform::TRegistryRoot::CurrentUser, subkey, key, value);
+    return value;
+  };
+  const auto storedAre = [&](const char* dialogX) {
+    return stored("_DialogX") == dialogX && stored("_DialogY") == "5" && stored("_Main_0") == "American.vlm" &&
+           stored("_Main_1") == "British.vlm" && stored("_ActiveCustom") == "alice.vlu" &&
+           stored("_soInternet") == "+" && stored("_FirstRun") == "+";
+  };
+  const auto makeCase = [&](const char* name, TConfigStorage storage, const std::string& file,
+                            const std::string& folder) {
+    // The old settings, saved once; each attempt starts from them.
+    owner_.storage = storage;
+    {
+      auto first = MakeConfig();
+      first->EnsureLoaded();
+      first->GetMainDictionaries().Add("British.vlm");
+      first->SetDialogX(7);
+      first->SetDialogY(5);
+      EXPECT_TRUE(first->Save());
+    }
+    auto image = std::make_shared<std::string>();
+    EXPECT_TRUE(Platform::ReadWholeFile(file, *image));
+    return TWriterCase{
+        name,
+        [&, file, image] {
+          config.reset();
+          ASSERT_TRUE(Platform::WriteWholeFile(file, *image));
+          config = MakeConfig();
+          config->EnsureLoaded();
+          config->SetDialogX(3);
+          failuresBefore = owner_.saveFailures.size();
+        },
+        [&] { return config->Save(); }, [&] { return storedAre("7"); }, [&] { return storedAre("3"); },
+        [&] { return config->Modified() && owner_.saveFailures.size() > failuresBefore; }, folder};
+  };
+  std::string registryFile = dir_ + "\\registry.ini";
+  const std::vector<std::pair<TConfigStorage, std::string>> storages = {{csFile, CfgFile()},
+                                                                         {csRegistry, registryFile}};
+  for (const auto& storage : storages) {
+    Platform::CreateDirectory(dir_ + "\\app");
+    const TWriterCase c = makeCase(storage.first == csFile ? "configuration file" : "configuration registry",
+                                   storage.first, storage.second,
+                                   storage.second.substr(0, storage.second.rfind('\\')));
+    TFaultWalkCount count = WalkFaults(c);
+    EXPECT_GT(count.injected, 0) << c.name;
+    EXPECT_EQ(count.survived, count.injected) << c.name;
+    config.reset();
+  }
 }
 
 TEST_F(ConfigurationTest, UnloadingSavesAndNextUseLoadsAgain) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "vl3Codepage.h"
+#include "vl3FaultWalk.h"
 #include "vl3Platform.h"
 #include "vl3TestFolder.h"
 
@@ -562,4 +563,35 @@ TEST(PlatformText, WordsCompareInTheLanguagesOrderWithoutCase) {
   EXPECT_EQ(compare("Strasse", "Straße", 0x0407), 0);
   EXPECT_EQ(compare("", "", 0x0409), 0);
   EXPECT_LT(compare("", "a", 0x0409), 0);
+}
+
+// ---- Faults while writing ----------------------------------------------------
+
+// Every writer of the seam, with a fault walked over each of its file steps:
+// the file is always the old or the new one, and a retry writes the change.
+TEST(PlatformFaults, EveryWriterLeavesTheOldOrTheNewFile) {
+  TTestFolder dir;
+  const std::string file = dir.File("words.dat");
+  const std::string ini = dir.File("Spell.cfg");
+  std::string oldData, newData;
+  for (int i = 0; i < 2000; ++i) oldData += "word" + std::to_string(i) + "\r\n";
+  newData = oldData + "one more\r\n";
+  const auto iniValue = [&](const char* key) { return Platform::IniReadString(ini, "Words", key, "-"); };
+  const auto iniOld = [&] { return iniValue("a") == "1" && iniValue("b") == "2" && iniValue("c") == "-"; };
+  const std::vector<TWriterCase> cases = {
+      {"whole file", [&] { ASSERT_TRUE(Platform::WriteWholeFile(file, oldData)); },
+       [&] { return Platform::WriteWholeFile(file, newData); }, [&] { return ReadText(file) == oldData; },
+       [&] { return ReadText(file) == newData; }, nullptr, dir.Path()},
+      {"INI value", [&] { ASSERT_TRUE(Platform::WriteWholeFile(ini, "[Words]\r\na=1\r\nb=2\r\n")); },
+       [&] { return Platform::IniWriteString(ini, "Words", "c", "3"); }, iniOld,
+       [&] { return iniValue("a") == "1" && iniValue("b") == "2" && iniValue("c") == "3"; }, nullptr, dir.Path()},
+      {"INI deletion", [&] { ASSERT_TRUE(Platform::WriteWholeFile(ini, "[Words]\r\na=1\r\nb=2\r\n")); },
+       [&] { return Platform::IniDeleteKey(ini, "Words", "a"); }, iniOld,
+       [&] { return iniValue("a") == "-" && iniValue("b") == "2"; }, nullptr, dir.Path()},
+  };
+  for (const TWriterCase& c : cases) {
+    TFaultWalkCount count = WalkFaults(c);
+    EXPECT_GT(count.injected, 0) << c.name;
+    EXPECT_EQ(count.survived, count.injected) << c.name;
+  }
 }

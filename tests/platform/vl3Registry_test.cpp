@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "vl3FaultWalk.h"
 #include "vl3Platform.h"
 #include "vl3TestFolder.h"
 
@@ -103,4 +104,42 @@ TEST_F(Registry, WithoutTheVariableTheStoreLivesInTheHomeFolder) {
   EXPECT_TRUE(Platform::RegWriteString(hkcu_, "Software\\Maker", "v", "1"));
   if (oldHome) setenv("HOME", savedHome.c_str(), 1);
   EXPECT_TRUE(Platform::FileExists(dir_.File(".vexlor\\registry.ini")));
+}
+
+// A fault at any step of a store's save leaves the old store or the new one,
+// every value readable, and a retry writes the change.
+TEST_F(Registry, FaultsWhileSavingLeaveTheOldOrTheNewStore) {
+  const std::string key = "Software\\Maker\\App";
+  const auto value = [&](const char* name) {
+    std::string v;
+    return Platform::RegReadString(hkcu_, key, name, v) ? v : std::string("-");
+  };
+  const auto oldValues = [&] {
+    for (int i = 0; i < 200; ++i)
+      if (value(("v" + std::to_string(i)).c_str()) != std::to_string(i)) return false;
+    return true;
+  };
+  for (int i = 0; i < 200; ++i)
+    ASSERT_TRUE(Platform::RegWriteString(hkcu_, key, "v" + std::to_string(i), std::to_string(i)));
+  std::string image;
+  ASSERT_TRUE(Platform::ReadWholeFile(file_, image));
+  const std::vector<TWriterCase> cases = {
+      {"registry value", [&] { ASSERT_TRUE(Platform::WriteWholeFile(file_, image)); },
+       [&] { return Platform::RegWriteString(hkcu_, key, "added", "yes"); },
+       [&] { return oldValues() && value("added") == "-"; },
+       [&] { return oldValues() && value("added") == "yes"; }, nullptr, dir_.Path()},
+      {"registry deletion",
+       [&] {
+         ASSERT_TRUE(Platform::WriteWholeFile(file_, image));
+         ASSERT_TRUE(Platform::RegWriteString(hkcu_, key + "\\Sub", "s", "1"));
+       },
+       [&] { return Platform::RegDeleteKey(hkcu_, key + "\\Sub"); },
+       [&] { return oldValues() && Platform::RegKeyExists(hkcu_, key + "\\Sub"); },
+       [&] { return oldValues() && !Platform::RegKeyExists(hkcu_, key + "\\Sub"); }, nullptr, dir_.Path()},
+  };
+  for (const TWriterCase& c : cases) {
+    TFaultWalkCount count = WalkFaults(c);
+    EXPECT_GT(count.injected, 0) << c.name;
+    EXPECT_EQ(count.survived, count.injected) << c.name;
+  }
 }
