@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -143,23 +144,43 @@ bool LoadLines(const std::string& path, std::vector<std::string>& lines) {
   return true;
 }
 
-bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-  const std::string temporary = path + ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const std::string& line : lines) out << line << "\r\n";
-    out.flush();
-    if (!out) {
-      out.close();
-      ::DeleteFileA(temporary.c_str());
-      return false;
-    }
-  }
-  if (!::MoveFileExA(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ::DeleteFileA(temporary.c_str());
+bool ReplaceFileWhole(const std::string& path, const std::string& text) {
+  // Windows refuses to move a file over a read-only one, some emulations of
+  // it do not: a file the user made read-only is never replaced.
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
     return false;
   }
-  return true;
+  const size_t slash = path.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  // A name of its own beside the file: a temporary file left by an earlier,
+  // interrupted run (read-only, or held open) cannot stop this one.
+  char temporary[MAX_PATH] = {};
+  if (!::GetTempFileNameA(folder.c_str(), "vxi", 0, temporary)) return false;
+  HANDLE file = ::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  bool written = file != INVALID_HANDLE_VALUE;
+  for (size_t done = 0; written && done < text.size();) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(text.size() - done, 1u << 20));
+    DWORD wrote = 0;
+    written = ::WriteFile(file, text.data() + done, chunk, &wrote, nullptr) && wrote == chunk;
+    done += wrote;
+  }
+  // On the disk before it takes the file's name: a power cut after the move
+  // must not leave an empty file under the old name.
+  written = written && ::FlushFileBuffers(file);
+  if (file != INVALID_HANDLE_VALUE && !::CloseHandle(file)) written = false;
+  if (written && ::MoveFileExA(temporary, path.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  ::DeleteFileA(temporary);
+  return false;
+}
+
+bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return ReplaceFileWhole(path, text);
 }

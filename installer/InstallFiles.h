@@ -26,6 +26,10 @@ bool ShellCopy(HWND owner, const std::string& pattern, const std::string& folder
 // A text file as lines; CR LF, LF and CR all end a line. False when the file
 // cannot be read.
 bool LoadLines(const std::string& path, std::vector<std::string>& lines);
-// Writes each line followed by CR LF. The new text is written beside the file
-// and moved over it, so a failed write leaves the old file as it was.
+// Every file the installer writes goes this way: the text is written to a new
+// file beside `path`, flushed to the disk and moved over the file, so a
+// failure or a crash at any moment leaves the old file or the new one, whole.
+// False (the old file kept, nothing left beside it) when any step fails.
+bool ReplaceFileWhole(const std::string& path, const std::string& text);
+// Writes each line followed by CR LF, through ReplaceFileWhole.
 bool SaveLines(const std::string& path, const std::vector<std::string>& lines);

@@ -7,6 +7,7 @@
 #include <sddl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -141,6 +142,20 @@ std::string ReadFile(const std::string& path) {
 
 bool Exists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The names of the files in a folder, sorted.
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 void MakeFolder(const std::string& path) { ::CreateDirectoryA(path.c_str(), nullptr); }
@@ -780,6 +795,66 @@ TEST_F(InstallerTest, FailedStepsAreLoggedAndTheLastPageSaysTheInstallationFaile
   EXPECT_EQ(ReadValues(HKEY_CURRENT_USER, UserKey(kDelphi5, "Known Packages")).size(), 3u);
   EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, UserKey(kBuilder5, "Library"), "Search Path"),
             "C:\\Lib;" + Target(kBuilder5));
+}
+
+// A contents file that cannot be replaced keeps its old text, whole; nothing
+// is left beside it, the log names it and the installation ends as failed.
+// Put right, Install again writes what was missing.
+TEST_F(InstallerTest, ContentsFilesThatCannotBeReplacedStayAsTheyWere) {
+  for (const TIde* ide : {&kDelphi5, &kBuilder5}) {
+    InstallIde(*ide, "PRO");
+    ShipPackages(*ide);
+    StartIde(*ide, "C:\\Lib");
+  }
+  const std::string old5 = ":Base delphi5.hlp\r\n";
+  // Delphi 5.0: one contents file is read-only, another is held open by the
+  // IDE (others may read it, not delete or replace it), and an earlier
+  // installer stopped mid-write left its temporary file, read-only.
+  const std::string readOnly = HelpFile(kDelphi5, ".ohi");
+  ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+  HANDLE held = ::CreateFileA(HelpFile(kDelphi5, ".ohc").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const std::string stale = HelpFile(kDelphi5, ".ohl") + ".new";
+  WriteFile(stale, "half");
+  ::SetFileAttributesA(stale.c_str(), FILE_ATTRIBUTE_READONLY);
+  const std::vector<std::string> before = FilesIn(IdeRoot(kDelphi5) + "\\Help");
+
+  TFormView view = OpenForm();
+  // C++Builder 5.0: its help folder vanishes after the scan.
+  RemoveTree(IdeRoot(kBuilder5) + "\\Help");
+  PressInstall(view);
+  const std::string log = view.Log();
+  for (const std::string& line :
+       {"** Unable to write: " + readOnly, "** Unable to write: " + HelpFile(kDelphi5, ".ohc"),
+        "** File Not Found: " + HelpFile(kBuilder5, ".ohc"),
+        "** File Not Found: " + HelpFile(kBuilder5, ".ohl")}) {
+    EXPECT_NE(log.find(line + "\r\n"), std::string::npos) << line << "\n" << log;
+  }
+  EXPECT_EQ(log.find("** Unable to write: " + HelpFile(kDelphi5, ".ohl")), std::string::npos) << log;
+  EXPECT_EQ(view.Outcome().rfind("Installation Failed\n", 0), 0u) << view.Outcome();
+  EXPECT_EQ(ReadFile(readOnly), old5);
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi5, ".ohc")), old5);
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi5, ".ohl")), old5 + ":LINK VexlorV3.hlp\r\n");
+  // The same files as before (the help index is rebuilt), no temporary one.
+  std::vector<std::string> expected = before;
+  expected.erase(std::find(expected.begin(), expected.end(), "delphi5.gid"));
+  EXPECT_EQ(FilesIn(IdeRoot(kDelphi5) + "\\Help"), expected);
+  EXPECT_FALSE(Exists(IdeRoot(kBuilder5) + "\\Help"));
+
+  ::CloseHandle(held);
+  ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+  MakeFolder(IdeRoot(kBuilder5) + "\\Help");
+  for (const char* extension : {".ohc", ".ohi", ".ohl"}) WriteFile(HelpFile(kBuilder5, extension), "");
+  view.ClickTab(0);
+  PressInstall(view);
+  EXPECT_EQ(view.Log().find("**"), std::string::npos) << view.Log();
+  EXPECT_EQ(view.Outcome().rfind("Installation Complete !!\n", 0), 0u) << view.Outcome();
+  EXPECT_EQ(ReadFile(readOnly),
+            old5 + ":Index Vexlor Spelling Check and Thesaurus Suite =VexlorV3.hlp\r\n");
+  EXPECT_EQ(ReadFile(HelpFile(kDelphi5, ".ohc")), old5 + ":INCLUDE VexlorV3.toc\r\n");
+  EXPECT_EQ(ReadFile(HelpFile(kBuilder5, ".ohl")), ":LINK VexlorV3.hlp\r\n");
+  ::SetFileAttributesA(stale.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(InstallerPathList, KeepsOtherFoldersAndEndsWithTheNewOneOnce) {
