@@ -6,7 +6,7 @@
 // procedure caught, or a word added through the spelling dialog's Add that
 // the custom dictionary does not hold at the end.
 //
-//   vxmonkey [--seed N] [--seconds S] [--demo PATH\vxdemo.exe] [--keep]
+//   vxmonkey [--seed N] [--seconds S] [--demo PATH\vxdemo.exe] [--keep] [--verbose]
 #include <windows.h>
 
 #include <algorithm>
@@ -183,6 +183,7 @@ class TMonkey {
   int Fail(const std::string& why);
 
   void Log(const std::string& action) {
+    if (verbose_) std::printf("  %s\n", action.c_str());
     actions_.push_back(action);
     if (actions_.size() > kActionsKept) actions_.pop_front();
   }
@@ -209,6 +210,9 @@ class TMonkey {
   // an empty string for anything else.
   std::vector<std::string> dialogSteps_;
   bool failed_ = false;
+
+ public:
+  bool verbose_ = false;
 };
 
 int TMonkey::Fail(const std::string& why) {
@@ -608,7 +612,7 @@ int TMonkey::Run(const std::string& demo, bool keep) {
 int main(int argc, char** argv) {
   uint32_t seed = static_cast<uint32_t>(::GetTickCount());
   int seconds = 60;
-  bool keep = false;
+  bool keep = false, verbose = false;
   char self[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, self, sizeof self);
   std::string demo = FolderOf(self) + "\\..\\Vexlor\\Samples\\vxdemo\\vxdemo.exe";
@@ -618,12 +622,14 @@ int main(int argc, char** argv) {
     else if (a == "--seconds" && i + 1 < argc) seconds = std::atoi(argv[++i]);
     else if (a == "--demo" && i + 1 < argc) demo = argv[++i];
     else if (a == "--keep") keep = true;
+    else if (a == "--verbose") verbose = true;
     else {
-      std::fprintf(stderr, "usage: vxmonkey [--seed N] [--seconds S] [--demo PATH] [--keep]\n");
+      std::fprintf(stderr, "usage: vxmonkey [--seed N] [--seconds S] [--demo PATH] [--keep] [--verbose]\n");
       return 2;
     }
   }
   if (seconds < 1) seconds = 1;
   TMonkey monkey(seed, seconds);
+  monkey.verbose_ = verbose;
   return monkey.Run(demo, keep);
 }
