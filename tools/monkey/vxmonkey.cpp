@@ -177,6 +177,7 @@ class TMonkey {
   void TypeWord();
   void RightClickLiveEdit(HWND main);
   void NoteButton(HWND top, HWND button);
+  bool SpellingDialog(HWND top, std::string* notFound = nullptr);
   bool CloseDemo();
   bool CheckAddedWords();
   void CleanUp(bool keepFolder);
@@ -320,16 +321,19 @@ void TMonkey::Click(HWND control) {
 
 // The spelling dialog: a read-only box with the word not found beside an
 // Add button. Its Undo takes back the step before.
+bool TMonkey::SpellingDialog(HWND top, std::string* notFound) {
+  for (HWND child : UsableChildren(top))
+    if (IsClass(child, "Edit") && (::GetWindowLongA(child, GWL_STYLE) & ES_READONLY)) {
+      if (notFound) *notFound = TextOf(child);
+      return true;
+    }
+  return false;
+}
+
 void TMonkey::NoteButton(HWND top, HWND button) {
   const std::string caption = TextOf(button);
   std::string notFound;
-  bool spellingDialog = false;
-  for (HWND child : UsableChildren(top))
-    if (IsClass(child, "Edit") && (::GetWindowLongA(child, GWL_STYLE) & ES_READONLY)) {
-      spellingDialog = true;
-      notFound = TextOf(child);
-    }
-  if (!spellingDialog) return;
+  if (!SpellingDialog(top, &notFound)) return;
   static const char* const steps[] = {"Ignore", "Ignore All", "Change", "Change All", "Auto-Correct"};
   if (caption == "Add") {
     if (notFound.empty()) return;
@@ -382,9 +386,13 @@ void TMonkey::ClickControl(HWND top, bool mainWindow) {
 void TMonkey::PressKey(WORD key) {
   HWND focus = FocusOfProgram();
   if (!focus) return;
-  // The Undo button could take back an Add unnoticed.
-  if ((key == VK_RETURN || key == VK_SPACE) && IsClass(focus, "Button") && TextOf(focus) == "Undo")
-    key = VK_TAB;
+  // A key that presses a button of the spelling dialog is one of its steps
+  // too; Enter elsewhere would press its default button unnoticed.
+  if (key == VK_RETURN || key == VK_SPACE) {
+    HWND top = ::GetAncestor(focus, GA_ROOT);
+    if (IsClass(focus, "Button")) NoteButton(top, focus);
+    else if (key == VK_RETURN && top != main_ && SpellingDialog(top)) key = VK_TAB;
+  }
   const UINT scan = ::MapVirtualKeyA(key, 0);
   ::PostMessageA(focus, WM_KEYDOWN, key, 1 | (scan << 16));
   ::PostMessageA(focus, WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
@@ -420,7 +428,10 @@ void TMonkey::RightClickLiveEdit(HWND main) {
   std::vector<HWND> edits;
   for (HWND child : UsableChildren(main))
     if (IsClass(child, "TVexlorRichEdit")) edits.push_back(child);
-  if (edits.empty()) return;
+  if (edits.empty()) {
+    ClickControl(main, true);
+    return;
+  }
   HWND edit = edits[Random(static_cast<int>(edits.size()))];
   RECT r{};
   ::GetClientRect(edit, &r);
@@ -452,9 +463,9 @@ void TMonkey::ActOnMain(HWND main) {
   static const WORD keys[] = {VK_TAB, VK_RETURN, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END,
                               VK_SPACE, VK_BACK, VK_DELETE, VK_ESCAPE};
   const int roll = Random(100);
-  if (roll < 45) ClickControl(main, true);
-  else if (roll < 60) PressKey(keys[Random(sizeof keys / sizeof keys[0])]);
-  else if (roll < 80) TypeWord();
+  if (roll < 40) ClickControl(main, true);
+  else if (roll < 55) PressKey(keys[Random(sizeof keys / sizeof keys[0])]);
+  else if (roll < 72) TypeWord();
   else RightClickLiveEdit(main);
 }
 
@@ -483,17 +494,21 @@ void TMonkey::Act() {
   // The topmost usable window: a modal dialog disables those beneath it.
   HWND target = nullptr;
   for (HWND wnd : windows)
-    if (::IsWindowEnabled(wnd)) {
+    if (::IsWindowEnabled(wnd) && !IsClass(wnd, "tooltips_class32")) {
       target = wnd;
       break;
     }
   if (!target) return;
   // A spelling dialog that went away has nothing left to undo.
   bool spellingOpen = false;
-  for (HWND wnd : windows)
-    for (HWND child : UsableChildren(wnd))
-      if (IsClass(child, "Edit") && (::GetWindowLongA(child, GWL_STYLE) & ES_READONLY)) spellingOpen = true;
+  for (HWND wnd : windows) spellingOpen = spellingOpen || SpellingDialog(wnd);
   if (!spellingOpen) dialogSteps_.clear();
+  if (IsClass(target, "ComboLBox")) {
+    // An open drop-down list: pick an item or let it close.
+    if (Random(4) == 0) PressKey(VK_ESCAPE);
+    else Click(target);
+    return;
+  }
   if (target == main_) ActOnMain(target);
   else ActOnDialog(target);
 }
@@ -593,7 +608,10 @@ int TMonkey::Run(const std::string& demo, bool keep) {
   const double elapsed =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!failed_ && Check()) {
+    DWORD code = 0;
     if (!CloseDemo()) Fail("vxdemo did not end within 30 s of being closed");
+    else if (::GetExitCodeProcess(process_.hProcess, &code) && code != 0)
+      Fail("vxdemo ended with exit code " + std::to_string(code) + " when closed");
     else CheckAddedWords();
   }
   std::printf("vxmonkey: %lld actions in %.0f s, %.1f actions per second\n", actionCount_, elapsed,
