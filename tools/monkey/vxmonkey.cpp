@@ -515,7 +515,9 @@ void TMonkey::Act() {
 
 bool TMonkey::CloseDemo() {
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  bool mainClosed = false;
+  // Again every second: a close that arrives while a check starts is not
+  // the last a user would try.
+  auto nextClose = std::chrono::steady_clock::now();
   while (std::chrono::steady_clock::now() < until) {
     if (::WaitForSingleObject(process_.hProcess, 200) == WAIT_OBJECT_0) return true;
     const std::vector<HWND> windows = VisibleTopWindows(process_.dwProcessId);
@@ -526,10 +528,10 @@ bool TMonkey::CloseDemo() {
       if (IsClass(wnd, "#32768")) ::PostMessageA(main_, WM_KEYDOWN, VK_ESCAPE, 1);
       else if (::IsWindowEnabled(wnd)) ::PostMessageA(wnd, WM_CLOSE, 0, 0);
     }
-    if (!others && !mainClosed) {
+    if (!others && std::chrono::steady_clock::now() >= nextClose) {
       ::PostMessageA(main_, WM_CLOSE, 0, 0);
       Log("close the main window");
-      mainClosed = true;
+      nextClose = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     }
   }
   return false;
