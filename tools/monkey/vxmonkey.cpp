@@ -611,7 +611,10 @@ int TMonkey::Run(const std::string& demo, bool keep) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!failed_ && Check()) {
     DWORD code = 0;
-    if (!CloseDemo()) Fail("vxdemo did not end within 30 s of being closed");
+    if (!CloseDemo())
+      Fail(std::string("vxdemo did not end within 30 s of being closed (its main window is ") +
+           (::IsWindowVisible(main_) ? "shown" : "hidden") + ", " +
+           (::IsWindowEnabled(main_) ? "enabled" : "disabled") + ")");
     else if (::GetExitCodeProcess(process_.hProcess, &code) && code != 0)
       Fail("vxdemo ended with exit code " + std::to_string(code) + " when closed");
     else CheckAddedWords();
