@@ -1,8 +1,11 @@
 // vxdemo: the sample application. With "/screenshots FOLDER" it tours its
-// own pages, saves a picture of each into FOLDER and ends by itself.
+// own pages, saves a picture of each into FOLDER and ends by itself. With
+// VXDEMO_CAUGHT_LOG=FILE in its environment it appends to FILE a line for
+// each exception a window procedure caught (for tools that drive it).
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,6 +30,20 @@ std::string ScreenshotFolder() {
   return std::string();
 }
 
+// Polled: a window procedure only records what it caught.
+std::string caughtLog;
+int32_t caughtReported = 0;
+
+void CALLBACK ReportCaughtExceptions(HWND, UINT, UINT_PTR, DWORD) {
+  const int32_t count = Application().CaughtExceptionCount();
+  if (count == caughtReported) return;
+  caughtReported = count;
+  if (FILE* f = std::fopen(caughtLog.c_str(), "a")) {
+    std::fprintf(f, "%d: %s\n", static_cast<int>(count), Application().LastCaughtException().c_str());
+    std::fclose(f);
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -34,6 +51,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string pictures = ScreenshotFolder();
   auto form = std::make_unique<TDemoForm>();
   Application().SetMainForm(form.get());
+  if (const char* log = std::getenv("VXDEMO_CAUGHT_LOG")) {
+    caughtLog = log;
+    if (!caughtLog.empty()) ::SetTimer(nullptr, 0, 100, ReportCaughtExceptions);
+  }
   if (pictures.empty()) return Application().Run();
 
   std::thread([] {
