@@ -503,6 +503,16 @@ void TMonkey::Act() {
   bool spellingOpen = false;
   for (HWND wnd : windows) spellingOpen = spellingOpen || SpellingDialog(wnd);
   if (!spellingOpen) dialogSteps_.clear();
+  // A folder picker (the main dictionaries' locate row opens one) would add
+  // a folder of the user's disk to the dictionary folders; a custom
+  // dictionary found there could become the active one, and the words added
+  // later would go to a file outside the throw-away folder. It is cancelled.
+  for (HWND child : UsableChildren(target))
+    if (IsClass(child, "SysTreeView32")) {
+      ::PostMessageA(target, WM_CLOSE, 0, 0);
+      Log("cancel the folder picker \"" + TextOf(target) + "\"");
+      return;
+    }
   if (IsClass(target, "ComboLBox")) {
     // An open drop-down list: pick an item or let it close.
     if (Random(4) == 0) PressKey(VK_ESCAPE);
