@@ -2,6 +2,8 @@
 // in a throw-away folder under a name of its own (so its settings go to a
 // registry key nobody else uses), starts it and clicks, types, opens context
 // menus, answers dialogs and closes forms at random until the time is up.
+// It stays inside its folder: no Help, no Browse, and every folder picker is
+// cancelled.
 // It fails on a crash, a window that stops answering, an exception a window
 // procedure caught, or a word added through the spelling dialog's Add that
 // the custom dictionary does not hold at the end.
