@@ -2,6 +2,8 @@
 // in a throw-away folder under a name of its own (so its settings go to a
 // registry key nobody else uses), starts it and clicks, types, opens context
 // menus, answers dialogs and closes forms at random until the time is up.
+// It stays inside its folder: no Help, no Browse, and every folder picker is
+// cancelled.
 // It fails on a crash, a window that stops answering, an exception a window
 // procedure caught, or a word added through the spelling dialog's Add that
 // the custom dictionary does not hold at the end.
@@ -503,6 +505,16 @@ void TMonkey::Act() {
   bool spellingOpen = false;
   for (HWND wnd : windows) spellingOpen = spellingOpen || SpellingDialog(wnd);
   if (!spellingOpen) dialogSteps_.clear();
+  // A folder picker (the main dictionaries' locate row opens one) would add
+  // a folder of the user's disk to the dictionary folders; a custom
+  // dictionary found there could become the active one, and the words added
+  // later would go to a file outside the throw-away folder. It is cancelled.
+  for (HWND child : UsableChildren(target))
+    if (IsClass(child, "SysTreeView32")) {
+      ::PostMessageA(target, WM_CLOSE, 0, 0);
+      Log("cancel the folder picker \"" + TextOf(target) + "\"");
+      return;
+    }
   if (IsClass(target, "ComboLBox")) {
     // An open drop-down list: pick an item or let it close.
     if (Random(4) == 0) PressKey(VK_ESCAPE);
