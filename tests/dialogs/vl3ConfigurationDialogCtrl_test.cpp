@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../engine/vl3SpellTestHost.h"
+#include "../engine/vl3StillForm.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
 #include "vl3Forms.h"
@@ -14,22 +15,6 @@
 using namespace spelltest;
 
 namespace {
-
-// A form that is never shown: only its help file and ownership matter here.
-class TPaperForm : public TCustomForm {
- public:
-  void Show() override {}
-  TModalResult ShowModal() override { return mrOk; }
-  void Hide() override {}
-  void Release() override {}
-  bool Visible() const override { return false; }
-  TModalResult ModalResult() const override { return mrNone; }
-  void SetModalResult(TModalResult) override {}
-  TRect BoundsRect() const override { return TRect{}; }
-  void MoveTo(int32_t, int32_t) override {}
-  TRect MonitorRect() const override { return TRect{}; }
-  void CenterOnScreen() override {}
-};
 
 class DialogBridge : public TEngineFixture {
  protected:
@@ -50,7 +35,7 @@ class DialogBridge : public TEngineFixture {
     };
   }
 
-  TPaperForm form;
+  TStillForm form;
   TConfigurationDialogCtrl& bridge = *new TConfigurationDialogCtrl(&form);  // owned by form
   std::deque<std::function<void(TConfigurationDialogCtrl&)>> presses_;
 };

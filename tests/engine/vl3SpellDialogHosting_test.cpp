@@ -7,22 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "vl3StillForm.h"
 
-class TBareForm : public TCustomForm {
- public:
-  void Show() override {}
-  TModalResult ShowModal() override { return mrOk; }
-  void Hide() override {}
-  void Release() override {}
-  bool Visible() const override { return false; }
-  TModalResult ModalResult() const override { return mrNone; }
-  void SetModalResult(TModalResult) override {}
-  TRect BoundsRect() const override { return TRect{0, 0, 300, 150}; }
-  void MoveTo(int32_t, int32_t) override {}
-  TRect MonitorRect() const override { return TRect{0, 0, 1000, 800}; }
-  void CenterOnScreen() override {}
-};
+namespace {
 
 class TRecordingBridge : public TComponent, public TSpellDialogBridge {
  public:
@@ -36,7 +23,7 @@ class TRecordingBridge : public TComponent, public TSpellDialogBridge {
 };
 
 TEST(SpellDialogHosting, FindsTheBridgeAmongTheFormsComponents) {
-  TBareForm form;
+  TStillForm form;
   EXPECT_EQ(TSpellDialogHosting::FindBridge(nullptr), nullptr);
   EXPECT_EQ(TSpellDialogHosting::FindBridge(&form), nullptr);
   new TComponent(&form);  // owned by the form
@@ -45,7 +32,7 @@ TEST(SpellDialogHosting, FindsTheBridgeAmongTheFormsComponents) {
 }
 
 TEST(SpellDialogHosting, HooksStandInForTheFormsEventsUntilGivenBack) {
-  TBareForm form;
+  TStillForm form;
   std::vector<std::string> log;
   form.OnShow = [&log](TCustomForm*) { log.push_back("own show"); };
   form.OnActivate = [&log](TCustomForm*) { log.push_back("own activate"); };

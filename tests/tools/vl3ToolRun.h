@@ -22,12 +22,9 @@ inline std::string ToolBesideTest(const std::string& tool) {
   return buffer.substr(0, buffer.rfind('/') + 1) + tool;
 }
 
-// Standard error is dropped unless the arguments send it elsewhere first.
-inline TToolRun RunToolBesideTest(const std::string& tool, const std::string& arguments) {
+// Runs a shell command line and keeps what it writes to standard output.
+inline TToolRun RunShellCommand(const std::string& command) {
   TToolRun run;
-  const bool ownRedirection = arguments.find("2>&1") != std::string::npos;
-  const std::string command =
-      ToolBesideTest(tool) + " " + arguments + (ownRedirection ? "" : " 2>/dev/null");
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;
   char buffer[4096];
@@ -36,4 +33,11 @@ inline TToolRun RunToolBesideTest(const std::string& tool, const std::string& ar
   const int raw = ::pclose(pipe);
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   return run;
+}
+
+// Standard error is dropped unless the arguments send it elsewhere first.
+inline TToolRun RunToolBesideTest(const std::string& tool, const std::string& arguments) {
+  const bool ownRedirection = arguments.find("2>&1") != std::string::npos;
+  return RunShellCommand(ToolBesideTest(tool) + " " + arguments +
+                         (ownRedirection ? "" : " 2>/dev/null"));
 }

@@ -15,17 +15,11 @@
 #include "vl3CommandLineChecker.h"
 #include "vl3DictionaryCompiler.h"
 #include "vl3Platform.h"
+#include "vl3ToolRun.h"
 
 namespace {
 
-// vxspell is built beside the test programs.
-std::string VxspellPath() {
-  std::string buffer(4096, '\0');
-  ssize_t n = ::readlink("/proc/self/exe", &buffer[0], buffer.size());
-  if (n <= 0) return "vxspell";
-  buffer.resize(static_cast<size_t>(n));
-  return buffer.substr(0, buffer.rfind('/') + 1) + "vxspell";
-}
+std::string VxspellPath() { return ToolBesideTest("vxspell"); }
 
 struct TRun {
   int status = -1;
@@ -54,14 +48,10 @@ class VxspellAsIspell : public ::testing::Test {
     Platform::WriteWholeFile(dir_ + "/input.txt", input);
     const std::string command = "cd '" + dir_ + "' && HOME='" + dir_ + "' LANG=C.UTF-8 '" +
                                 VxspellPath() + "' " + arguments + " < input.txt 2>&1";
+    const TToolRun raw = RunShellCommand(command);
     TRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.status = raw.status;
+    run.out = raw.out;
     std::stringstream lines(run.out);
     std::string line;
     while (std::getline(lines, line)) run.lines.push_back(line);
