@@ -144,6 +144,7 @@ void TMainDictionary::SetMapped(bool value) {
     listsFull_ = false;
     listChars_.clear();
     listChildren_.clear();
+    answers_.reset();
     return;
   }
 
@@ -414,6 +415,28 @@ bool TMainDictionary::WordExists(const std::string& word) {
   const uint8_t* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t length = word.size();
   if (length == 1) return firstLetters_[w[0] * kFirstLetterRecordSize] != 0;
+  if (length > sizeof(TAnswerSlot::word)) return WalkWord(w, length);
+  if (!answers_) {
+    answers_.reset(static_cast<TAnswerSlot*>(std::calloc(kAnswerSlots, sizeof(TAnswerSlot))));
+    if (!answers_) return WalkWord(w, length);
+  }
+  uint32_t hash = 2166136261u;  // FNV-1a
+  for (size_t i = 0; i < length; ++i) hash = (hash ^ w[i]) * 16777619u;
+  // Slots keep their words zero-padded, so that one fixed-size comparison
+  // decides.
+  char key[sizeof(TAnswerSlot::word)] = {};
+  std::memcpy(key, w, length);
+  TAnswerSlot& slot = answers_[(hash ^ (hash >> 15)) & (kAnswerSlots - 1)];
+  if (slot.length == length && std::memcmp(slot.word, key, sizeof key) == 0)
+    return slot.answer != 0;
+  const bool found = WalkWord(w, length);
+  slot.length = static_cast<uint8_t>(length);
+  slot.answer = found ? 1 : 0;
+  std::memcpy(slot.word, key, sizeof key);
+  return found;
+}
+
+bool TMainDictionary::WalkWord(const uint8_t* w, size_t length) {
 
   const size_t pair = SecondLetterRow(w[0]) + w[1];
   const uint32_t second = secondLetterNodes_[pair];

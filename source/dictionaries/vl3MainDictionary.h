@@ -156,6 +156,8 @@ class TMainDictionary {
     count = links_[link];
     return true;
   }
+  // The tree walk behind WordExists.
+  bool WalkWord(const uint8_t* w, size_t length);
   static void DecodeNode(const uint8_t* record, uint32_t kind, TNode& node);
   bool ReadNode(uint32_t number, TNode& node) const;
   bool NodeChildren(const TNode& node, TChildren& children) const;
@@ -223,6 +225,20 @@ class TMainDictionary {
     uint32_t list;
   };
   std::vector<TDecodedChild> listChildren_;
+  // Answers for words already looked up, valid while mapped: running text
+  // repeats a small vocabulary, and one probe of a direct-mapped table costs
+  // less than a walk through the tree. A slot holds the word's length (0 =
+  // empty), the answer and the word; a newer word takes an occupied slot.
+  struct TAnswerSlot {
+    uint8_t length;
+    uint8_t answer;
+    char word[30];
+  };
+  static constexpr size_t kAnswerSlots = size_t(1) << 16;
+  struct TFreeSlots {
+    void operator()(TAnswerSlot* p) const { std::free(p); }
+  };
+  std::unique_ptr<TAnswerSlot[], TFreeSlots> answers_;  // allocated zeroed on first use
 
   // State of the running search: one search per object at a time.
   std::string searchWord_;
