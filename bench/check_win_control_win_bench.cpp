@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "vl3Codepage.h"
+#include "vl3ParseEngine.h"
 #include "vl3Platform.h"
 #include "vl3SpellBase.h"
 #include "vl3StringList.h"
@@ -79,6 +80,7 @@ struct TMessageCounts {
   size_t all = 0;
   std::map<UINT, size_t> edit;
   std::map<UINT, double> editSeconds;
+  size_t charsAsked = 0;  // by the messages that copy text
 };
 
 // Counts through a subclass of the control's window procedure while it lives.
@@ -104,6 +106,12 @@ class TMessageCounter {
     if (!reading && (message < EM_GETSEL || message > EM_GETIMESTATUS))
       return ::CallWindowProcA(counter->previous_, hwnd, message, w, l);
     ++counts.edit[message];
+    if (message == EM_GETTEXTRANGE) {
+      const auto* range = reinterpret_cast<const TEXTRANGEA*>(l);
+      counts.charsAsked += static_cast<size_t>(range->chrg.cpMax - range->chrg.cpMin);
+    } else if (message == WM_GETTEXT) {
+      counts.charsAsked += static_cast<size_t>(w);
+    }
     LRESULT result = 0;
     counts.editSeconds[message] +=
         Seconds([&] { result = ::CallWindowProcA(counter->previous_, hwnd, message, w, l); });
@@ -262,14 +270,51 @@ int main(int argc, char** argv) {
                 Median(readingRates), repeatPrompts);
     std::printf("CheckString over the same text:        median %.0f words/s (%zu prompts)\n",
                 Median(stringRates), stringPrompts);
+    // A text without mistakes: an engine that does not look for repeated
+    // words learns the text's unknown words from the string first, so that
+    // neither check below stops anywhere.
+    size_t cleanPrompts = 0;
+    auto clean = MakeEngine(american, cleanPrompts);
+    clean->Configuration()->SetSpellOptions(
+        clean->Configuration()->GetSpellOptions().Exclude(soRepeated));
+    std::string learn = text;
+    clean->CheckString(learn);
+    cleanPrompts = 0;
+    std::vector<double> cleanControl, cleanString;
+    for (int run = 0; run < kRuns; ++run) {
+      cleanControl.push_back(Seconds([&] {
+        clean->CheckParser(new TWinAPIControlParser(control), ctAll);
+      }));
+      cleanControl.back() = clean->WordsChecked() / cleanControl.back();
+      std::string copy = text;
+      cleanString.push_back(Seconds([&] { clean->CheckString(copy); }));
+      cleanString.back() = clean->WordsChecked() / cleanString.back();
+    }
+    std::printf("without mistakes (%zu prompts): control %.0f words/s, string %.0f words/s, "
+                "control against string %.2f\n",
+                cleanPrompts, Median(cleanControl), Median(cleanString),
+                Median(cleanControl) / Median(cleanString));
+
+    // The words alone, through a parsing engine without filters.
+    int32_t parsed = 0;
+    const double parseSeconds = Seconds([&] {
+      TWinAPIControlParser parser(control);
+      TMainParsingEngine engine;
+      engine.Initialize(&parser, ctAll);
+      std::string word;
+      for (engine.GetNextWord(word); !word.empty(); engine.GetNextWord(word)) ++parsed;
+    });
+    std::printf("the words of the control through a parsing engine alone: %.0f words/s\n",
+                parsed / parseSeconds);
     std::printf("reading the control against the string: %.2f\n",
                 Median(readingRates) / Median(stringRates));
     for (const TMessageCounts* c : {&counts, &readCounts}) {
       size_t editMessages = 0;
       for (const auto& [message, count] : c->edit) editMessages += count;
-      std::printf("%s: %.2f edit messages per line, %.2f messages of any kind\n",
+      std::printf("%s: %.2f edit messages per line, %.2f messages of any kind, %.2f characters "
+                  "asked for per character of text\n",
                   c == &counts ? "first check" : "check again", double(editMessages) / lines,
-                  double(c->all) / lines);
+                  double(c->all) / lines, double(c->charsAsked) / text.size());
       for (const auto& [message, count] : c->edit)
         std::printf("  %-22s %8zu  (%.2f per line, %.1f us each)\n", EditMessageName(message),
                     count, double(count) / lines, 1e6 * c->editSeconds.at(message) / count);

@@ -100,8 +100,8 @@ void TWinAPIControlParser::ReadLine() {
 // line cached must start where the control says; if not, the parser goes
 // back to reading one line at a time. The last line of the text is always
 // read alone. The cache is dropped whenever the text may have changed: at
-// every change of position from outside, at every word the check stops at
-// (the user may edit the text while the word is shown) and at replacements.
+// every word the check stops at (the user may edit the text while the word
+// is shown), at replacements and when the parser is initialised again.
 
 void TWinAPIControlParser::DropCache() {
   cacheText_.clear();
@@ -246,9 +246,9 @@ void TWinAPIControlParser::GetLine(std::string& line) {
 
 void TWinAPIControlParser::SetPosition(int32_t x, int32_t y, TParserPositionKind kind) {
   if (kind == ppCurrent) {
-    // The line is read again on the next access.
+    // The line is read again on the next access (from the lines read ahead:
+    // moving does not change the text).
     stale_ = true;
-    DropCache();
     x_ = x;
     y_ = y;
   } else if (kind == ppEnd) {
