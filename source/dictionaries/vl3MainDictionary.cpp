@@ -420,12 +420,14 @@ bool TMainDictionary::WordExists(const std::string& word) {
     answers_.reset(static_cast<TAnswerSlot*>(std::calloc(kAnswerSlots, sizeof(TAnswerSlot))));
     if (!answers_) return WalkWord(w, length);
   }
-  uint32_t hash = 2166136261u;  // FNV-1a
-  for (size_t i = 0; i < length; ++i) hash = (hash ^ w[i]) * 16777619u;
   // Slots keep their words zero-padded, so that one fixed-size comparison
   // decides.
   char key[sizeof(TAnswerSlot::word)] = {};
-  std::memcpy(key, w, length);
+  uint32_t hash = 2166136261u;  // FNV-1a
+  for (size_t i = 0; i < length; ++i) {
+    key[i] = static_cast<char>(w[i]);
+    hash = (hash ^ w[i]) * 16777619u;
+  }
   TAnswerSlot& slot = answers_[(hash ^ (hash >> 15)) & (kAnswerSlots - 1)];
   if (slot.length == length && std::memcmp(slot.word, key, sizeof key) == 0)
     return slot.answer != 0;

@@ -232,7 +232,7 @@ class TMainDictionary {
   struct TAnswerSlot {
     uint8_t length;
     uint8_t answer;
-    char word[30];
+    char word[14];
   };
   static constexpr size_t kAnswerSlots = size_t(1) << 16;
   struct TFreeSlots {
