@@ -46,21 +46,26 @@ checker_command() {
     *:pipe) cmd=("${base[@]}" -a) ;;
   esac
 }
-declare -A list_seconds flagged
+# Wall-clock and processor seconds of each run: on a busy machine the
+# processor time is the fairer figure.
+declare -A list_seconds cpu_seconds flagged
 for _ in $(seq $rounds); do
   for name in vxspell hunspell aspell; do
     checker_command $name list
-    start=$(date +%s.%N)
-    "${cmd[@]}" < "$text" > "$work/list-$name.out"
-    end=$(date +%s.%N)
-    list_seconds[$name]+="$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }') "
+    times=$( { TIMEFORMAT='%R %U %S'; time "${cmd[@]}" < "$text" > "$work/list-$name.out"; } 2>&1 )
+    list_seconds[$name]+="$(echo "$times" | tail -1 | awk '{ print $1 }') "
+    cpu_seconds[$name]+="$(echo "$times" | tail -1 | awk '{ print $2 + $3 }') "
     flagged[$name]=$(wc -l < "$work/list-$name.out")
   done
 done
-echo "list mode (words per second, median of $rounds):"
+median() { printf '%s\n' "$@" | sort -g | sed -n "$(( ($# + 1) / 2 ))p"; }
+echo "list mode (words per second, median of $rounds; wall clock, then processor time):"
 for name in vxspell hunspell aspell; do
-  s=$(printf '%s\n' ${list_seconds[$name]} | sort -g | sed -n "$(( (rounds + 1) / 2 ))p")
-  printf '  %-9s %10.0f words/s  (%.2f s, %d flagged)\n' "$name" "$(awk -v w="$words" -v s="$s" 'BEGIN { print w / s }')" "$s" "${flagged[$name]}"
+  s=$(median ${list_seconds[$name]})
+  c=$(median ${cpu_seconds[$name]})
+  printf '  %-9s %10.0f words/s %10.0f words/s  (%.2f s, %.2f s, %d flagged)\n' "$name" \
+    "$(awk -v w="$words" -v s="$s" 'BEGIN { print w / s }')" \
+    "$(awk -v w="$words" -v s="$c" 'BEGIN { print (s > 0 ? w / s : 0) }')" "$s" "$c" "${flagged[$name]}"
 done
 
 # Misspellings whose correction every checker knows.

@@ -33,9 +33,12 @@ TEditControlKind KindOfClass(HWND control) {
 }
 
 // Lines are read ahead in ranges of text: the first range after a pause is
-// small, and each further one twice the size, up to the largest.
-constexpr int32_t kFirstRange = 4096;
+// small, and each further one four times the size, up to the largest.
+constexpr int32_t kFirstRange = 16384;
 constexpr int32_t kLargestRange = 1 << 20;
+// After a pause the next lines are read one at a time: where the check stops
+// every few lines, reading ranges would cost more than it saves.
+constexpr int32_t kSingleLinesAfterPause = 8;
 
 }  // namespace
 
@@ -63,6 +66,7 @@ void TWinAPIControlParser::Initialize(void* source) {
   DropCache();
   rangeSize_ = kFirstRange;
   rangeReading_ = true;
+  singleLines_ = 0;
 }
 
 // ---- Reading ---------------------------------------------------------------------
@@ -155,6 +159,10 @@ bool TWinAPIControlParser::ReadRange(int32_t start, int32_t end, std::string& te
 void TWinAPIControlParser::CacheLinesAfter() {
   DropCache();
   if (!rangeReading_ || !control_ || y_ < 0 || y_ + 2 >= lineCount_) return;
+  if (singleLines_ > 0) {
+    --singleLines_;
+    return;
+  }
   const int32_t copied = lineLength_ - 2;
   if (copied >= kLineCapacity) return;  // truncated: nothing to compare with
   const int32_t start = LineIndex(y_);
@@ -167,7 +175,7 @@ void TWinAPIControlParser::CacheLinesAfter() {
     rangeReading_ = false;
     return;
   }
-  rangeSize_ = std::min(rangeSize_ * 2, kLargestRange);
+  rangeSize_ = std::min(rangeSize_ * 4, kLargestRange);
 
   const size_t span = static_cast<size_t>(next - start);
   const size_t have = static_cast<size_t>(copied);
@@ -281,6 +289,7 @@ void TWinAPIControlParser::SelectWord(int32_t length) {
   stale_ = true;
   DropCache();
   rangeSize_ = kFirstRange;
+  singleLines_ = kSingleLinesAfterPause;
   Send(EM_SETSEL, static_cast<uintptr_t>(start), Saturated(static_cast<int64_t>(start) + length));
 }
 

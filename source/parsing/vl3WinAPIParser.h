@@ -107,4 +107,5 @@ class TWinAPIControlParser : public TControlParser {
   int32_t cacheFirst_ = 0;
   int32_t rangeSize_ = 0;     // characters to read next time; grows while reading on
   bool rangeReading_ = true;  // false once the control's lines did not match its text
+  int32_t singleLines_ = 0;   // lines still to read one at a time after a pause
 };
