@@ -144,7 +144,8 @@ void TMainDictionary::SetMapped(bool value) {
     listsFull_ = false;
     listChars_.clear();
     listChildren_.clear();
-    answers_.reset();
+    answerBlock_.reset();
+    answers_ = nullptr;
     return;
   }
 
@@ -417,8 +418,12 @@ bool TMainDictionary::WordExists(const std::string& word) {
   if (length == 1) return firstLetters_[w[0] * kFirstLetterRecordSize] != 0;
   if (length > sizeof(TAnswerSlot::word)) return WalkWord(w, length);
   if (!answers_) {
-    answers_.reset(static_cast<TAnswerSlot*>(std::calloc(kAnswerSlots, sizeof(TAnswerSlot))));
-    if (!answers_) return WalkWord(w, length);
+    constexpr size_t kLine = 64;
+    const size_t bytes = kAnswerPlaces * 2 * sizeof(TAnswerSlot) + kLine;
+    answerBlock_.reset(static_cast<uint8_t*>(std::calloc(bytes, 1)));
+    if (!answerBlock_) return WalkWord(w, length);
+    const uintptr_t at = reinterpret_cast<uintptr_t>(answerBlock_.get());
+    answers_ = reinterpret_cast<TAnswerSlot*>(answerBlock_.get() + (kLine - at % kLine) % kLine);
   }
   // Slots keep their words zero-padded, so that one fixed-size comparison
   // decides.
@@ -428,13 +433,18 @@ bool TMainDictionary::WordExists(const std::string& word) {
     key[i] = static_cast<char>(w[i]);
     hash = (hash ^ w[i]) * 16777619u;
   }
-  TAnswerSlot& slot = answers_[(hash ^ (hash >> 15)) & (kAnswerSlots - 1)];
-  if (slot.length == length && std::memcmp(slot.word, key, sizeof key) == 0)
-    return slot.answer != 0;
+  TAnswerSlot* place = answers_ + ((hash ^ (hash >> 15)) & (kAnswerPlaces - 1)) * 2;
+  if (place[0].length == length && std::memcmp(place[0].word, key, sizeof key) == 0)
+    return place[0].answer != 0;
+  if (place[1].length == length && std::memcmp(place[1].word, key, sizeof key) == 0) {
+    std::swap(place[0], place[1]);
+    return place[0].answer != 0;
+  }
   const bool found = WalkWord(w, length);
-  slot.length = static_cast<uint8_t>(length);
-  slot.answer = found ? 1 : 0;
-  std::memcpy(slot.word, key, sizeof key);
+  place[1] = place[0];
+  place[0].length = static_cast<uint8_t>(length);
+  place[0].answer = found ? 1 : 0;
+  std::memcpy(place[0].word, key, sizeof key);
   return found;
 }
 

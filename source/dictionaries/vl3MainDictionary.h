@@ -226,19 +226,21 @@ class TMainDictionary {
   };
   std::vector<TDecodedChild> listChildren_;
   // Answers for words already looked up, valid while mapped: running text
-  // repeats a small vocabulary, and one probe of a direct-mapped table costs
-  // less than a walk through the tree. A slot holds the word's length (0 =
-  // empty), the answer and the word; a newer word takes an occupied slot.
+  // repeats a small vocabulary, and one probe of a table costs less than a
+  // walk through the tree. A slot holds the word's length (0 = empty), the
+  // answer and the word; two slots share one place (in one cache line), the
+  // more recently used first, and a new word pushes out the other.
   struct TAnswerSlot {
     uint8_t length;
     uint8_t answer;
     char word[14];
   };
-  static constexpr size_t kAnswerSlots = size_t(1) << 16;
+  static constexpr size_t kAnswerPlaces = size_t(1) << 15;  // of two slots each
   struct TFreeSlots {
-    void operator()(TAnswerSlot* p) const { std::free(p); }
+    void operator()(uint8_t* p) const { std::free(p); }
   };
-  std::unique_ptr<TAnswerSlot[], TFreeSlots> answers_;  // allocated zeroed on first use
+  std::unique_ptr<uint8_t[], TFreeSlots> answerBlock_;  // allocated zeroed on first use
+  TAnswerSlot* answers_ = nullptr;                      // inside it, on a cache line
 
   // State of the running search: one search per object at a time.
   std::string searchWord_;
