@@ -557,6 +557,49 @@ void TMainDictionary::EnumerateChildren(const TNode& node, size_t position,
   }
 }
 
+bool TMainDictionary::WalkLetterTree(const TTreeVisitor& enter) {
+  if (!EnsureMapped()) return false;
+  // The same bound as EnumerateWords: cycles in a malformed file end here.
+  constexpr uint64_t kLettersPerWord = 64;
+  budget_ = std::max<uint64_t>(firstNumbers_[kNodeKinds],
+                               std::min<uint64_t>(wordCount_, 1u << 24) * kLettersPerWord) +
+            1;
+  TNode root;
+  if (ReadNode(0, root)) WalkTreeChildren(root, 0, enter);
+  return true;
+}
+
+void TMainDictionary::WalkTreeNode(const TNode& node, size_t position, const TTreeVisitor& enter) {
+  if (budget_ == 0 || position + 1 + node.extraCount > kMaxWordLength) return;
+  --budget_;
+  const size_t from = position;
+  wordBuffer_[position++] = static_cast<char>(node.ch);
+  if (node.extraCount > 0) {
+    std::memcpy(wordBuffer_ + position, node.extra, node.extraCount);
+    position += node.extraCount;
+  }
+  wordBuffer_[position] = 0;
+  if (!enter(wordBuffer_, from, position, node.wordEnd)) return;
+  WalkTreeChildren(node, position, enter);
+}
+
+void TMainDictionary::WalkTreeChildren(const TNode& node, size_t position,
+                                       const TTreeVisitor& enter) {
+  TChildren children;
+  if (!NodeChildren(node, children)) return;
+  TNode child;
+  if (children.singleLink) {
+    if (ReadNode(children.single, child)) WalkTreeNode(child, position, enter);
+    return;
+  }
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count && budget_ > 0; ++i) {
+    uint32_t number = 0;
+    if (!ReadChildNumber(offset, number)) return;
+    if (ReadNode(number, child)) WalkTreeNode(child, position, enter);
+  }
+}
+
 void TMainDictionary::FindPhoneticMatches(const std::string& word, TPhoneticsMap& map,
                                           TStringList& results) {
   searchWord_ = word;

@@ -69,6 +69,15 @@ class TMainDictionary {
   using TWordVisitor = std::function<bool(const std::string& word)>;
   bool EnumerateWords(const std::string& prefix, const TWordVisitor& visit);
 
+  // Depth-first walk over the whole letter tree for searches that prune by
+  // prefix. After each node's characters are written, `enter` gets the
+  // buffer (`length` bytes, the node's own from `from` on) and whether a
+  // word ends after the node's first character; it answers false to skip
+  // the node's subtree. False when the file cannot be mapped.
+  using TTreeVisitor =
+      std::function<bool(const char* word, size_t from, size_t length, bool wordEnd)>;
+  bool WalkLetterTree(const TTreeVisitor& enter);
+
   const std::string& SourcePath() const { return sourcePath_; }
   const std::string& DisplayTitle() const { return title_; }
   uint32_t LangId() const { return langId_; }
@@ -166,6 +175,8 @@ class TMainDictionary {
   // chain, then its children after that.
   void EnumerateNode(const TNode& node, size_t position, const TWordVisitor& visit);
   void EnumerateChildren(const TNode& node, size_t position, const TWordVisitor& visit);
+  void WalkTreeNode(const TNode& node, size_t position, const TTreeVisitor& enter);
+  void WalkTreeChildren(const TNode& node, size_t position, const TTreeVisitor& enter);
 
   std::string sourcePath_;
   std::string title_;

@@ -241,6 +241,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   TSpellOptions ConfigDefaultOptions() const override { return configDefaultOptions_; }
   bool ConfigUseMSWordCustom() const override { return configUseMSWordCustom_; }
   bool ConfigDefaultUseMSWordCustom() const override { return configDefaultUseMSWordCustom_; }
+  TSuggestionMode ConfigDefaultSuggestionMode() const override {
+    return configDefaultSuggestionMode_;
+  }
   bool IsDesigning() const override;
 
   // ---- Version ------------------------------------------------------------------
@@ -264,6 +267,14 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void SetConfigDefaultActiveCustom(const std::string& v) { configDefaultActiveCustom_ = v; }
   void SetConfigDefaultOptions(TSpellOptions v) { configDefaultOptions_ = v; }
   void SetConfigDefaultUseMSWordCustom(bool v) { configDefaultUseMSWordCustom_ = v; }
+  void SetConfigDefaultSuggestionMode(TSuggestionMode v) { configDefaultSuggestionMode_ = v; }
+  // The user's choice, kept with the configuration (loaded first, so that
+  // a value set before the first check is not read over).
+  TSuggestionMode SuggestionMode() const { return configuration_->GetSuggestionMode(); }
+  void SetSuggestionMode(TSuggestionMode v) {
+    configuration_->EnsureLoaded();
+    configuration_->SetSuggestionMode(v);
+  }
 
   const std::string& HelpFile() const { return helpFile_; }
   void SetHelpFile(const std::string& v) { helpFile_ = v; }
@@ -485,6 +496,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::string configDefaultActiveCustom_ = "%ConfigID%.vlu";
   TSpellOptions configDefaultOptions_;
   bool configDefaultUseMSWordCustom_ = false;
+  TSuggestionMode configDefaultSuggestionMode_ = smStandard;
   std::string quoteChars_ = ">";
   TSpellDialogInitialPos dialogInitialPos_ = ipLastUserPos;
   TSpellDialogAvoidPos dialogSelectionAvoid_ = saAvoid;

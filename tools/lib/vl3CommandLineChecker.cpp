@@ -104,6 +104,9 @@ const char kCheckerUsage[] =
     "                     (repeated: -l lists a doubled word as \"the the\"; -a has no answer\n"
     "                     for it and passes it)\n"
     "  --max-suggestions N\n"
+    "  --suggestions MODE accurate (default: a wider search ranked by how people\n"
+    "                     mistype) or standard (single edits and sounds-alike words,\n"
+    "                     the component's default); also --suggestions=MODE\n"
     "  -H                 skip HTML and XML markup (also -T html|sgml|xml, --mode=html)\n"
     "  -B, -C             two words run together are errors (default) / are accepted\n"
     "  -v, -vv            print the version and stop\n"
@@ -258,6 +261,17 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
         return false;
       }
       settings.MaxSuggestions = static_cast<int>(n);
+    } else if (arg == "--suggestions" || (longName == "--suggestions" && equals != std::string::npos)) {
+      if (arg == "--suggestions" && !value(v)) {
+        error = "--suggestions needs a mode (accurate or standard)";
+        return false;
+      }
+      const std::string chosen = Ansi::LowerCase(arg == "--suggestions" ? v : longValue);
+      if (chosen != "accurate" && chosen != "standard") {
+        error = "bad suggestion mode '" + chosen + "' (accurate or standard)";
+        return false;
+      }
+      settings.Suggestions = chosen == "accurate" ? smAccurate : smStandard;
     } else if (arg == "-H") {
       settings.ExtraOptions.Include(soHTML);
     } else if (arg == "-B" || arg == "-C") {
@@ -341,6 +355,7 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
   e.SetUseHourglassCursor(false);
   e.SetMaxUndo(0);
   e.SetMaxSuggestions(settings.MaxSuggestions);
+  e.SetConfigDefaultSuggestionMode(settings.Suggestions);
   e.SetUIType(suiSilent);
 
   for (std::string& d : settings_.Dictionaries) d = CorePath(d);
