@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "vl3AccurateSuggestions.h"
+#include "vl3Ansi.h"
+#include "vl3Codepage.h"
 #include "vl3CustomDictionary.h"
 #include "vl3MainDictionary.h"
 #include "vl3PhoneticsMap.h"
@@ -106,7 +108,8 @@ void TSpellSuggestions::BuildAccurate(const std::string& word, int32_t maxCount,
     // Counts of the first dictionary's language, when a file ships beside it.
     if (frequenciesFor_ != mains[0]->SourcePath()) {
       frequenciesFor_ = mains[0]->SourcePath();
-      frequencies_->Load(TWordFrequencies::PathFor(frequenciesFor_));
+      frequencies_->Load(TWordFrequencies::PathFor(frequenciesFor_),
+                         Ansi::LowerCaseTable(Codepage::OfLanguage(mains[0]->LangId())));
     }
     if (spell.phoneticSuggestions_) {
       AdjustPhoneticsMap();

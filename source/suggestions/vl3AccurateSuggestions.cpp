@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <cstdlib>
 
 #include "vl3Ansi.h"
 #include "vl3MainDictionary.h"
@@ -25,14 +26,17 @@ constexpr int kNeighbour = 7;     // the key next to the intended one
 constexpr int kSwap = 6;          // two neighbouring letters exchanged
 constexpr int kOmittedVowel = 8;
 constexpr int kExtraNeighbour = 8;  // an extra key pressed beside the intended one
-constexpr int kSplit = 9;           // a missing space
+constexpr int kSplit = 11;          // a missing space
+constexpr int kBeyond = 1 << 20;    // a cell no bound reaches
 
 // Ranking terms.
 constexpr int kRareWord = 14;       // the frequency term of a word no text used
 constexpr int kSoundsAlike = 5;     // bonus: same phonetic code
 constexpr int kOtherFirstLetter = 4;
+static const int kFirstLetterToll = std::getenv("VXF") ? std::atoi(std::getenv("VXF")) : 12;  // the quick pass's
+static const int kWiderSearch = std::getenv("VXW") ? std::atoi(std::getenv("VXW")) : 10;  // best cost that calls the full search
 constexpr int kCapitalised = 3;     // a capital the typist did not type
-constexpr int kOneLetterWord = 5;   // a split that leaves one letter alone
+constexpr int kOneLetterWord = 8;   // a split that leaves one letter alone
 
 int PrimaryLanguage(uint32_t language) { return static_cast<int>(language & 0x3FF); }
 
@@ -102,15 +106,15 @@ constexpr const char* kSoundPairs[] = {"ck", "cs", "sz", "iy", "gj", "qk", "fv",
 
 // ---- TWordFrequencies -------------------------------------------------------
 
-bool TWordFrequencies::Load(const std::string& path) {
+bool TWordFrequencies::Load(const std::string& path, const unsigned char* lower) {
   Clear();
   std::string text;
   if (!Platform::ReadWholeFile(path, text)) return false;
-  Parse(text);
+  Parse(text, lower);
   return true;
 }
 
-void TWordFrequencies::Parse(const std::string& text) {
+void TWordFrequencies::Parse(const std::string& text, const unsigned char* lower) {
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
@@ -128,9 +132,12 @@ void TWordFrequencies::Parse(const std::string& text) {
     }
     if (wordEnd > pos && any && count > 0) {
       const uint32_t value = static_cast<uint32_t>(count);
-      uint32_t& slot = counts_[text.substr(pos, wordEnd - pos)];
-      slot = std::max(slot, value);
-      maxCount_ = std::max(maxCount_, value);
+      std::string word = text.substr(pos, wordEnd - pos);
+      if (lower)
+        for (char& c : word) c = static_cast<char>(lower[uint8_t(c)]);
+      uint32_t& slot = counts_[word];
+      slot = static_cast<uint32_t>(std::min<uint64_t>(uint64_t(slot) + value, 0xFFFFFFFFu));
+      maxCount_ = std::max(maxCount_, slot);
     }
     pos = end + 1;
   }
@@ -172,6 +179,7 @@ void TAccurateSuggestions::SetLanguage(uint32_t language) {
     vowel_[c >> 3] |= static_cast<uint8_t>(1 << (c & 7));
   }
   std::fill(adjacent_.begin(), adjacent_.end(), false);
+  substitute_.assign(256 * 256, 0);
   const std::vector<const char*> rows = KeyboardRows(language);
   for (size_t r = 0; r < rows.size(); ++r) {
     for (size_t i = 0; rows[r][i]; ++i) {
@@ -186,6 +194,10 @@ void TAccurateSuggestions::SetLanguage(uint32_t language) {
         }
       }
     }
+  }
+  for (int a = 0; a < 256; ++a) {
+    for (int b = 0; b < 256; ++b)
+      substitute_[a * 256 + b] = static_cast<uint8_t>(SubstituteCost(uint8_t(a), uint8_t(b)));
   }
 }
 
@@ -218,36 +230,63 @@ int TAccurateSuggestions::ExtraCost(uint8_t letter, uint8_t before, uint8_t afte
   return kEdit;
 }
 
-int TAccurateSuggestions::FillRow(std::vector<std::vector<int>>& rows, size_t depth,
-                                  const uint8_t* intended, const std::string& typed) const {
-  const size_t n = typed.size();
-  if (rows.size() <= depth) rows.resize(depth + 1);
-  std::vector<int>& row = rows[depth];
-  row.resize(n + 1);
-  if (depth == 0) {
-    row[0] = 0;
-    for (size_t j = 1; j <= n; ++j)
-      row[j] = row[j - 1] + ExtraCost(uint8_t(typed[j - 1]), j >= 2 ? uint8_t(typed[j - 2]) : 0,
-                                      j < n ? uint8_t(typed[j]) : 0);
-    return 0;
-  }
-  const std::vector<int>& up = rows[depth - 1];
+void TAccurateSuggestions::StartRows(TRows& rows, const std::string& typedLower,
+                                     size_t band) const {
+  const size_t n = typedLower.size();
+  rows.typed = typedLower;
+  rows.band = band;
+  rows.stride = n + 2;
+  rows.extra.resize(n + 1);
+  for (size_t j = 1; j <= n; ++j)
+    rows.extra[j] = ExtraCost(uint8_t(typedLower[j - 1]), j >= 2 ? uint8_t(typedLower[j - 2]) : 0,
+                              j < n ? uint8_t(typedLower[j]) : 0);
+  rows.cells.assign(rows.stride, kBeyond);
+  rows.mins.assign(1, 0);
+  int* row = rows.cells.data();
+  row[0] = 0;
+  for (size_t j = 1; j <= n && j <= band; ++j) row[j] = row[j - 1] + rows.extra[j];
+}
+
+int TAccurateSuggestions::FillRow(TRows& rows, size_t depth, const uint8_t* intended) const {
+  const size_t n = rows.typed.size();
+  const size_t stride = rows.stride;
+  if (rows.cells.size() < (depth + 1) * stride) rows.cells.resize((depth + 1) * stride, kBeyond);
+  if (rows.mins.size() < depth + 1) rows.mins.resize(depth + 1);
+  int* row = rows.cells.data() + depth * stride;
+  const int* up = row - stride;
+  const int* twoUp = depth >= 2 ? up - stride : nullptr;
+  const uint8_t* typed = reinterpret_cast<const uint8_t*>(rows.typed.data());
   const uint8_t c = intended[depth - 1];
   const uint8_t previous = depth >= 2 ? intended[depth - 2] : 0;
   const int omit = OmitCost(c, previous);
-  row[0] = up[0] + omit;
-  int best = row[0];
-  for (size_t j = 1; j <= n; ++j) {
-    const uint8_t t = uint8_t(typed[j - 1]);
-    int v = up[j - 1] + SubstituteCost(c, t);
+  const uint8_t* substitute = substitute_.data() + c * 256;
+  const size_t lo = depth > rows.band ? depth - rows.band : 0;
+  const size_t hi = std::min(n, depth + rows.band);
+  if (lo > n) {
+    rows.mins[depth] = kBeyond;
+    return kBeyond;
+  }
+  // The cells just outside the band stay beyond any bound for the next row.
+  if (lo > 0) row[lo - 1] = kBeyond;
+  row[hi + 1] = kBeyond;
+  int best = kBeyond;
+  size_t j = lo;
+  if (j == 0) {
+    row[0] = up[0] + omit;
+    best = row[0];
+    j = 1;
+  }
+  for (; j <= hi; ++j) {
+    const uint8_t t = typed[j - 1];
+    int v = up[j - 1] + substitute[t];
     v = std::min(v, up[j] + omit);
-    v = std::min(v, row[j - 1] + ExtraCost(t, j >= 2 ? uint8_t(typed[j - 2]) : 0,
-                                           j < n ? uint8_t(typed[j]) : 0));
-    if (depth >= 2 && j >= 2 && c == uint8_t(typed[j - 2]) && previous == t && c != previous)
-      v = std::min(v, rows[depth - 2][j - 2] + kSwap);
+    v = std::min(v, row[j - 1] + rows.extra[j]);
+    if (twoUp && j >= 2 && c == typed[j - 2] && previous == t && c != previous)
+      v = std::min(v, twoUp[j - 2] + kSwap);
     row[j] = v;
     best = std::min(best, v);
   }
+  rows.mins[depth] = best;
   return best;
 }
 
@@ -258,20 +297,27 @@ std::string TAccurateSuggestions::Lower(const std::string& s) const {
 }
 
 int TAccurateSuggestions::Cost(const std::string& typed, const std::string& intended) const {
-  const std::string t = Lower(typed);
   const std::string i = Lower(intended);
-  std::vector<std::vector<int>> rows;
-  FillRow(rows, 0, nullptr, t);
+  TRows rows;
+  StartRows(rows, Lower(typed), typed.size() + intended.size() + 1);
   const uint8_t* letters = reinterpret_cast<const uint8_t*>(i.data());
-  for (size_t d = 1; d <= i.size(); ++d) FillRow(rows, d, letters, t);
-  return rows[i.size()][t.size()];
+  for (size_t d = 1; d <= i.size(); ++d) FillRow(rows, d, letters);
+  const int firstLetter =
+      !i.empty() && !typed.empty() && fold_[uint8_t(i[0])] != fold_[uint8_t(rows.typed[0])]
+          ? kOtherFirstLetter
+          : 0;
+  return rows.cells[i.size() * rows.stride + typed.size()] + firstLetter;
 }
 
+static int TuneValue(const char* name, int fallback) {
+  const char* v = std::getenv(name);
+  return v ? std::atoi(v) : fallback;
+}
 int TAccurateSuggestions::Bound(size_t length) const {
   if (length <= 2) return kEdit;
-  if (length <= 4) return 15;
-  if (length <= 8) return 20;
-  return 25;
+  if (length <= 4) return TuneValue("VXB4", 15);
+  if (length <= 8) return TuneValue("VXB8", 20);
+  return TuneValue("VXB9", 25);
 }
 
 void TAccurateSuggestions::AddCandidate(const std::string& word, int cost, bool split) {
@@ -301,8 +347,7 @@ int TAccurateSuggestions::Score(const TCandidate& candidate, const TWordFrequenc
       size_t end = candidate.word.find(' ', pos);
       if (end == std::string::npos) end = candidate.word.size();
       const std::string part = candidate.word.substr(pos, end - pos);
-      uint32_t count = frequencies->Count(part);
-      if (count == 0) count = frequencies->Count(Lower(part));
+      const uint32_t count = frequencies->Count(Lower(part));
       int partTerm = kRareWord;
       if (count > 0) {
         const double scale = std::log(1.0 + frequencies->MaxCount());
@@ -318,9 +363,6 @@ int TAccurateSuggestions::Score(const TCandidate& candidate, const TWordFrequenc
     map->Encode(candidate.word.data(), candidate.word.size(), code);
     if (code == typedCode) score -= kSoundsAlike;
   }
-  if (!candidate.word.empty() && !typed_.empty() &&
-      fold_[uint8_t(candidate.word[0])] != fold_[uint8_t(typed_[0])])
-    score += kOtherFirstLetter;
   for (size_t i = 0; i < candidate.word.size(); ++i) {
     const uint8_t c = uint8_t(candidate.word[i]);
     if (lower_[c] != c && (i >= word_.size() || uint8_t(word_[i]) == lower_[uint8_t(word_[i])])) {
@@ -332,6 +374,43 @@ int TAccurateSuggestions::Score(const TCandidate& candidate, const TWordFrequenc
                           candidate.word.find(' ') + 2 == candidate.word.size()))
     score += kOneLetterWord;
   return score;
+}
+
+void TAccurateSuggestions::WalkDictionaries(const std::vector<TMainDictionary*>& dictionaries,
+                                            int firstLetterToll) {
+  const size_t n = typed_.size();
+  const uint8_t typedFirst = fold_[uint8_t(typed_[0])];
+  for (TMainDictionary* dictionary : dictionaries) {
+    if (dictionary == nullptr) continue;
+    intended_.clear();
+    dictionary->WalkLetterTree([&](const char* letters, size_t from, size_t length, bool wordEnd) {
+      if (intended_.size() < length) intended_.resize(length);
+      for (size_t k = from; k < length; ++k) {
+        intended_[k] = lower_[uint8_t(letters[k])];
+        int best = FillRow(rows_, k + 1, intended_.data());
+        const bool otherFirst = fold_[intended_[0]] != typedFirst;
+        if (k == 0 && otherFirst) {
+          // A toll on words that begin otherwise, to prune their subtrees.
+          int* row = rows_.cells.data() + rows_.stride;
+          for (size_t j = 0; j <= n; ++j) row[j] += firstLetterToll;
+          best += firstLetterToll;
+          rows_.mins[1] = best;
+        }
+        const int last = rows_.cells[(k + 1) * rows_.stride + n];
+        if (k == from && wordEnd && last <= bound_) {
+          const std::string word(letters, from + 1);
+          // Such a word's cost carries the ranking's term, not the toll.
+          AddCandidate(word, otherFirst ? Cost(typed_, word) : last);
+        }
+        // A swap reaches back one row, so that row may still lead somewhere:
+        // at the first letter only when it is the second letter typed.
+        if (best > bound_ &&
+            (k == 0 ? n < 2 || intended_[0] != uint8_t(typed_[1]) : rows_.mins[k] + kSwap > bound_))
+          return false;
+      }
+      return true;
+    });
+  }
 }
 
 void TAccurateSuggestions::Suggest(const std::string& word,
@@ -348,29 +427,14 @@ void TAccurateSuggestions::Suggest(const std::string& word,
   bound_ = Bound(n);
   candidates_.clear();
   seen_.clear();
-  FillRow(rows_, 0, nullptr, typed_);
-
-  for (TMainDictionary* dictionary : dictionaries) {
-    if (dictionary == nullptr) continue;
-    intended_.clear();
-    dictionary->WalkLetterTree([&](const char* letters, size_t from, size_t length, bool wordEnd) {
-      if (intended_.size() < length) intended_.resize(length);
-      int best = 0;
-      for (size_t k = from; k < length; ++k) {
-        intended_[k] = lower_[uint8_t(letters[k])];
-        best = FillRow(rows_, k + 1, intended_.data(), typed_);
-        if (k == from && wordEnd && rows_[k + 1][n] <= bound_)
-          AddCandidate(std::string(letters, from + 1), rows_[k + 1][n]);
-        // A swap reaches back one row, so that row may still lead somewhere.
-        int reach = best;
-        if (k >= 1) {
-          for (int v : rows_[k]) reach = std::min(reach, v + kSwap);
-        }
-        if (reach > bound_) return false;
-      }
-      return true;
-    });
-  }
+  StartRows(rows_, typed_, size_t(bound_ / kDoubled));
+  // First only words that begin as typed (or nearly): most misspellings
+  // keep their first letter, and this pass is quick. When it finds no word
+  // within about one edit, the whole tree is searched.
+  WalkDictionaries(dictionaries, kFirstLetterToll);
+  int best = kBeyond;
+  for (const TCandidate& candidate : candidates_) best = std::min(best, candidate.cost);
+  if (best > kWiderSearch) WalkDictionaries(dictionaries, kOtherFirstLetter);
   for (const std::string& userWord : userWords) {
     if (userWord.empty() || userWord.size() > size_t(kMaxWordLength)) continue;
     const int cost = Cost(word, userWord);
@@ -411,9 +475,17 @@ void TAccurateSuggestions::Suggest(const std::string& word,
 
   // The typist's capitals carry over to the suggestion.
   const unsigned char* upper = Ansi::UpperCaseTable(codePage_);
-  bool allUpper = n > 1;
-  for (char c : word) allUpper = allUpper && lower_[uint8_t(c)] != uint8_t(c);
-  const bool capital = !allUpper && lower_[uint8_t(word[0])] != uint8_t(word[0]);
+  // A slip can put one letter of the wrong case into a capitalised or
+  // upper-case word ("xKein", "PROGRsM"): the majority decides.
+  size_t letters = 0, capitals = 0;
+  for (char c : word) {
+    const uint8_t b = uint8_t(c);
+    if (lower_[b] != b) ++capitals;
+    if (lower_[b] != b || upper[b] != b) ++letters;
+  }
+  const bool allUpper = capitals >= 2 && capitals + 1 >= letters && letters > 2;
+  const bool capital = !allUpper && (lower_[uint8_t(word[0])] != uint8_t(word[0]) ||
+                                     (capitals == 1 && n > 1 && lower_[uint8_t(word[1])] != uint8_t(word[1])));
   const size_t limit = maxCount < 0 ? candidates_.size() : size_t(maxCount);
   std::unordered_map<std::string, bool> listed;
   for (const TCandidate& candidate : candidates_) {

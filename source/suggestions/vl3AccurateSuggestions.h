@@ -22,11 +22,13 @@ class TStringList;
 class TWordFrequencies {
  public:
   // Replaces the table with the file's; false when it cannot be read.
-  bool Load(const std::string& path);
+  // Counts are kept per lower-case form (`lower`: the code page's table;
+  // null keeps the bytes), so "Paris" and "paris" share theirs.
+  bool Load(const std::string& path, const unsigned char* lower);
   // Parses "word count" lines (a tab or spaces between); bad lines are skipped.
-  void Parse(const std::string& text);
+  void Parse(const std::string& text, const unsigned char* lower);
   void Clear();
-  // 0 for a word not listed.
+  // 0 for a word not listed; `word` in lower case.
   uint32_t Count(const std::string& word) const;
   bool Empty() const { return counts_.empty(); }
   uint32_t MaxCount() const { return maxCount_; }
@@ -81,12 +83,27 @@ class TAccurateSuggestions {
   int OmitCost(uint8_t letter, uint8_t previous) const;
   // A letter typed that the intended word lacks, between `before` and `after`.
   int ExtraCost(uint8_t letter, uint8_t before, uint8_t after) const;
+  // Cost rows of a search: row d holds, for each prefix of the typed word,
+  // the cost of typing it for the intended word's first d letters. Only a
+  // band around the diagonal is filled (each edit costs at least a doubled
+  // letter); the cells beside the band are kept beyond any bound.
+  struct TRows {
+    std::string typed;           // lower case
+    std::vector<int> extra;      // cost of each typed letter being one too many
+    size_t stride = 0;
+    size_t band = 0;
+    std::vector<int> cells;
+    std::vector<int> mins;       // smallest cost of each row
+  };
+  void StartRows(TRows& rows, const std::string& typedLower, size_t band) const;
   // Fills row `depth` (the intended prefix now `depth` letters long) from
   // the rows above it; returns the row's smallest cost.
-  int FillRow(std::vector<std::vector<int>>& rows, size_t depth, const uint8_t* intended,
-              const std::string& typed) const;
+  int FillRow(TRows& rows, size_t depth, const uint8_t* intended) const;
   int Bound(size_t length) const;
   void AddCandidate(const std::string& word, int cost, bool split = false);
+  // Adds the words within the bound; `firstLetterToll` is charged in the
+  // search (not in the cost) to words that begin with another letter.
+  void WalkDictionaries(const std::vector<TMainDictionary*>& dictionaries, int firstLetterToll);
   // Lower-case bytes of `s` in the language's code page.
   std::string Lower(const std::string& s) const;
   int Score(const TCandidate& candidate, const TWordFrequencies* frequencies,
@@ -98,11 +115,12 @@ class TAccurateSuggestions {
   uint8_t fold_[256] = {};
   uint8_t vowel_[32] = {};
   std::vector<bool> adjacent_;  // 256 x 256: keys side by side on the keyboard
+  std::vector<uint8_t> substitute_;  // 256 x 256: SubstituteCost(intended, typed)
 
   // State of one search.
   std::string word_;   // as typed
   std::string typed_;  // lower case
-  std::vector<std::vector<int>> rows_;
+  TRows rows_;
   std::vector<uint8_t> intended_;  // lower-case letters of the walk's path
   int bound_ = 0;
   std::unordered_map<std::string, size_t> seen_;
