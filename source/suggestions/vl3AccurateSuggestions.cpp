@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <cstdlib>
 
 #include "vl3Ansi.h"
 #include "vl3MainDictionary.h"
@@ -33,8 +32,8 @@ constexpr int kBeyond = 1 << 20;    // a cell no bound reaches
 constexpr int kRareWord = 14;       // the frequency term of a word no text used
 constexpr int kSoundsAlike = 5;     // bonus: same phonetic code
 constexpr int kOtherFirstLetter = 4;
-static const int kFirstLetterToll = std::getenv("VXF") ? std::atoi(std::getenv("VXF")) : 12;  // the quick pass's
-static const int kWiderSearch = std::getenv("VXW") ? std::atoi(std::getenv("VXW")) : 10;  // best cost that calls the full search
+constexpr int kFirstLetterToll = 12;  // what the quick pass charges a word that begins otherwise
+constexpr int kWiderSearch = 14;      // a best cost above this calls the search of the whole tree
 constexpr int kCapitalised = 3;     // a capital the typist did not type
 constexpr int kOneLetterWord = 8;   // a split that leaves one letter alone
 
@@ -230,11 +229,10 @@ int TAccurateSuggestions::ExtraCost(uint8_t letter, uint8_t before, uint8_t afte
   return kEdit;
 }
 
-void TAccurateSuggestions::StartRows(TRows& rows, const std::string& typedLower,
-                                     size_t band) const {
+void TAccurateSuggestions::StartRows(TRows& rows, const std::string& typedLower, int limit) const {
   const size_t n = typedLower.size();
   rows.typed = typedLower;
-  rows.band = band;
+  rows.limit = limit;
   rows.stride = n + 2;
   rows.extra.resize(n + 1);
   for (size_t j = 1; j <= n; ++j)
@@ -242,17 +240,64 @@ void TAccurateSuggestions::StartRows(TRows& rows, const std::string& typedLower,
                               j < n ? uint8_t(typedLower[j]) : 0);
   rows.cells.assign(rows.stride, kBeyond);
   rows.mins.assign(1, 0);
+  rows.lo.assign(1, 0);
+  rows.hi.assign(1, 0);
   int* row = rows.cells.data();
   row[0] = 0;
-  for (size_t j = 1; j <= n && j <= band; ++j) row[j] = row[j - 1] + rows.extra[j];
+  for (size_t j = 1; j <= n && row[j - 1] + rows.extra[j] <= limit; ++j) {
+    row[j] = row[j - 1] + rows.extra[j];
+    rows.hi[0] = j;
+  }
+}
+
+void TAccurateSuggestions::Raise(TRows& rows, size_t depth, int amount) const {
+  int* row = rows.cells.data() + depth * rows.stride;
+  const size_t n = rows.typed.size();
+  int best = kBeyond;
+  size_t lo = n + 1, hi = 0;
+  for (size_t j = 0; j <= n; ++j) {
+    if (row[j] >= kBeyond) continue;
+    row[j] += amount;
+    best = std::min(best, row[j]);
+    if (row[j] <= rows.limit) {
+      lo = std::min(lo, j);
+      hi = j;
+    }
+  }
+  rows.mins[depth] = best;
+  rows.lo[depth] = lo;
+  rows.hi[depth] = hi;
 }
 
 int TAccurateSuggestions::FillRow(TRows& rows, size_t depth, const uint8_t* intended) const {
   const size_t n = rows.typed.size();
   const size_t stride = rows.stride;
   if (rows.cells.size() < (depth + 1) * stride) rows.cells.resize((depth + 1) * stride, kBeyond);
-  if (rows.mins.size() < depth + 1) rows.mins.resize(depth + 1);
+  if (rows.mins.size() < depth + 1) {
+    rows.mins.resize(depth + 1);
+    rows.lo.resize(depth + 1);
+    rows.hi.resize(depth + 1);
+  }
   int* row = rows.cells.data() + depth * stride;
+  std::fill(row, row + stride, kBeyond);
+  // Only cells next to those of the rows above that are still within the
+  // limit can be within it: the rest stay beyond.
+  size_t start = n + 1, end = 0;
+  if (rows.lo[depth - 1] <= rows.hi[depth - 1]) {
+    start = rows.lo[depth - 1];
+    end = rows.hi[depth - 1] + 1;
+  }
+  if (depth >= 2 && rows.lo[depth - 2] <= rows.hi[depth - 2]) {
+    start = std::min(start, rows.lo[depth - 2] + 2);
+    end = std::max(end, rows.hi[depth - 2] + 2);
+  }
+  end = std::min(end, n);
+  if (start > end) {
+    rows.mins[depth] = kBeyond;
+    rows.lo[depth] = 1;
+    rows.hi[depth] = 0;
+    return kBeyond;
+  }
   const int* up = row - stride;
   const int* twoUp = depth >= 2 ? up - stride : nullptr;
   const uint8_t* typed = reinterpret_cast<const uint8_t*>(rows.typed.data());
@@ -260,23 +305,18 @@ int TAccurateSuggestions::FillRow(TRows& rows, size_t depth, const uint8_t* inte
   const uint8_t previous = depth >= 2 ? intended[depth - 2] : 0;
   const int omit = OmitCost(c, previous);
   const uint8_t* substitute = substitute_.data() + c * 256;
-  const size_t lo = depth > rows.band ? depth - rows.band : 0;
-  const size_t hi = std::min(n, depth + rows.band);
-  if (lo > n) {
-    rows.mins[depth] = kBeyond;
-    return kBeyond;
-  }
-  // The cells just outside the band stay beyond any bound for the next row.
-  if (lo > 0) row[lo - 1] = kBeyond;
-  row[hi + 1] = kBeyond;
+  const int limit = rows.limit;
   int best = kBeyond;
-  size_t j = lo;
+  size_t lo = n + 1, hi = 0;
+  size_t j = start;
   if (j == 0) {
     row[0] = up[0] + omit;
     best = row[0];
+    if (row[0] <= limit) lo = hi = 0;
     j = 1;
   }
-  for (; j <= hi; ++j) {
+  // Past `end` only a run of extra letters can stay within the limit.
+  for (; j <= n && (j <= end || row[j - 1] + rows.extra[j] <= limit); ++j) {
     const uint8_t t = typed[j - 1];
     int v = up[j - 1] + substitute[t];
     v = std::min(v, up[j] + omit);
@@ -285,8 +325,14 @@ int TAccurateSuggestions::FillRow(TRows& rows, size_t depth, const uint8_t* inte
       v = std::min(v, twoUp[j - 2] + kSwap);
     row[j] = v;
     best = std::min(best, v);
+    if (v <= limit) {
+      lo = std::min(lo, j);
+      hi = j;
+    }
   }
   rows.mins[depth] = best;
+  rows.lo[depth] = lo;
+  rows.hi[depth] = hi;
   return best;
 }
 
@@ -299,7 +345,7 @@ std::string TAccurateSuggestions::Lower(const std::string& s) const {
 int TAccurateSuggestions::Cost(const std::string& typed, const std::string& intended) const {
   const std::string i = Lower(intended);
   TRows rows;
-  StartRows(rows, Lower(typed), typed.size() + intended.size() + 1);
+  StartRows(rows, Lower(typed), kBeyond / 2);
   const uint8_t* letters = reinterpret_cast<const uint8_t*>(i.data());
   for (size_t d = 1; d <= i.size(); ++d) FillRow(rows, d, letters);
   const int firstLetter =
@@ -309,15 +355,12 @@ int TAccurateSuggestions::Cost(const std::string& typed, const std::string& inte
   return rows.cells[i.size() * rows.stride + typed.size()] + firstLetter;
 }
 
-static int TuneValue(const char* name, int fallback) {
-  const char* v = std::getenv(name);
-  return v ? std::atoi(v) : fallback;
-}
+// About one edit for short words, two for longer ones.
 int TAccurateSuggestions::Bound(size_t length) const {
   if (length <= 2) return kEdit;
-  if (length <= 4) return TuneValue("VXB4", 15);
-  if (length <= 8) return TuneValue("VXB8", 20);
-  return TuneValue("VXB9", 25);
+  if (length <= 4) return 15;
+  if (length <= 8) return 20;
+  return 22;
 }
 
 void TAccurateSuggestions::AddCandidate(const std::string& word, int cost, bool split) {
@@ -380,6 +423,9 @@ void TAccurateSuggestions::WalkDictionaries(const std::vector<TMainDictionary*>&
                                             int firstLetterToll) {
   const size_t n = typed_.size();
   const uint8_t typedFirst = fold_[uint8_t(typed_[0])];
+  // A word that begins with the second letter typed (one letter too many in
+  // front, or the first two swapped) is searched without the toll.
+  const uint8_t typedSecond = n >= 2 ? fold_[uint8_t(typed_[1])] : 0;
   for (TMainDictionary* dictionary : dictionaries) {
     if (dictionary == nullptr) continue;
     intended_.clear();
@@ -389,12 +435,15 @@ void TAccurateSuggestions::WalkDictionaries(const std::vector<TMainDictionary*>&
         intended_[k] = lower_[uint8_t(letters[k])];
         int best = FillRow(rows_, k + 1, intended_.data());
         const bool otherFirst = fold_[intended_[0]] != typedFirst;
-        if (k == 0 && otherFirst) {
-          // A toll on words that begin otherwise, to prune their subtrees.
-          int* row = rows_.cells.data() + rows_.stride;
-          for (size_t j = 0; j <= n; ++j) row[j] += firstLetterToll;
-          best += firstLetterToll;
-          rows_.mins[1] = best;
+        // The toll falls on the second letter's row, so that a word whose
+        // first letter was left out ("imon" for "Simon") or typed twice in
+        // front, or whose first two letters were swapped, goes free.
+        bool tolled = false;
+        if (k == 1 && otherFirst && fold_[intended_[0]] != typedSecond &&
+            fold_[intended_[1]] != typedFirst) {
+          Raise(rows_, 2, firstLetterToll);
+          best = rows_.mins[2];
+          tolled = true;
         }
         const int last = rows_.cells[(k + 1) * rows_.stride + n];
         if (k == from && wordEnd && last <= bound_) {
@@ -405,7 +454,8 @@ void TAccurateSuggestions::WalkDictionaries(const std::vector<TMainDictionary*>&
         // A swap reaches back one row, so that row may still lead somewhere:
         // at the first letter only when it is the second letter typed.
         if (best > bound_ &&
-            (k == 0 ? n < 2 || intended_[0] != uint8_t(typed_[1]) : rows_.mins[k] + kSwap > bound_))
+            (k == 0 ? n < 2 || intended_[0] != uint8_t(typed_[1])
+                    : rows_.mins[k] + (tolled ? firstLetterToll : 0) + kSwap > bound_))
           return false;
       }
       return true;
@@ -427,7 +477,7 @@ void TAccurateSuggestions::Suggest(const std::string& word,
   bound_ = Bound(n);
   candidates_.clear();
   seen_.clear();
-  StartRows(rows_, typed_, size_t(bound_ / kDoubled));
+  StartRows(rows_, typed_, bound_);
   // First only words that begin as typed (or nearly): most misspellings
   // keep their first letter, and this pass is quick. When it finds no word
   // within about one edit, the whole tree is searched.

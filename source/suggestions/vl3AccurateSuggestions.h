@@ -84,18 +84,20 @@ class TAccurateSuggestions {
   // A letter typed that the intended word lacks, between `before` and `after`.
   int ExtraCost(uint8_t letter, uint8_t before, uint8_t after) const;
   // Cost rows of a search: row d holds, for each prefix of the typed word,
-  // the cost of typing it for the intended word's first d letters. Only a
-  // band around the diagonal is filled (each edit costs at least a doubled
-  // letter); the cells beside the band are kept beyond any bound.
+  // the cost of typing it for the intended word's first d letters. Only the
+  // cells that can stay within `limit` are computed; the rest read as beyond.
   struct TRows {
     std::string typed;           // lower case
     std::vector<int> extra;      // cost of each typed letter being one too many
     size_t stride = 0;
-    size_t band = 0;
+    int limit = 0;
     std::vector<int> cells;
     std::vector<int> mins;       // smallest cost of each row
+    std::vector<size_t> lo, hi;  // the cells of each row within the limit (lo > hi: none)
   };
-  void StartRows(TRows& rows, const std::string& typedLower, size_t band) const;
+  void StartRows(TRows& rows, const std::string& typedLower, int limit) const;
+  // Adds `amount` to every cell of row `depth` and updates what it keeps.
+  void Raise(TRows& rows, size_t depth, int amount) const;
   // Fills row `depth` (the intended prefix now `depth` letters long) from
   // the rows above it; returns the row's smallest cost.
   int FillRow(TRows& rows, size_t depth, const uint8_t* intended) const;
