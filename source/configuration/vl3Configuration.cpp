@@ -453,12 +453,13 @@ void TVexlorConfig::WriteAll() {
   }
   WriteString(kDialogX, std::to_string(dialogX_));
   WriteString(kDialogY, std::to_string(dialogY_));
-  WriteString(kSuggestionMode, suggestionMode_ == smAccurate ? kAccurateMode : kStandardMode);
   ReadWriteList(kNewPaths, newDictionaryPaths_, false);
   ReadWriteList(kUserData, userNames_, false);
   for (int i = 0; i < userNames_.Count() && i < userValues_.Count(); ++i) {
     WriteString(kUserPrefix + userNames_[i], userValues_[i]);
   }
+  // Last, after the keys older readers know.
+  WriteString(kSuggestionMode, suggestionMode_ == smAccurate ? kAccurateMode : kStandardMode);
 }
 
 bool TVexlorConfig::Save() {
