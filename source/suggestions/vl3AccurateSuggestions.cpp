@@ -29,8 +29,8 @@ constexpr int kSplit = 11;          // a missing space
 constexpr int kBeyond = 1 << 20;    // a cell no bound reaches
 
 // Ranking terms.
-constexpr int kRareWord = 14;       // the frequency term of a word no text used
-constexpr int kSoundsAlike = 5;     // bonus: same phonetic code
+constexpr int kRareWord = 5;        // the frequency term of a word no text used
+constexpr int kSoundsAlike = 3;     // bonus: same phonetic code
 constexpr int kOtherFirstLetter = 4;
 constexpr int kFirstLetterToll = 12;  // what the quick pass charges a word that begins otherwise
 constexpr int kWiderSearch = 14;      // a best cost above this calls the search of the whole tree
