@@ -138,4 +138,6 @@ for entry in "${thesauri[@]}"; do
   "$bin/vlthes" compile --codepage "$codepage" --name "$title" "${known_args[@]}" $lists \
     "$text" "$out/$name.vlt" || status=1
 done
+# Word counts beside the main dictionaries, for the accurate suggestions.
+bash "$root/tools/vlfreq/frequencies.sh" "$@" || true
 exit $status

@@ -10,15 +10,21 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 bin="$root/build/native/bin"
 data="$root/build/data"
-[ -x "$bin/vlfreq" ] || { echo "frequencies: vlfreq is not built" >&2; exit 1; }
+if [ ! -x "$bin/vlfreq" ]; then
+  cmake --build "$root/build/native" --target vlfreq >/dev/null || { echo "frequencies: vlfreq is not built" >&2; exit 1; }
+fi
 command -v msgunfmt >/dev/null || { echo "frequencies: msgunfmt (gettext) is missing" >&2; exit 1; }
 
 declare -A locales=([German]=de [French]=fr [Spanish]=es [Swedish]=sv [Danish]=da [Dutch]=nl
                     [Polish]=pl [Brazilian]=pt_BR [Russian]=ru [Czech]=cs)
 names=("$@")
 [ ${#names[@]} -eq 0 ] && names=("${!locales[@]}")
-for name in "${names[@]}"; do
-  locale=${locales[$name]:-}
+for asked in "${names[@]}"; do
+  # Names in any case, as data/dictionaries.sh takes them.
+  name=""
+  for known in "${!locales[@]}"; do [ "${known,,}" = "${asked,,}" ] && name=$known; done
+  [ -n "$name" ] || continue
+  locale=${locales[$name]}
   dict="$data/$name.vlm"
   [ -n "$locale" ] && [ -f "$dict" ] || continue
   shopt -s nullglob
