@@ -126,8 +126,8 @@ void WINAPI OnChanged(VXSPELL, const char* oldWord, const char* newWord, void* d
 
 void WINAPI OnComplete(VXSPELL, int, void* data) { ++static_cast<TEvents*>(data)->Completed; }
 
-// The program's fresh copy of the DLL for each test: every test after the
-// first also shows that the DLL survives being freed and loaded again.
+// The DLL loaded for each test and freed after it: every test after the
+// first also shows that it survives being freed and loaded again.
 class CApiLoad : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -164,7 +164,10 @@ class CApiLoad : public ::testing::Test {
       EXPECT_EQ(api.SpellFree(spell), VX_OK);
     }
     ::DestroyWindow(edit);
+    // Its window classes live on under the program's instance and point
+    // into it: the DLL stays loaded, and the next test loads it again.
     ::FreeLibrary(api.Module);
+    EXPECT_NE(::GetModuleHandleA(kDll), nullptr);
   }
 
   // A spell checker over the shipped American dictionary; nothing stored.
