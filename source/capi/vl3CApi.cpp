@@ -2,14 +2,15 @@
 // Every entry point catches everything, so no C++ exception reaches a caller.
 #include <windows.h>
 
+// The header's functions are this library's exports.
 #define VL3CAPI_BUILDING
-#include "vl3CApi.h"
 
 #include <cstring>
 #include <map>
 #include <set>
 #include <string>
 
+#include "vl3CApi.h"
 #include "vl3Configuration.h"
 #include "vl3Spell.h"
 #include "vl3StringList.h"
@@ -47,9 +48,7 @@ std::set<const void*>& LiveHandles() {
   return handles;
 }
 
-bool IsLive(const void* handle) {
-  return handle != nullptr && LiveHandles().count(handle) != 0;
-}
+bool IsLive(const void* handle) { return handle != nullptr && LiveHandles().count(handle) != 0; }
 
 // The buffer rule: the size needed, terminating zero included; the text
 // only when it fits, else an empty string.
@@ -164,7 +163,8 @@ void ConnectEvents(VxSpellObject& o) {
   if (o.PromptProc != nullptr) {
     // Set only with a handler: without one, a silent check that nobody can
     // answer ends instead of waiting.
-    o.Spell.OnPromptWord = [&o, handle](TVexlorSpell3Base*, const std::string& word, bool repeated) {
+    o.Spell.OnPromptWord = [&o, handle](TVexlorSpell3Base*, const std::string& word,
+                                        bool repeated) {
       if (o.PromptProc == nullptr) return;
       TEventScope scope(o);
       o.PromptProc(handle, word.c_str(), repeated ? 1 : 0, o.PromptData);
@@ -193,8 +193,8 @@ void SetUpSpell(VxSpellObject& o) {
   spell.SetSuggestionsLearningDict("");
   std::string oldText;
   spell.OnParserReplaceWord = [&o, handle, oldText](TVexlorSpell3Base* sender, bool before,
-                                                     const std::string& replacement,
-                                                     int32_t state) mutable {
+                                                    const std::string& replacement,
+                                                    int32_t state) mutable {
     if (before) {
       oldText = ReplacedText(*sender, state);
       return;
@@ -279,6 +279,7 @@ int SetSpellProperty(TVexlorSpell3& spell, int property, int value) {
 }
 
 int GetSpellProperty(TVexlorSpell3& spell, int property, int& value) {
+  // clang-format off
   switch (property) {
     case VX_PROP_UI_TYPE: value = spell.UIType(); break;
     case VX_PROP_UI_LANGUAGE: value = spell.UILanguage(); break;
@@ -300,6 +301,7 @@ int GetSpellProperty(TVexlorSpell3& spell, int property, int& value) {
     case VX_PROP_PROMPT_IS_REPEATED: value = spell.Checking() && spell.PromptIsRepeated(); break;
     default: return VX_E_INVALID_ARGUMENT;
   }
+  // clang-format on
   return VX_OK;
 }
 
@@ -311,19 +313,37 @@ int Answer(TVexlorSpell3& spell, int action, const char* replacement) {
   if (!spell.Checking()) return VX_E_NOT_APPLIED;
   bool applied = false;
   switch (action) {
-    case VX_ACTION_IGNORE: applied = spell.Ignore(); break;
-    case VX_ACTION_IGNORE_ALL: applied = spell.IgnoreAll(); break;
-    case VX_ACTION_CHANGE: applied = spell.Change(replacement); break;
-    case VX_ACTION_CHANGE_ALL: applied = spell.ChangeAll(replacement); break;
-    case VX_ACTION_ADD: applied = spell.Add(); break;
-    case VX_ACTION_AUTO_CORRECT: applied = spell.AutoCorrect(replacement); break;
-    case VX_ACTION_UNDO: applied = spell.Undo(); break;
+    case VX_ACTION_IGNORE:
+      applied = spell.Ignore();
+      break;
+    case VX_ACTION_IGNORE_ALL:
+      applied = spell.IgnoreAll();
+      break;
+    case VX_ACTION_CHANGE:
+      applied = spell.Change(replacement);
+      break;
+    case VX_ACTION_CHANGE_ALL:
+      applied = spell.ChangeAll(replacement);
+      break;
+    case VX_ACTION_ADD:
+      applied = spell.Add();
+      break;
+    case VX_ACTION_AUTO_CORRECT:
+      applied = spell.AutoCorrect(replacement);
+      break;
+    case VX_ACTION_UNDO:
+      applied = spell.Undo();
+      break;
     case VX_ACTION_CANCEL:
       spell.Cancel();
       applied = true;
       break;
-    case VX_ACTION_IGNORE_REPEATED: applied = spell.IgnoreRepeated(); break;
-    case VX_ACTION_DELETE_REPEATED: applied = spell.DeleteRepeated(); break;
+    case VX_ACTION_IGNORE_REPEATED:
+      applied = spell.IgnoreRepeated();
+      break;
+    case VX_ACTION_DELETE_REPEATED:
+      applied = spell.DeleteRepeated();
+      break;
   }
   return applied ? VX_OK : VX_E_NOT_APPLIED;
 }
@@ -484,7 +504,8 @@ int WINAPI vxSpellGetOption(VXSPELL spell, int option) {
 }
 
 int WINAPI vxSpellSetProperty(VXSPELL spell, int property, int value) {
-  return Guarded(spell, [&](VxSpellObject& o) { return SetSpellProperty(o.Spell, property, value); });
+  return Guarded(spell,
+                 [&](VxSpellObject& o) { return SetSpellProperty(o.Spell, property, value); });
 }
 
 int WINAPI vxSpellGetProperty(VXSPELL spell, int property, int* value) {
@@ -672,9 +693,12 @@ int WINAPI vxThesGetMeaning(VXTHES thes, int index, int part, char* buffer, int 
     if (index < 0 || static_cast<size_t>(index) >= results.size()) return VX_E_NOT_FOUND;
     const TThesaurusEntry& meaning = *results[static_cast<size_t>(index)];
     switch (part) {
-      case VX_MEANING_HEADWORD: return CopyOut(meaning.Headword, buffer, size);
-      case VX_MEANING_CATEGORY: return CopyOut(meaning.CategoryName, buffer, size);
-      default: return CopyOut(MeaningWords(o.Thes, index), buffer, size);
+      case VX_MEANING_HEADWORD:
+        return CopyOut(meaning.Headword, buffer, size);
+      case VX_MEANING_CATEGORY:
+        return CopyOut(meaning.CategoryName, buffer, size);
+      default:
+        return CopyOut(MeaningWords(o.Thes, index), buffer, size);
     }
   });
 }

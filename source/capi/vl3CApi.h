@@ -66,11 +66,11 @@ typedef struct VxThesObject* VXTHES;
 /* Checking options (vxSpellSetOption); they belong to the user's settings */
 #define VX_OPTION_LIVE_SPELLING 0
 #define VX_OPTION_LIVE_CORRECT 1
-#define VX_OPTION_UPPER_CASE 2   /* check words in capitals */
-#define VX_OPTION_NUMBERS 3      /* check words with digits */
-#define VX_OPTION_HTML 4         /* skip markup */
-#define VX_OPTION_INTERNET 5     /* skip internet and mail addresses */
-#define VX_OPTION_QUOTED 6       /* skip quoted lines */
+#define VX_OPTION_UPPER_CASE 2 /* check words in capitals */
+#define VX_OPTION_NUMBERS 3    /* check words with digits */
+#define VX_OPTION_HTML 4       /* skip markup */
+#define VX_OPTION_INTERNET 5   /* skip internet and mail addresses */
+#define VX_OPTION_QUOTED 6     /* skip quoted lines */
 #define VX_OPTION_ABBREVIATIONS 7
 #define VX_OPTION_PRIMARY_ONLY 8 /* only the first main dictionary */
 #define VX_OPTION_REPEATED 9     /* stop at repeated words */
@@ -80,24 +80,24 @@ typedef struct VxThesObject* VXTHES;
 #define VX_OPTION_USER4 13
 
 /* Component properties (vxSpellSetProperty / vxSpellGetProperty) */
-#define VX_PROP_UI_TYPE 1                /* 0 standard dialog (default), 1 silent */
-#define VX_PROP_UI_LANGUAGE 2            /* 0 English ... 11 French */
-#define VX_PROP_END_MESSAGE 3            /* 0 never, 1 always, 2 unless cancelled, 3 if the dialog showed */
-#define VX_PROP_END_CURSOR_POSITION 4    /* 0 start, 1 where it was, 2 leave */
-#define VX_PROP_DIALOG_MODAL 5           /* 0 or 1 */
-#define VX_PROP_DIALOG_INITIAL_POS 6     /* 0 screen centre ... 5 leave */
-#define VX_PROP_DIALOG_SHOW_IMMEDIATE 7  /* 0 or 1 */
-#define VX_PROP_MAX_SUGGESTIONS 8        /* -1 unlimited */
-#define VX_PROP_MAX_UNDO 9               /* -1 unlimited, 0 no undo */
-#define VX_PROP_SYNCHRONOUS_CHECK 10     /* 1 (default): a check returns when it ended */
+#define VX_PROP_UI_TYPE 1     /* 0 standard dialog (default), 1 silent */
+#define VX_PROP_UI_LANGUAGE 2 /* 0 English ... 11 French */
+#define VX_PROP_END_MESSAGE 3 /* 0 never, 1 always, 2 unless cancelled, 3 if the dialog showed */
+#define VX_PROP_END_CURSOR_POSITION 4   /* 0 start, 1 where it was, 2 leave */
+#define VX_PROP_DIALOG_MODAL 5          /* 0 or 1 */
+#define VX_PROP_DIALOG_INITIAL_POS 6    /* 0 screen centre ... 5 leave */
+#define VX_PROP_DIALOG_SHOW_IMMEDIATE 7 /* 0 or 1 */
+#define VX_PROP_MAX_SUGGESTIONS 8       /* -1 unlimited */
+#define VX_PROP_MAX_UNDO 9              /* -1 unlimited, 0 no undo */
+#define VX_PROP_SYNCHRONOUS_CHECK 10    /* 1 (default): a check returns when it ended */
 #define VX_PROP_KEEP_DICTIONARIES_ACTIVE 11
 #define VX_PROP_USE_EXCLUDE_WORDS 12
 #define VX_PROP_USE_AUTO_CORRECT_FIRST 13
 #define VX_PROP_RECHECK_REPLACED_WORDS 14
-#define VX_PROP_CHECKING 15              /* read only: a check is running */
-#define VX_PROP_CANCELLED 16             /* read only: the last check was cancelled */
-#define VX_PROP_WORDS_CHECKED 17         /* read only */
-#define VX_PROP_PROMPT_IS_REPEATED 18    /* read only: the prompt is a repeated word */
+#define VX_PROP_CHECKING 15           /* read only: a check is running */
+#define VX_PROP_CANCELLED 16          /* read only: the last check was cancelled */
+#define VX_PROP_WORDS_CHECKED 17      /* read only */
+#define VX_PROP_PROMPT_IS_REPEATED 18 /* read only: the prompt is a repeated word */
 
 /* Where the user's settings are kept (vxSpellSetConfigStorage). A new
    handle keeps them nowhere, has no custom dictionary and learns nothing,
@@ -169,8 +169,7 @@ VL3CAPI int WINAPI vxSpellGetProperty(VXSPELL spell, int property, int* value);
 
 /* Events; a NULL proc removes the handler. */
 VL3CAPI int WINAPI vxSpellSetPromptWordProc(VXSPELL spell, VxPromptWordProc proc, void* userData);
-VL3CAPI int WINAPI vxSpellSetWordChangedProc(VXSPELL spell, VxWordChangedProc proc,
-                                             void* userData);
+VL3CAPI int WINAPI vxSpellSetWordChangedProc(VXSPELL spell, VxWordChangedProc proc, void* userData);
 VL3CAPI int WINAPI vxSpellSetCheckCompleteProc(VXSPELL spell, VxCheckCompleteProc proc,
                                                void* userData);
 

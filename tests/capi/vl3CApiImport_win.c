@@ -21,7 +21,8 @@ int main(void) {
   VXTHES thes = NULL;
   int needed;
 
-  Expect(vxGetVersion(version, (int)sizeof version) == (int)strlen("3.2.0 Pro") + 1, "version size");
+  Expect(vxGetVersion(version, (int)sizeof version) == (int)strlen("3.2.0 Pro") + 1,
+         "version size");
   Expect(strcmp(version, "3.2.0 Pro") == 0, "version text");
 
   Expect(vxSpellCreate(&spell) == VX_OK && spell != NULL, "spell checker created");

@@ -1,9 +1,8 @@
 // The DLL as a program of another compiler uses it: loaded with LoadLibrary,
 // every function found by its bare name with GetProcAddress, and an edit
 // control of the program checked silently and through the standard dialog.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <type_traits>
@@ -34,10 +33,14 @@ using FnThesText = int(WINAPI*)(VXTHES, const char*);
 using FnThesGetMeaning = int(WINAPI*)(VXTHES, int, int, char*, int);
 
 static_assert(std::is_same<FnSpellCreate, decltype(&vxSpellCreate)>::value, "header changed");
-static_assert(std::is_same<FnSpellSetList, decltype(&vxSpellSetMainDictionaries)>::value, "header changed");
-static_assert(std::is_same<FnSpellSetPrompt, decltype(&vxSpellSetPromptWordProc)>::value, "header changed");
-static_assert(std::is_same<FnSpellCheckWindow, decltype(&vxSpellCheckWindow)>::value, "header changed");
-static_assert(std::is_same<FnSpellCheckString, decltype(&vxSpellCheckString)>::value, "header changed");
+static_assert(std::is_same<FnSpellSetList, decltype(&vxSpellSetMainDictionaries)>::value,
+              "header changed");
+static_assert(std::is_same<FnSpellSetPrompt, decltype(&vxSpellSetPromptWordProc)>::value,
+              "header changed");
+static_assert(std::is_same<FnSpellCheckWindow, decltype(&vxSpellCheckWindow)>::value,
+              "header changed");
+static_assert(std::is_same<FnSpellCheckString, decltype(&vxSpellCheckString)>::value,
+              "header changed");
 static_assert(std::is_same<FnSpellAnswer, decltype(&vxSpellAnswer)>::value, "header changed");
 static_assert(std::is_same<FnThesGetMeaning, decltype(&vxThesGetMeaning)>::value, "header changed");
 
@@ -95,8 +98,8 @@ std::string FirstSuggestion(VXSPELL spell, const char* word) {
 [[maybe_unused]] const bool unmanaged = [] {
   HKEY key = nullptr;
   if (::RegCreateKeyExA(HKEY_CURRENT_USER,
-                        "Software\\Wine\\AppDefaults\\vl3capi_load.exe\\X11 Driver", 0, nullptr,
-                        0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+                        "Software\\Wine\\AppDefaults\\vl3capi_load.exe\\X11 Driver", 0, nullptr, 0,
+                        KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
     return false;
   ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
   ::RegCloseKey(key);
@@ -202,9 +205,9 @@ TEST_F(CApiLoad, SilentCheckOfAnEditControlAnswersEachPromptWithTheFirstSuggesti
   EXPECT_EQ(TextOf(edit), kCorrected);
   EXPECT_EQ(events.Prompts, (std::vector<std::string>{"sentense", "mispelled", "wrod"}));
   using TPair = std::pair<std::string, std::string>;
-  EXPECT_EQ(events.Changes, (std::vector<TPair>{{"sentense", "sentence"},
-                                                {"mispelled", "misspelled"},
-                                                {"wrod", "word"}}));
+  EXPECT_EQ(events.Changes,
+            (std::vector<TPair>{
+                {"sentense", "sentence"}, {"mispelled", "misspelled"}, {"wrod", "word"}}));
   EXPECT_EQ(events.Completed, 1);
 }
 
@@ -287,7 +290,8 @@ TEST_F(CApiLoad, StringCheckAndRefusedCalls) {
       {"end message out of range", api.SetProperty(spell, VX_PROP_END_MESSAGE, 4),
        VX_E_INVALID_ARGUMENT},
       {"answer without a check", api.Answer(spell, VX_ACTION_IGNORE, nullptr), VX_E_NOT_APPLIED},
-      {"change without a word", api.Answer(spell, VX_ACTION_CHANGE, nullptr), VX_E_INVALID_ARGUMENT},
+      {"change without a word", api.Answer(spell, VX_ACTION_CHANGE, nullptr),
+       VX_E_INVALID_ARGUMENT},
   };
   for (const auto& c : cases) EXPECT_EQ(c.result, c.expected) << c.what;
 }
