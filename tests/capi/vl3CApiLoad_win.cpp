@@ -209,6 +209,11 @@ TEST_F(CApiLoad, SilentCheckOfAnEditControlAnswersEachPromptWithTheFirstSuggesti
             (std::vector<TPair>{
                 {"sentense", "sentence"}, {"mispelled", "misspelled"}, {"wrod", "word"}}));
   EXPECT_EQ(events.Completed, 1);
+  // Nothing was stored where the component would keep settings by default.
+  HKEY key = nullptr;
+  EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Torvane Software\\vl3capi_load", 0,
+                            KEY_READ, &key),
+            ERROR_SUCCESS);
 }
 
 // The standard dialog, found by its caption among this thread's windows and
