@@ -55,6 +55,7 @@ struct TApi {
   FnSpellFree SpellFree = nullptr;
   FnSpellSetList SetDictionaryFolders = nullptr, SetMainDictionaries = nullptr;
   FnSpellSetInt2 SetProperty = nullptr, SetOption = nullptr;
+  int(WINAPI* GetProperty)(VXSPELL, int, int*) = nullptr;
   FnSpellSetPrompt SetPromptWordProc = nullptr;
   FnSpellSetChanged SetWordChangedProc = nullptr;
   FnSpellSetComplete SetCheckCompleteProc = nullptr;
@@ -113,6 +114,7 @@ struct TEvents {
   int Completed = 0;
   bool AnswerWithFirstSuggestion = false;
   bool FreeOnPrompt = false;
+  bool FreeOnChange = false;
 };
 
 void WINAPI OnPrompt(VXSPELL spell, const char* word, int, void* data) {
@@ -123,8 +125,10 @@ void WINAPI OnPrompt(VXSPELL spell, const char* word, int, void* data) {
     api.Answer(spell, VX_ACTION_CHANGE, FirstSuggestion(spell, word).c_str());
 }
 
-void WINAPI OnChanged(VXSPELL, const char* oldWord, const char* newWord, void* data) {
-  static_cast<TEvents*>(data)->Changes.emplace_back(oldWord, newWord);
+void WINAPI OnChanged(VXSPELL spell, const char* oldWord, const char* newWord, void* data) {
+  auto& events = *static_cast<TEvents*>(data);
+  events.Changes.emplace_back(oldWord, newWord);
+  if (events.FreeOnChange) api.SpellFree(spell);
 }
 
 void WINAPI OnComplete(VXSPELL, int, void* data) { ++static_cast<TEvents*>(data)->Completed; }
@@ -144,6 +148,7 @@ class CApiLoad : public ::testing::Test {
     api.Find(api.SetMainDictionaries, "vxSpellSetMainDictionaries");
     api.Find(api.SetProperty, "vxSpellSetProperty");
     api.Find(api.SetOption, "vxSpellSetOption");
+    api.Find(api.GetProperty, "vxSpellGetProperty");
     api.Find(api.SetPromptWordProc, "vxSpellSetPromptWordProc");
     api.Find(api.SetWordChangedProc, "vxSpellSetWordChangedProc");
     api.Find(api.SetCheckCompleteProc, "vxSpellSetCheckCompleteProc");
@@ -258,6 +263,28 @@ TEST_F(CApiLoad, DialogCheckOfAnEditControlIsAnsweredWithTheDialogsButtons) {
   EXPECT_EQ(TDialogUser::Presses, 3);
   EXPECT_EQ(events.Prompts, (std::vector<std::string>{"sentense", "mispelled", "wrod"}));
   EXPECT_EQ(events.Completed, 1);
+}
+
+// Not synchronous: the check returns at its first prompt and the program
+// answers later; freed from the event of its last answer, the checker goes
+// once that answer's call has returned.
+TEST_F(CApiLoad, AsynchronousCheckIsAnsweredAfterTheCallReturns) {
+  CreateSpell(1);
+  ASSERT_EQ(api.SetProperty(spell, VX_PROP_SYNCHRONOUS_CHECK, 0), VX_OK);
+  ASSERT_EQ(api.CheckWindow(spell, edit, VX_CHECK_ALL), VX_OK);
+  int checking = 0;
+  EXPECT_EQ(api.GetProperty(spell, VX_PROP_CHECKING, &checking), VX_OK);
+  EXPECT_EQ(checking, 1);
+  EXPECT_EQ(api.SetProperty(spell, VX_PROP_SYNCHRONOUS_CHECK, 1), VX_E_BUSY);
+  EXPECT_EQ(api.CheckWindow(spell, edit, VX_CHECK_ALL), VX_E_BUSY);
+  EXPECT_EQ(api.Answer(spell, VX_ACTION_CHANGE, "sentence"), VX_OK);
+  EXPECT_EQ(api.Answer(spell, VX_ACTION_IGNORE, nullptr), VX_OK);
+  events.FreeOnChange = true;
+  EXPECT_EQ(api.Answer(spell, VX_ACTION_CHANGE, "word"), VX_OK);
+  EXPECT_EQ(events.Prompts, (std::vector<std::string>{"sentense", "mispelled", "wrod"}));
+  EXPECT_EQ(TextOf(edit), "This sentence has a mispelled word");
+  EXPECT_EQ(api.GetProperty(spell, VX_PROP_CHECKING, &checking), VX_E_INVALID_HANDLE);
+  spell = nullptr;
 }
 
 // A string check hands back the corrected text under the buffer rule, and
