@@ -10,6 +10,7 @@
 
 
 class TForm;
+struct HWND__;
 
 class TVexlorSpell3 : public TVexlorSpell3Base {
  public:
@@ -36,6 +37,18 @@ class TVexlorSpell3 : public TVexlorSpell3Base {
   // UILanguageUseFonts is set: text controls get the text font only when
   // textFonts is true, the controls font otherwise.
   virtual void ApplyUILanguageFonts(TCustomForm* form, bool textFonts);
+
+  // ---- Window handles ------------------------------------------------------
+  // The base takes a window as void* (its core never sees <windows.h>); these
+  // take the HWND an application holds and do the same.
+  using TVexlorSpell3Base::CheckWinControl;
+  using TVexlorSpell3Base::WordCountWinControl;
+  void CheckWinControl(HWND__* control, TCheckType checkType) {
+    CheckWinControl(static_cast<void*>(control), checkType);
+  }
+  int32_t WordCountWinControl(HWND__* control, TCheckType checkType) {
+    return WordCountWinControl(static_cast<void*>(control), checkType);
+  }
 
   // Labels, buttons, check boxes, group boxes and page controls.
   const TFont& UILanguageFontControls() const { return fontControls_; }
