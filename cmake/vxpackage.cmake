@@ -109,7 +109,8 @@ if(VX_WINDOWS)
 endif()
 configure_package_config_file(${VX_ROOT}/cmake/VexlorConfig.cmake.in
   ${CMAKE_BINARY_DIR}/package/VexlorConfig.cmake
-  INSTALL_DESTINATION ${VX_PACKAGE_CMAKE_DIR})
+  INSTALL_DESTINATION ${VX_PACKAGE_CMAKE_DIR}
+  PATH_VARS VX_PACKAGE_INCLUDE_DIR VX_PACKAGE_LIB_DIR VX_PACKAGE_DATA_DIR)
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/VexlorConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/package/VexlorConfig.cmake
