@@ -145,7 +145,7 @@ if(BUILD_TESTING AND NOT VX_FUZZ)
     add_test(NAME win32.package_examples
       COMMAND bash ${VX_ROOT}/examples/test/package-test.sh windows ${CMAKE_BINARY_DIR}
               ${CMAKE_TOOLCHAIN_FILE} $<TARGET_FILE:vxexample_driver> ${VX_ROOT}/cmake/vxwine)
-    set_tests_properties(win32.package_examples PROPERTIES LABELS win32 TIMEOUT 600)
+    set_tests_properties(win32.package_examples PROPERTIES LABELS win32 TIMEOUT 400)
   else()
     add_test(NAME native.package_core
       COMMAND bash ${VX_ROOT}/examples/test/package-test.sh native ${CMAKE_BINARY_DIR})

@@ -39,9 +39,9 @@ for name in EditCheck LiveEdit Silent; do
   build_example "$name" -DCMAKE_TOOLCHAIN_FILE="$toolchain" || status=1
 done
 [ $status = 0 ] || exit 1
-"$vxwine" "$driver" editcheck "$(winpath "$work/EditCheck/EditCheck.exe")" || status=1
-"$vxwine" "$driver" liveedit "$(winpath "$work/LiveEdit/LiveEdit.exe")" || status=1
-out=$("$vxwine" "$work/Silent/Silent.exe" | tr -d '\r')
+timeout 120 "$vxwine" "$driver" editcheck "$(winpath "$work/EditCheck/EditCheck.exe")" || status=1
+timeout 120 "$vxwine" "$driver" liveedit "$(winpath "$work/LiveEdit/LiveEdit.exe")" || status=1
+out=$(timeout 60 "$vxwine" "$work/Silent/Silent.exe" | tr -d '\r')
 echo "$out"
 [ "$out" = "$expected" ] || { echo "FAILED: Silent printed \"$out\""; status=1; }
 exit $status

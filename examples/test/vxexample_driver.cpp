@@ -4,6 +4,7 @@
 // when every step saw what a user would see.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -92,11 +93,12 @@ HWND DialogBesides(HWND main) {
   return nullptr;
 }
 
-// Keys as the keyboard queues them for the focused control.
+// Characters as the keyboard's translation delivers them to the focused
+// control, each followed by its key's release (live spelling looks at both).
+// No key-down: the program's own TranslateMessage would add a second character.
 void Type(HWND wnd, const std::string& text) {
   for (char c : text) {
     const UINT vk = ::VkKeyScanA(c) & 0xFF;
-    ::PostMessageA(wnd, WM_KEYDOWN, vk, 1);
     ::PostMessageA(wnd, WM_CHAR, static_cast<unsigned char>(c), 1);
     ::PostMessageA(wnd, WM_KEYUP, vk, 1 | (3u << 30));
   }
@@ -164,16 +166,40 @@ bool EditCheck() {
   return true;
 }
 
-// Pure red pixels in the window: the live speller's underlines.
+// Pure red pixels in the window: the live speller's underlines. One copy of
+// the screen under the window (another process's window DC reads nothing
+// under Wine; GetPixel would go to the display for each pixel).
 int RedPixels(HWND wnd) {
   RECT client = {};
   ::GetClientRect(wnd, &client);
-  HDC dc = ::GetDC(wnd);
+  const int width = client.right, height = client.bottom;
+  if (width <= 0 || height <= 0) return 0;
+  POINT origin = {0, 0};
+  ::ClientToScreen(wnd, &origin);
+  HDC dc = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(dc);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   int red = 0;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x)
-      if (::GetPixel(dc, x, y) == RGB(255, 0, 0)) ++red;
-  ::ReleaseDC(wnd, dc);
+  if (bitmap != nullptr) {
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, dc, origin.x, origin.y, SRCCOPY);
+    ::GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i)
+      if ((pixels[i] & 0xFFFFFF) == 0xFF0000) ++red;  // BGRA: red in the third byte
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+  }
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, dc);
   return red;
 }
 
