@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a throw-away prefix and builds the examples against
 # that prefix only, each out of tree with its own CMakeLists.txt, then runs
-# them: under Wine driven by vxexample_driver (windows), or natively (native).
+# them: EditCheck and LiveEdit under Wine, driven by vxexample_driver
+# (windows); Silent, the portable one, natively (native).
 #   package-test.sh windows BUILD_DIR TOOLCHAIN_FILE DRIVER_EXE VXWINE
 #   package-test.sh native BUILD_DIR
 set -euo pipefail
@@ -22,12 +23,11 @@ build_example() {
     { cat "$work/$name.build.log"; return 1; }
 }
 
-expected="The quick brown fox jumps over the lazy dog"
 if [ "$mode" = native ]; then
   build_example Silent
   out=$("$work/Silent/Silent")
   echo "$out"
-  [ "$out" = "$expected" ]
+  [ "$out" = "The quick brown fox jumps over the lazy dog" ]
   exit 0
 fi
 
@@ -35,13 +35,10 @@ toolchain=$3 driver=$4 vxwine=$5
 # Programs under Wine see the Linux root as drive Z:.
 winpath() { echo "Z:$1" | tr / '\\'; }
 status=0
-for name in EditCheck LiveEdit Silent; do
+for name in EditCheck LiveEdit; do
   build_example "$name" -DCMAKE_TOOLCHAIN_FILE="$toolchain" || status=1
 done
 [ $status = 0 ] || exit 1
 timeout 120 "$vxwine" "$driver" editcheck "$(winpath "$work/EditCheck/EditCheck.exe")" || status=1
 timeout 120 "$vxwine" "$driver" liveedit "$(winpath "$work/LiveEdit/LiveEdit.exe")" || status=1
-out=$(timeout 60 "$vxwine" "$work/Silent/Silent.exe" | tr -d '\r')
-echo "$out"
-[ "$out" = "$expected" ] || { echo "FAILED: Silent printed \"$out\""; status=1; }
 exit $status
