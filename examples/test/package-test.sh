@@ -41,4 +41,9 @@ done
 [ $status = 0 ] || exit 1
 timeout 120 "$vxwine" "$driver" editcheck "$(winpath "$work/EditCheck/EditCheck.exe")" || status=1
 timeout 120 "$vxwine" "$driver" liveedit "$(winpath "$work/LiveEdit/LiveEdit.exe")" || status=1
+# The examples keep settings and word lists in %AppData% and the registry:
+# nothing is written beside the programs.
+for f in "$work"/EditCheck/*.cfg "$work"/EditCheck/*.vl[ul] "$work"/LiveEdit/*.cfg "$work"/LiveEdit/*.vl[ul]; do
+  [ -e "$f" ] && { echo "FAILED: $f was written beside the program"; status=1; }
+done
 exit $status
