@@ -44,6 +44,6 @@ timeout 120 "$vxwine" "$driver" liveedit "$(winpath "$work/LiveEdit/LiveEdit.exe
 # The examples keep settings and word lists in %AppData% and the registry:
 # nothing is written beside the programs.
 for f in "$work"/EditCheck/*.cfg "$work"/EditCheck/*.vl[ul] "$work"/LiveEdit/*.cfg "$work"/LiveEdit/*.vl[ul]; do
-  [ -e "$f" ] && { echo "FAILED: $f was written beside the program"; status=1; }
+  if [ -e "$f" ]; then echo "FAILED: $f was written beside the program"; status=1; fi
 done
 exit $status
