@@ -18,10 +18,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
   switch (msg) {
     case WM_CREATE:
       edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
-                             10, 10, 360, 120, window, nullptr, nullptr, nullptr);
-      CreateWindowA("BUTTON", "Check spelling", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 140,
-                    130, 28, window, reinterpret_cast<HMENU>(kCheckButton), nullptr, nullptr);
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 10,
+                             10, 360, 120, window, nullptr, nullptr, nullptr);
+      CreateWindowA("BUTTON", "Check spelling", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 140, 130,
+                    28, window, reinterpret_cast<HMENU>(kCheckButton), nullptr, nullptr);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == kCheckButton) {
@@ -41,14 +41,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   // [guide:first-setup]
-  TVexlorSpell3 checker;                 // the standard spelling dialog
-  checker.SetEndMessage(emNever);        // no message box to close at the end
-  checker.SetConfigStorage(csFile);      // settings and word lists in %AppData%
+  TVexlorSpell3 checker;             // the standard spelling dialog
+  checker.SetEndMessage(emNever);    // no message box to close at the end
+  checker.SetConfigStorage(csFile);  // settings and word lists in %AppData%
   CreateDirectoryA(ExpandMacros("%AppData%\\EditCheck").c_str(), nullptr);
   checker.SetConfigFilename("%AppData%\\EditCheck\\Spell.cfg");
   checker.SetConfigDefaultActiveCustom("%AppData%\\EditCheck\\%ConfigID%.vlu");
   checker.SetSuggestionsLearningDict("%AppData%\\EditCheck\\%ConfigID%.vll");
-  spell = &checker;                      // for the window procedure
+  spell = &checker;  // for the window procedure
   // [/guide:first-setup]
 
   WNDCLASSA windowClass = {};

@@ -28,8 +28,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // [guide:live]
   auto* editor = new TVexlorRichEdit(&form, &form);  // owned by the form
   editor->SetBounds(8, 8, 408, 170);
-  editor->SetVexlorSpell(&spell);                     // its words and menu
-  editor->SetLiveSpelling(true);                      // underline as the user types
+  editor->SetVexlorSpell(&spell);  // its words and menu
+  editor->SetLiveSpelling(true);   // underline as the user types
   // [/guide:live]
 
   // [guide:thesaurus]

@@ -29,8 +29,8 @@ void ChooseStorage(TVexlorSpell3Base& spell, TConfigStorage storage,
       // [guide:storage-callback]
       spell.SetConfigStorage(csCallback);
       spell.OnConfigReadString = [&settings](TVexlorSpell3Base*, const std::string& configID,
-                                             const std::string& key, const std::string& defaultValue,
-                                             std::string& value) {
+                                             const std::string& key,
+                                             const std::string& defaultValue, std::string& value) {
         auto found = settings.find(configID + "/" + key);
         value = found != settings.end() ? found->second : defaultValue;
       };
@@ -51,10 +51,10 @@ int main(int argc, char** argv) {
   ChooseStorage(spell, csCallback, settings);
   // [guide:language]
   TStringList folders, mains;
-  folders.Add("%AppDir%");                  // beside the program
-  folders.Add("%AppDir%\\Dictionaries");    // or in a folder of its own
+  folders.Add("%AppDir%");                // beside the program
+  folders.Add("%AppDir%\\Dictionaries");  // or in a folder of its own
   spell.SetConfigDictionaryDir(folders);
-  mains.Add("American.vlm");                // the first main dictionary sets the language
+  mains.Add("American.vlm");  // the first main dictionary sets the language
   spell.SetConfigDefaultMain(mains);
   // [/guide:language]
   spell.SetConfigDefaultActiveCustom("");  // no user word list for this run
@@ -62,21 +62,23 @@ int main(int argc, char** argv) {
 
   // [guide:silent]
   spell.OnPromptWord = [](TVexlorSpell3Base* sender, const std::string& word, bool repeated) {
-    if (repeated) {                     // "the the": keep one copy
+    if (repeated) {  // "the the": keep one copy
       sender->DeleteRepeated();
       return;
     }
     TStringList suggestions;
     sender->GetSuggestions(word, suggestions);
-    if (suggestions.Count() > 0) sender->Change(suggestions[0]);
-    else sender->IgnoreAll();
+    if (suggestions.Count() > 0)
+      sender->Change(suggestions[0]);
+    else
+      sender->IgnoreAll();
   };
   spell.OnMainDictionariesMissing = [](TVexlorSpell3Base*, const TStringList& names,
                                        const TStringList&) {
     std::fprintf(stderr, "missing main dictionary: %s\n", names[0].c_str());
   };
   std::string text = "Teh quick brwon fox jumps over the the lazy dog";
-  spell.CheckString(text);              // text now holds the corrections
+  spell.CheckString(text);  // text now holds the corrections
   // [/guide:silent]
 
   std::printf("%s\n", text.c_str());

@@ -215,12 +215,14 @@ bool LiveEdit() {
   Type(editor, "A speling mistake makes me happy ");
   Settle(editor);
   int red = 0;
-  WaitFor([&]() -> HWND {
-    ::RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    Settle(editor);
-    red = RedPixels(editor);
-    return red > 0 ? editor : nullptr;
-  }, 10000);
+  WaitFor(
+      [&]() -> HWND {
+        ::RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        Settle(editor);
+        red = RedPixels(editor);
+        return red > 0 ? editor : nullptr;
+      },
+      10000);
   std::printf("underlined pixels: %d\n", red);
   if (red == 0) return Fail("the misspelt word is not underlined");
 

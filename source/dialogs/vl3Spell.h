@@ -8,7 +8,6 @@
 #include "vl3Controls_win.h"
 #include "vl3SpellBase.h"
 
-
 class TForm;
 struct HWND__;
 
