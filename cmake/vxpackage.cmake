@@ -135,6 +135,11 @@ function(vx_package_component)
   endif()
 endfunction()
 
+# The C interface DLL, for programs of other compilers (Vexlor::CApi).
+if(TARGET vl3capi)
+  vx_package_component(TARGET vl3capi HEADERS source/capi/vl3CApi.h)
+endif()
+
 # ---- Tests of the package ------------------------------------------------------
 # The examples are built against an installed copy of this build only, and
 # the README's guide is checked against the code regions it quotes.
