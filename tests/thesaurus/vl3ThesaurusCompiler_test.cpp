@@ -93,7 +93,7 @@ TEST(ThesaurusCompiler, RefusesContentBeyondTheFormatsLimits) {
       {"zero byte in a word", [](auto& c) { c.Meanings[0].Lists[0].push_back(std::string("a\0b", 3)); }},
       {"more than 255 links", [](auto& c) {
          c.Meanings.resize(300, c.Meanings[0]);
-         for (uint16_t m = 5; m < 300; ++m) c.Headwords[0].Links.push_back(static_cast<uint16_t>(m * 5));
+         for (uint16_t m = 5; m < 300; ++m) c.Headwords[0].Links.push_back(static_cast<uint32_t>(m * 5));
        }},
   };
   for (const auto& c : cases) {
@@ -294,7 +294,7 @@ TEST(ThesaurusCompiler, MutatedFilesNeverCrashTheReader) {
     if (!file.LoadFromBytes(bytes)) continue;
     for (const char* word : words) file.Lookup(word);
     std::string word;
-    for (uint32_t n = 0; n < file.NodeCount(); ++n) file.NodeToWord(word, static_cast<uint16_t>(n));
+    for (uint32_t n = 0; n < file.NodeCount(); ++n) file.NodeToWord(word, n);
   }
 }
 
@@ -314,7 +314,9 @@ TEST(ThesaurusCompiler, SampleThesaurusAnswersCommonWords) {
     EXPECT_TRUE(HasMeanings(file, word)) << word;
 }
 
-TEST(ThesaurusCompiler, MeaningsStopWhereLinkValuesWouldOverflow) {
+// 14000 meanings: past what 16-bit link values name. The compact layout
+// stops at 13107 meanings; by default the whole source goes to a wide file.
+TEST(ThesaurusCompiler, MeaningsBeyondSixteenBitLinksNeedTheWideLayout) {
   std::vector<TSourceEntry> entries;
   for (int i = 0; i < 14000; ++i) {
     std::string word = "w";
@@ -323,20 +325,33 @@ TEST(ThesaurusCompiler, MeaningsStopWhereLinkValuesWouldOverflow) {
     sense.Category = 4;  // the largest category, the first to overflow
     entries.push_back({word, {sense}});
   }
-  TCompileOptions options;
-  options.MaxMeanings = 65535;
-  std::string bytes, error;
-  TCompileStats stats;
-  ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
-  EXPECT_EQ(stats.Meanings, 13107u);
-  TThesaurusFile file;
-  ASSERT_TRUE(file.LoadFromBytes(bytes));
-  int found = 0;
-  for (const auto& entry : entries)
-    if (HasMeanings(file, entry.Word)) {
-      ++found;
-      EXPECT_EQ(file.Results()[0]->Headword, entry.Word);
-      EXPECT_EQ(file.Results()[0]->Category, 4);
-    }
-  EXPECT_EQ(found, 13107);
+  // The compact selection leaves out the one-letter "w" as well.
+  const struct {
+    bool compact;
+    size_t meanings;
+    bool wide;
+    size_t dropped;
+  } cases[] = {{true, 13107, false, 13999 - 13107}, {false, 14000, true, 0}};
+  for (const auto& c : cases) {
+    TCompileOptions options;
+    options.Compact = c.compact;
+    options.MaxMeanings = 65535;
+    std::string bytes, error;
+    TCompileStats stats;
+    ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
+    EXPECT_EQ(stats.Meanings, c.meanings);
+    EXPECT_EQ(stats.Layout.Wide, c.wide);
+    EXPECT_EQ(stats.Dropped.size(), c.dropped);
+    TThesaurusFile file;
+    ASSERT_TRUE(file.LoadFromBytes(bytes));
+    EXPECT_EQ(file.Wide(), c.wide);
+    size_t found = 0;
+    for (const auto& entry : entries)
+      if (HasMeanings(file, entry.Word)) {
+        ++found;
+        EXPECT_EQ(file.Results()[0]->Headword, entry.Word);
+        EXPECT_EQ(file.Results()[0]->Category, 4);
+      }
+    EXPECT_EQ(found, c.meanings);
+  }
 }
