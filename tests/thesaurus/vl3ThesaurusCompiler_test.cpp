@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <random>
 
@@ -81,6 +82,104 @@ TEST(ThesaurusCompiler, OnlyHeadwordsCarryMeanings) {
     EXPECT_FALSE(HasMeanings(file, word)) << word;
   ASSERT_TRUE(file.Lookup("Glad"));
   EXPECT_EQ(Words(file.Results()[0]->Lists[1]), (std::vector<std::string>{"Glad", "Happy", "Joyful"}));
+}
+
+// What a reader of the compact layout alone does with a file: false where
+// it gives up (a block longer than what is left of the file).
+bool CompactReaderAccepts(const std::string& bytes) {
+  size_t pos = TThesaurusFile::kHeaderSize;
+  for (int name = 0; name < 6; ++name) {
+    if (pos >= bytes.size()) return false;
+    pos += 1 + static_cast<uint8_t>(bytes[pos]);
+  }
+  if (pos + 4 > bytes.size()) return false;
+  uint64_t nodes = 0;
+  for (int i = 0; i < 4; ++i) nodes |= uint64_t(static_cast<uint8_t>(bytes[pos + i])) << (8 * i);
+  return nodes * 4 <= bytes.size() - pos - 4;
+}
+
+uint64_t Fnv1a64(const std::string& bytes) {
+  uint64_t hash = 0xcbf29ce484222325ull;
+  for (char c : bytes) hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3ull;
+  return hash;
+}
+
+TEST(ThesaurusCompiler, WideLayoutReadsBackTheSameAndCompactReadersRefuseIt) {
+  const TThesaurusContent content = SmallContent();
+  std::string compact, wide, error;
+  TThesaurusLayoutStats compactStats, wideStats;
+  ASSERT_TRUE(WriteThesaurus(content, compact, &compactStats, &error, true)) << error;
+  ASSERT_TRUE(WriteWideThesaurus(content, wide, &wideStats, &error)) << error;
+  EXPECT_FALSE(compactStats.Wide) << "content that fits stays compact";
+  EXPECT_TRUE(wideStats.Wide);
+  EXPECT_TRUE(CompactReaderAccepts(compact));
+  EXPECT_FALSE(CompactReaderAccepts(wide));
+  EXPECT_EQ(wide.compare(0, std::strlen(VltFormat::kWideSignature), VltFormat::kWideSignature), 0);
+  TThesaurusFile a, b;
+  ASSERT_TRUE(a.LoadFromBytes(compact));
+  ASSERT_TRUE(b.LoadFromBytes(wide));
+  EXPECT_TRUE(b.Wide());
+  EXPECT_EQ(b.NodeCount(), a.NodeCount());
+  for (const char* word : {"nation", "station", "car", "cart", "glad", "Happy", "HAPPY", "ca", "zzz"}) {
+    ASSERT_EQ(a.Lookup(word), b.Lookup(word)) << word;
+    ASSERT_EQ(a.Results().size(), b.Results().size()) << word;
+    for (size_t i = 0; i < a.Results().size(); ++i) {
+      EXPECT_EQ(a.Results()[i]->Headword, b.Results()[i]->Headword) << word;
+      EXPECT_EQ(a.Results()[i]->Category, b.Results()[i]->Category) << word;
+      for (int list = 0; list < 4; ++list)
+        EXPECT_EQ(Words(a.Results()[i]->Lists[list]), Words(b.Results()[i]->Lists[list])) << word;
+    }
+  }
+}
+
+// A source that fits the compact layout compiles byte for byte as before
+// the wide layout existed.
+TEST(ThesaurusCompiler, SourcesThatFitCompileAsEver) {
+  const std::string source =
+      "ISO8859-1\n"
+      "happy|2\n(adj)|felicitous|glad|content (similar term)\n(adj)|well-chosen|unhappy (antonym)\n"
+      "cat|2\n(noun)|true cat|feline (generic term)\n(verb)|vomit|spew\n"
+      "station|1\n(noun)|post|place (generic term)\n"
+      "a|1\n(noun)|angstrom|metric unit (generic term)\n"
+      "glad|1\n(adj)|happy|pleased (similar term)\n";
+  std::vector<TSourceEntry> entries;
+  std::string error;
+  ASSERT_TRUE(ParseMythes(source, entries, error)) << error;
+  for (bool compact : {false, true}) {
+    TCompileOptions options;
+    options.Name = "Small";
+    options.Compact = compact;
+    std::string bytes;
+    TCompileStats stats;
+    ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
+    EXPECT_EQ(bytes.size(), 852u);
+    EXPECT_EQ(Fnv1a64(bytes), 0xd5e0b44eb00ac992ull) << compact;
+  }
+}
+
+// With a frequency list, the compact layout keeps the words met in text.
+TEST(ThesaurusCompiler, CompactLayoutKeepsTheMostFrequentWordsAndNamesTheDropped) {
+  std::vector<TSourceEntry> entries;
+  for (int i = 0; i < 400; ++i) {
+    std::string word = "w";
+    for (int n = i; n; n /= 26) word += static_cast<char>('a' + n % 26);
+    TSourceSense sense;
+    sense.Synonyms = {word + "x"};
+    entries.push_back({word, {sense}});
+  }
+  TCompileOptions options;
+  options.Compact = true;
+  options.MaxNodes = 600;
+  options.Frequencies = {{entries[399].Word, 50}, {entries[398].Word, 40}, {entries[200].Word, 30}};
+  std::string bytes, error;
+  TCompileStats stats;
+  ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
+  ASSERT_FALSE(stats.Dropped.empty());
+  EXPECT_EQ(stats.KeptHeadwords + stats.Dropped.size(), 399u);  // "w" has one letter
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  for (int i : {399, 398, 200}) EXPECT_TRUE(HasMeanings(file, entries[i].Word)) << i;
+  for (const std::string& word : stats.Dropped) EXPECT_FALSE(HasMeanings(file, word)) << word;
 }
 
 TEST(ThesaurusCompiler, RefusesContentBeyondTheFormatsLimits) {
@@ -279,10 +378,13 @@ TEST(ThesaurusCompiler, KnownWordsLimitTheHeadwords) {
 // Random mutations of a compiled file: the reader must refuse or answer,
 // never crash or hang (the sanitizers watch every read).
 TEST(ThesaurusCompiler, MutatedFilesNeverCrashTheReader) {
-  const std::string original = Compile(SmallContent());
+  std::string wide, error;
+  ASSERT_TRUE(WriteWideThesaurus(SmallContent(), wide, nullptr, &error)) << error;
+  const std::string originals[] = {Compile(SmallContent()), wide};  // both layouts
   std::mt19937 random(20261208);
   const char* words[] = {"nation", "station", "car", "cart", "glad", "Happy", "zzz"};
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 4500; ++round) {
+    const std::string& original = originals[round % 3 == 2 ? 1 : 0];
     std::string bytes = original;
     const int flips = 1 + static_cast<int>(random() % 4);
     for (int i = 0; i < flips; ++i) {

@@ -357,6 +357,13 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
   return false;
 }
 
+bool WriteWideThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
+                        std::string* error) {
+  if (Layout(content, true, bytes, stats, error)) return true;
+  bytes.clear();
+  return false;
+}
+
 // ---- mythes source ---------------------------------------------------------
 
 namespace {

@@ -48,6 +48,9 @@ struct TThesaurusLayoutStats {
 // layouts allowed, or has more than 255 links per word or 65535 words per list.
 bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
                     std::string* error, bool allowWide = false);
+// The wide layout whatever the content's size (tests and fuzz seeds).
+bool WriteWideThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
+                        std::string* error);
 
 // ---- Synonym source --------------------------------------------------------
 
