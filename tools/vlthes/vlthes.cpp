@@ -1,6 +1,7 @@
 // vlthes: compiles mythes-format synonym lists into thesaurus files and
 // looks words up in them, the way the thesaurus component reads them.
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,6 +24,9 @@ const char kUsageText[] =
     "          layout, which older readers read, is written in the wide one. --compact\n"
     "          writes the compact layout anyway and drops headwords to fit: the least\n"
     "          frequent first by LIST, lines of \"word count\" counted in real text)\n"
+    "       vlthes lookup FILE.vlt < WORDS  (one word a line: \"word: yes\" when the thesaurus\n"
+    "                                      has meanings for it, else \"word: no\"; the time\n"
+    "                                      taken on standard error)\n"
     "       vlthes lookup FILE.vlt WORD   (each meaning: its headword and part of speech,\n"
     "                                      the words the thesaurus dialog shows for it,\n"
     "                                      then the file's other lists of that meaning)\n"
@@ -289,6 +293,31 @@ int Lookup(const std::string& path, const std::string& word) {
   return 0;
 }
 
+// Words from standard input, answered the way the thesaurus component
+// looks them up; the time per look-up goes to standard error.
+int LookupList(const std::string& path) {
+  TThesaurusFile file;
+  const auto start = std::chrono::steady_clock::now();
+  if (!Load(file, path)) return 2;
+  const auto loaded = std::chrono::steady_clock::now();
+  size_t count = 0, found = 0;
+  char line[4096];
+  while (std::fgets(line, sizeof line, stdin) != nullptr) {
+    std::string word(line);
+    while (!word.empty() && (word.back() == '\n' || word.back() == '\r')) word.pop_back();
+    if (word.empty()) continue;
+    const bool has = file.Lookup(FromTerminal(word)) && !file.Results().empty();
+    ++count;
+    found += has ? 1 : 0;
+    std::printf("%s: %s\n", word.c_str(), has ? "yes" : "no");
+  }
+  const auto done = std::chrono::steady_clock::now();
+  using Ms = std::chrono::duration<double, std::milli>;
+  std::fprintf(stderr, "vlthes: %zu of %zu found; load %.1f ms, %.1f us a look-up\n", found, count,
+               Ms(loaded - start).count(), count ? Ms(done - loaded).count() * 1000 / count : 0.0);
+  return 0;
+}
+
 int Words(const std::string& path) {
   TThesaurusFile file;
   if (!Load(file, path)) return 2;
@@ -335,6 +364,7 @@ int main(int argc, char** argv) {
   }
   if (command == "compile") return Compile(args);
   if (command == "lookup") {
+    if (args.size() == 1) return LookupList(args[0]);
     if (args.size() != 2) return Usage("lookup needs a thesaurus file and one word");
     return Lookup(args[0], args[1]);
   }
