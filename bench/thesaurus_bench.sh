@@ -74,7 +74,7 @@ sys.stdout.write("\n".join(out) + "\n")
 # "answered% us-per-look-up" for the words of $2 in thesaurus $1.
 measure() {
   local answers stats
-  answers=$("$bin/vlthes" --codepage "$3" lookup "$1" < "$2" 2>"$work/stderr")
+  answers=$("$bin/vlthes" lookup --codepage "$3" "$1" < "$2" 2>"$work/stderr")
   stats=$(cat "$work/stderr")
   awk -v yes="$(grep -c ': yes$' <<<"$answers")" -v n="$(wc -l < "$2")" \
       -v us="$(sed -n 's/.*, \([0-9.]*\) us a look-up.*/\1/p' <<<"$stats")" \
@@ -103,8 +103,8 @@ for line in open(sys.argv[1], encoding="utf-8", errors="replace"):
     m = re.match(r"^([^|]+)\|(\d+)\s*$", line)
     if m and " " not in m.group(1).strip() and not re.search(r"\d", m.group(1)): n.add(m.group(1).strip())
 print(len(n))' "$text")
-  kept=$("$bin/vlthes" --codepage "$codepage" info "$vlt" | sed -n 's/^headwords: //p')
-  layout=$("$bin/vlthes" --codepage "$codepage" info "$vlt" | sed -n 's/^layout: //p')
+  kept=$("$bin/vlthes" info --codepage "$codepage" "$vlt" | sed -n 's/^headwords: //p')
+  layout=$("$bin/vlthes" info --codepage "$codepage" "$vlt" | sed -n 's/^layout: //p')
   size=$(( $(stat -c %s "$vlt") / 1024 ))
   read -r top300 us < <(measure "$vlt" "$work/$name.300" "$codepage")
   read -r top3000 _ < <(measure "$vlt" "$work/$name.3000" "$codepage")
@@ -117,7 +117,7 @@ print(len(n))' "$text")
     [ "$name" = English ] && known_args=(--known /usr/share/dict/american-english)
     "$bin/vlthes" compile --codepage "$codepage" --name "$name" "${known_args[@]}" --max-list 16 --max-other 3 \
       --compact --frequencies "$frequencies" "$text" "$work/$name.compact.vlt" > "$work/$name.compact.summary"
-    ckept=$("$bin/vlthes" --codepage "$codepage" info "$work/$name.compact.vlt" | sed -n 's/^headwords: //p')
+    ckept=$("$bin/vlthes" info --codepage "$codepage" "$work/$name.compact.vlt" | sed -n 's/^headwords: //p')
     read -r c300 _ < <(measure "$work/$name.compact.vlt" "$work/$name.300" "$codepage")
     read -r c3000 _ < <(measure "$work/$name.compact.vlt" "$work/$name.3000" "$codepage")
     compact="$ckept $c300 $c3000 $(( $(stat -c %s "$work/$name.compact.vlt") / 1024 ))"

@@ -36,10 +36,9 @@ main_dictionaries=(
 
 # Thesauri: file, code page, name, mythes source, word list that headwords
 # must be in (empty: any), list sizes, folder of /usr/share/man whose pages
-# give the word frequencies. English keeps the compact layout, and so the
-# file it always had: its headwords are limited to the system word list.
+# give the word frequencies.
 thesauri=(
-  "English|1252|English|/usr/share/mythes/th_en_US_v2.dat|/usr/share/dict/american-english|--max-list 16 --max-other 3 --compact|."
+  "English|1252|English|/usr/share/mythes/th_en_US_v2.dat||--max-list 16 --max-other 3|."
   "German|1252|Deutsch|/usr/share/mythes/th_de_DE_v2.dat||--max-list 16 --max-other 3|de"
   "Swedish|1252|Svenska|/usr/share/mythes/th_sv_SE_v2.dat||--max-list 16 --max-other 3|sv"
   "Danish|1252|Dansk|/usr/share/mythes/th_da_DK.dat||--max-list 16 --max-other 3|da"
@@ -143,7 +142,7 @@ for entry in "${thesauri[@]}"; do
   fi
   frequency_args=()
   if [ "$compact" = 1 ]; then
-    lists="${lists/ --compact/} --compact"
+    lists="$lists --compact"
     [ -s "$frequencies" ] && frequency_args=(--frequencies "$frequencies")
   fi
   [ -f "$source" ] || { echo "dictionaries: $source is not installed" >&2; status=1; continue; }

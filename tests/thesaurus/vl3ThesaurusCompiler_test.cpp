@@ -427,13 +427,20 @@ TEST(ThesaurusCompiler, MeaningsBeyondSixteenBitLinksNeedTheWideLayout) {
     sense.Category = 4;  // the largest category, the first to overflow
     entries.push_back({word, {sense}});
   }
+  // A headword in lower case whose list holds it as written in text: the
+  // wide file answers the written form too (its look-up would otherwise stop
+  // at the list word, which has no meanings).
+  TSourceSense ingredients;
+  ingredients.Category = 0;
+  ingredients.Synonyms = {"Bestandteile", "Zutaten"};
+  entries.push_back({"zutaten", {ingredients}});
   // The compact selection leaves out the one-letter "w" as well.
   const struct {
     bool compact;
     size_t meanings;
     bool wide;
     size_t dropped;
-  } cases[] = {{true, 13107, false, 13999 - 13107}, {false, 14000, true, 0}};
+  } cases[] = {{true, 13107, false, 14000 - 13107}, {false, 14001, true, 0}};
   for (const auto& c : cases) {
     TCompileOptions options;
     options.Compact = c.compact;
@@ -449,11 +456,15 @@ TEST(ThesaurusCompiler, MeaningsBeyondSixteenBitLinksNeedTheWideLayout) {
     EXPECT_EQ(file.Wide(), c.wide);
     size_t found = 0;
     for (const auto& entry : entries)
-      if (HasMeanings(file, entry.Word)) {
+      if (entry.Word != "zutaten" && HasMeanings(file, entry.Word)) {
         ++found;
         EXPECT_EQ(file.Results()[0]->Headword, entry.Word);
         EXPECT_EQ(file.Results()[0]->Category, 4);
       }
-    EXPECT_EQ(found, c.meanings);
+    EXPECT_EQ(found, std::min<size_t>(c.meanings, 14000));  // compact: zutaten, the longest, is dropped
+    if (c.wide) {
+      EXPECT_TRUE(HasMeanings(file, "zutaten"));
+      EXPECT_TRUE(HasMeanings(file, "Zutaten"));
+    }
   }
 }

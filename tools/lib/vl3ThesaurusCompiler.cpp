@@ -637,6 +637,40 @@ TThesaurusContent BuildContent(const std::vector<const TSourceEntry*>& chosen, s
   return content;
 }
 
+// Sources list headwords in lower case ("zutaten") and the same words as
+// written in text in their lists ("Zutaten"). A look-up of the written form
+// finds that list word in the trie, without meanings, and so never tries the
+// lower case: such list words become headwords with the same meanings. So
+// do the capitalised forms of headwords whose first letter the reader's
+// lower-case retry (Windows-1252's mapping) cannot bring back, as Polish
+// "Źródło" or Russian words beginning with Ч or Я.
+void AddWrittenSpellings(TThesaurusContent& content, int codePage) {
+  std::unordered_map<std::string, size_t> headwordAt;
+  for (size_t i = 0; i < content.Headwords.size(); ++i) headwordAt.emplace(content.Headwords[i].Word, i);
+  std::vector<TThesaurusHeadword> added;
+  std::unordered_set<std::string> done;
+  for (const auto& meaning : content.Meanings)
+    for (const auto& list : meaning.Lists)
+      for (const auto& word : list) {
+        if (headwordAt.count(word) || !done.insert(word).second) continue;
+        const std::string lower = Ansi::LowerCase(word, codePage);
+        auto it = lower == word ? headwordAt.end() : headwordAt.find(lower);
+        if (it != headwordAt.end()) added.push_back({word, content.Headwords[it->second].Links});
+      }
+  if (codePage != 1252) {
+    const unsigned char* upper = Ansi::UpperCaseTable(codePage);
+    const unsigned char* retry = Ansi::LowerCaseTable(1252);
+    for (const auto& headword : content.Headwords) {
+      const unsigned char first = static_cast<unsigned char>(headword.Word[0]);
+      if (upper[first] == first || retry[upper[first]] == first) continue;
+      std::string written = headword.Word;
+      written[0] = static_cast<char>(upper[first]);
+      if (!headwordAt.count(written) && done.insert(written).second) added.push_back({written, headword.Links});
+    }
+  }
+  for (auto& headword : added) content.Headwords.push_back(std::move(headword));
+}
+
 // The most looked-up eligible headwords that fit: in the compact layout and
 // with its selection (two letters or more), or in either layout with every
 // single word eligible. With `requireAll`, false unless all of them fit.
@@ -678,13 +712,15 @@ bool Select(const std::vector<TSourceEntry>& entries, std::unordered_map<std::st
   auto fits = [&](size_t count, std::string& out, TCompileStats& result) {
     size_t links = 0;
     refused = 0;
-    const TThesaurusContent content =
+    TThesaurusContent content =
         BuildContent(chosen, count, options, maxMeanings == 0 ? SIZE_MAX : maxMeanings, links, refused, kept);
+    const size_t headwords = content.Headwords.size();
+    if (!compact) AddWrittenSpellings(content, options.CodePage);
     TThesaurusLayoutStats layout;
     if (!WriteThesaurus(content, out, &layout, nullptr, !compact) ||
         (maxNodes != 0 && layout.Nodes > maxNodes))
       return false;
-    result.KeptHeadwords = content.Headwords.size();
+    result.KeptHeadwords = headwords;
     result.KeptLinks = links;
     result.Meanings = content.Meanings.size();
     result.Layout = layout;
