@@ -103,7 +103,9 @@ for line in open(sys.argv[1], encoding="utf-8", errors="replace"):
     m = re.match(r"^([^|]+)\|(\d+)\s*$", line)
     if m and " " not in m.group(1).strip() and not re.search(r"\d", m.group(1)): n.add(m.group(1).strip())
 print(len(n))' "$text")
-  kept=$("$bin/vlthes" info --codepage "$codepage" "$vlt" | sed -n 's/^headwords: //p')
+  # As compiled (vlthes info also counts the capitalised forms added for look-ups).
+  kept=$([ -f "$summary" ] && sed -n 's/.*: kept \([0-9]*\) of .*/\1/p' "$summary" | head -n 1)
+  [ -n "$kept" ] || kept=$("$bin/vlthes" info --codepage "$codepage" "$vlt" | sed -n 's/^headwords: //p')
   layout=$("$bin/vlthes" info --codepage "$codepage" "$vlt" | sed -n 's/^layout: //p')
   size=$(( $(stat -c %s "$vlt") / 1024 ))
   read -r top300 us < <(measure "$vlt" "$work/$name.300" "$codepage")
@@ -117,7 +119,7 @@ print(len(n))' "$text")
     [ "$name" = English ] && known_args=(--known /usr/share/dict/american-english)
     "$bin/vlthes" compile --codepage "$codepage" --name "$name" "${known_args[@]}" --max-list 16 --max-other 3 \
       --compact --frequencies "$frequencies" "$text" "$work/$name.compact.vlt" > "$work/$name.compact.summary"
-    ckept=$("$bin/vlthes" info --codepage "$codepage" "$work/$name.compact.vlt" | sed -n 's/^headwords: //p')
+    ckept=$(sed -n 's/.*: kept \([0-9]*\) of .*/\1/p' "$work/$name.compact.summary" | head -n 1)
     read -r c300 _ < <(measure "$work/$name.compact.vlt" "$work/$name.300" "$codepage")
     read -r c3000 _ < <(measure "$work/$name.compact.vlt" "$work/$name.3000" "$codepage")
     compact="$ckept $c300 $c3000 $(( $(stat -c %s "$work/$name.compact.vlt") / 1024 ))"
