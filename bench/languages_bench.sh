@@ -130,7 +130,7 @@ for entry in "${languages[@]}"; do
   hs_flagged=$(wc -l < "$work/$name.hs_flagged")
   # Words hunspell accepts that ours flags, as a share of what hunspell accepts.
   vx_rej=$(awk -v n="$half" -v h="$hs_flagged" 'NR == FNR { hs[$0] = 1; next } !($0 in hs) { ++r }
-             END { printf "%.2f%%", n > h ? 100 * r / (n - h) : 0 }' "$work/$name.hs_flagged" "$work/$name.vx_flagged")
+             END { printf "%.2f%%", (n > h ? 100 * r / (n - h) : 0) }' "$work/$name.hs_flagged" "$work/$name.vx_flagged")
   vx_acc=$(awk -v f="$vx_flagged" -v n="$half" 'BEGIN { printf "%.1f%%", 100 * (n - f) / n }')
   hs_acc=$(awk -v f="$hs_flagged" -v n="$half" 'BEGIN { printf "%.1f%%", 100 * (n - f) / n }')
 
