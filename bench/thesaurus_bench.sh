@@ -115,9 +115,10 @@ print(len(n))' "$text")
   compact="-"
   frequencies="$sources/$name.frequencies"
   if [ -s "$frequencies" ]; then
-    known_args=()
-    [ "$name" = English ] && known_args=(--known /usr/share/dict/american-english)
-    "$bin/vlthes" compile --codepage "$codepage" --name "$name" "${known_args[@]}" --max-list 16 --max-other 3 \
+    # The list sizes data/dictionaries.sh --compact uses.
+    lists=(--max-list 16 --max-other 3)
+    case $name in German|Polish) lists=(--max-list 4 --max-other 0 --max-senses 3) ;; esac
+    "$bin/vlthes" compile --codepage "$codepage" --name "$name" "${lists[@]}" \
       --compact --frequencies "$frequencies" "$text" "$work/$name.compact.vlt" > "$work/$name.compact.summary"
     ckept=$(sed -n 's/.*: kept \([0-9]*\) of .*/\1/p' "$work/$name.compact.summary" | head -n 1)
     read -r c300 _ < <(measure "$work/$name.compact.vlt" "$work/$name.300" "$codepage")

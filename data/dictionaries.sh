@@ -36,15 +36,18 @@ main_dictionaries=(
 
 # Thesauri: file, code page, name, mythes source, word list that headwords
 # must be in (empty: any), list sizes, folder of /usr/share/man whose pages
-# give the word frequencies.
+# give the word frequencies, list sizes in the compact layout (empty: the
+# same). Its 65536 letter nodes hold more headwords of the sources with long
+# lists of phrases (German, Polish) when they keep shorter lists.
+short_lists="--max-list 4 --max-other 0 --max-senses 3"
 thesauri=(
   "English|1252|English|/usr/share/mythes/th_en_US_v2.dat||--max-list 16 --max-other 3|."
-  "German|1252|Deutsch|/usr/share/mythes/th_de_DE_v2.dat||--max-list 16 --max-other 3|de"
+  "German|1252|Deutsch|/usr/share/mythes/th_de_DE_v2.dat||--max-list 16 --max-other 3|de|$short_lists"
   "Swedish|1252|Svenska|/usr/share/mythes/th_sv_SE_v2.dat||--max-list 16 --max-other 3|sv"
   "Danish|1252|Dansk|/usr/share/mythes/th_da_DK.dat||--max-list 16 --max-other 3|da"
   "Russian|1251|Русский|/usr/share/mythes/th_ru_RU_v2.dat||--max-list 16 --max-other 3|ru"
   "Czech|1250|Čeština|/usr/share/mythes/th_cs_CZ_v2.dat||--max-list 16 --max-other 3|cs"
-  "Polish|1250|Polski|/usr/share/mythes/th_pl_PL_v2.dat||--max-list 16 --max-other 3|pl"
+  "Polish|1250|Polski|/usr/share/mythes/th_pl_PL_v2.dat||--max-list 16 --max-other 3|pl|$short_lists"
 )
 
 # wanted NAME [LANGUAGE...]: no languages asked means all.
@@ -132,7 +135,7 @@ for entry in "${main_dictionaries[@]}"; do
 done
 
 for entry in "${thesauri[@]}"; do
-  IFS='|' read -r name codepage title source known lists man <<<"$entry"
+  IFS='|' read -r name codepage title source known lists man compact_lists <<<"$entry"
   wanted "$name" "$@" || continue
   # Word frequencies of the language's manual pages: what the compact layout
   # keeps first, and kept for the benchmarks.
@@ -142,7 +145,7 @@ for entry in "${thesauri[@]}"; do
   fi
   frequency_args=()
   if [ "$compact" = 1 ]; then
-    lists="$lists --compact"
+    lists="${compact_lists:-$lists} --compact"
     [ -s "$frequencies" ] && frequency_args=(--frequencies "$frequencies")
   fi
   [ -f "$source" ] || { echo "dictionaries: $source is not installed" >&2; status=1; continue; }
