@@ -585,7 +585,8 @@ TMessageBoxHook& MessageBoxHook() {
 TCursor gCursor = TCursor::Default;
 }  // namespace
 
-void ProcessMessages() {}
+bool ProcessMessages() { return true; }
+void WaitForMessages() {}
 
 // No window messages here, so nothing is ever handed to a dispatcher.
 void SetMessageDispatcher(TMessageDispatcher) {}

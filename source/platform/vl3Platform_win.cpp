@@ -527,7 +527,7 @@ TMessageDispatcher gDispatcher = nullptr;
 
 void SetMessageDispatcher(TMessageDispatcher dispatcher) { gDispatcher = dispatcher; }
 
-void ProcessMessages() {
+bool ProcessMessages() {
   // Bounded, so that a window that keeps posting to itself cannot hold the
   // caller here for ever.
   MSG msg;
@@ -535,7 +535,7 @@ void ProcessMessages() {
     if (msg.message == WM_QUIT) {
       // Leave it for the application's own loop.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
+      return false;
     }
     if (gDispatcher != nullptr) {
       gDispatcher(&msg);
@@ -544,6 +544,12 @@ void ProcessMessages() {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
+  return true;
+}
+
+void WaitForMessages() {
+  // Also wakes for messages already seen but not yet removed.
+  ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 int MessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
