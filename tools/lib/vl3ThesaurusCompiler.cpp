@@ -467,8 +467,8 @@ bool Known(const TCompileOptions& options, const std::string& word) {
 }
 
 // Single words of two letters or more: what a look-up under the caret finds.
-bool LookupWord(const std::string& word) {
-  if (word.size() < 2 || !Ansi::IsAlpha(word[0])) return false;
+bool LookupWord(const std::string& word, int codePage) {
+  if (word.size() < 2 || !Ansi::IsAlpha(word[0], codePage)) return false;
   for (char c : word)
     if (c == ' ' || (c >= '0' && c <= '9')) return false;
   return true;
@@ -579,7 +579,7 @@ bool CompileThesaurus(const std::vector<TSourceEntry>& entries, const TCompileOp
   std::vector<const TSourceEntry*> chosen;
   std::unordered_set<std::string> seen;
   for (const auto& entry : entries)
-    if (LookupWord(entry.Word) && !entry.Senses.empty() && Known(options, entry.Word) &&
+    if (LookupWord(entry.Word, options.CodePage) && !entry.Senses.empty() && Known(options, entry.Word) &&
         seen.insert(entry.Word).second)
       chosen.push_back(&entry);
   std::stable_sort(chosen.begin(), chosen.end(), [&](const TSourceEntry* a, const TSourceEntry* b) {

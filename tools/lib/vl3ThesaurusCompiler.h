@@ -84,6 +84,7 @@ struct TCompileOptions {
   size_t SenseSpacing = 4000;  // rank distance between a headword's senses
   // When not empty, headwords must be in it (as written or in lower case).
   std::unordered_set<std::string> KnownWords;
+  int CodePage = 1252;  // of the words: which bytes are letters
 };
 
 struct TCompileStats {
