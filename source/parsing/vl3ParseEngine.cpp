@@ -98,6 +98,13 @@ void TMainParsingEngine::SetLetterCodePages(const std::vector<int>& codePages) {
   ownCharSet_ = charSet_;
 }
 
+void TMainParsingEngine::FollowLetters(const TMainParsingEngine& other) {
+  if (charSet_ == other.charSet_ || charSet_ != ownCharSet_ || other.charSet_ != other.ownCharSet_)
+    return;
+  BuildCharTables(other.charSet_);
+  ownCharSet_ = charSet_;
+}
+
 void TMainParsingEngine::BuildCharTables(const std::string& charSet) {
   charSet_ = charSet;
   wordChars_.fill(false);

@@ -28,6 +28,9 @@ class TMainParsingEngine : public TParsingEngine {
   // Makes the letters of the text's code pages word characters (none: back
   // to the default set). A set the host chose with BuildCharTables is kept.
   void SetLetterCodePages(const std::vector<int>& codePages);
+  // Takes the letters that another engine was given (the live editor
+  // follows its spell checker's); a host's own set on either side stays.
+  void FollowLetters(const TMainParsingEngine& other);
 
   TControlParser* Parser() const { return parser_; }
   const std::string& CharSet() const { return charSet_; }

@@ -129,6 +129,15 @@ TEST_F(CodePageLetters, LettersJoinTheSetButPunctuationSeparates) {
   engine.SetLetterCodePages({1250});
   engine.SetLetterCodePages({});
   EXPECT_EQ(engine.CharSet(), TMainParsingEngine::DefaultCharSet());
+  // A second engine (the live editor's) follows the spell checker's letters
+  // unless its host chose its own.
+  TMainParsingEngine spells, follower, hosts;
+  spells.SetLetterCodePages({1250});
+  follower.FollowLetters(spells);
+  EXPECT_TRUE(follower.IsWordChar('\xA3'));
+  hosts.BuildCharTables("abc");
+  hosts.FollowLetters(spells);
+  EXPECT_EQ(hosts.CharSet(), "abc");
 }
 
 TEST_F(CodePageLetters, AHostsOwnCharactersAreKept) {
