@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "vl3Codepage.h"
 #include "vl3Configuration.h"
 #include "vl3ConfigurationDialogCtrl.h"
 #include "vl3Layout_win.h"
@@ -25,24 +24,6 @@ const int32_t kNameColumnWidth = 130;
 const int32_t kRowsWithoutScrollBar = 4;
 
 int32_t Bottom(const TControl* control) { return control->Top() + control->Height(); }
-
-// A dictionary's title is in the code page of its language, which need not
-// be the system's (a Russian title on a Western Windows): the list is told the
-// title in Unicode then.
-void ShowTitleInItsLetters(TListView& list, int32_t row, const TMainDictionary& dictionary) {
-  const int codePage = Codepage::OfLanguage(dictionary.LangId());
-  if (static_cast<UINT>(codePage) == ::GetACP() || list.Handle() == nullptr) return;
-  const std::string utf8 = Codepage::ToUtf8(dictionary.DisplayTitle(), codePage);
-  std::wstring wide(utf8.size() + 1, L'\0');
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0],
-                                           static_cast<int>(wide.size()));
-  if (length <= 0) return;
-  LVITEMW item = {};
-  item.iSubItem = 0;
-  item.pszText = &wide[0];
-  ::SendMessageW(list.Handle(), LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
-}
 
 }  // namespace
 
@@ -200,7 +181,6 @@ void TSpellCheckConfigDialog::FillMainDictionaries() {
     std::unique_ptr<TMainDictionary> dictionary = DialogControl_->OpenMainDictionary(names[i]);
     const int32_t row = MainDictionaries->AddItem(dictionary ? dictionary->DisplayTitle() : "???", 0);
     MainDictionaries->SetSubItem(row, 1, names[i]);
-    if (dictionary) ShowTitleInItsLetters(*MainDictionaries, row, *dictionary);
   }
   if (DialogControl_->GetCommandsVisible().Contains(sdcMainDictFolderBrowse)) {
     MainDictionaries->AddItem(DialogControl_->GetString(lsLocateDictionaries), 0);
