@@ -53,26 +53,13 @@ bool IsAllUpper(const std::string& s, int codePage) {
   return IsAllUpper(s.data(), s.size(), codePage);
 }
 
-// The set with the code page's letters that it lacks appended (lower-case
-// ones only for a lower-case set): the oe ligature of French, the Polish
-// letters outside 0xC0-0xFF.
-std::string WithLetters(const std::string& set, int codePage, bool lowerOnly) {
-  std::string result = set;
-  for (char c : Ansi::HighLetters(codePage)) {
-    if (lowerOnly && Ansi::ToLower(c, codePage) != c) continue;
-    if (result.find(c) == std::string::npos) result += c;
-  }
-  return result;
-}
-
 int Score(const TStringList& list, int index) { return static_cast<int>(list.Objects(index)); }
 
 }  // namespace
 
 // ---- TSuggestionsGenerator ----------------------------------------------
 
-TSuggestionsGenerator::TSuggestionsGenerator()
-    : startSet_(FullSet()), lowerSet_(LowerCaseSet()), fullSet_(FullSet()) {
+TSuggestionsGenerator::TSuggestionsGenerator() : startSet_(FullSet()) {
   SetDefaultOperations(true);
 }
 
@@ -99,8 +86,6 @@ void TSuggestionsGenerator::SetLanguage(uint32_t language) {
   if (language == language_) return;
   language_ = language;
   codePage_ = Codepage::OfLanguage(language);
-  lowerSet_ = WithLetters(LowerCaseSet(), codePage_, true);
-  fullSet_ = WithLetters(FullSet(), codePage_, false);
   SetDefaultOperations(defaultOperations_);
   if (language == kLanguageCzech) startSet_ += CzechAdditions();
 }
@@ -163,7 +148,7 @@ bool TSuggestionsGenerator::TryInsertions() {
   }
   candidate_.assign(1, '\0');
   candidate_ += word_;
-  for (char c : runStartSet_) {
+  for (char c : startSet_) {
     candidate_[0] = c;
     if (TryCandidate(candidate_)) return true;
   }
@@ -204,7 +189,7 @@ bool TSuggestionsGenerator::TrySubstitutions() {
     }
     candidate_[at] = word_[at];
   }
-  for (char c : runStartSet_) {
+  for (char c : startSet_) {
     candidate_[0] = c;
     if (TryCandidate(candidate_)) return true;
   }
@@ -254,10 +239,7 @@ void TSuggestionsGenerator::Generate(const std::string& word, int maxCount,
   test_ = &test;
   maxCount_ = maxCount;
   wordLower_ = IsAllLower(word_, codePage_);
-  usageSet_ = wordLower_ ? &lowerSet_ : &fullSet_;
-  // First letters too ("swiat" needs s acute in front); the start set
-  // itself stays as the host or the language left it.
-  runStartSet_ = WithLetters(startSet_, codePage_, false);
+  usageSet_ = wordLower_ ? &LowerCaseSet() : &FullSet();
 
   bool stop = false;
   if ((operations_ & kSuggestSwaps) != 0) stop = TrySwaps(1);

@@ -87,11 +87,8 @@ class TSuggestionsGenerator {
   bool Running() const { return list_ != nullptr && test_ != nullptr && usageSet_ != nullptr; }
 
   uint32_t language_ = 0;
-  int codePage_ = 1252;   // of the language: its case mapping and letters
+  int codePage_ = 1252;  // of the language: its case mapping
   std::string startSet_;
-  std::string lowerSet_;  // LowerCaseSet and FullSet with the code page's
-  std::string fullSet_;   // letters they lack
-  std::string runStartSet_;  // the start set of the run, with those letters
   bool defaultOperations_ = true;
   uint8_t operations_ = kSuggestAllOperations;
   std::string candidate_;  // reused for every candidate of a run

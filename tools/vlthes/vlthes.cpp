@@ -26,8 +26,7 @@ const char kUsageText[] =
     "       vlthes words FILE.vlt\n"
     "       vlthes info FILE.vlt\n"
     "Any command takes --codepage 1250|1251|1252: the code page of the\n"
-    "thesaurus's words (compile: default 1252; the others: judged from the file).\n"
-    "The words read and printed are in the terminal's encoding:\n";
+    "thesaurus's words (compile: default 1252; the others: judged from the file).\n";
 
 // Bad usage: the reason and the usage on standard error, status 2.
 int Usage(const std::string& message = std::string()) {
