@@ -45,8 +45,8 @@ void TLiveMarker::FindMisspelled(std::string& text, std::vector<TFoundWord>& fou
   TParsingEngine* engine = owner_.ParsingEngine();
   // Words are split with the letters of the spell checker's dictionaries.
   auto* own = dynamic_cast<TMainParsingEngine*>(engine);
-  auto* theirs = owner_.Spell() ? dynamic_cast<TMainParsingEngine*>(owner_.Spell()->ParsingEngine())
-                                : nullptr;
+  auto* theirs =
+      owner_.Spell() ? dynamic_cast<TMainParsingEngine*>(owner_.Spell()->ParsingEngine()) : nullptr;
   if (own && theirs) own->FollowLetters(*theirs);
   stringParser_->Initialize(text);
   engine->Initialize(stringParser_.get(), ctAll);

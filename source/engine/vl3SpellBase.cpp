@@ -203,7 +203,8 @@ void TVexlorSpell3Base::UseDictionaryCodePages() {
     engine->SetLetterCodePages(codePages);
   textCodePage_ = codePages.empty() ? 1252 : codePages.front();
   for (auto& filter : filters_)
-    if (auto* base = dynamic_cast<TParserIgnoreBase*>(filter.get())) base->SetCodePage(textCodePage_);
+    if (auto* base = dynamic_cast<TParserIgnoreBase*>(filter.get()))
+      base->SetCodePage(textCodePage_);
   if (dictionaries_.MainCount() > 0) suggestionsGenerator_->SetLanguage(dictionaries_.Language());
 }
 

@@ -39,17 +39,25 @@ struct TTextCase {
 };
 
 const std::vector<TTextCase> kTexts = {
-    {"Polish.vlm", 1250, "\u201E\u0141\u00F3d\u017A\u201D \u2013 \u015Bwiat\u2026 g\u0119\u015B; "
-                         "\u017C\u00F3\u0142w \u201A\u017Ar\u00F3d\u0142o\u2018, \u0142\u0105ka",
+    {"Polish.vlm",
+     1250,
+     "\u201E\u0141\u00F3d\u017A\u201D \u2013 \u015Bwiat\u2026 g\u0119\u015B; "
+     "\u017C\u00F3\u0142w \u201A\u017Ar\u00F3d\u0142o\u2018, \u0142\u0105ka",
      {"Łódź", "świat", "gęś", "żółw", "źródło", "łąka"}},
-    {"Czech.vlm", 1250, "\u201E\u010Ce\u0161tina\u201C \u2014 \u0161\u0165astn\u00FD, k\u016F\u0148; "
-                        "\u013Dudov\u00EDt\u2026 \u017Elu\u0165ou\u010Dk\u00FD",
+    {"Czech.vlm",
+     1250,
+     "\u201E\u010Ce\u0161tina\u201C \u2014 \u0161\u0165astn\u00FD, k\u016F\u0148; "
+     "\u013Dudov\u00EDt\u2026 \u017Elu\u0165ou\u010Dk\u00FD",
      {"Čeština", "šťastný", "kůň", "Ľudovít", "žluťoučký"}},
-    {"Russian.vlm", 1251, "\u00AB\u0401\u0436\u00BB \u2014 \u044F\u0449\u0438\u043A\u2026 "
-                          "\u201C\u0447\u0430\u0439\u201D, \u0441\u044A\u0435\u0448\u044C \u0451\u043B\u043A\u0430",
+    {"Russian.vlm",
+     1251,
+     "\u00AB\u0401\u0436\u00BB \u2014 \u044F\u0449\u0438\u043A\u2026 "
+     "\u201C\u0447\u0430\u0439\u201D, \u0441\u044A\u0435\u0448\u044C \u0451\u043B\u043A\u0430",
      {"Ёж", "ящик", "чай", "съешь", "ёлка"}},
-    {"French.vlm", 1252, "\u201Cc\u0153ur\u201D \u2013 s\u0153ur\u2026 \u0152dipe, \u00AB\u0153uvre\u00BB "
-                         "na\u00EFve",
+    {"French.vlm",
+     1252,
+     "\u201Cc\u0153ur\u201D \u2013 s\u0153ur\u2026 \u0152dipe, \u00AB\u0153uvre\u00BB "
+     "na\u00EFve",
      {"cœur", "sœur", "Œdipe", "œuvre", "naïve"}},
 };
 
@@ -108,15 +116,17 @@ TEST_F(CodePageLetters, LettersJoinTheSetButPunctuationSeparates) {
   const std::vector<TLetters> cases = {
       {1250, "\x8A\x9A\x8C\x9C\x8D\x9D\x8E\x9E\x8F\x9F\xA3\xB3\xA5\xB9\xAA\xBA\xAF\xBF\xBC\xBE",
        "\xA1\xA2\xB2\xB4\xBD\xA8\xB8\xB0"},
-      {1251, "\x80\x90\x81\x83\x8A\x9A\x8C\x9C\x8D\x9D\x8E\x9E\x8F\x9F\xA1\xA2\xA3\xBC\xA5\xB4"
-             "\xA8\xB8\xAA\xBA\xAF\xBF\xB2\xB3\xBD\xBE",
+      {1251,
+       "\x80\x90\x81\x83\x8A\x9A\x8C\x9C\x8D\x9D\x8E\x9E\x8F\x9F\xA1\xA2\xA3\xBC\xA5\xB4"
+       "\xA8\xB8\xAA\xBA\xAF\xBF\xB2\xB3\xBD\xBE",
        "\xB9\x88\xB0"},
       {1252, "\x8A\x9A\x8C\x9C\x8E\x9E\x9F\x83\xAA\xBA", "\x80\xA3\xB9\xBF\xA1\xB3\xB0"},
   };
   for (const TLetters& c : cases) {
     TMainParsingEngine engine;
     engine.SetLetterCodePages({c.codePage});
-    for (char ch : c.letters) EXPECT_TRUE(engine.IsWordChar(ch)) << c.codePage << ": " << int(ch & 0xFF);
+    for (char ch : c.letters)
+      EXPECT_TRUE(engine.IsWordChar(ch)) << c.codePage << ": " << int(ch & 0xFF);
     // Separators stay separators unless the default set already had them
     // (the typographic apostrophe 0x92 does).
     for (char ch : c.separators + punctuation) {
