@@ -4,7 +4,8 @@
 # language:
 #  - words kept and dropped to fit the format, file size, nodes, load time
 #    and look-ups per second over the words of a real text;
-#  - the share of that text's words each checker accepts;
+#  - the share of that text's words each checker accepts, and the share of
+#    the words hunspell accepts that ours rejects ("vx rej");
 #  - suggestions for misspellings made by one random edit of words from the
 #    held-out second half of the text (words both checkers accept, edits both
 #    reject): first and top-five accuracy and the median answer time.
@@ -97,8 +98,8 @@ random.shuffle(out)
 sys.stdout.write("\n".join(out) + "\n")
 '
 
-printf '%-10s %9s %9s %8s %7s %7s %9s | %6s %6s | %-26s | %-26s\n' language kept dropped "size KB" nodes "load ms" "look-up/s" \
-  "vx acc" "hs acc" "vxspell first/top5/median" "hunspell first/top5/median"
+printf '%-10s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-26s | %-26s\n' language kept dropped "size KB" nodes "load ms" "look-up/s" \
+  "vx acc" "hs acc" "vx rej" "vxspell first/top5/median" "hunspell first/top5/median"
 for entry in "${languages[@]}"; do
   IFS='|' read -r name codepage hunspell_name source <<<"$entry"
   # Arguments that name languages choose those rows only.
@@ -123,8 +124,13 @@ for entry in "${languages[@]}"; do
   tail -n +"$(( half + 1 ))" "$all" > "$work/$name.heldout"
 
   # Acceptance: the share of the measured words neither checker lists.
-  vx_flagged=$("${vx[@]}" -l < "$work/$name.measured" | wc -l)
-  hs_flagged=$("${hs[@]}" -l < "$work/$name.measured" | wc -l)
+  "${vx[@]}" -l < "$work/$name.measured" > "$work/$name.vx_flagged"
+  "${hs[@]}" -l < "$work/$name.measured" > "$work/$name.hs_flagged"
+  vx_flagged=$(wc -l < "$work/$name.vx_flagged")
+  hs_flagged=$(wc -l < "$work/$name.hs_flagged")
+  # Words hunspell accepts that ours flags, as a share of what hunspell accepts.
+  vx_rej=$(awk -v n="$half" -v h="$hs_flagged" 'NR == FNR { hs[$0] = 1; next } !($0 in hs) { ++r }
+             END { printf "%.2f%%", (n > h ? 100 * r / (n - h) : 0) }' "$work/$name.hs_flagged" "$work/$name.vx_flagged")
   vx_acc=$(awk -v f="$vx_flagged" -v n="$half" 'BEGIN { printf "%.1f%%", 100 * (n - f) / n }')
   hs_acc=$(awk -v f="$hs_flagged" -v n="$half" 'BEGIN { printf "%.1f%%", 100 * (n - f) / n }')
 
@@ -151,7 +157,7 @@ for entry in "${languages[@]}"; do
   dropped=$([ -f "$summary" ] && sed -n 's/.*dropped \([0-9]*\).*/\1/p' "$summary" || echo "?")
   size=$(( $(stat -c %s "$dict") / 1024 ))
   read -r _ load _ lookups _ < <("$bin/dictionary_timer" "$dict" "$codepage" "$work/$name.measured")
-  printf '%-10s %9s %9s %8s %7s %7s %9s | %6s %6s | %-26s | %-26s\n' "$name" "$kept" "$dropped" "$size" "$nodes" "$load" "$lookups" \
-    "$vx_acc" "$hs_acc" "$vx_sugg" "$hs_sugg"
+  printf '%-10s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-26s | %-26s\n' "$name" "$kept" "$dropped" "$size" "$nodes" "$load" "$lookups" \
+    "$vx_acc" "$hs_acc" "$vx_rej" "$vx_sugg" "$hs_sugg"
   echo "           text: $source, $half words measured, $(wc -l < "$work/$name.pairs") misspellings" >&2
 done

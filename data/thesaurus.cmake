@@ -1,5 +1,6 @@
 # The sample's thesaurus, Brevant.vlt, compiled by vlthes from Debian's
-# mythes-en-us synonym lists; headwords limited to the system word list.
+# mythes-en-us synonym lists; headwords limited to the system word list, in
+# the compact layout that every reader of thesaurus files reads.
 if(NOT VX_WINDOWS)
   set(VX_MYTHES_SOURCE /usr/share/mythes/th_en_US_v2.dat CACHE FILEPATH "mythes thesaurus source")
   set(VX_THESAURUS_KNOWN_WORDS /usr/share/dict/american-english CACHE FILEPATH
@@ -14,7 +15,7 @@ if(NOT VX_WINDOWS)
     add_custom_command(
       OUTPUT ${VX_DATA_DIR}/Brevant.vlt
       COMMAND ${CMAKE_COMMAND} -E make_directory ${VX_DATA_DIR}
-      COMMAND vlthes compile --name "American English" ${known_args} --max-list 16 --max-other 3
+      COMMAND vlthes compile --name "American English" ${known_args} --max-list 16 --max-other 3 --compact
               ${VX_MYTHES_SOURCE} ${VX_DATA_DIR}/Brevant.vlt
       DEPENDS vlthes ${VX_MYTHES_SOURCE} ${known_file}
       COMMENT "Compiling the thesaurus Brevant.vlt"

@@ -41,7 +41,7 @@ TEST_F(Vldict, CompiledDictionaryAnswersInfoLookupAndWords) {
   EXPECT_EQ(RunTool("compile --lang 0x0809 --title 'Test List' " + list + " " + dict).status, 0);
   TRun info = RunTool("info " + dict);
   EXPECT_EQ(info.status, 0);
-  EXPECT_EQ(info.out, "title: Test List\nlanguage: 0x0809\nwords: 4\nnodes: 8\n");
+  EXPECT_EQ(info.out, "title: Test List\nlanguage: 0x0809\nwords: 4\nnodes: 8\nlayout: compact\n");
   const std::string probes = File("probes.txt", "cat\nCat\nc\nA\ncats\r\n");
   TRun lookup = RunTool("lookup " + dict + " < " + probes);
   EXPECT_EQ(lookup.status, 0);

@@ -30,8 +30,10 @@ constexpr int kUsage = 2;
 
 const char kUsageText[] =
     "usage: vldict compile [--lang N] [--title TEXT] [--utf8 | --ansi] [--codepage 1250|1251|1252]\n"
-    "                      WORDLIST OUT.vlm\n"
-    "         (a UTF-8 list is found and converted by itself; --ansi keeps the bytes as they are)\n"
+    "                      [--compact] WORDLIST OUT.vlm\n"
+    "         (a UTF-8 list is found and converted by itself; --ansi keeps the bytes as they are;\n"
+    "          a list too large for the compact layout, which older readers read, is written\n"
+    "          whole in the wide one; --compact drops the least common words to fit instead)\n"
     "       vldict info DICT.vlm\n"
     "       vldict lookup DICT.vlm < WORDS   (one word a line on standard input; answers\n"
     "                                         yes or no as the spell checker would)\n"
@@ -101,7 +103,7 @@ bool LooksLikeUtf8(const std::string& text) {
 
 int Compile(const std::vector<std::string>& args) {
   TDictionaryCompileOptions options;
-  bool utf8 = false, ansi = false;
+  bool utf8 = false, ansi = false, compact = false;
   std::vector<std::string> files;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -116,6 +118,8 @@ int Compile(const std::vector<std::string>& args) {
       utf8 = true;
     } else if (arg == "--ansi") {
       ansi = true;
+    } else if (arg == "--compact") {
+      compact = true;
     } else if (arg == "--codepage") {
       uint32_t codePage = 0;
       if (i + 1 >= args.size() || !ParseLanguage(args[i + 1], codePage) ||
@@ -152,7 +156,9 @@ int Compile(const std::vector<std::string>& args) {
   if (leftOut > 0)
     std::cerr << "vldict: left out " << leftOut << " words that Windows-" << options.codePage
               << " cannot hold\n";
-  // A list too large for the format keeps the words users meet most.
+  // A list too large for the compact layout goes whole into the wide one;
+  // with --compact it keeps the words users meet most.
+  options.allowWide = !compact;
   options.dropToFit = true;
   std::string error;
   TDictionaryStats stats;
@@ -160,7 +166,10 @@ int Compile(const std::vector<std::string>& args) {
     return Fail(files[0] + ": " + error);
   std::cout << files[1] << ": kept " << stats.words << " words, dropped " << stats.dropped
             << " to fit the format; " << stats.nodes << " nodes, " << stats.linkAreaSize
-            << " bytes of child links, " << stats.fileSize << " bytes\n";
+            << " bytes of child links, " << stats.fileSize << " bytes; "
+            << (stats.wideLayout ? "wide layout (readers of the compact layout only refuse it)"
+                                 : "compact layout")
+            << "\n";
   return kOk;
 }
 
@@ -226,7 +235,8 @@ int Info(const std::vector<std::string>& args) {
   std::cout << "title: " << title << "\n"
             << "language: " << language << "\n"
             << "words: " << dictionary.StoredWordCount() << "\n"
-            << "nodes: " << dictionary.NodeCount() << "\n";
+            << "nodes: " << dictionary.NodeCount() << "\n"
+            << "layout: " << (dictionary.Wide() ? "wide" : "compact") << "\n";
   return kOk;
 }
 
