@@ -91,7 +91,7 @@ done
 if [ "${1:-}" = "--packages" ]; then
   shift
   for name in $(known_languages); do
-    wanted "$name" "$@" && echo "${language_packages[${name,,}]}"
+    if wanted "$name" "$@"; then echo "${language_packages[${name,,}]}"; fi
   done | tr ' ' '\n' | awk 'NF && !seen[$0]++' | paste -sd' '
   exit 0
 fi

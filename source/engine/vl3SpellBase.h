@@ -726,6 +726,10 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // Windows build, null elsewhere.
   /// The parser for a window control (null outside Windows).
   static TControlParser* NewWindowParser(void* control);
+  // After the main dictionaries open: the letters of their code pages
+  // become word characters, and the filters and suggestions take the first
+  // one's case mapping.
+  void UseDictionaryCodePages();
 
  private:
   // The collaborators that carry out its operations work on its state.
@@ -757,6 +761,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::vector<TParserIgnore*> scanFilters_;
   std::vector<std::unique_ptr<TParserIgnore>> filters_;
   std::vector<TParserIgnore*> lineFilters_;
+  int textCodePage_ = 1252;  // of the first main dictionary's language
   bool phoneticFallback_ = true;
   TSpellLanguageType uiLanguage_ = ltEnglish;
   TSpellUI uiType_ = suiSilent;

@@ -164,6 +164,7 @@ class TThesaurus3Base : public TComponent {
 
  private:
   void DisposeDialog();
+  void UseFileLetters();
 
   std::string filename_;
   bool sortedLists_ = false;
@@ -175,6 +176,7 @@ class TThesaurus3Base : public TComponent {
   int32_t helpCtxThesaurusDialog_ = 0;
 
   std::unique_ptr<TParsingEngine> parsingEngine_;
+  std::string lettersFile_;  // the file whose letters the engine has
   std::string replacementWord_;
   std::unique_ptr<TThesaurusFile> thesaurusFile_;
   bool lookingUp_ = false;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "vl3Ansi.h"
+#include "vl3Codepage.h"
 #include "vl3Platform.h"
 
 namespace VltFormat {
@@ -145,6 +146,10 @@ bool TThesaurusFile::LoadFromBytes(const std::string& bytes) {
   numberSize_ = wide ? 4 : 2;
   thesaurusName_ = name;
   for (const auto& category : categories) categoryNames_.Add(category);
+  // The file does not name its code page: the letters of its words do.
+  uint64_t counts[256] = {};
+  for (size_t i = 3; i < nodeBlock_.size(); i += 4) ++counts[static_cast<uint8_t>(nodeBlock_[i])];
+  codePage_ = Codepage::GuessFromByteCounts(counts);
   loaded_ = true;
   return true;
 }
@@ -325,11 +330,11 @@ bool TThesaurusFile::BuildEntry(const TEntry& meaning, TThesaurusEntry& result) 
 
 void TThesaurusFile::MatchCase(const std::string& model, TThesaurusEntry& result) {
   if (model.empty()) return;
-  const bool allUpper = Ansi::UpperCase(model) == model;
-  const bool firstUpper = Ansi::IsUpper(model[0]);
+  const bool allUpper = Ansi::UpperCase(model, codePage_) == model;
+  const bool firstUpper = Ansi::ToLower(model[0], codePage_) != model[0];
   auto apply = [&](std::string s) {
-    if (allUpper) return Ansi::UpperCase(s);
-    if (firstUpper && !s.empty()) s[0] = Ansi::ToUpper(s[0]);
+    if (allUpper) return Ansi::UpperCase(s, codePage_);
+    if (firstUpper && !s.empty()) s[0] = Ansi::ToUpper(s[0], codePage_);
     return s;
   };
   result.Headword = apply(result.Headword);
@@ -363,7 +368,7 @@ bool TThesaurusFile::Lookup(const std::string& word) {
   uint32_t node = 0;
   bool caseChanged = false;
   if (!FindNode(word, node)) {
-    if (!tryLowerCase_ || !FindNode(Ansi::LowerCase(word), node)) return false;
+    if (!tryLowerCase_ || !FindNode(Ansi::LowerCase(word, codePage_), node)) return false;
     caseChanged = true;
   }
   TForwardNode found;

@@ -122,6 +122,9 @@ class TThesaurusFile {
   const TThesaurusEntryList& Results() const { return results_; }
   const std::string& LastWord() const { return lastWord_; }
   bool TryLowerCase() const { return tryLowerCase_; }
+  // The code page of the words (1250, 1251 or 1252), judged from the
+  // letters of the loaded file; 1252 before a file is loaded.
+  int CodePage() const { return codePage_; }
 
  private:
   void ClearBlocks();
@@ -144,4 +147,5 @@ class TThesaurusFile {
   TThesaurusEntryList results_;
   std::string lastWord_;
   bool tryLowerCase_ = true;
+  int codePage_ = 1252;
 };

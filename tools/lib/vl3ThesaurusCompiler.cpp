@@ -517,9 +517,10 @@ bool Known(const TCompileOptions& options, const std::string& word) {
 }
 
 // Single words of two letters or more: what a look-up under the caret finds.
-// The compact layout's selection, kept as it is so that its files stay the same.
-bool LookupWord(const std::string& word) {
-  if (word.size() < 2 || !Ansi::IsAlpha(word[0])) return false;
+// The compact layout's selection, kept as it is so that its files stay the same
+// (letters are those of the thesaurus's code page).
+bool LookupWord(const std::string& word, int codePage) {
+  if (word.size() < 2 || !Ansi::IsAlpha(word[0], codePage)) return false;
   for (char c : word)
     if (c == ' ' || (c >= '0' && c <= '9')) return false;
   return true;
@@ -530,7 +531,7 @@ bool LookupWord(const std::string& word) {
 bool SingleWord(const std::string& word, int codePage) {
   if (word.empty()) return false;
   const unsigned char first = static_cast<unsigned char>(word[0]);
-  const bool letter = Ansi::IsAlpha(word[0]) || Ansi::LowerCaseTable(codePage)[first] != first ||
+  const bool letter = Ansi::IsAlpha(word[0], codePage) || Ansi::LowerCaseTable(codePage)[first] != first ||
                       Ansi::UpperCaseTable(codePage)[first] != first;
   if (!letter) return false;
   for (char c : word)
@@ -681,7 +682,7 @@ bool Select(const std::vector<TSourceEntry>& entries, std::unordered_map<std::st
   std::vector<const TSourceEntry*> chosen;
   std::unordered_set<std::string> seen;
   for (const auto& entry : entries) {
-    const bool eligible = compact ? LookupWord(entry.Word) : SingleWord(entry.Word, options.CodePage);
+    const bool eligible = compact ? LookupWord(entry.Word, options.CodePage) : SingleWord(entry.Word, options.CodePage);
     if (eligible && !entry.Senses.empty() && Known(options, entry.Word) && seen.insert(entry.Word).second)
       chosen.push_back(&entry);
   }

@@ -19,6 +19,7 @@
 #include "vl3DictionaryNames.h"
 #include "vl3MainDictionary.h"
 #include "vl3Platform.h"
+#include "vl3TerminalText.h"
 #include "vldict_custom.h"
 
 namespace {
@@ -40,8 +41,11 @@ const char kUsageText[] =
     "  DICT.vlm is a path, a file name of the current folder or of the build's data\n"
     "  folder, or a language name (deutsch, ru_RU, ...).\n";
 
+// The terminal's encoding for info, lookup and words (-i, --encoding).
+int terminalEncoding = TerminalText::DefaultEncoding();
+
 void WriteUsage(std::ostream& out) {
-  out << kUsageText;
+  out << kUsageText << TerminalText::kEncodingUsage;
   WriteCustomUsage(out, false);
 }
 
@@ -225,14 +229,9 @@ int Info(const std::vector<std::string>& args) {
   if (!OpenDictionary(args[0], dictionary)) return kFailed;
   char language[16];
   std::snprintf(language, sizeof language, "0x%04X", static_cast<unsigned>(dictionary.LangId()));
-#ifdef _WIN32
-  const std::string title = dictionary.DisplayTitle();
-#else
-  // The title is shown in the code page of its language; the terminal
-  // speaks UTF-8.
-  const std::string title =
-      Codepage::ToUtf8(dictionary.DisplayTitle(), Codepage::OfLanguage(dictionary.LangId()));
-#endif
+  // The title is in the code page of its language.
+  const std::string title = TerminalText::ToTerminal(
+      dictionary.DisplayTitle(), terminalEncoding, Codepage::OfLanguage(dictionary.LangId()));
   std::cout << "title: " << title << "\n"
             << "language: " << language << "\n"
             << "words: " << dictionary.StoredWordCount() << "\n"
@@ -258,10 +257,11 @@ int Lookup(const std::vector<std::string>& args) {
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    bool found = known(line);
-    std::string converted;
-    if (!found && LooksLikeUtf8(line) && Codepage::FromUtf8(line, codePage, converted))
-      found = known(converted);
+    const std::string word = TerminalText::FromTerminal(line, terminalEncoding, codePage);
+    bool found = known(word) || (word != line && known(line));
+    // A Windows console passes the file's bytes, but a script may pipe UTF-8.
+    if (!found && terminalEncoding == TerminalText::kAsFile && LooksLikeUtf8(line))
+      found = known(Codepage::Convert(line, Codepage::kUtf8, codePage));
     std::cout << line << (found ? "\tyes\n" : "\tno\n");
   }
   return kOk;
@@ -278,7 +278,8 @@ int Words(const std::vector<std::string>& args) {
     words.push_back(word);
     return true;
   });
-  const unsigned char* lower = Ansi::LowerCaseTable(Codepage::OfLanguage(dictionary.LangId()));
+  const int codePage = Codepage::OfLanguage(dictionary.LangId());
+  const unsigned char* lower = Ansi::LowerCaseTable(codePage);
   std::sort(words.begin(), words.end(), [lower](const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
@@ -289,7 +290,8 @@ int Words(const std::vector<std::string>& args) {
     if (a.size() != b.size()) return a.size() < b.size();
     return a < b;
   });
-  for (const std::string& word : words) {
+  for (const std::string& stored : words) {
+    const std::string word = TerminalText::ToTerminal(stored, terminalEncoding, codePage);
     std::fwrite(word.data(), 1, word.size(), stdout);
     std::fputc('\n', stdout);
   }
@@ -307,8 +309,12 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(true);
   if (argc < 2) return Usage("");
   const std::string command = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
+  std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "compile") return Compile(args);
+  std::string error;
+  if ((command == "info" || command == "lookup" || command == "words") &&
+      !TerminalText::TakeEncodingOption(args, terminalEncoding, error))
+    return Usage(error);
   if (command == "info") return Info(args);
   if (command == "lookup") return Lookup(args);
   if (command == "words") return Words(args);

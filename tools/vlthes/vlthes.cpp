@@ -11,6 +11,7 @@
 #include "vl3Ansi.h"
 #include "vl3Codepage.h"
 #include "vl3Platform.h"
+#include "vl3TerminalText.h"
 #include "vl3ThesaurusCompiler.h"
 #include "vl3ThesaurusFile.h"
 
@@ -33,36 +34,29 @@ const char kUsageText[] =
     "       vlthes words FILE.vlt\n"
     "       vlthes info FILE.vlt\n"
     "Any command takes --codepage 1250|1251|1252: the code page of the\n"
-    "thesaurus's words (default 1252).\n";
+    "thesaurus's words (compile: default 1252; the others: judged from the file).\n";
 
 // Bad usage: the reason and the usage on standard error, status 2.
 int Usage(const std::string& message = std::string()) {
   if (!message.empty()) std::fprintf(stderr, "vlthes: %s\n", message.c_str());
   std::fputs(kUsageText, stderr);
+  std::fputs(TerminalText::kEncodingUsage, stderr);
   return 2;
 }
 
-// The code page of the thesaurus's words (--codepage).
+// The code page of the thesaurus's words (--codepage; otherwise the one
+// the loaded file's letters point to).
 int codePage = 1252;
+bool codePageGiven = false;
+// The terminal's encoding (-i, --encoding).
+int terminalEncoding = TerminalText::DefaultEncoding();
 
-// The terminal speaks UTF-8 natively; under Windows the arguments and the
-// console already use the ANSI code page.
 std::string FromTerminal(const std::string& text) {
-#ifdef _WIN32
-  return text;
-#else
-  std::string ansi;
-  Codepage::FromUtf8(text, codePage, ansi);
-  return ansi;
-#endif
+  return TerminalText::FromTerminal(text, terminalEncoding, codePage);
 }
 
 std::string ToTerminal(const std::string& text) {
-#ifdef _WIN32
-  return text;
-#else
-  return Codepage::ToUtf8(text, codePage);
-#endif
+  return TerminalText::ToTerminal(text, terminalEncoding, codePage);
 }
 
 bool Load(TThesaurusFile& file, const std::string& path) {
@@ -83,6 +77,7 @@ bool Load(TThesaurusFile& file, const std::string& path) {
     std::fprintf(stderr, "vlthes: cannot open %s: no such file%s\n", path.c_str(), advice.c_str());
     return false;
   }
+  if (!codePageGiven) codePage = file.CodePage();
   return true;
 }
 
@@ -351,6 +346,7 @@ int main(int argc, char** argv) {
   const std::string command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsageText, stdout);
+    std::fputs(TerminalText::kEncodingUsage, stdout);
     return 0;
   }
   args.erase(args.begin());
@@ -359,9 +355,12 @@ int main(int argc, char** argv) {
     if (i + 1 >= args.size()) return Usage("--codepage needs 1250, 1251 or 1252");
     codePage = std::atoi(args[i + 1].c_str());
     if (!Codepage::IsSupported(codePage)) return Usage("--codepage needs 1250, 1251 or 1252");
+    codePageGiven = true;
     args.erase(args.begin() + i, args.begin() + i + 2);
     break;
   }
+  std::string error;
+  if (!TerminalText::TakeEncodingOption(args, terminalEncoding, error)) return Usage(error);
   if (command == "compile") return Compile(args);
   if (command == "lookup") {
     if (args.size() == 1) return LookupList(args[0]);
