@@ -4,7 +4,8 @@
 # language:
 #  - words kept and dropped to fit the format, file size, nodes, load time
 #    and look-ups per second over the words of a real text;
-#  - the share of that text's words each checker accepts;
+#  - the share of that text's words each checker accepts, and the share of
+#    the words hunspell accepts that ours rejects ("vx rej");
 #  - suggestions for misspellings made by one, and by two, random edits of
 #    words from the held-out second half of the text (words both checkers
 #    accept, edits both reject): first and top-five accuracy and the median
@@ -108,8 +109,8 @@ sys.stdout.write("\n".join(out) + "\n")
 declare -A aspell_names=([de_DE]=de [fr_FR]=fr [es_ES]=es [sv_SE]=sv [da_DK]=da [nl_NL]=nl
                          [pl_PL]=pl [pt_BR]=pt_BR [ru_RU]=ru [cs_CZ]=cs [af_ZA]=af)
 
-printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s | %-22s | %-22s | %-22s | %-22s\n' language kept dropped "size KB" nodes "load ms" "look-up/s" \
-  "vx acc" "hs acc" "accurate 1st/top5/ms" "standard 1st/top5/ms" "hunspell 1st/top5/ms" "aspell 1st/top5/ms"
+printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-22s | %-22s | %-22s | %-22s\n' language kept dropped "size KB" nodes "load ms" "look-up/s" \
+  "vx acc" "hs acc" "vx rej" "accurate 1st/top5/ms" "standard 1st/top5/ms" "hunspell 1st/top5/ms" "aspell 1st/top5/ms"
 for entry in "${languages[@]}"; do
   IFS='|' read -r name codepage hunspell_name source <<<"$entry"
   # Arguments that name languages choose those rows only.
@@ -134,8 +135,13 @@ for entry in "${languages[@]}"; do
   tail -n +"$(( half + 1 ))" "$all" > "$work/$name.heldout"
 
   # Acceptance: the share of the measured words neither checker lists.
-  vx_flagged=$("${vx[@]}" -l < "$work/$name.measured" | wc -l)
-  hs_flagged=$("${hs[@]}" -l < "$work/$name.measured" | wc -l)
+  "${vx[@]}" -l < "$work/$name.measured" > "$work/$name.vx_flagged"
+  "${hs[@]}" -l < "$work/$name.measured" > "$work/$name.hs_flagged"
+  vx_flagged=$(wc -l < "$work/$name.vx_flagged")
+  hs_flagged=$(wc -l < "$work/$name.hs_flagged")
+  # Words hunspell accepts that ours flags, as a share of what hunspell accepts.
+  vx_rej=$(awk -v n="$half" -v h="$hs_flagged" 'NR == FNR { hs[$0] = 1; next } !($0 in hs) { ++r }
+             END { printf "%.2f%%", (n > h ? 100 * r / (n - h) : 0) }' "$work/$name.hs_flagged" "$work/$name.vx_flagged")
   vx_acc=$(awk -v f="$vx_flagged" -v n="$half" 'BEGIN { printf "%.1f%%", 100 * (n - f) / n }')
   hs_acc=$(awk -v f="$hs_flagged" -v n="$half" 'BEGIN { printf "%.1f%%", 100 * (n - f) / n }')
 
@@ -173,9 +179,9 @@ for entry in "${languages[@]}"; do
   dropped=$([ -f "$summary" ] && sed -n 's/.*dropped \([0-9]*\).*/\1/p' "$summary" || echo "?")
   size=$(( $(stat -c %s "$dict") / 1024 ))
   read -r _ load _ lookups _ < <("$bin/dictionary_timer" "$dict" "$codepage" "$work/$name.measured")
-  printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s | %-22s | %-22s | %-22s | %-22s\n' "$name" "$kept" "$dropped" "$size" "$nodes" "$load" "$lookups" \
-    "$vx_acc" "$hs_acc" "${sugg[vx1]}" "${sugg[std1]}" "${sugg[hs1]}" "${sugg[as1]}"
-  printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s | %-22s | %-22s | %-22s | %-22s\n' "  two edits" "" "" "" "" "" "" \
-    "" "" "${sugg[vx2]}" "${sugg[std2]}" "${sugg[hs2]}" "${sugg[as2]}"
+  printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-22s | %-22s | %-22s | %-22s\n' "$name" "$kept" "$dropped" "$size" "$nodes" "$load" "$lookups" \
+    "$vx_acc" "$hs_acc" "$vx_rej" "${sugg[vx1]}" "${sugg[std1]}" "${sugg[hs1]}" "${sugg[as1]}"
+  printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-22s | %-22s | %-22s | %-22s\n' "  two edits" "" "" "" "" "" "" \
+    "" "" "" "${sugg[vx2]}" "${sugg[std2]}" "${sugg[hs2]}" "${sugg[as2]}"
   echo "             text: $source, $half words measured, $(wc -l < "$work/$name.1.pairs") + $(wc -l < "$work/$name.2.pairs") misspellings" >&2
 done

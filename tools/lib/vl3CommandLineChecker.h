@@ -17,6 +17,7 @@ struct TCheckerSettings {
   std::vector<std::string> DictionaryFolders;
   std::string PersonalDictionary;  // the active custom dictionary; empty for none
   bool Utf8 = false;               // the text's encoding: UTF-8, else the ANSI code page
+  int TextCodePage = 0;            // without Utf8: the text's code page, 0 for the dictionaries'
   bool OptionsGiven = false;       // otherwise the engine's default options
   TSpellOptions Options;
   int MaxSuggestions = -1;  // -1: all the engine offers
