@@ -4,7 +4,8 @@
 # The folders of source/ form a stack: a file includes headers of its own
 # folder or of a folder below it, never above, so each layer builds and reads
 # without the ones on top. sample/, tools/ and installer/ sit above all of
-# source/. Folders on one level do not rank above each other.
+# source/, and so does source/capi, the C interface over the components.
+# Folders on one level do not rank above each other.
 cmake_minimum_required(VERSION 3.20)
 
 set(vx_levels
@@ -16,7 +17,7 @@ set(vx_levels
   "thesaurus"
   "dialogs"
   "editors"
-  "sample tools installer")
+  "sample tools installer capi")
 
 # Arrows that may run up, as "<from> -> <to>: <header>"; none today. An entry
 # here is a debt with a reason beside it, and the check says when it is paid.

@@ -44,6 +44,16 @@ vxwine_init_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
+    # A prefix made before Wine's 32-bit side (wine32) was installed has no
+    # 32-bit system folder, cannot be updated to have one, and with wine32
+    # wine starts nothing in it, 64-bit programs included: it is made anew.
+    # Only the build trees' own prefixes, never one the user named.
+    if [ -x /usr/lib/wine/wine ] && [ -f "$WINEPREFIX/system.reg" ] &&
+       [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] &&
+       [[ $WINEPREFIX == */build/*/wineprefix ]]; then
+      wineserver -k </dev/null >/dev/null 2>&1 || true
+      rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       wineboot -i </dev/null >/dev/null 2>&1 || true
       wineserver -w

@@ -3,8 +3,13 @@
 # into build/data from Debian's word lists, hunspell and mythes packages.
 #   data/dictionaries.sh [NAME...]   only the named languages (German, Czech, ...)
 #   data/dictionaries.sh --packages [NAME...]   the Debian packages they need
+#   data/dictionaries.sh --compact [NAME...]    thesauri in the compact layout
 # Each file is in its language's ANSI code page; words the code page lacks
-# are left out. The native vldict and vlthes must be built first.
+# are left out. A word list or thesaurus too large for the compact layout of
+# the files is written in the wide one, whole; --compact makes the thesauri
+# compact anyway, keeping the headwords most frequent in the language's
+# manual pages (build/dictionaries/NAME.frequencies). The native vldict and
+# vlthes must be built first.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bin="$root/build/native/bin"
@@ -30,18 +35,19 @@ main_dictionaries=(
 )
 
 # Thesauri: file, code page, name, mythes source, word list that headwords
-# must be in (empty: any), list sizes. The format holds 65536 letter nodes:
-# sources with long lists of phrases (German, Polish) keep shorter lists so
-# that more headwords fit.
+# must be in (empty: any), list sizes, folder of /usr/share/man whose pages
+# give the word frequencies, list sizes in the compact layout (empty: the
+# same). Its 65536 letter nodes hold more headwords of the sources with long
+# lists of phrases (German, Polish) when they keep shorter lists.
 short_lists="--max-list 4 --max-other 0 --max-senses 3"
 thesauri=(
-  "English|1252|English|/usr/share/mythes/th_en_US_v2.dat|/usr/share/dict/american-english|--max-list 16 --max-other 3"
-  "German|1252|Deutsch|/usr/share/mythes/th_de_DE_v2.dat||$short_lists"
-  "Swedish|1252|Svenska|/usr/share/mythes/th_sv_SE_v2.dat||--max-list 16 --max-other 3"
-  "Danish|1252|Dansk|/usr/share/mythes/th_da_DK.dat||--max-list 16 --max-other 3"
-  "Russian|1251|Русский|/usr/share/mythes/th_ru_RU_v2.dat||--max-list 16 --max-other 3"
-  "Czech|1250|Čeština|/usr/share/mythes/th_cs_CZ_v2.dat||--max-list 16 --max-other 3"
-  "Polish|1250|Polski|/usr/share/mythes/th_pl_PL_v2.dat||$short_lists"
+  "English|1252|English|/usr/share/mythes/th_en_US_v2.dat||--max-list 16 --max-other 3|."
+  "German|1252|Deutsch|/usr/share/mythes/th_de_DE_v2.dat||--max-list 16 --max-other 3|de|$short_lists"
+  "Swedish|1252|Svenska|/usr/share/mythes/th_sv_SE_v2.dat||--max-list 16 --max-other 3|sv"
+  "Danish|1252|Dansk|/usr/share/mythes/th_da_DK.dat||--max-list 16 --max-other 3|da"
+  "Russian|1251|Русский|/usr/share/mythes/th_ru_RU_v2.dat||--max-list 16 --max-other 3|ru"
+  "Czech|1250|Čeština|/usr/share/mythes/th_cs_CZ_v2.dat||--max-list 16 --max-other 3|cs"
+  "Polish|1250|Polski|/usr/share/mythes/th_pl_PL_v2.dat||--max-list 16 --max-other 3|pl|$short_lists"
 )
 
 # wanted NAME [LANGUAGE...]: no languages asked means all.
@@ -54,11 +60,12 @@ wanted() {
 
 # The Debian packages each language's files come from.
 declare -A language_packages=(
-  [german]="wngerman mythes-de" [french]="wfrench" [spanish]="wspanish"
-  [swedish]="wswedish mythes-sv" [danish]="wdanish mythes-da" [dutch]="wdutch"
-  [polish]="wpolish mythes-pl" [brazilian]="wbrazilian"
-  [russian]="hunspell-ru hunspell-tools mythes-ru" [czech]="hunspell-cs hunspell-tools mythes-cs"
-  [afrikaans]="hunspell-af hunspell-tools" [english]="mythes-en-us wamerican"
+  [german]="wngerman mythes-de manpages-de" [french]="wfrench" [spanish]="wspanish"
+  [swedish]="wswedish mythes-sv manpages-sv" [danish]="wdanish mythes-da manpages-da" [dutch]="wdutch"
+  [polish]="wpolish mythes-pl manpages-pl" [brazilian]="wbrazilian"
+  [russian]="hunspell-ru hunspell-tools mythes-ru manpages-ru"
+  [czech]="hunspell-cs hunspell-tools mythes-cs manpages-cs"
+  [afrikaans]="hunspell-af hunspell-tools" [english]="mythes-en-us wamerican manpages"
 )
 
 # Every language a file is built for, in the tables' spelling.
@@ -66,6 +73,10 @@ known_languages() {
   local entry
   for entry in "${main_dictionaries[@]}" "${thesauri[@]}"; do echo "${entry%%|*}"; done | awk '!seen[$0]++'
 }
+
+# --compact: every thesaurus in the compact layout.
+compact=0
+if [ "${1:-}" = "--compact" ]; then compact=1; shift; fi
 
 # A name that is no language of the tables is an error, not a silent no-op.
 for w in "$@"; do
@@ -80,7 +91,7 @@ done
 if [ "${1:-}" = "--packages" ]; then
   shift
   for name in $(known_languages); do
-    wanted "$name" "$@" && echo "${language_packages[${name,,}]}"
+    if wanted "$name" "$@"; then echo "${language_packages[${name,,}]}"; fi
   done | tr ' ' '\n' | awk 'NF && !seen[$0]++' | paste -sd' '
   exit 0
 fi
@@ -124,8 +135,19 @@ for entry in "${main_dictionaries[@]}"; do
 done
 
 for entry in "${thesauri[@]}"; do
-  IFS='|' read -r name codepage title source known lists <<<"$entry"
+  IFS='|' read -r name codepage title source known lists man compact_lists <<<"$entry"
   wanted "$name" "$@" || continue
+  # Word frequencies of the language's manual pages: what the compact layout
+  # keeps first, and kept for the benchmarks.
+  frequencies="$work/$name.frequencies"
+  if command -v python3 >/dev/null && [ -d "/usr/share/man/$man" ]; then
+    python3 "$root/data/word_frequencies.py" "$man" > "$frequencies" || rm -f "$frequencies"
+  fi
+  frequency_args=()
+  if [ "$compact" = 1 ]; then
+    lists="${compact_lists:-$lists} --compact"
+    [ -s "$frequencies" ] && frequency_args=(--frequencies "$frequencies")
+  fi
   [ -f "$source" ] || { echo "dictionaries: $source is not installed" >&2; status=1; continue; }
   # The compiler reads UTF-8 sources: convert from the encoding on line one.
   text="$work/$name.thesaurus"
@@ -135,7 +157,9 @@ for entry in "${thesauri[@]}"; do
   [ -n "$known" ] && [ -f "$known" ] && known_args=(--known "$known")
   echo "== $name.vlt"
   # shellcheck disable=SC2086  # the list options are words
-  "$bin/vlthes" compile --codepage "$codepage" --name "$title" "${known_args[@]}" $lists \
-    "$text" "$out/$name.vlt" || status=1
+  "$bin/vlthes" compile --codepage "$codepage" --name "$title" "${known_args[@]}" "${frequency_args[@]}" $lists \
+    "$text" "$out/$name.vlt" | tee "$work/$name.thesaurus.summary" || status=1
 done
+# Word counts beside the main dictionaries, for the accurate suggestions.
+bash "$root/tools/vlfreq/frequencies.sh" "$@" || true
 exit $status

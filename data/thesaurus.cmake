@@ -1,5 +1,7 @@
 # The sample's thesaurus, Brevant.vlt, compiled by vlthes from Debian's
-# mythes-en-us synonym lists; headwords limited to the system word list.
+# mythes-en-us synonym lists; headwords limited to the system word list. The
+# source does not fit the compact layout, so vlthes writes the wide one and
+# keeps every headword.
 if(NOT VX_WINDOWS)
   set(VX_MYTHES_SOURCE /usr/share/mythes/th_en_US_v2.dat CACHE FILEPATH "mythes thesaurus source")
   set(VX_THESAURUS_KNOWN_WORDS /usr/share/dict/american-english CACHE FILEPATH

@@ -31,6 +31,7 @@ void TCustomDictionary::SetFilename(const std::string& path) {
   if (!ValidateFile(path, false, none)) return;
   bool wasActive = active_;
   SetActive(false);
+  if (active_) return;  // its words could not be saved: it stays on its file
   path_ = path;
   tracking_ = !path.empty();
   SetActive(wasActive);
@@ -40,7 +41,12 @@ void TCustomDictionary::SetActive(bool value) {
   if (value == active_) return;
   active_ = value;
   if (!value) {
-    if (modified_) SaveChanges();
+    // Words that cannot be saved (a full disk, a read-only file) keep the
+    // dictionary open with them pending, so a later save can still keep them.
+    if (modified_ && !SaveChanges()) {
+      active_ = true;
+      return;
+    }
     modified_ = false;
     ClearContent();
     ClearChanges();

@@ -25,6 +25,8 @@ class TCustomDictionary {
 
   // Virtual operations, in slot order.
   virtual void SetFilename(const std::string& path);
+  // Deactivating saves pending changes; while that save fails the dictionary
+  // stays active with them (and SetFilename keeps the old file).
   virtual void SetActive(bool value);
   virtual int CountIgnored();
   virtual int CountExcluded();

@@ -21,6 +21,14 @@ const char kBanner[kBannerSize + 1] =
     "\r\n";
 static_assert(sizeof(kBanner) == kBannerSize + 1, "banner lines have fixed lengths");
 
+const char kWideBanner[kBannerSize + 1] =
+    "Vexlor Dictionary Compiler, Version 5.0\r\n"
+    "Copyright (c) 2026 Vexlor Studio\r\n"
+    "http://www.vexlor.example\r\n"
+    "spell@vexlor.test\r\n"
+    "\r\n";
+static_assert(sizeof(kWideBanner) == kBannerSize + 1, "banner lines have fixed lengths");
+
 }  // namespace VlmFormat
 
 using namespace VlmFormat;
@@ -84,7 +92,8 @@ void TMainDictionary::Open(const std::string& path) {
   if (size <= kHeaderBlockSize || header.Size() <= kHeaderBlockSize) return;
   const uint8_t* data = header.Data();
   const size_t available = header.Size();
-  if (std::memcmp(data, kBanner, kBannerSize) != 0) return;
+  const bool wide = std::memcmp(data, kWideBanner, kBannerSize) == 0;
+  if (!wide && std::memcmp(data, kBanner, kBannerSize) != 0) return;
 
   // A file too short for its own header fields is rejected here rather than
   // read past its end.
@@ -93,6 +102,9 @@ void TMainDictionary::Open(const std::string& path) {
   const size_t headerEnd = pos + kFixedHeaderFields + 2 * titleUnits;
   if (headerEnd > available) return;
   ++pos;
+  wide_ = wide;
+  recordHead_ = wide ? 8 : 4;
+  noChildren_ = wide ? kWideNoChildren : kNoChildren;
 
   // The title runs to its first 0x0000 unit; the stored terminator bounds it.
   std::string utf8;
@@ -117,7 +129,7 @@ void TMainDictionary::Open(const std::string& path) {
   tableOffsets_[0] = pos;
   firstNumbers_[0] = 0;
   for (int k = 1; k <= kNodeKinds; ++k) {
-    tableOffsets_[k] = tableOffsets_[k - 1] + uint64_t(kindCounts_[k - 1]) * uint64_t(k + 3);
+    tableOffsets_[k] = tableOffsets_[k - 1] + uint64_t(kindCounts_[k - 1]) * uint64_t(k - 1 + recordHead_);
     firstNumbers_[k] = firstNumbers_[k - 1] + kindCounts_[k - 1];
   }
 
@@ -182,13 +194,13 @@ void TMainDictionary::SetMapped(bool value) {
   if (!ok) SetMapped(false);
 }
 
-void TMainDictionary::DecodeNode(const uint8_t* record, uint32_t kind, TNode& node) {
+void TMainDictionary::DecodeNode(const uint8_t* record, uint32_t kind, TNode& node) const {
   const uint32_t value = ReadU32(record);
   node.ch = static_cast<uint8_t>(value & 0xFF);
-  node.link = (value >> 8) & 0xFFFFF;
+  node.link = LinkOf(record, value);
   node.childCount = (value >> 28) & 0x7;
   node.wordEnd = (value & kWordEndBit) != 0;
-  node.extra = record + 4;
+  node.extra = record + recordHead_;
   node.extraCount = kind;
 }
 
@@ -215,6 +227,12 @@ bool TMainDictionary::NodeChildren(const TNode& node, TChildren& children) const
 bool TMainDictionary::ReadChildNumber(uint32_t& offset, uint32_t& number) const {
   if (offset >= linksSize_) return false;
   const uint8_t* p = links_ + offset;
+  if (wide_) {
+    if (linksSize_ - offset < 4) return false;
+    number = ReadU32(p);
+    offset += 4;
+    return true;
+  }
   const bool narrow = nodeCount_ < kWideChildThreshold;
   const uint32_t size = narrow ? 2 : WideChildSize(p[0]);
   if (linksSize_ - offset < size) return false;
@@ -229,6 +247,14 @@ const uint8_t* TMainDictionary::FindListedChild(uint32_t offset, uint32_t count,
   if (offset >= linksSize_) return nullptr;
   const uint8_t* p = links_ + offset;
   const uint32_t left = linksSize_ - offset;
+  if (wide_) {
+    const uint32_t listed = count < left / 4 ? count : left / 4;
+    for (uint32_t i = 0; i < listed; ++i, p += 4) {
+      const uint8_t* child = NodeRecord(ReadU32(p), kind);
+      if (child != nullptr && child[0] == ch) return child;
+    }
+    return nullptr;
+  }
   if (nodeCount_ < kWideChildThreshold) {
     // A list cut short by the end of the area ends the search there.
     const uint32_t listed = count < left / 2 ? count : left / 2;
@@ -260,7 +286,7 @@ const uint8_t* TMainDictionary::FindListedChild(uint32_t offset, uint32_t count,
 
 const uint8_t* TMainDictionary::FindChildOf(const uint8_t* node, uint8_t ch, uint32_t& kind) const {
   const uint32_t value = ReadU32(node);
-  const uint32_t link = (value >> 8) & 0xFFFFF;
+  const uint32_t link = LinkOf(node, value);
   const uint32_t childCount = (value >> 28) & 0x7;
   if (childCount == 1) {
     const uint8_t* child = NodeRecord(link, kind);
@@ -316,7 +342,7 @@ uint32_t TMainDictionary::DecodedList(uint32_t number, uint32_t offset, uint32_t
 const uint8_t* TMainDictionary::FindChildOfNode(uint32_t number, const uint8_t* node, uint8_t ch,
                                                 uint32_t& kind, uint32_t& childNumber) {
   const uint32_t value = ReadU32(node);
-  const uint32_t link = (value >> 8) & 0xFFFFF;
+  const uint32_t link = LinkOf(node, value);
   const uint32_t childCount = (value >> 28) & 0x7;
   if (childCount == 1) {
     const uint8_t* child = NodeRecord(link, kind);
@@ -371,7 +397,7 @@ void TMainDictionary::FillListRow(uint32_t offset, uint32_t count, uint32_t* row
 
 void TMainDictionary::FillChildRow(const uint8_t* node, uint32_t* row) const {
   const uint32_t value = ReadU32(node);
-  const uint32_t link = (value >> 8) & 0xFFFFF;
+  const uint32_t link = LinkOf(node, value);
   const uint32_t childCount = (value >> 28) & 0x7;
   uint32_t kind = 0;
   uint32_t offset = 0;
@@ -449,7 +475,6 @@ bool TMainDictionary::WordExists(const std::string& word) {
 }
 
 bool TMainDictionary::WalkWord(const uint8_t* w, size_t length) {
-
   const size_t pair = SecondLetterRow(w[0]) + w[1];
   const uint32_t second = secondLetterNodes_[pair];
   uint32_t kind = 0;
@@ -470,7 +495,7 @@ bool TMainDictionary::WalkWord(const uint8_t* w, size_t length) {
     if (kind > 0) {
       if (length - i <= kind) return false;
       for (uint32_t e = 0; e < kind; ++e, ++i) {
-        if (node[4 + e] != w[i]) return false;
+        if (node[recordHead_ + e] != w[i]) return false;
       }
     }
     const uint8_t ch = w[i++];
@@ -589,6 +614,49 @@ void TMainDictionary::EnumerateChildren(const TNode& node, size_t position,
     uint32_t number = 0;
     if (!ReadChildNumber(offset, number)) return;
     if (ReadNode(number, child)) EnumerateNode(child, position, visit);
+  }
+}
+
+bool TMainDictionary::WalkLetterTree(const TTreeVisitor& enter) {
+  if (!EnsureMapped()) return false;
+  // The same bound as EnumerateWords: cycles in a malformed file end here.
+  constexpr uint64_t kLettersPerWord = 64;
+  budget_ = std::max<uint64_t>(firstNumbers_[kNodeKinds],
+                               std::min<uint64_t>(wordCount_, 1u << 24) * kLettersPerWord) +
+            1;
+  TNode root;
+  if (ReadNode(0, root)) WalkTreeChildren(root, 0, enter);
+  return true;
+}
+
+void TMainDictionary::WalkTreeNode(const TNode& node, size_t position, const TTreeVisitor& enter) {
+  if (budget_ == 0 || position + 1 + node.extraCount > kMaxWordLength) return;
+  --budget_;
+  const size_t from = position;
+  wordBuffer_[position++] = static_cast<char>(node.ch);
+  if (node.extraCount > 0) {
+    std::memcpy(wordBuffer_ + position, node.extra, node.extraCount);
+    position += node.extraCount;
+  }
+  wordBuffer_[position] = 0;
+  if (!enter(wordBuffer_, from, position, node.wordEnd)) return;
+  WalkTreeChildren(node, position, enter);
+}
+
+void TMainDictionary::WalkTreeChildren(const TNode& node, size_t position,
+                                       const TTreeVisitor& enter) {
+  TChildren children;
+  if (!NodeChildren(node, children)) return;
+  TNode child;
+  if (children.singleLink) {
+    if (ReadNode(children.single, child)) WalkTreeNode(child, position, enter);
+    return;
+  }
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count && budget_ > 0; ++i) {
+    uint32_t number = 0;
+    if (!ReadChildNumber(offset, number)) return;
+    if (ReadNode(number, child)) WalkTreeNode(child, position, enter);
   }
 }
 

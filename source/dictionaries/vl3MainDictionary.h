@@ -26,6 +26,14 @@ constexpr size_t kBannerSize = 123;
 // The banner every file begins with: four CR LF terminated lines of 39, 32,
 // 25 and 17 characters and an empty line.
 extern const char kBanner[kBannerSize + 1];
+// The wide layout, for word lists beyond the 20-bit links: the same header
+// after this banner (its first line names another version, so readers of
+// the compact layout refuse the file), node records of 8 + k bytes (the
+// compact record's first four bytes with bits 8-27 unused, then a 32-bit
+// link) and 4-byte little-endian child numbers. A leaf's link is
+// kWideNoChildren; C = 0 with another link is the explicit count as before.
+extern const char kWideBanner[kBannerSize + 1];
+constexpr uint32_t kWideNoChildren = 0xFFFFFFFFu;
 
 constexpr int kNodeKinds = 9;  // node records with 0..8 extra characters
 constexpr size_t kFirstLetterTableSize = 2048;
@@ -69,11 +77,21 @@ class TMainDictionary {
   using TWordVisitor = std::function<bool(const std::string& word)>;
   bool EnumerateWords(const std::string& prefix, const TWordVisitor& visit);
 
+  // Depth-first walk over the whole letter tree for searches that prune by
+  // prefix. After each node's characters are written, `enter` gets the
+  // buffer (`length` bytes, the node's own from `from` on) and whether a
+  // word ends after the node's first character; it answers false to skip
+  // the node's subtree. False when the file cannot be mapped.
+  using TTreeVisitor =
+      std::function<bool(const char* word, size_t from, size_t length, bool wordEnd)>;
+  bool WalkLetterTree(const TTreeVisitor& enter);
+
   const std::string& SourcePath() const { return sourcePath_; }
   const std::string& DisplayTitle() const { return title_; }
   uint32_t LangId() const { return langId_; }
   uint32_t StoredWordCount() const { return wordCount_; }
   uint32_t NodeCount() const { return nodeCount_; }
+  bool Wide() const { return wide_; }  // the file uses the wide layout
   uint32_t HitCount() const { return hitCount_; }
 
  private:
@@ -106,7 +124,7 @@ class TMainDictionary {
     uint32_t k = kindOfBucket_[number >> bucketShift_];
     while (number >= firstNumbers_[k + 1]) ++k;
     kind = k;
-    return tables_[k] + (number - firstNumbers_[k]) * (4 + k);
+    return tables_[k] + (number - firstNumbers_[k]) * (recordHead_ + k);
   }
   // The first of `count` children listed at `offset` of the child-link area
   // whose character is `ch`; nullptr when none matches or the list leaves the
@@ -151,14 +169,20 @@ class TMainDictionary {
       count = childCount;
       return true;
     }
-    if (link == VlmFormat::kNoChildren || link >= linksSize_) return false;
+    if (link == noChildren_ || link >= linksSize_) return false;
     offset = link + 1;
     count = links_[link];
     return true;
   }
   // The tree walk behind WordExists.
   bool WalkWord(const uint8_t* w, size_t length);
-  static void DecodeNode(const uint8_t* record, uint32_t kind, TNode& node);
+  // The link of a record whose first four bytes are `value`.
+  uint32_t LinkOf(const uint8_t* record, uint32_t value) const {
+    return wide_ ? (record[4] | (uint32_t(record[5]) << 8) | (uint32_t(record[6]) << 16) |
+                    (uint32_t(record[7]) << 24))
+                 : (value >> 8) & 0xFFFFF;
+  }
+  void DecodeNode(const uint8_t* record, uint32_t kind, TNode& node) const;
   bool ReadNode(uint32_t number, TNode& node) const;
   bool NodeChildren(const TNode& node, TChildren& children) const;
   bool ReadChildNumber(uint32_t& offset, uint32_t& number) const;
@@ -168,6 +192,8 @@ class TMainDictionary {
   // chain, then its children after that.
   void EnumerateNode(const TNode& node, size_t position, const TWordVisitor& visit);
   void EnumerateChildren(const TNode& node, size_t position, const TWordVisitor& visit);
+  void WalkTreeNode(const TNode& node, size_t position, const TTreeVisitor& enter);
+  void WalkTreeChildren(const TNode& node, size_t position, const TTreeVisitor& enter);
 
   std::string sourcePath_;
   std::string title_;
@@ -178,6 +204,11 @@ class TMainDictionary {
   uint32_t kindCounts_[VlmFormat::kNodeKinds] = {};
   uint64_t tableOffsets_[VlmFormat::kNodeKinds + 1] = {};  // T(0)..T(9)
   uint64_t firstNumbers_[VlmFormat::kNodeKinds + 1] = {};  // First(0)..First(9)
+  // Layout: wide files have 8-byte record heads, 32-bit links and 4-byte
+  // child numbers.
+  bool wide_ = false;
+  uint32_t recordHead_ = 4;
+  uint32_t noChildren_ = VlmFormat::kNoChildren;
 
   bool mapped_ = false;
   std::unique_ptr<Platform::TMappedFile> file_;

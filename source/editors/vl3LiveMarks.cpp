@@ -43,6 +43,11 @@ TLiveMarker::~TLiveMarker() = default;
 void TLiveMarker::FindMisspelled(std::string& text, std::vector<TFoundWord>& found) {
   found.clear();
   TParsingEngine* engine = owner_.ParsingEngine();
+  // Words are split with the letters of the spell checker's dictionaries.
+  auto* own = dynamic_cast<TMainParsingEngine*>(engine);
+  auto* theirs =
+      owner_.Spell() ? dynamic_cast<TMainParsingEngine*>(owner_.Spell()->ParsingEngine()) : nullptr;
+  if (own && theirs) own->FollowLetters(*theirs);
   stringParser_->Initialize(text);
   engine->Initialize(stringParser_.get(), ctAll);
   std::string previous, word;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "vl3Codepage.h"
 #include "vl3Configuration.h"
 #include "vl3CustomDictionary.h"
 #include "vl3Ignore.h"
@@ -97,6 +98,7 @@ void TVexlorSpell3Base::SetParsingEngine(TParsingEngine* engine) {
   if (engine == nullptr || engine == parsingEngine_.get()) return;
   parsingEngine_.reset(engine);
   ConnectEngineHooks(engine);
+  if (dictionaries_.MainCount() > 0) UseDictionaryCodePages();
   // Before the first load the filters are built by the load itself.
   if (configuration_->ConfigLoaded()) RebuildIgnoreFilters(true);
 }
@@ -189,6 +191,22 @@ void TVexlorSpell3Base::ReorderMainDictionaries() {
 }
 
 void TVexlorSpell3Base::OpenDictionaries() { files_.OpenDictionaries(); }
+
+void TVexlorSpell3Base::UseDictionaryCodePages() {
+  std::vector<int> codePages;
+  for (int i = 0; i < dictionaries_.MainCount(); ++i) {
+    const int codePage = Codepage::OfLanguage(dictionaries_.Main(i)->LangId());
+    if (std::find(codePages.begin(), codePages.end(), codePage) == codePages.end())
+      codePages.push_back(codePage);
+  }
+  if (auto* engine = dynamic_cast<TMainParsingEngine*>(parsingEngine_.get()))
+    engine->SetLetterCodePages(codePages);
+  textCodePage_ = codePages.empty() ? 1252 : codePages.front();
+  for (auto& filter : filters_)
+    if (auto* base = dynamic_cast<TParserIgnoreBase*>(filter.get()))
+      base->SetCodePage(textCodePage_);
+  if (dictionaries_.MainCount() > 0) suggestionsGenerator_->SetLanguage(dictionaries_.Language());
+}
 
 const TStringList& TVexlorSpell3Base::GetMissingMainDictionaries() {
   EnsureConfigLoaded();
@@ -309,6 +327,7 @@ void TVexlorSpell3Base::RebuildIgnoreFilters(bool force) {
 
 void TVexlorSpell3Base::AddIgnoreFilter(TParserIgnore* filter) {
   if (filter == nullptr) return;
+  if (auto* base = dynamic_cast<TParserIgnoreBase*>(filter)) base->SetCodePage(textCodePage_);
   if (filter->UsesScanHooks()) scanFilters_.push_back(filter);
   if (filter->UsesLineCheck()) lineFilters_.push_back(filter);
   filters_.emplace_back(filter);

@@ -75,7 +75,15 @@ void TSpellCheckLoop::CheckParser(TControlParser* parser, TCheckType checkType) 
     spell.dialog_.SetOpeningAtStart(false);
   }
   spell.ResumeCheck();
-  while (spell.synchronousCheck_ && run.Checking()) Platform::ProcessMessages();
+  // Waits for the user's answers; a program that quits meanwhile cancels
+  // the check, or it would never end.
+  while (spell.synchronousCheck_ && run.Checking()) {
+    if (!Platform::ProcessMessages()) {
+      spell.Cancel();
+      break;
+    }
+    if (run.Checking()) Platform::WaitForMessages();
+  }
 }
 
 // ---- The run loop ------------------------------------------------------------------

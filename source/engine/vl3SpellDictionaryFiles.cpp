@@ -73,6 +73,7 @@ void TSpellDictionaryFiles::OpenDictionaries() {
     }
     dictionaries.AddMain(std::move(dictionary));
   }
+  spell.UseDictionaryCodePages();
 
   const std::string activeName = configuration.GetActiveCustom();
   const TStringList customNames = configuration.GetCustomDictionaries();

@@ -1,5 +1,6 @@
-// The built-in texts of the spelling dialogs, messages and pop-up menu in
-// twelve user-interface languages, each in its language's ANSI code page.
+/// @file
+/// The built-in texts of the spelling dialogs, messages and pop-up menu in
+/// twelve user-interface languages, each in its language's ANSI code page.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 // Ids 0 to 9 share their ordinals with soLiveSpelling .. soRepeated, so an
 // option converts directly to the id of its caption.
+/// The identifier of a built-in text.
 enum TSpellLanguageString : uint8_t {
   lsOptionLiveSpelling, lsOptionLiveCorrect, lsOptionUpcase, lsOptionNumbers, lsOptionHTML,
   lsOptionInternet, lsOptionQuoted, lsOptionAbbreviations, lsOptionPrimaryOnly, lsOptionRepeated,
@@ -24,12 +26,13 @@ enum TSpellLanguageString : uint8_t {
   lsWordsChecked, lsCheckRemainder, lsNoSuggestions, lsMenuIgnore, lsMenuIgnoreAll, lsMenuAdd,
   lsMenuChangeAll, lsMenuAutoCorrect, lsMenuSpelling
 };
+/// The number of built-in texts.
 constexpr int kSpellLanguageStringCount = 67;
 
-// The text of one id in one language, in that language's code page; empty
-// for an id or language out of range (no fallback to English).
+/// The text of one id in one language, in that language's code page; empty
+/// for an id or language out of range (no fallback to English).
 std::string SpellLanguageText(TSpellLanguageString id, TSpellLanguageType language);
 
-// The Windows code page of a language's texts (1250, 1251 or 1252; 0 when out of range).
+/// The Windows code page of a language's texts (1250, 1251 or 1252; 0 when out of range).
 int SpellLanguageCodePage(TSpellLanguageType language);
 

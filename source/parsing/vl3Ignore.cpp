@@ -112,7 +112,7 @@ bool TQuotedLineIgnore::IgnoreLine(const std::string& line) {
 
 bool TUppercaseWordIgnore::IgnoreWordCheck(const std::string& word, TControlParser*) {
   for (char c : word) {
-    if (Ansi::ToUpper(c) != c) return false;
+    if (Ansi::ToUpper(c, CodePage()) != c) return false;
   }
   return true;
 }

@@ -19,6 +19,15 @@ class TParserIgnoreBase : public TParserIgnore {
   bool SkipAfterWord(const std::string&, TControlParser*) override { return false; }
   bool IgnoreWordCheck(const std::string&, TControlParser*) override { return false; }
   bool IgnoreLine(const std::string&) override { return false; }
+
+  // The code page of the text checked (1250, 1251 or 1252), for filters
+  // that look at letter case; the spell checker sets it from its
+  // dictionaries' language.
+  int CodePage() const { return codePage_; }
+  void SetCodePage(int value) { codePage_ = value; }
+
+ private:
+  int codePage_ = 1252;
 };
 
 // Tags, comments, server-script blocks and character entities.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <typeinfo>
 
+#include "vl3Ansi.h"
 #include "vl3StringParser.h"
 
 namespace {
@@ -76,6 +77,7 @@ TScanHookResult RunScanHook(TAccess p, TControlParser* parser, THook hook) {
 TMainParsingEngine::TMainParsingEngine()
     : startExclusions_("'\""), endExclusions_("'\"."), midWordExclusions_("&") {
   BuildCharTables(DefaultCharSet());
+  ownCharSet_ = charSet_;
 }
 
 const std::string& TMainParsingEngine::DefaultCharSet() {
@@ -92,6 +94,35 @@ const std::string& TMainParsingEngine::DefaultCharSet() {
     return s;
   }();
   return set;
+}
+
+std::string TMainParsingEngine::CharSetWithLetters(const std::vector<int>& codePages) {
+  std::string set = DefaultCharSet();
+  std::array<bool, 256> present{};
+  for (char c : set) present[Byte(c)] = true;
+  for (int codePage : codePages) {
+    for (char c : Ansi::HighLetters(codePage)) {
+      if (present[Byte(c)]) continue;
+      present[Byte(c)] = true;
+      set += c;
+    }
+  }
+  return set;
+}
+
+void TMainParsingEngine::SetLetterCodePages(const std::vector<int>& codePages) {
+  if (charSet_ != ownCharSet_) return;  // the host's own characters
+  std::string set = CharSetWithLetters(codePages);
+  if (set == charSet_) return;
+  BuildCharTables(set);
+  ownCharSet_ = charSet_;
+}
+
+void TMainParsingEngine::FollowLetters(const TMainParsingEngine& other) {
+  if (charSet_ == other.charSet_ || charSet_ != ownCharSet_ || other.charSet_ != other.ownCharSet_)
+    return;
+  BuildCharTables(other.charSet_);
+  ownCharSet_ = charSet_;
 }
 
 void TMainParsingEngine::BuildCharTables(const std::string& charSet) {

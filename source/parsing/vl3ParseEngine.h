@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "vl3ParserBase.h"
 
@@ -21,6 +22,15 @@ class TMainParsingEngine : public TParsingEngine {
   // The 161-byte set of bytes that may form words: letters of the Western,
   // Central European and Cyrillic code pages, digits, ' & and 0x92.
   static const std::string& DefaultCharSet();
+  // The default set plus the letters of each code page (1250, 1251, 1252)
+  // that it lacks, such as the Polish L with stroke or the French oe.
+  static std::string CharSetWithLetters(const std::vector<int>& codePages);
+  // Makes the letters of the text's code pages word characters (none: back
+  // to the default set). A set the host chose with BuildCharTables is kept.
+  void SetLetterCodePages(const std::vector<int>& codePages);
+  // Takes the letters that another engine was given (the live editor
+  // follows its spell checker's); a host's own set on either side stays.
+  void FollowLetters(const TMainParsingEngine& other);
 
   TControlParser* Parser() const { return parser_; }
   const std::string& CharSet() const { return charSet_; }
@@ -50,6 +60,7 @@ class TMainParsingEngine : public TParsingEngine {
 
   TControlParser* parser_ = nullptr;  // attached for one check, not owned
   std::string charSet_;
+  std::string ownCharSet_;  // the last set chosen by SetLetterCodePages
   std::array<bool, 256> wordChars_{};
   std::array<bool, 256> midWordChars_{};
   std::array<bool, 256> endChars_{};

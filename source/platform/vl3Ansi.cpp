@@ -109,4 +109,41 @@ std::string LowerCase(const std::string& s, int codePage) {
   return r;
 }
 
+std::string UpperCase(const std::string& s, int codePage) {
+  const unsigned char* upper = UpperCaseTable(codePage);
+  std::string r(s);
+  for (char& c : r) c = static_cast<char>(upper[Byte(c)]);
+  return r;
+}
+
+char ToUpper(char c, int codePage) { return static_cast<char>(Tables(codePage).upper[Byte(c)]); }
+char ToLower(char c, int codePage) { return static_cast<char>(Tables(codePage).lower[Byte(c)]); }
+
+bool IsAlpha(char c, int codePage) {
+  const TCaseTables& t = Tables(codePage);
+  const unsigned char b = Byte(c);
+  if (t.upper[b] != b || t.lower[b] != b) return true;
+  // Letters without a case partner: sharp s in the Latin pages; f hook and
+  // the ordinal indicators in the Western one.
+  switch (codePage) {
+    case 1251:
+      return false;
+    case 1250:
+      return b == 0xDF;
+    default:
+      return b == 0xDF || b == 0x83 || b == 0xAA || b == 0xBA;
+  }
+}
+
+const std::string& HighLetters(int codePage) {
+  auto build = [](int page) {
+    std::string letters;
+    for (int b = 0x80; b <= 0xFF; ++b)
+      if (IsAlpha(static_cast<char>(b), page)) letters += static_cast<char>(b);
+    return letters;
+  };
+  static const std::string western = build(1252), central = build(1250), cyrillic = build(1251);
+  return codePage == 1250 ? central : codePage == 1251 ? cyrillic : western;
+}
+
 }  // namespace Ansi

@@ -25,5 +25,13 @@ bool SameText(const std::string& a, const std::string& b);
 const unsigned char* LowerCaseTable(int codePage);
 const unsigned char* UpperCaseTable(int codePage);
 std::string LowerCase(const std::string& s, int codePage);
+std::string UpperCase(const std::string& s, int codePage);
+char ToUpper(char c, int codePage);
+char ToLower(char c, int codePage);
+bool IsAlpha(char c, int codePage);
+// The letters of the code page above ASCII, in ascending order: the bytes
+// with a case partner plus the few letters without one. Quotes, dashes,
+// the ellipsis and the spacing accents are not letters.
+const std::string& HighLetters(int codePage);
 
 }  // namespace Ansi

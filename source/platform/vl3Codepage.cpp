@@ -202,4 +202,57 @@ std::string ToUtf8(const std::string& text, int codePage) {
   return out;
 }
 
+int GuessFromByteCounts(const uint64_t (&counts)[256]) {
+  uint64_t ascii = 0, cyrillic = 0, central = 0, western = 0;
+  for (int b = 'A'; b <= 'Z'; ++b) ascii += counts[b] + counts[b + 32];
+  for (int b = 0xC0; b <= 0xFF; ++b) cyrillic += counts[b];
+  // Letters of 1250 that are symbols in 1252 (l with stroke, a ogonek,
+  // z dot, ...) or rare in the Western languages (e caron, u ring, s and
+  // z caron, C caron). Not s acute: it is the French oe in 1252.
+  for (int b : {0x8D, 0x8F, 0x9D, 0x9F, 0xA3, 0xA5, 0xAF, 0xB3, 0xB9, 0xBC, 0xBE, 0xBF, 0xEC,
+                0xF9, 0x9A, 0x9E, 0xC8})
+    central += counts[b];
+  // Western letters that the Central European languages seldom use.
+  for (int b : {0xE0, 0xE2, 0xE3, 0xE4, 0xE5, 0xE7, 0xEB, 0xEE, 0xF5, 0xFC, 0xDF})
+    western += counts[b];
+  if (cyrillic > ascii) return 1251;
+  return central > western ? 1250 : 1252;
+}
+
+std::string Convert(const std::string& text, int fromCodePage, int toCodePage) {
+  if (fromCodePage == toCodePage) return text;
+  const std::string utf8 = fromCodePage == kUtf8 ? text : ToUtf8(text, fromCodePage);
+  if (toCodePage == kUtf8) return utf8;
+  std::string out;
+  FromUtf8(utf8, toCodePage, out);
+  return out;
+}
+
+bool FromName(const std::string& name, int& codePage) {
+  std::string n;
+  for (char c : name) n += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  if (n == "utf-8" || n == "utf8") {
+    codePage = kUtf8;
+    return true;
+  }
+  for (const char* prefix : {"cp", "windows-", "windows", "win"}) {
+    const std::string p(prefix);
+    if (n.compare(0, p.size(), p) != 0) continue;
+    const std::string number = n.substr(p.size());
+    for (int page : {1250, 1251, 1252}) {
+      if (number == std::to_string(page)) {
+        codePage = page;
+        return true;
+      }
+    }
+  }
+  for (const char* western : {"latin1", "latin-1", "iso-8859-1", "iso8859-1", "iso88591"}) {
+    if (n == western) {
+      codePage = 1252;
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace Codepage

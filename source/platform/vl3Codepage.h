@@ -31,4 +31,21 @@ bool FromUtf8(const std::string& utf8, int codePage, std::string& out, char repl
 // page gives the empty string.
 std::string ToUtf8(const std::string& text, int codePage);
 
+// The code page (1250, 1251 or 1252) that text in an unnamed single-byte
+// code page most likely uses, from how often each byte occurs in its words:
+// Cyrillic words are almost all bytes above 0xC0, Central European ones
+// carry letters that Western languages lack or seldom use. 1252 when
+// nothing points elsewhere.
+int GuessFromByteCounts(const uint64_t (&counts)[256]);
+
+constexpr int kUtf8 = 65001;  // "code page" of UTF-8 text in Convert
+
+// Re-encodes text between two of 1250, 1251, 1252 and kUtf8; characters the
+// target lacks become '?'. The same page on both sides returns the text.
+std::string Convert(const std::string& text, int fromCodePage, int toCodePage);
+
+// An encoding name as terminals and editors give it: "utf-8", "cp1251",
+// "windows-1250", "latin1", ... (case ignored). False for an unknown name.
+bool FromName(const std::string& name, int& codePage);
+
 }  // namespace Codepage

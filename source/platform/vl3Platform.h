@@ -184,7 +184,11 @@ int CompareTextInLanguage(const std::string& a, const std::string& b, uint32_t l
 
 // ---- User interface --------------------------------------------------------
 
-void ProcessMessages();  // pump pending window messages (nothing natively)
+// Pumps pending window messages (nothing natively); false when the program
+// is quitting (the quit is left queued for its own loop).
+bool ProcessMessages();
+// Waits until a window message is queued (returns at once natively).
+void WaitForMessages();
 
 // Message box buttons, icons and results with their Windows values.
 constexpr uint32_t kMbOk = 0x0;

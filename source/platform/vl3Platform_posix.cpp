@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -126,6 +127,31 @@ static void SyncFolderOf(const std::string& hostPath) {
   ::close(fd);
 }
 
+// A save killed between writing its temporary file and moving it over
+// leaves that file behind; the next save of the same file removes those
+// whose program has ended. Names are "<file>.vx<pid>-<n>.tmp".
+static void RemoveStaleSiblings(const std::string& hostPath) {
+  const size_t slash = hostPath.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : hostPath.substr(0, slash);
+  const std::string prefix = (slash == std::string::npos ? hostPath : hostPath.substr(slash + 1)) + ".vx";
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - 4, 4, ".tmp") != 0)
+      continue;
+    const char* digits = name.c_str() + prefix.size();
+    char* end = nullptr;
+    const long pid = std::strtol(digits, &end, 10);
+    if (end == digits || *end != '-' || pid <= 0 || pid == ::getpid()) continue;
+    // A living program may still be saving; one we may not ask about is left alone.
+    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    ::unlink((folder + "/" + name).c_str());
+  }
+  ::closedir(dir);
+}
+
 bool WriteBesideAndMove(const std::string& hostPath, const std::string& data, unsigned mode,
                         bool sync, bool& created) {
   std::string temp;
@@ -138,6 +164,7 @@ bool WriteBesideAndMove(const std::string& hostPath, const std::string& data, un
     // The new name lives in the folder: sync it too, or a power cut can
     // bring back the old file (or none) after the save reported success.
     if (sync) SyncFolderOf(hostPath);
+    RemoveStaleSiblings(hostPath);
     return true;
   }
   const int error = errno;
@@ -558,7 +585,8 @@ TMessageBoxHook& MessageBoxHook() {
 TCursor gCursor = TCursor::Default;
 }  // namespace
 
-void ProcessMessages() {}
+bool ProcessMessages() { return true; }
+void WaitForMessages() {}
 
 // No window messages here, so nothing is ever handed to a dispatcher.
 void SetMessageDispatcher(TMessageDispatcher) {}

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "vl3Ansi.h"
@@ -181,6 +182,37 @@ bool WriteUniqueSibling(const std::string& path, const std::string& data, std::s
   return false;
 }
 
+// A save killed between writing its temporary file and moving it over
+// leaves that file behind; the next save of the same file removes those
+// whose program has ended. Names are "<file>.vx<pid>-<n>.tmp".
+void RemoveStaleSiblings(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".vx";
+  WIN32_FIND_DATAA data;
+  HANDLE find = ::FindFirstFileA((path + ".vx*.tmp").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = data.cFileName;
+    if (name.size() <= prefix.size() || !Ansi::SameText(name.substr(0, prefix.size()), prefix)) continue;
+    const char* digits = name.c_str() + prefix.size();
+    char* end = nullptr;
+    const unsigned long pid = std::strtoul(digits, &end, 10);
+    if (end == digits || *end != '-' || pid == 0 || pid == ::GetCurrentProcessId()) continue;
+    // A living program may still be saving; one we may not ask about is left alone.
+    HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (process) {
+      const bool ended = ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+      ::CloseHandle(process);
+      if (!ended) continue;
+    } else if (::GetLastError() != ERROR_INVALID_PARAMETER) {
+      continue;
+    }
+    ::DeleteFileA((folder + name).c_str());
+  } while (::FindNextFileA(find, &data));
+  ::FindClose(find);
+}
+
 // Moving over a file fails while a program reads it without sharing delete
 // (a virus scanner, an older reader); such reads are short.
 bool MoveOver(const std::string& from, const std::string& to) {
@@ -219,6 +251,7 @@ bool WriteWholeFile(const std::string& path, const std::string& data) {
   }
   if (existed && (attributes & ~FILE_ATTRIBUTE_NORMAL) != 0)
     ::SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_TEMPORARY);
+  RemoveStaleSiblings(path);
   return true;
 }
 
@@ -258,6 +291,7 @@ bool EditBesideAndMove(const std::string& path, const std::function<bool(const s
   }
   if (existed && (attributes & ~FILE_ATTRIBUTE_NORMAL) != 0)
     ::SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_TEMPORARY);
+  RemoveStaleSiblings(path);
   return true;
 }
 
@@ -493,7 +527,7 @@ TMessageDispatcher gDispatcher = nullptr;
 
 void SetMessageDispatcher(TMessageDispatcher dispatcher) { gDispatcher = dispatcher; }
 
-void ProcessMessages() {
+bool ProcessMessages() {
   // Bounded, so that a window that keeps posting to itself cannot hold the
   // caller here for ever.
   MSG msg;
@@ -501,7 +535,7 @@ void ProcessMessages() {
     if (msg.message == WM_QUIT) {
       // Leave it for the application's own loop.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
+      return false;
     }
     if (gDispatcher != nullptr) {
       gDispatcher(&msg);
@@ -510,6 +544,12 @@ void ProcessMessages() {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
+  return true;
+}
+
+void WaitForMessages() {
+  // Also wakes for messages already seen but not yet removed.
+  ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 int MessageBox(const std::string& text, const std::string& caption, uint32_t flags) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "vl3Ansi.h"
+#include "vl3Codepage.h"
 #include "vl3PhoneticsMap.h"
 #include "vl3StringList.h"
 
@@ -31,22 +32,26 @@ std::string MakeFullSet() {
   return s;
 }
 
-bool IsAllLower(const char* s, size_t n) {
+bool IsAllLower(const char* s, size_t n, int codePage) {
   for (size_t i = 0; i < n; ++i) {
-    if (Ansi::ToLower(s[i]) != s[i]) return false;
+    if (Ansi::ToLower(s[i], codePage) != s[i]) return false;
   }
   return true;
 }
 
-bool IsAllUpper(const char* s, size_t n) {
+bool IsAllUpper(const char* s, size_t n, int codePage) {
   for (size_t i = 0; i < n; ++i) {
-    if (Ansi::ToUpper(s[i]) != s[i]) return false;
+    if (Ansi::ToUpper(s[i], codePage) != s[i]) return false;
   }
   return true;
 }
 
-bool IsAllLower(const std::string& s) { return IsAllLower(s.data(), s.size()); }
-bool IsAllUpper(const std::string& s) { return IsAllUpper(s.data(), s.size()); }
+bool IsAllLower(const std::string& s, int codePage) {
+  return IsAllLower(s.data(), s.size(), codePage);
+}
+bool IsAllUpper(const std::string& s, int codePage) {
+  return IsAllUpper(s.data(), s.size(), codePage);
+}
 
 int Score(const TStringList& list, int index) { return static_cast<int>(list.Objects(index)); }
 
@@ -80,6 +85,7 @@ const std::string& TSuggestionsGenerator::CzechAdditions() {
 void TSuggestionsGenerator::SetLanguage(uint32_t language) {
   if (language == language_) return;
   language_ = language;
+  codePage_ = Codepage::OfLanguage(language);
   SetDefaultOperations(defaultOperations_);
   if (language == kLanguageCzech) startSet_ += CzechAdditions();
 }
@@ -99,18 +105,20 @@ bool TSuggestionsGenerator::TryCandidate(const std::string& candidate) {
   if (candidate.size() < 2) return false;
   if (!Exists(candidate)) return false;
   if (list_->Count() > maxCount_) return true;
-  bool candidateLower = IsAllLower(candidate);
+  bool candidateLower = IsAllLower(candidate, codePage_);
   if (!candidateLower) {
     // A capitalised form of a word that exists in lower case comes from
     // its own lower-case step; offering both would only add noise.
     if (wordLower_) {
       scratch_.resize(candidate.size());
-      for (size_t i = 0; i < candidate.size(); ++i) scratch_[i] = Ansi::ToLower(candidate[i]);
+      for (size_t i = 0; i < candidate.size(); ++i)
+        scratch_[i] = Ansi::ToLower(candidate[i], codePage_);
       if (Exists(scratch_)) return false;
     }
     const char* rest = candidate.data() + 1;
     size_t restLength = candidate.size() - 1;
-    if (!IsAllLower(rest, restLength) && !IsAllUpper(rest, restLength)) return false;
+    if (!IsAllLower(rest, restLength, codePage_) && !IsAllUpper(rest, restLength, codePage_))
+      return false;
   }
   AddUnlessListed(candidate);
   return false;
@@ -207,7 +215,7 @@ bool TSuggestionsGenerator::TrySplits() {
   size_t dot = word_.rfind('.');
   if (dot == std::string::npos || dot == 0 || dot + 1 >= word_.size()) return false;
   char next = word_[dot + 1];
-  if (Ansi::ToUpper(next) != next) return false;
+  if (Ansi::ToUpper(next, codePage_) != next) return false;
   candidate_.assign(word_, 0, dot);
   if (!Exists(candidate_)) return false;
   scratch_.assign(word_, dot + 1, std::string::npos);
@@ -230,7 +238,7 @@ void TSuggestionsGenerator::Generate(const std::string& word, int maxCount,
   list_ = list;
   test_ = &test;
   maxCount_ = maxCount;
-  wordLower_ = IsAllLower(word_);
+  wordLower_ = IsAllLower(word_, codePage_);
   usageSet_ = wordLower_ ? &LowerCaseSet() : &FullSet();
 
   bool stop = false;
@@ -249,9 +257,9 @@ void TSuggestionsGenerator::Generate(const std::string& word, int maxCount,
 void TSuggestionsGenerator::GenerateWithCase(const std::string& word, int maxCount,
                                              const TWordExistsTest& test, TStringList* list) {
   Generate(word, maxCount, test, list);
-  if (word.empty() || IsAllUpper(word) || IsAllLower(word)) return;
-  std::string normalised = Ansi::LowerCase(word);
-  if (Ansi::ToUpper(word[0]) == word[0]) normalised[0] = word[0];
+  if (word.empty() || IsAllUpper(word, codePage_) || IsAllLower(word, codePage_)) return;
+  std::string normalised = Ansi::LowerCase(word, codePage_);
+  if (Ansi::ToUpper(word[0], codePage_) == word[0]) normalised[0] = word[0];
   // A capitalised word is its own normalised form: a second run would try
   // the same candidates against a list that already holds every one it can
   // accept, doubling the time for nothing.

@@ -87,6 +87,7 @@ class TSuggestionsGenerator {
   bool Running() const { return list_ != nullptr && test_ != nullptr && usageSet_ != nullptr; }
 
   uint32_t language_ = 0;
+  int codePage_ = 1252;  // of the language: its case mapping
   std::string startSet_;
   bool defaultOperations_ = true;
   uint8_t operations_ = kSuggestAllOperations;

@@ -63,7 +63,9 @@ void TThesaurus3Base::SetFilename(const std::string& value) {
 }
 
 void TThesaurus3Base::SetParsingEngine(std::unique_ptr<TParsingEngine> engine) {
-  if (engine) parsingEngine_ = std::move(engine);
+  if (!engine) return;
+  parsingEngine_ = std::move(engine);
+  lettersFile_.clear();
 }
 
 void TThesaurus3Base::PositionDialog() {
@@ -191,6 +193,7 @@ void TThesaurus3Base::CreateDialog() {}
 
 bool TThesaurus3Base::LookupParser(TControlParser* parser) {
   if (parser == nullptr) return false;
+  UseFileLetters();
   parsingEngine_->Initialize(parser, ctFromCursor);
   std::string word;
   parsingEngine_->GetNextWord(word);
@@ -204,6 +207,21 @@ bool TThesaurus3Base::LookupParser(TControlParser* parser) {
     parser->ReplaceWord(replacement, 0);
   }
   return true;
+}
+
+// The letters of the file's code page are word characters, so that the
+// word under the caret is taken whole ("Łódź", not "ód"). The file is read
+// once per name to learn its code page.
+void TThesaurus3Base::UseFileLetters() {
+  TThesaurusFile& file = *thesaurusFile_;
+  if (file.FileName() == lettersFile_) return;
+  const bool wasLoaded = file.Loaded();
+  file.SetLoaded(true);
+  if (!file.Loaded()) return;
+  lettersFile_ = file.FileName();
+  if (auto* engine = dynamic_cast<TMainParsingEngine*>(parsingEngine_.get()))
+    engine->SetLetterCodePages({file.CodePage()});
+  file.SetLoaded(wasLoaded);
 }
 
 void TThesaurus3Base::LookupString(const std::string& word, std::string& replacement) {
@@ -226,7 +244,7 @@ void TThesaurus3Base::SelectContext(int index) {
   if (meaning.Category >= 1 && meaning.Category <= 4) {
     words = &meaning.Lists[static_cast<size_t>(meaning.Category - 1)];
   } else {
-    const std::string headword = Ansi::LowerCase(meaning.Headword);
+    const std::string headword = Ansi::LowerCase(meaning.Headword, thesaurusFile_->CodePage());
     for (TStringList& list : meaning.Lists) {
       if (list.IndexOf(headword) >= 0) {
         words = &list;

@@ -5,7 +5,15 @@
 #include <algorithm>
 
 #include "vl3Ansi.h"
+#include "vl3Codepage.h"
 #include "vl3Platform.h"
+
+namespace VltFormat {
+
+const char kCompactSignature[] = "Vexlor thesaurus file 1.0\r\n";
+const char kWideSignature[] = "Vexlor thesaurus file 2.0\r\n";
+
+}  // namespace VltFormat
 
 using namespace VltFormat;
 
@@ -33,6 +41,14 @@ class TCursor {
     pos_ += 4;
     return true;
   }
+  // A node number, link value or parent: 2 bytes, or 4 in the wide layout.
+  bool ReadNumber(size_t width, uint32_t& value) {
+    if (width == 4) return ReadLong(value);
+    uint16_t narrow = 0;
+    if (!ReadWord(narrow)) return false;
+    value = narrow;
+    return true;
+  }
   bool Skip(size_t count) {
     if (pos_ > block_.size() || block_.size() - pos_ < count) return false;
     pos_ += count;
@@ -56,8 +72,10 @@ class TCursor {
   size_t pos_;
 };
 
-// No honest walk visits more nodes than there are node numbers.
-uint32_t StepLimit(uint32_t nodeCount) { return std::min(nodeCount, kMaxNodes); }
+// No honest walk visits more nodes than the file holds.
+uint32_t StepLimit(uint32_t nodeCount, bool wide) {
+  return wide ? nodeCount : std::min(nodeCount, kMaxNodes);
+}
 
 }  // namespace
 
@@ -74,6 +92,8 @@ void TThesaurusFile::ClearBlocks() {
   linkAreaSize_ = 0;
   meaningCount_ = 0;
   wordIndexSize_ = 0;
+  wide_ = false;
+  numberSize_ = 2;
 }
 
 void TThesaurusFile::LoadFile() {
@@ -90,18 +110,29 @@ bool TThesaurusFile::LoadFromBytes(const std::string& bytes) {
   thesaurusName_.clear();
 
   TCursor in(bytes, 0);
-  uint32_t nodes = 0, links = 0, words = 0;
-  uint16_t meanings = 0;
+  uint32_t nodes = 0, links = 0, words = 0, meanings = 0;
+  uint16_t compactMeanings = 0;
   std::string name;
   std::vector<std::string> categories(kCategoryCount);
   // Each count is checked against what is left of the file before anything
   // is copied, so a damaged count cannot ask for a huge block.
   bool ok = in.Skip(kHeaderSize) && in.ReadShortString(name);
   for (auto& category : categories) ok = ok && in.ReadShortString(category);
-  ok = ok && in.ReadLong(nodes) && nodes <= (bytes.size() - in.Position()) / 4 &&
-       in.ReadBytes(size_t{nodes} * 4, nodeBlock_);
+  ok = ok && in.ReadLong(nodes);
+  const bool wide = ok && nodes == kWideMarker;
+  if (wide) ok = in.ReadLong(nodes);
+  const size_t nodeSize = wide ? kWideNodeSize : 4;
+  const size_t meaningSize = wide ? kWideMeaningSize : kMeaningRecordSize;
+  ok = ok && nodes <= (bytes.size() - in.Position()) / nodeSize &&
+       in.ReadBytes(size_t{nodes} * nodeSize, nodeBlock_);
   ok = ok && in.ReadLong(links) && in.ReadBytes(links, linkBlock_);
-  ok = ok && in.ReadWord(meanings) && in.ReadBytes(size_t{meanings} * kMeaningRecordSize, meaningBlock_);
+  if (wide) {
+    ok = ok && in.ReadLong(meanings) && meanings <= (bytes.size() - in.Position()) / meaningSize;
+  } else {
+    ok = ok && in.ReadWord(compactMeanings);
+    meanings = compactMeanings;
+  }
+  ok = ok && in.ReadBytes(size_t{meanings} * meaningSize, meaningBlock_);
   ok = ok && in.ReadLong(words) && in.ReadBytes(words, wordIndexBlock_);
   if (!ok) {
     ClearBlocks();
@@ -111,8 +142,14 @@ bool TThesaurusFile::LoadFromBytes(const std::string& bytes) {
   linkAreaSize_ = links;
   meaningCount_ = meanings;
   wordIndexSize_ = words;
+  wide_ = wide;
+  numberSize_ = wide ? 4 : 2;
   thesaurusName_ = name;
   for (const auto& category : categories) categoryNames_.Add(category);
+  // The file does not name its code page: the letters of its words do.
+  uint64_t counts[256] = {};
+  for (size_t i = 3; i < nodeBlock_.size(); i += 4) ++counts[static_cast<uint8_t>(nodeBlock_[i])];
+  codePage_ = Codepage::GuessFromByteCounts(counts);
   loaded_ = true;
   return true;
 }
@@ -123,12 +160,13 @@ void TThesaurusFile::UnloadFile() {
   loaded_ = false;
 }
 
-bool TThesaurusFile::ReadNode(uint16_t node, TReverseNode& result) const {
+bool TThesaurusFile::ReadNode(uint32_t node, TReverseNode& result) const {
   if (node >= nodeCount_) return false;
   uint32_t value = 0;
-  TCursor record(nodeBlock_, size_t{node} * 4);
+  TCursor record(nodeBlock_, size_t{node} * (wide_ ? kWideNodeSize : 4));
   if (!record.ReadLong(value)) return false;
   result.LinkOffset = value & kOffsetMask;
+  if (wide_ && !record.ReadLong(result.LinkOffset)) return false;
   result.SingleChild = (value & kSingleChildBit) != 0;
   result.HasParent = (value & kHasParentBit) != 0;
   result.TailChain = (value & kTailChainBit) != 0;
@@ -139,51 +177,51 @@ bool TThesaurusFile::ReadNode(uint16_t node, TReverseNode& result) const {
 
   TCursor link(linkBlock_, result.LinkOffset);
   if (result.SingleChild) {
-    if (!link.ReadWord(result.Child)) return false;
+    if (!link.ReadNumber(numberSize_, result.Child)) return false;
   } else {
     uint8_t count = 0;
-    if (!link.ReadByte(count) || !link.Skip(size_t{count} * 2)) return false;
+    if (!link.ReadByte(count) || !link.Skip(size_t{count} * numberSize_)) return false;
   }
-  if (result.HasParent && !link.ReadWord(result.Parent)) return false;
+  if (result.HasParent && !link.ReadNumber(numberSize_, result.Parent)) return false;
   return true;
 }
 
-bool TThesaurusFile::ReadForwardNode(uint16_t node, TForwardNode& result) const {
+bool TThesaurusFile::ReadForwardNode(uint32_t node, TForwardNode& result) const {
   result.Children.clear();
   result.Links.clear();
   if (!ReadNode(node, result)) return false;
   TCursor link(linkBlock_, result.LinkOffset);
   if (result.SingleChild) {
     result.Children.push_back(result.Child);
-    link.Skip(2);
+    link.Skip(numberSize_);
   } else {
     uint8_t count = 0;
     link.ReadByte(count);
     for (int i = 0; i < count; ++i) {
-      uint16_t child = 0;
-      if (!link.ReadWord(child)) return false;
+      uint32_t child = 0;
+      if (!link.ReadNumber(numberSize_, child)) return false;
       result.Children.push_back(child);
     }
   }
   if (result.EndOfWord || result.TailChain) {
-    if (result.HasParent) link.Skip(2);
+    if (result.HasParent) link.Skip(numberSize_);
     uint8_t count = 0;
     if (!link.ReadByte(count)) return false;
     for (int i = 0; i < count; ++i) {
-      uint16_t value = 0;
-      if (!link.ReadWord(value)) return false;
+      uint32_t value = 0;
+      if (!link.ReadNumber(numberSize_, value)) return false;
       result.Links.push_back(value);
     }
   }
   return true;
 }
 
-bool TThesaurusFile::ReadMeaning(uint16_t meaning, TEntry& result) const {
+bool TThesaurusFile::ReadMeaning(uint32_t meaning, TEntry& result) const {
   if (meaning >= meaningCount_) return false;
-  TCursor record(meaningBlock_, size_t{meaning} * kMeaningRecordSize);
+  TCursor record(meaningBlock_, size_t{meaning} * (wide_ ? kWideMeaningSize : kMeaningRecordSize));
   std::array<uint16_t, 4> counts{};
   uint32_t offset = 0;
-  if (!record.ReadWord(result.Headword)) return false;
+  if (!record.ReadNumber(numberSize_, result.Headword)) return false;
   for (auto& count : counts)
     if (!record.ReadWord(count)) return false;
   if (!record.ReadLong(offset)) return false;
@@ -192,20 +230,20 @@ bool TThesaurusFile::ReadMeaning(uint16_t meaning, TEntry& result) const {
   for (int list = 0; list < 4; ++list) {
     result.Lists[list].clear();
     for (int i = 0; i < counts[list]; ++i) {
-      uint16_t node = 0;
-      if (!index.ReadWord(node)) return false;
+      uint32_t node = 0;
+      if (!index.ReadNumber(numberSize_, node)) return false;
       result.Lists[list].push_back(node);
     }
   }
   return true;
 }
 
-bool TThesaurusFile::NodeToWord(std::string& word, uint16_t node) {
+bool TThesaurusFile::NodeToWord(std::string& word, uint32_t node) {
   word.clear();
   TReverseNode current;
   if (!ReadNode(node, current)) return false;
   word += static_cast<char>(current.Character);
-  const uint32_t limit = StepLimit(nodeCount_);
+  const uint32_t limit = StepLimit(nodeCount_, wide_);
   if (current.TailChain) {
     // The climb starts from the node that carries the flag, not the chain's end.
     const TReverseNode start = current;
@@ -228,8 +266,8 @@ bool TThesaurusFile::NodeToWord(std::string& word, uint16_t node) {
 bool TThesaurusFile::ChainText(const TForwardNode& start, std::string& text) const {
   text.clear();
   if (start.Children.empty()) return true;
-  uint16_t next = start.Children.front();
-  const uint32_t limit = StepLimit(nodeCount_);
+  uint32_t next = start.Children.front();
+  const uint32_t limit = StepLimit(nodeCount_, wide_);
   TReverseNode current;
   for (uint32_t steps = 0;; ++steps) {
     if (steps >= limit || !ReadNode(next, current)) return false;
@@ -239,15 +277,15 @@ bool TThesaurusFile::ChainText(const TForwardNode& start, std::string& text) con
   }
 }
 
-bool TThesaurusFile::FindNode(const std::string& word, uint16_t& node) {
+bool TThesaurusFile::FindNode(const std::string& word, uint32_t& node) {
   TForwardNode current;
   if (!ReadForwardNode(0, current)) return false;
   size_t pos = 0;
   while (pos < word.size() && !current.Children.empty()) {
     const uint8_t wanted = static_cast<uint8_t>(word[pos]);
     bool matched = false;
-    uint16_t number = 0;
-    for (uint16_t child : current.Children) {
+    uint32_t number = 0;
+    for (uint32_t child : current.Children) {
       TReverseNode candidate;
       if (!ReadNode(child, candidate)) return false;
       if (candidate.Character == wanted) {
@@ -282,7 +320,7 @@ bool TThesaurusFile::BuildEntry(const TEntry& meaning, TThesaurusEntry& result) 
   std::string word;
   for (int list = 0; list < 4; ++list) {
     result.Lists[list].Clear();
-    for (uint16_t node : meaning.Lists[list]) {
+    for (uint32_t node : meaning.Lists[list]) {
       if (!NodeToWord(word, node)) return false;
       result.Lists[list].Add(word);
     }
@@ -292,11 +330,11 @@ bool TThesaurusFile::BuildEntry(const TEntry& meaning, TThesaurusEntry& result) 
 
 void TThesaurusFile::MatchCase(const std::string& model, TThesaurusEntry& result) {
   if (model.empty()) return;
-  const bool allUpper = Ansi::UpperCase(model) == model;
-  const bool firstUpper = Ansi::IsUpper(model[0]);
+  const bool allUpper = Ansi::UpperCase(model, codePage_) == model;
+  const bool firstUpper = Ansi::ToLower(model[0], codePage_) != model[0];
   auto apply = [&](std::string s) {
-    if (allUpper) return Ansi::UpperCase(s);
-    if (firstUpper && !s.empty()) s[0] = Ansi::ToUpper(s[0]);
+    if (allUpper) return Ansi::UpperCase(s, codePage_);
+    if (firstUpper && !s.empty()) s[0] = Ansi::ToUpper(s[0], codePage_);
     return s;
   };
   result.Headword = apply(result.Headword);
@@ -327,18 +365,18 @@ bool TThesaurusFile::Lookup(const std::string& word) {
   results_.clear();
   lastWord_ = word;
 
-  uint16_t node = 0;
+  uint32_t node = 0;
   bool caseChanged = false;
   if (!FindNode(word, node)) {
-    if (!tryLowerCase_ || !FindNode(Ansi::LowerCase(word), node)) return false;
+    if (!tryLowerCase_ || !FindNode(Ansi::LowerCase(word, codePage_), node)) return false;
     caseChanged = true;
   }
   TForwardNode found;
   if (!ReadForwardNode(node, found)) return false;
-  for (uint16_t link : found.Links) {
+  for (uint32_t link : found.Links) {
     TEntry meaning;
     auto entry = std::make_unique<TThesaurusEntry>();
-    if (!ReadMeaning(static_cast<uint16_t>(link / 5), meaning)) {
+    if (!ReadMeaning(link / 5, meaning)) {
       results_.clear();
       return false;
     }

@@ -21,6 +21,19 @@ constexpr uint32_t kTailChainBit = 1u << 22;
 constexpr uint32_t kEndOfWordBit = 1u << 23;
 constexpr uint32_t kMaxNodes = 65536;  // node numbers are 16-bit
 
+// The wide layout, for thesauri beyond the 16-bit numbers and the 1 MiB link
+// area: where the compact layout has its node count, a wide file has this
+// marker (no file that size exists, so readers of the compact layout refuse
+// it); then the node count, 8-byte node records (the compact record with
+// bits 0-19 unused, then a 32-bit link-area offset), 32-bit node numbers,
+// link values and counts of meanings and 16-byte meaning records (32-bit
+// headword, four 16-bit counts, 32-bit offset).
+constexpr uint32_t kWideMarker = 0xFFFFFFFF;
+constexpr size_t kWideNodeSize = 8;
+constexpr size_t kWideMeaningSize = 16;
+extern const char kCompactSignature[];  // first line of the header
+extern const char kWideSignature[];
+
 }  // namespace VltFormat
 
 // One node as needed for climbing towards the root.
@@ -33,24 +46,24 @@ class TReverseNode {
   bool TailChain = false;
   bool HasParent = false;
   bool SingleChild = false;
-  uint16_t Parent = 0;
-  uint16_t Child = 0;  // the only child when SingleChild
+  uint32_t Parent = 0;
+  uint32_t Child = 0;  // the only child when SingleChild
   uint8_t Character = 0;
 };
 
 // One node with its children and meaning links.
 class TForwardNode : public TReverseNode {
  public:
-  std::vector<uint16_t> Children;
-  std::vector<uint16_t> Links;  // meaning * 5 + category
+  std::vector<uint32_t> Children;
+  std::vector<uint32_t> Links;  // meaning * 5 + category
 };
 
 // One meaning record as stored.
 class TEntry {
  public:
   int Category = 0;
-  uint16_t Headword = 0;
-  std::array<std::vector<uint16_t>, 4> Lists;
+  uint32_t Headword = 0;
+  std::array<std::vector<uint32_t>, 4> Lists;
 };
 
 // One meaning as handed to callers.
@@ -78,8 +91,8 @@ class TThesaurusFile {
   virtual void LoadFile();
   virtual void UnloadFile();
   // False when the node or one on its way to the root is damaged.
-  virtual bool NodeToWord(std::string& word, uint16_t node);
-  virtual bool FindNode(const std::string& word, uint16_t& node);
+  virtual bool NodeToWord(std::string& word, uint32_t node);
+  virtual bool FindNode(const std::string& word, uint32_t& node);
   virtual bool BuildEntry(const TEntry& meaning, TThesaurusEntry& result);
   virtual void MatchCase(const std::string& model, TThesaurusEntry& result);
   virtual void SetLoaded(bool value);
@@ -90,15 +103,17 @@ class TThesaurusFile {
   bool LoadFromBytes(const std::string& bytes);
 
   // Decoders over the loaded blocks; false when a record lies outside them.
-  bool ReadNode(uint16_t node, TReverseNode& result) const;
-  bool ReadForwardNode(uint16_t node, TForwardNode& result) const;
-  bool ReadMeaning(uint16_t meaning, TEntry& result) const;
+  bool ReadNode(uint32_t node, TReverseNode& result) const;
+  bool ReadForwardNode(uint32_t node, TForwardNode& result) const;
+  bool ReadMeaning(uint32_t meaning, TEntry& result) const;
 
   bool Loaded() const { return loaded_; }
   const std::string& FileName() const { return fileName_; }
   uint32_t NodeCount() const { return nodeCount_; }
   uint32_t LinkAreaSize() const { return linkAreaSize_; }
-  uint16_t MeaningCount() const { return meaningCount_; }
+  uint32_t MeaningCount() const { return meaningCount_; }
+  // The file uses the wide layout (see VltFormat).
+  bool Wide() const { return wide_; }
   uint32_t WordIndexSize() const { return wordIndexSize_; }
   const std::string& ThesaurusName() const { return thesaurusName_; }
   const TStringList& CategoryNames() const { return categoryNames_; }
@@ -107,6 +122,9 @@ class TThesaurusFile {
   const TThesaurusEntryList& Results() const { return results_; }
   const std::string& LastWord() const { return lastWord_; }
   bool TryLowerCase() const { return tryLowerCase_; }
+  // The code page of the words (1250, 1251 or 1252), judged from the
+  // letters of the loaded file; 1252 before a file is loaded.
+  int CodePage() const { return codePage_; }
 
  private:
   void ClearBlocks();
@@ -116,8 +134,10 @@ class TThesaurusFile {
   std::string fileName_;
   uint32_t nodeCount_ = 0;
   uint32_t linkAreaSize_ = 0;
-  uint16_t meaningCount_ = 0;
+  uint32_t meaningCount_ = 0;
   uint32_t wordIndexSize_ = 0;
+  bool wide_ = false;
+  size_t numberSize_ = 2;  // bytes of a node number, link value or parent
   std::string nodeBlock_;
   std::string linkBlock_;
   std::string meaningBlock_;
@@ -127,4 +147,5 @@ class TThesaurusFile {
   TThesaurusEntryList results_;
   std::string lastWord_;
   bool tryLowerCase_ = true;
+  int codePage_ = 1252;
 };

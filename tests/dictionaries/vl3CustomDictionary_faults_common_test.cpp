@@ -102,7 +102,8 @@ TEST_F(CustomDictionaryFaults, EveryFaultLeavesTheOldOrTheNewWordsAndARetrySaves
 
 // Faults the system makes itself (also where the seam cannot reach): the
 // file turned read-only, or its folder gone. The save fails, the words stay
-// pending, and once the fault is gone the next save writes them all.
+// pending (closing the dictionary or moving it to another file is refused
+// meanwhile), and once the fault is gone the next save writes them all.
 TEST_F(CustomDictionaryFaults, ReadOnlyFileAndVanishedFolderKeepTheWordsPending) {
   struct TCase {
     const char* name;
@@ -129,8 +130,17 @@ TEST_F(CustomDictionaryFaults, ReadOnlyFileAndVanishedFolderKeepTheWordsPending)
     if (c.oldFileStays) {
       EXPECT_TRUE(Holds(path_, {"old"}, {"new"}, kWords));
     }
+    // Closing the dictionary or moving it to another file would drop the
+    // unsaved words: both are refused while the save fails.
+    dictionary_->SetActive(false);
+    dictionary_->SetFilename(dir_.File("Other.vlu"));
+    EXPECT_TRUE(dictionary_->Active());
+    EXPECT_EQ(dictionary_->DictionaryPath(), path_);
+    EXPECT_TRUE(Pending());
+    EXPECT_EQ(dictionary_->CountIgnored(), 2 * kWords);
     c.mend();
-    EXPECT_TRUE(dictionary_->SaveChanges());
+    dictionary_->SetActive(false);
+    EXPECT_FALSE(dictionary_->Active());
     EXPECT_FALSE(Pending());
     EXPECT_TRUE(Holds(path_, {"old", "new"}, {}, kWords));
   }

@@ -683,6 +683,86 @@ TEST(DictionaryCompiler, AListTooLargeKeepsTheShortestWordsWhenAskedToFit) {
   EXPECT_EQ(stats.dropped, 0u) << "nothing is dropped from a list that fits";
 }
 
+// Forces the wide layout on a small list: no child list fits the links.
+TDictionaryCompileOptions WideOptions() {
+  TDictionaryCompileOptions options;
+  options.allowWide = true;
+  options.linkLimit = 0;
+  return options;
+}
+
+uint64_t Fnv1a64(const std::string& bytes) {
+  uint64_t hash = 0xcbf29ce484222325ull;
+  for (char c : bytes) hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3ull;
+  return hash;
+}
+
+TEST(DictionaryCompiler, AListTooLargeForTheCompactLayoutGoesWholeIntoTheWideOne) {
+  std::mt19937 random(19);
+  std::set<std::string> unique{"phone", "phony", "fone", "phase", "a", "I"};
+  while (unique.size() < 3000) {
+    std::string w;
+    const int length = 2 + random() % 9;
+    for (int i = 0; i < length; ++i) w.push_back(static_cast<char>('a' + random() % 26));
+    unique.insert(w);
+  }
+  const Words words(unique.begin(), unique.end());
+  TDictionaryCompileOptions options = WideOptions();
+  options.linkLimit = 4000;
+  options.dropToFit = true;  // the wide layout comes first: nothing is dropped
+  TDictionaryStats stats;
+  TTempFile wideFile(Compiled(words, options, &stats));
+  EXPECT_TRUE(stats.wideLayout);
+  EXPECT_EQ(stats.dropped, 0u);
+  TTempFile compactFile(Compiled(words));
+  TMainDictionary wide, compact;
+  wide.Open(wideFile.Path());
+  compact.Open(compactFile.Path());
+  ASSERT_EQ(wide.SourcePath(), wideFile.Path());
+  EXPECT_TRUE(wide.Wide());
+  EXPECT_FALSE(compact.Wide());
+  EXPECT_EQ(wide.StoredWordCount(), words.size());
+  ExpectLookups(wide, words, {"", "b", "A", "phon", "phones", "zzzzzzzzzzz"});
+  Words sorted = words, listed = AllWords(wide);
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, sorted);
+  EXPECT_EQ(AllWords(wide, "ph"), AllWords(compact, "ph"));
+  TPhoneticsMap map;
+  map.SetLanguage(0x0409);
+  for (const char* word : {"phoan", "fown", "abcd", "qwerty"}) {
+    TStringList fromWide, fromCompact;
+    wide.FindPhoneticMatches(word, map, fromWide);
+    compact.FindPhoneticMatches(word, map, fromCompact);
+    EXPECT_EQ(fromWide.ToVector(), fromCompact.ToVector()) << word;
+  }
+}
+
+// Readers of the compact layout compare the whole banner: a wide file fails
+// that check instead of being misread.
+TEST(DictionaryCompiler, WideFilesCarryABannerCompactReadersRefuse) {
+  const std::string image = Compiled({"cat", "car", "dog", "dot"}, WideOptions());
+  ASSERT_GE(image.size(), VlmFormat::kBannerSize);
+  EXPECT_NE(image.compare(0, VlmFormat::kBannerSize, VlmFormat::kBanner), 0);
+  EXPECT_EQ(image.compare(0, VlmFormat::kBannerSize, VlmFormat::kWideBanner), 0);
+  EXPECT_EQ(std::string(VlmFormat::kWideBanner).find("\r\n"), 39u);
+}
+
+// Lists that fit the compact layout come out byte for byte as before the
+// wide layout existed, whether or not it is allowed.
+TEST(DictionaryCompiler, ListsThatFitAreWrittenAsEver) {
+  const Words words{"a",   "ab",    "abc",    "about", "cat",   "cats",  "catalogue",    "dog",
+                    "dogs", "phone", "phoned", "the",   "The",   "zebra", "caf\xE9"};
+  TDictionaryCompileOptions options;
+  options.title = "Small";
+  options.dropToFit = true;
+  for (bool allowWide : {false, true}) {
+    options.allowWide = allowWide;
+    const std::string image = Compiled(words, options);
+    EXPECT_EQ(image.size(), 4310u);
+    EXPECT_EQ(Fnv1a64(image), 0xbc06bc3f0fa17c90ull) << allowWide;
+  }
+}
+
 TEST(DictionaryCompiler, RefusesInputTheFormatCannotHold) {
   struct {
     const char* name;
@@ -847,14 +927,18 @@ TEST(MainDictionaryRobustness, SurvivesThousandsOfCorruptedFiles) {
   for (char c = 'a'; c <= 'z'; ++c) words.push_back(std::string("m") + c + "ne");
   TDictionaryCompileOptions options;
   options.title = "Robust";
-  const std::string image = Compiled(words, options);
+  TDictionaryCompileOptions wideOptions = WideOptions();
+  wideOptions.title = "Robust";
+  // Both layouts; the wide one gets fewer rounds.
+  const std::string images[] = {Compiled(words, options), Compiled(words, wideOptions)};
   const Words probes{"cat", "catalogue", "dogmatic", "mane", "mzne", "a", "zzz", ""};
 
   std::mt19937 random(12345);
   TTempFile file;
   TPhoneticsMap map;
   map.SetLanguage(0x0409);
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 4500; ++round) {
+    const std::string& image = images[round % 3 == 2 ? 1 : 0];
     std::string damaged = image;
     const int mode = random() % 4;
     if (mode == 0) {

@@ -1,5 +1,6 @@
 // Fuzz target for the main dictionary reader: the input, behind the fixed
-// banner, is a whole file; every look-up and walk must stay inside it.
+// banner of either layout, is a whole file; every look-up and walk must stay
+// inside it.
 #include <unistd.h>
 
 #include <cstddef>
@@ -21,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return m;
   }();
 
-  std::string file(VlmFormat::kBanner, VlmFormat::kBannerSize);
-  file.append(reinterpret_cast<const char*>(data), size);
+  // An input that begins with 'W' is read behind the wide layout's banner.
+  const bool wide = size > 0 && data[0] == 'W';
+  std::string file(wide ? VlmFormat::kWideBanner : VlmFormat::kBanner, VlmFormat::kBannerSize);
+  file.append(reinterpret_cast<const char*>(data) + (wide ? 1 : 0), size - (wide ? 1 : 0));
   if (!Platform::WriteWholeFile(path, file)) return 0;
 
   TMainDictionary dictionary;

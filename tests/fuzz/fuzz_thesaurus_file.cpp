@@ -12,14 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const char* word : {"a", "cat", "Happy", "HAPPY", "station", "e\xE9"}) file.Lookup(word);
   std::string word;
   for (uint32_t n = 0; n < file.NodeCount() && n < 4096; ++n) {
-    file.NodeToWord(word, static_cast<uint16_t>(n));
-    uint16_t found = 0;
+    file.NodeToWord(word, n);
+    uint32_t found = 0;
     file.FindNode(word, found);
   }
   for (uint32_t m = 0; m < file.MeaningCount() && m < 1024; ++m) {
     TEntry entry;
     TThesaurusEntry result;
-    if (file.ReadMeaning(static_cast<uint16_t>(m), entry)) file.BuildEntry(entry, result);
+    if (file.ReadMeaning(m, entry)) file.BuildEntry(entry, result);
   }
   return 0;
 }

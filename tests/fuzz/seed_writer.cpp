@@ -57,6 +57,18 @@ void MainDictionarySeeds() {
     }
     Write("fuzz_main_dictionary", "words" + std::to_string(variant), image.substr(VlmFormat::kBannerSize));
   }
+  // The wide layout, forced on the small list (no child list fits the links).
+  options.allowWide = true;
+  options.linkLimit = 0;
+  TDictionaryCompiler compiler;
+  for (const std::string& w : kWords) compiler.AddWord(w);
+  std::string image, error;
+  if (!compiler.Compile(options, image, error) || image.size() < VlmFormat::kBannerSize) {
+    std::fprintf(stderr, "seed_writer: %s\n", error.c_str());
+    gOk = false;
+    return;
+  }
+  Write("fuzz_main_dictionary", "wide", "W" + image.substr(VlmFormat::kBannerSize));
 }
 
 void CustomDictionarySeeds() {
@@ -96,6 +108,24 @@ void ThesaurusSeeds() {
     return;
   }
   Write("fuzz_thesaurus_file", "small.vlt", bytes);
+  TThesaurusContent content;
+  content.Name = "Seed thesaurus";
+  content.CategoryNames = {"noun", "verb", "adjective", "adverb", "other"};
+  TThesaurusMeaning meaning;
+  meaning.Headword = "glad";
+  meaning.Category = 2;
+  meaning.Lists[1] = {"glad", "happy", "pleased"};
+  meaning.Lists[3] = {"sad"};
+  content.Meanings.push_back(meaning);
+  content.Headwords.push_back({"happy", {2}});
+  content.Headwords.push_back({"glad", {2}});
+  content.Headwords.push_back({"a", {2}});
+  if (!WriteWideThesaurus(content, bytes, nullptr, &error)) {
+    std::fprintf(stderr, "seed_writer: %s\n", error.c_str());
+    gOk = false;
+    return;
+  }
+  Write("fuzz_thesaurus_file", "wide.vlt", bytes);
 }
 
 // Written through the INI and registry writers themselves, then taken as bytes.

@@ -90,6 +90,15 @@ TEST(PlatformFiles, SavingReplacesTheWholeFileAndLeavesNothingBeside) {
   EXPECT_EQ(Platform::FindFiles(dir.File("*")).size(), 1u);
   ASSERT_TRUE(Platform::SetFileAttributes(file, Platform::kAttrNormal));
 
+  // What a save killed before its move left (no program has that number) goes
+  // with the next save of the same file; names not of that pattern stay.
+  const std::vector<std::string> kept = {"user.vlu.vxsome-1.tmp", "other.vlu.vx2000000004-1.tmp"};
+  for (const std::string& name : kept) ASSERT_TRUE(Platform::WriteWholeFile(dir.File(name), "x"));
+  ASSERT_TRUE(Platform::WriteWholeFile(dir.File("user.vlu.vx2000000004-7.tmp"), "cut off"));
+  ASSERT_TRUE(Platform::WriteWholeFile(file, "fourth"));
+  EXPECT_FALSE(Platform::FileExists(dir.File("user.vlu.vx2000000004-7.tmp")));
+  for (const std::string& name : kept) EXPECT_TRUE(Platform::FileExists(dir.File(name))) << name;
+
   EXPECT_FALSE(Platform::WriteWholeFile(dir.File("missing\\file.txt"), "x"));
   EXPECT_FALSE(Platform::WriteWholeFile(dir.Path(), "x"));
 }

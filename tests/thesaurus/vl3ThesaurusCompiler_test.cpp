@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <random>
 
@@ -83,6 +84,104 @@ TEST(ThesaurusCompiler, OnlyHeadwordsCarryMeanings) {
   EXPECT_EQ(Words(file.Results()[0]->Lists[1]), (std::vector<std::string>{"Glad", "Happy", "Joyful"}));
 }
 
+// What a reader of the compact layout alone does with a file: false where
+// it gives up (a block longer than what is left of the file).
+bool CompactReaderAccepts(const std::string& bytes) {
+  size_t pos = TThesaurusFile::kHeaderSize;
+  for (int name = 0; name < 6; ++name) {
+    if (pos >= bytes.size()) return false;
+    pos += 1 + static_cast<uint8_t>(bytes[pos]);
+  }
+  if (pos + 4 > bytes.size()) return false;
+  uint64_t nodes = 0;
+  for (int i = 0; i < 4; ++i) nodes |= uint64_t(static_cast<uint8_t>(bytes[pos + i])) << (8 * i);
+  return nodes * 4 <= bytes.size() - pos - 4;
+}
+
+uint64_t Fnv1a64(const std::string& bytes) {
+  uint64_t hash = 0xcbf29ce484222325ull;
+  for (char c : bytes) hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3ull;
+  return hash;
+}
+
+TEST(ThesaurusCompiler, WideLayoutReadsBackTheSameAndCompactReadersRefuseIt) {
+  const TThesaurusContent content = SmallContent();
+  std::string compact, wide, error;
+  TThesaurusLayoutStats compactStats, wideStats;
+  ASSERT_TRUE(WriteThesaurus(content, compact, &compactStats, &error, true)) << error;
+  ASSERT_TRUE(WriteWideThesaurus(content, wide, &wideStats, &error)) << error;
+  EXPECT_FALSE(compactStats.Wide) << "content that fits stays compact";
+  EXPECT_TRUE(wideStats.Wide);
+  EXPECT_TRUE(CompactReaderAccepts(compact));
+  EXPECT_FALSE(CompactReaderAccepts(wide));
+  EXPECT_EQ(wide.compare(0, std::strlen(VltFormat::kWideSignature), VltFormat::kWideSignature), 0);
+  TThesaurusFile a, b;
+  ASSERT_TRUE(a.LoadFromBytes(compact));
+  ASSERT_TRUE(b.LoadFromBytes(wide));
+  EXPECT_TRUE(b.Wide());
+  EXPECT_EQ(b.NodeCount(), a.NodeCount());
+  for (const char* word : {"nation", "station", "car", "cart", "glad", "Happy", "HAPPY", "ca", "zzz"}) {
+    ASSERT_EQ(a.Lookup(word), b.Lookup(word)) << word;
+    ASSERT_EQ(a.Results().size(), b.Results().size()) << word;
+    for (size_t i = 0; i < a.Results().size(); ++i) {
+      EXPECT_EQ(a.Results()[i]->Headword, b.Results()[i]->Headword) << word;
+      EXPECT_EQ(a.Results()[i]->Category, b.Results()[i]->Category) << word;
+      for (int list = 0; list < 4; ++list)
+        EXPECT_EQ(Words(a.Results()[i]->Lists[list]), Words(b.Results()[i]->Lists[list])) << word;
+    }
+  }
+}
+
+// A source that fits the compact layout compiles byte for byte as before
+// the wide layout existed.
+TEST(ThesaurusCompiler, SourcesThatFitCompileAsEver) {
+  const std::string source =
+      "ISO8859-1\n"
+      "happy|2\n(adj)|felicitous|glad|content (similar term)\n(adj)|well-chosen|unhappy (antonym)\n"
+      "cat|2\n(noun)|true cat|feline (generic term)\n(verb)|vomit|spew\n"
+      "station|1\n(noun)|post|place (generic term)\n"
+      "a|1\n(noun)|angstrom|metric unit (generic term)\n"
+      "glad|1\n(adj)|happy|pleased (similar term)\n";
+  std::vector<TSourceEntry> entries;
+  std::string error;
+  ASSERT_TRUE(ParseMythes(source, entries, error)) << error;
+  for (bool compact : {false, true}) {
+    TCompileOptions options;
+    options.Name = "Small";
+    options.Compact = compact;
+    std::string bytes;
+    TCompileStats stats;
+    ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
+    EXPECT_EQ(bytes.size(), 852u);
+    EXPECT_EQ(Fnv1a64(bytes), 0xd5e0b44eb00ac992ull) << compact;
+  }
+}
+
+// With a frequency list, the compact layout keeps the words met in text.
+TEST(ThesaurusCompiler, CompactLayoutKeepsTheMostFrequentWordsAndNamesTheDropped) {
+  std::vector<TSourceEntry> entries;
+  for (int i = 0; i < 400; ++i) {
+    std::string word = "w";
+    for (int n = i; n; n /= 26) word += static_cast<char>('a' + n % 26);
+    TSourceSense sense;
+    sense.Synonyms = {word + "x"};
+    entries.push_back({word, {sense}});
+  }
+  TCompileOptions options;
+  options.Compact = true;
+  options.MaxNodes = 600;
+  options.Frequencies = {{entries[399].Word, 50}, {entries[398].Word, 40}, {entries[200].Word, 30}};
+  std::string bytes, error;
+  TCompileStats stats;
+  ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
+  ASSERT_FALSE(stats.Dropped.empty());
+  EXPECT_EQ(stats.KeptHeadwords + stats.Dropped.size(), 399u);  // "w" has one letter
+  TThesaurusFile file;
+  ASSERT_TRUE(file.LoadFromBytes(bytes));
+  for (int i : {399, 398, 200}) EXPECT_TRUE(HasMeanings(file, entries[i].Word)) << i;
+  for (const std::string& word : stats.Dropped) EXPECT_FALSE(HasMeanings(file, word)) << word;
+}
+
 TEST(ThesaurusCompiler, RefusesContentBeyondTheFormatsLimits) {
   const struct {
     const char* what;
@@ -93,7 +192,7 @@ TEST(ThesaurusCompiler, RefusesContentBeyondTheFormatsLimits) {
       {"zero byte in a word", [](auto& c) { c.Meanings[0].Lists[0].push_back(std::string("a\0b", 3)); }},
       {"more than 255 links", [](auto& c) {
          c.Meanings.resize(300, c.Meanings[0]);
-         for (uint16_t m = 5; m < 300; ++m) c.Headwords[0].Links.push_back(static_cast<uint16_t>(m * 5));
+         for (uint16_t m = 5; m < 300; ++m) c.Headwords[0].Links.push_back(static_cast<uint32_t>(m * 5));
        }},
   };
   for (const auto& c : cases) {
@@ -279,10 +378,13 @@ TEST(ThesaurusCompiler, KnownWordsLimitTheHeadwords) {
 // Random mutations of a compiled file: the reader must refuse or answer,
 // never crash or hang (the sanitizers watch every read).
 TEST(ThesaurusCompiler, MutatedFilesNeverCrashTheReader) {
-  const std::string original = Compile(SmallContent());
+  std::string wide, error;
+  ASSERT_TRUE(WriteWideThesaurus(SmallContent(), wide, nullptr, &error)) << error;
+  const std::string originals[] = {Compile(SmallContent()), wide};  // both layouts
   std::mt19937 random(20261208);
   const char* words[] = {"nation", "station", "car", "cart", "glad", "Happy", "zzz"};
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 4500; ++round) {
+    const std::string& original = originals[round % 3 == 2 ? 1 : 0];
     std::string bytes = original;
     const int flips = 1 + static_cast<int>(random() % 4);
     for (int i = 0; i < flips; ++i) {
@@ -294,7 +396,7 @@ TEST(ThesaurusCompiler, MutatedFilesNeverCrashTheReader) {
     if (!file.LoadFromBytes(bytes)) continue;
     for (const char* word : words) file.Lookup(word);
     std::string word;
-    for (uint32_t n = 0; n < file.NodeCount(); ++n) file.NodeToWord(word, static_cast<uint16_t>(n));
+    for (uint32_t n = 0; n < file.NodeCount(); ++n) file.NodeToWord(word, n);
   }
 }
 
@@ -314,7 +416,9 @@ TEST(ThesaurusCompiler, SampleThesaurusAnswersCommonWords) {
     EXPECT_TRUE(HasMeanings(file, word)) << word;
 }
 
-TEST(ThesaurusCompiler, MeaningsStopWhereLinkValuesWouldOverflow) {
+// 14000 meanings: past what 16-bit link values name. The compact layout
+// stops at 13107 meanings; by default the whole source goes to a wide file.
+TEST(ThesaurusCompiler, MeaningsBeyondSixteenBitLinksNeedTheWideLayout) {
   std::vector<TSourceEntry> entries;
   for (int i = 0; i < 14000; ++i) {
     std::string word = "w";
@@ -323,20 +427,44 @@ TEST(ThesaurusCompiler, MeaningsStopWhereLinkValuesWouldOverflow) {
     sense.Category = 4;  // the largest category, the first to overflow
     entries.push_back({word, {sense}});
   }
-  TCompileOptions options;
-  options.MaxMeanings = 65535;
-  std::string bytes, error;
-  TCompileStats stats;
-  ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
-  EXPECT_EQ(stats.Meanings, 13107u);
-  TThesaurusFile file;
-  ASSERT_TRUE(file.LoadFromBytes(bytes));
-  int found = 0;
-  for (const auto& entry : entries)
-    if (HasMeanings(file, entry.Word)) {
-      ++found;
-      EXPECT_EQ(file.Results()[0]->Headword, entry.Word);
-      EXPECT_EQ(file.Results()[0]->Category, 4);
+  // A headword in lower case whose list holds it as written in text: the
+  // wide file answers the written form too (its look-up would otherwise stop
+  // at the list word, which has no meanings).
+  TSourceSense ingredients;
+  ingredients.Category = 0;
+  ingredients.Synonyms = {"Bestandteile", "Zutaten"};
+  entries.push_back({"zutaten", {ingredients}});
+  // The compact selection leaves out the one-letter "w" as well.
+  const struct {
+    bool compact;
+    size_t meanings;
+    bool wide;
+    size_t dropped;
+  } cases[] = {{true, 13107, false, 14000 - 13107}, {false, 14001, true, 0}};
+  for (const auto& c : cases) {
+    TCompileOptions options;
+    options.Compact = c.compact;
+    options.MaxMeanings = 65535;
+    std::string bytes, error;
+    TCompileStats stats;
+    ASSERT_TRUE(CompileThesaurus(entries, options, bytes, stats, error)) << error;
+    EXPECT_EQ(stats.Meanings, c.meanings);
+    EXPECT_EQ(stats.Layout.Wide, c.wide);
+    EXPECT_EQ(stats.Dropped.size(), c.dropped);
+    TThesaurusFile file;
+    ASSERT_TRUE(file.LoadFromBytes(bytes));
+    EXPECT_EQ(file.Wide(), c.wide);
+    size_t found = 0;
+    for (const auto& entry : entries)
+      if (entry.Word != "zutaten" && HasMeanings(file, entry.Word)) {
+        ++found;
+        EXPECT_EQ(file.Results()[0]->Headword, entry.Word);
+        EXPECT_EQ(file.Results()[0]->Category, 4);
+      }
+    EXPECT_EQ(found, std::min<size_t>(c.meanings, 14000));  // compact: zutaten, the longest, is dropped
+    if (c.wide) {
+      EXPECT_TRUE(HasMeanings(file, "zutaten"));
+      EXPECT_TRUE(HasMeanings(file, "Zutaten"));
     }
-  EXPECT_EQ(found, 13107);
+  }
 }

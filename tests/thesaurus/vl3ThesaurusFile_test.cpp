@@ -160,7 +160,7 @@ TEST(ThesaurusFile, FindNodeFollowsTrieAndTailChains) {
       {"x", false, 0},    {"cut", false, 0},
   };
   for (const auto& c : cases) {
-    uint16_t node = 0xFFFF;
+    uint32_t node = 0xFFFF;
     EXPECT_EQ(file.FindNode(c.word, node), c.found) << c.word;
     if (c.found) {
       EXPECT_EQ(node, c.node) << c.word;

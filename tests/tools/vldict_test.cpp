@@ -41,7 +41,7 @@ TEST_F(Vldict, CompiledDictionaryAnswersInfoLookupAndWords) {
   EXPECT_EQ(RunTool("compile --lang 0x0809 --title 'Test List' " + list + " " + dict).status, 0);
   TRun info = RunTool("info " + dict);
   EXPECT_EQ(info.status, 0);
-  EXPECT_EQ(info.out, "title: Test List\nlanguage: 0x0809\nwords: 4\nnodes: 8\n");
+  EXPECT_EQ(info.out, "title: Test List\nlanguage: 0x0809\nwords: 4\nnodes: 8\nlayout: compact\n");
   const std::string probes = File("probes.txt", "cat\nCat\nc\nA\ncats\r\n");
   TRun lookup = RunTool("lookup " + dict + " < " + probes);
   EXPECT_EQ(lookup.status, 0);
@@ -68,11 +68,14 @@ TEST_F(Vldict, TheCommandLineSaysWhatItDoes) {
       // As the component decides: capitals of a lower-case word pass, not the reverse; UTF-8 is read.
       {"lookup " + dict + " < " + File("p.txt", "ZEBRA\nparis\nNa\xC3\xAFve\nna\xEFve\n"), 0,
        "ZEBRA\tyes\nparis\tno\nNa\xC3\xAFve\tyes\nna\xEFve\tyes\n"},
-      // Alphabetical; the UTF-8 list was noticed and converted.
-      {"words " + dict, 0, "Apple\napple\nbanana\nna\xEFve\nParis\nzebra\n"},
+      // Alphabetical; the UTF-8 list was noticed and converted, and is
+      // printed in the terminal's encoding (UTF-8, or as -i names it).
+      {"words " + dict, 0, "Apple\napple\nbanana\nna\xC3\xAFve\nParis\nzebra\n"},
+      {"words -i cp1252 " + dict, 0, "Apple\napple\nbanana\nna\xEFve\nParis\nzebra\n"},
+      {"lookup --encoding=latin1 " + dict + " < " + File("l.txt", "na\xEFve\n"), 0, "na\xEFve\tyes\n"},
       {"compile " + File("u.txt", "caf\xC3\xA9\n") + " " + Path("u.vlm") + both, 0, "is UTF-8: converted"},
       {"compile --ansi " + File("a.txt", "caf\xC3\xA9\n") + " " + Path("a.vlm") + " >/dev/null; " +
-           ToolPath() + " words " + Path("a.vlm"), 0, "caf\xC3\xA9\n"},
+           ToolPath() + " words -i cp1252 " + Path("a.vlm"), 0, "caf\xC3\xA9\n"},
       // A language not built: where it was looked for, and how to build it.
       {"info Afrikaans.vlm" + both, 1, "not found in the current folder, " VX_DATA_DIR},
   };
@@ -112,7 +115,8 @@ TEST_F(Vldict, LanguageIsDecimalOrHexadecimalAndDefaultsToAmerican) {
 TEST_F(Vldict, Utf8ListsAreConvertedToTheAnsiCodePage) {
   const std::string list = File("words.txt", "caf\xC3\xA9\n\xCE\xA9mega\n");
   ASSERT_EQ(RunTool("compile --utf8 " + list + " " + Path("u.vlm")).status, 0);
-  EXPECT_EQ(RunTool("words " + Path("u.vlm")).out, "caf\xE9\n");
+  EXPECT_EQ(RunTool("words --encoding cp1252 " + Path("u.vlm")).out, "caf\xE9\n");
+  EXPECT_EQ(RunTool("words " + Path("u.vlm")).out, "caf\xC3\xA9\n");
 }
 
 TEST_F(Vldict, BadUsageExitsWithTwo) {

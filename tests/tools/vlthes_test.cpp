@@ -30,6 +30,7 @@ TEST(Vlthes, TheCommandLineSaysWhatItDoes) {
                                        "house|1\n"
                                        "(noun)|home|dwelling|building (generic term)\n"));
   const std::string vlt = dir + "/t.vlt";
+  ASSERT_TRUE(Platform::WriteWholeFile(dir + "/words", "happy\nhapy\nhouse\n"));
   ASSERT_EQ(RunTool("compile --name Small " + dir + "/th.dat " + vlt).status, 0);
 
   struct {
@@ -43,7 +44,8 @@ TEST(Vlthes, TheCommandLineSaysWhatItDoes) {
       {"lookup " + vlt + " hapy", 1, {"Small: \"hapy\" not found in ", "near headwords: happy\n"}},
       {"lookup " + vlt + " zzzzzzzz", 1, {"not found"}},
       {"lookup " + dir + "/German.vlt Haus 2>&1", 2, {"cannot open", "./vx dictionaries German"}},
-      {"lookup " + vlt, 2, {}},
+      {"lookup " + vlt + " < " + dir + "/words", 0, {"happy: yes\n", "hapy: no\n", "house: yes\n"}},
+      {"lookup " + vlt + " extra " + vlt, 2, {}},
       {"frobnicate", 2, {}},
   };
   for (const auto& c : cases) {

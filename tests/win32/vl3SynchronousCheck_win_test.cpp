@@ -171,6 +171,42 @@ TEST_F(SynchronousCheckWin, ModelessDialogTakesDialogKeysWhileTheCheckWaits) {
   Pump();
 }
 
+// The program is closed while a synchronous check waits for the user: the
+// check is cancelled and returns, and the quit stays queued for the
+// program's own loop (it used to be re-queued for ever, and the program never
+// ended).
+TEST_F(SynchronousCheckWin, QuittingTheProgramEndsAWaitingCheck) {
+  TForm host;
+  host.SetBounds(40, 40, 420, 200);
+  auto* memo = new TMemo(&host);
+  memo->SetBounds(8, 8, 380, 120);
+  host.Show();
+  Pump();
+
+  TVexlorSpell3 spell(&host);
+  SetUpSpell(spell);
+  spell.SetUIType(suiDialog);
+  int steps = 0;
+  TIdleScript user([&](int step) -> bool {
+    steps = step + 1;
+    if (step == 0 && spell.Checking()) {
+      ::PostQuitMessage(7);
+      return true;
+    }
+    if (spell.Checking()) spell.Cancel();  // the quit did not end it
+    return false;
+  });
+  memo->SetText("the cta zzq sat");
+  spell.CheckWinControl(memo->Handle(), ctAll);
+
+  EXPECT_EQ(steps, 1) << "the check ended with the quit, not by the script's Cancel";
+  EXPECT_FALSE(spell.Checking());
+  EXPECT_TRUE(spell.Cancelled());
+  MSG quit;
+  ASSERT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is kept";
+  EXPECT_EQ(quit.wParam, 7u);
+}
+
 // A correction in a cell that makes a repeated word ("zorb sat" becomes
 // "sat sat") is prompted once as a repetition; a host that answers every
 // word it does not know with Ignore All moves the check on. The prompts are

@@ -15,7 +15,6 @@
 #include "vl3DictionaryNames.h"
 #include "vl3MainDictionary.h"
 #include "vl3Platform.h"
-#include "vl3ParseEngine.h"
 #include "vl3ParserBase.h"
 #include "vl3SpellBase.h"
 #include "vl3StringList.h"
@@ -39,20 +38,6 @@ const TOptionName kOptionNames[] = {
     {"primaryonly", soPrimaryOnly},
     {"repeated", soRepeated},
 };
-
-// Letters of a code page that the parsing engine's default set leaves out:
-// Polish and Slovak letters of Windows-1250, the ligatures and Y diaeresis
-// of Windows-1252. Without them such words would be cut in two.
-std::string LettersBeyondDefaultSet(int codePage) {
-  switch (codePage) {
-    case 1250:
-      return "\x8C\x8F\x9C\x9F\xA3\xA5\xAA\xAF\xB3\xB9\xBA\xBC\xBE\xBF";
-    case 1252:
-      return "\x8C\x9C\x9F";
-    default:
-      return std::string();
-  }
-}
 
 // The core's paths use '\\' (mapped back where the system wants '/').
 std::string CorePath(std::string path) {
@@ -98,12 +83,17 @@ const char kCheckerUsage[] =
     "                     (american, british, deutsch, de_DE, fr_FR, ru_RU, ...);\n"
     "                     also --lang=DICT and --master=DICT\n"
     "  -p FILE.vlu        personal (custom) dictionary; also --personal=FILE.vlu\n"
-    "  -i ENCODING        utf-8, or the dictionary's code page (cp1252, cp1251,\n"
-    "                     cp1250, latin1); also --encoding=E; default: from the locale\n"
+    "  -i ENCODING        utf-8, or a code page (cp1252, cp1251, cp1250, latin1)\n"
+    "                     converted to the dictionary's, or ansi (the dictionary's);\n"
+    "                     also --encoding=E; default: utf-8 unless the locale names\n"
+    "                     a code page\n"
     "  --options LIST     upcase,numbers,html,internet,quoted,abbreviations,primaryonly,repeated\n"
     "                     (repeated: -l lists a doubled word as \"the the\"; -a has no answer\n"
     "                     for it and passes it)\n"
     "  --max-suggestions N\n"
+    "  --suggestions MODE accurate (default: a wider search ranked by how people\n"
+    "                     mistype) or standard (single edits and sounds-alike words,\n"
+    "                     the component's default); also --suggestions=MODE\n"
     "  -H                 skip HTML and XML markup (also -T html|sgml|xml, --mode=html)\n"
     "  -B, -C             two words run together are errors (default) / are accepted\n"
     "  -v, -vv            print the version and stop\n"
@@ -143,20 +133,19 @@ bool IsMarkupMode(const std::string& mode) {
   return m == "html" || m == "sgml" || m == "xml";
 }
 
-// Text encodings the checker reads: UTF-8, or the single-byte code page of
-// the dictionaries, passed through unchanged.
-bool ParseEncoding(const std::string& name, bool& utf8, std::string& error) {
-  const std::string e = Ansi::LowerCase(name);
-  if (e == "utf-8" || e == "utf8") {
-    utf8 = true;
+// Text encodings the checker reads: UTF-8, or a single-byte code page,
+// converted when it is not the dictionaries' own ("ansi": theirs).
+bool ParseEncoding(const std::string& name, TCheckerSettings& settings, std::string& error) {
+  int codePage = 0;
+  if (Ansi::LowerCase(name) == "ansi") {
+    settings.Utf8 = false;
+    settings.TextCodePage = 0;
     return true;
   }
-  for (const char* ansi : {"cp1252", "windows-1252", "ansi", "latin1", "iso-8859-1",
-                           "iso8859-1", "cp1251", "windows-1251", "cp1250", "windows-1250"}) {
-    if (e == ansi) {
-      utf8 = false;
-      return true;
-    }
+  if (Codepage::FromName(name, codePage)) {
+    settings.Utf8 = codePage == Codepage::kUtf8;
+    settings.TextCodePage = settings.Utf8 ? 0 : codePage;
+    return true;
   }
   error = "unknown encoding '" + name + "' (utf-8, cp1252, cp1251, cp1250 or latin1)";
   return false;
@@ -238,7 +227,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
         error = "-i needs an encoding";
         return false;
       }
-      if (!ParseEncoding(arg == "-i" ? v : longValue, settings.Utf8, error)) return false;
+      if (!ParseEncoding(arg == "-i" ? v : longValue, settings, error)) return false;
     } else if (arg == "--options") {
       if (!value(v)) {
         error = "--options needs a list";
@@ -258,6 +247,17 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
         return false;
       }
       settings.MaxSuggestions = static_cast<int>(n);
+    } else if (arg == "--suggestions" || (longName == "--suggestions" && equals != std::string::npos)) {
+      if (arg == "--suggestions" && !value(v)) {
+        error = "--suggestions needs a mode (accurate or standard)";
+        return false;
+      }
+      const std::string chosen = Ansi::LowerCase(arg == "--suggestions" ? v : longValue);
+      if (chosen != "accurate" && chosen != "standard") {
+        error = "bad suggestion mode '" + chosen + "' (accurate or standard)";
+        return false;
+      }
+      settings.Suggestions = chosen == "accurate" ? smAccurate : smStandard;
     } else if (arg == "-H") {
       settings.ExtraOptions.Include(soHTML);
     } else if (arg == "-B" || arg == "-C") {
@@ -341,6 +341,7 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
   e.SetUseHourglassCursor(false);
   e.SetMaxUndo(0);
   e.SetMaxSuggestions(settings.MaxSuggestions);
+  e.SetConfigDefaultSuggestionMode(settings.Suggestions);
   e.SetUIType(suiSilent);
 
   for (std::string& d : settings_.Dictionaries) d = CorePath(d);
@@ -385,10 +386,9 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
     error = "cannot use personal dictionary '" + settings.PersonalDictionary + "'";
     return false;
   }
+  // The component makes the letters of the dictionaries' code pages word
+  // characters by itself.
   codePage_ = Codepage::OfLanguage(language);
-  if (auto* parsing = dynamic_cast<TMainParsingEngine*>(e.ParsingEngine()))
-    parsing->BuildCharTables(TMainParsingEngine::DefaultCharSet() +
-                             LettersBeyondDefaultSet(codePage_));
 
   e.OnWordCheck = [this](TVexlorSpell3Base*, const std::string& word, TWordCheckType& type,
                          std::string& replacement) {
@@ -423,7 +423,10 @@ bool TCommandLineChecker::IsRunTogether(const std::string& word) {
 }
 
 std::string TCommandLineChecker::ToEngine(const std::string& text) const {
-  if (!settings_.Utf8) return text;
+  if (!settings_.Utf8) {
+    const int from = settings_.TextCodePage;
+    return from == 0 || from == codePage_ ? text : Codepage::Convert(text, from, codePage_);
+  }
   std::string ansi;
   // A character with no single-byte form separates words.
   Codepage::FromUtf8(text, codePage_, ansi, ' ');
@@ -431,7 +434,9 @@ std::string TCommandLineChecker::ToEngine(const std::string& text) const {
 }
 
 std::string TCommandLineChecker::FromEngine(const std::string& text) const {
-  return settings_.Utf8 ? Codepage::ToUtf8(text, codePage_) : text;
+  if (settings_.Utf8) return Codepage::ToUtf8(text, codePage_);
+  const int to = settings_.TextCodePage;
+  return to == 0 || to == codePage_ ? text : Codepage::Convert(text, codePage_, to);
 }
 
 void TCommandLineChecker::CheckText(std::string& text, std::vector<TFinding>& findings,
@@ -528,7 +533,7 @@ void TCommandLineChecker::RunPipeCommand(const std::string& line, std::ostream& 
       break;
     case '&':  // the same, in lower case
       if (!word.empty())
-        (personal ? personal : e.InternalDictionary())->AddIgnore(Ansi::LowerCase(word));
+        (personal ? personal : e.InternalDictionary())->AddIgnore(Ansi::LowerCase(word, codePage_));
       break;
     case '@':  // accept for this session
       if (!word.empty()) e.InternalDictionary()->AddIgnore(word);

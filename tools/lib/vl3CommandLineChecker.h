@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "vl3Configuration.h"
 #include "vl3SpellTypes.h"
 
 class TVexlorSpell3Base;
@@ -16,9 +17,11 @@ struct TCheckerSettings {
   std::vector<std::string> DictionaryFolders;
   std::string PersonalDictionary;  // the active custom dictionary; empty for none
   bool Utf8 = false;               // the text's encoding: UTF-8, else the ANSI code page
+  int TextCodePage = 0;            // without Utf8: the text's code page, 0 for the dictionaries'
   bool OptionsGiven = false;       // otherwise the engine's default options
   TSpellOptions Options;
   int MaxSuggestions = -1;  // -1: all the engine offers
+  TSuggestionMode Suggestions = smAccurate;  // --suggestions=standard for the engine's default
   TSpellOptions ExtraOptions;     // added to the options in force (-H: markup)
   bool RunTogetherLegal = false;  // -C: two words written as one are accepted
 };

@@ -148,6 +148,7 @@ bool TDictionaryCompiler::Compile(const TDictionaryCompileOptions& options, std:
   }
   bool tooLarge = false;
   if (Build(words, options, image, error, stats, tooLarge)) return true;
+  if (tooLarge && options.allowWide) return Build(words, options, image, error, stats, tooLarge, true);
   if (!tooLarge || !options.dropToFit) return false;
   return BuildFitting(words, options, image, error, stats);
 }
@@ -204,7 +205,8 @@ bool TDictionaryCompiler::BuildFitting(const std::vector<std::string>& words,
 
 bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
                                 const TDictionaryCompileOptions& options, std::string& image,
-                                std::string& error, TDictionaryStats* stats, bool& tooLarge) {
+                                std::string& error, TDictionaryStats* stats, bool& tooLarge,
+                                bool wideLayout) {
   tooLarge = false;
   const std::vector<uint16_t> title = TitleUnits(options.title, options.codePage);
   if (title.size() > 255) {
@@ -297,7 +299,12 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
   }
   const uint64_t nodeCount = out.size();
   const bool wide = nodeCount >= kWideChildThreshold;
-  if (nodeCount - 1 > kMaxWideChild) {
+  // The wide layout's 32-bit numbers: the node count field is 32 bits too.
+  if (wideLayout && nodeCount >= kWideNoChildren) {
+    error = "the word list needs more than 2^32 tree nodes";
+    return false;
+  }
+  if (!wideLayout && nodeCount - 1 > kMaxWideChild) {
     tooLarge = true;
     error = "the word list needs " + std::to_string(nodeCount) +
             " tree nodes; the format holds at most " + std::to_string(kMaxWideChild + 1);
@@ -328,7 +335,8 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
   // Records per table and the child-link area. The first-letter table shares
   // the child lists of the first-letter nodes.
   std::vector<std::string> tables(kNodeKinds);
-  for (int k = 0; k < kNodeKinds; ++k) tables[k].resize(size_t(kindCounts[k]) * (4 + k));
+  const size_t head = wideLayout ? 8 : 4;  // bytes of a record before its chain
+  for (int k = 0; k < kNodeKinds; ++k) tables[k].resize(size_t(kindCounts[k]) * (head + k));
   std::string area;
   std::unordered_map<std::string, uint32_t> lists;  // child list -> its offset in the area
   std::string firstLetters(kFirstLetterTableSize, '\0');
@@ -337,19 +345,24 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
     const TTrieNode& start = trie[node.trie];
     const std::vector<uint32_t>& children = trie[node.childrenOf].children;
     const size_t count = children.size();
-    uint32_t link = kNoChildren;
+    uint32_t link = wideLayout ? kWideNoChildren : kNoChildren;
     uint32_t childField = 0;
     size_t listStart = area.size();
     // A single child numbered beyond the 20-bit link is listed in the
     // child-link area with an explicit count of one.
-    const bool singleInLink = count == 1 && out[outOfTrie[children[0]]].number > kMaxLink;
+    const bool singleInLink =
+        !wideLayout && count == 1 && out[outOfTrie[children[0]]].number > kMaxLink;
     if (count == 1 && !singleInLink) {
       childField = 1;
       link = out[outOfTrie[children[0]]].number;
     } else if (count >= 1) {
-      if (area.size() > std::min(options.linkLimit, kMaxLink)) {
+      if (!wideLayout && area.size() > std::min(options.linkLimit, kMaxLink)) {
         tooLarge = true;
         error = "the child-link area outgrows its 20-bit offsets";
+        return false;
+      }
+      if (area.size() >= kWideNoChildren - 0x10000) {
+        error = "the child-link area outgrows 4 GiB";
         return false;
       }
       if (count > 255) {
@@ -359,7 +372,12 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
       // Nodes with the same children share one list.
       std::string list;
       if (count == 1 || count > 7) list.push_back(static_cast<char>(count));
-      for (uint32_t child : children) PutChildNumber(list, out[outOfTrie[child]].number, wide);
+      for (uint32_t child : children) {
+        if (wideLayout)
+          PutU32(list, out[outOfTrie[child]].number);
+        else
+          PutChildNumber(list, out[outOfTrie[child]].number, wide);
+      }
       const auto known = lists.find(list);
       if (known != lists.end()) {
         link = known->second;
@@ -371,13 +389,14 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
       if (count >= 2 && count <= 7) childField = static_cast<uint32_t>(count);
       listStart = link + (count == 1 || count > 7 ? 1 : 0);
     }
-    const uint32_t value =
-        start.ch | (link << 8) | (childField << 28) | (start.wordEnd ? 0x80000000u : 0u);
+    const uint32_t value = start.ch | (wideLayout ? 0 : link << 8) | (childField << 28) |
+                           (start.wordEnd ? 0x80000000u : 0u);
     const size_t k = node.extra.size();
     std::string& table = tables[k];
-    const size_t at = size_t(node.number - tableStart[k]) * (4 + k);
+    const size_t at = size_t(node.number - tableStart[k]) * (head + k);
     SetU32(table, at, value);
-    std::memcpy(&table[at + 4], node.extra.data(), k);
+    if (wideLayout) SetU32(table, at + 4, link);
+    std::memcpy(&table[at + head], node.extra.data(), k);
 
     const bool firstLetter = o > 0 && o <= trie[0].children.size();
     if (firstLetter) {
@@ -394,7 +413,7 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
     }
   }
 
-  std::string file(kBanner, kBannerSize);
+  std::string file(wideLayout ? kWideBanner : kBanner, kBannerSize);
   file.resize(kHeaderBlockSize, '\0');
   file.push_back(static_cast<char>(title.size()));
   for (uint16_t unit : title) {
@@ -418,7 +437,8 @@ bool TDictionaryCompiler::Build(const std::vector<std::string>& words,
     stats->nodes = static_cast<uint32_t>(nodeCount);
     std::copy(kindCounts, kindCounts + kNodeKinds, stats->kindCounts);
     stats->linkAreaSize = static_cast<uint32_t>(area.size());
-    stats->wideChildNumbers = wide;
+    stats->wideChildNumbers = wide || wideLayout;
+    stats->wideLayout = wideLayout;
     stats->fileSize = file.size();
   }
   image.swap(file);

@@ -21,6 +21,10 @@ struct TDictionaryCompileOptions {
   // Words that end alike share the nodes of their common ending (nodes with
   // the same children always share one child list).
   bool shareSuffixes = true;
+  // A list the compact layout cannot hold is written whole in the wide
+  // layout (see VlmFormat), which only this suite's readers read; lists that
+  // fit are written in the compact layout as ever.
+  bool allowWide = false;
   // A list the format cannot hold whole keeps the words users meet most
   // (see KeepOrder) instead of failing; words too long to store are left out.
   bool dropToFit = false;
@@ -37,6 +41,7 @@ struct TDictionaryStats {
   uint32_t kindCounts[9] = {};
   uint32_t linkAreaSize = 0;
   bool wideChildNumbers = false;
+  bool wideLayout = false;  // written in the wide layout
   size_t fileSize = 0;
 };
 
@@ -70,7 +75,7 @@ class TDictionaryCompiler {
   // list that outgrows the format's links from other failures.
   static bool Build(const std::vector<std::string>& words, const TDictionaryCompileOptions& options,
                     std::string& image, std::string& error, TDictionaryStats* stats,
-                    bool& tooLarge);
+                    bool& tooLarge, bool wideLayout = false);
   // Keeps the longest prefix of the users' order that fits.
   static bool BuildFitting(const std::vector<std::string>& words,
                            const TDictionaryCompileOptions& options, std::string& image,

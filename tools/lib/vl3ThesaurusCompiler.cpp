@@ -165,19 +165,34 @@ bool ValidWord(const std::string& word) {
 
 }  // namespace
 
-bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
-                    std::string* error) {
+namespace {
+
+// Node numbers, parents and link values: 2 bytes, or 4 in the wide layout.
+void PutNumber(std::string& out, uint32_t value, bool wide) {
+  if (wide)
+    PutLong(out, value);
+  else
+    PutWord(out, value);
+}
+
+// Lays the content out in one of the two layouts; false (with a reason) when
+// it breaks a limit of that layout.
+bool Layout(const TThesaurusContent& content, bool wide, std::string& bytes, TThesaurusLayoutStats* stats,
+            std::string* error) {
   bytes.clear();
-  if (content.Meanings.size() > 65535) return Fail(error, "more than 65535 meanings");
+  const uint64_t maxMeanings = wide ? 0xFFFFFFFFu / 5 : 65535;
+  if (content.Meanings.size() > maxMeanings)
+    return Fail(error, "more than " + std::to_string(maxMeanings) + " meanings");
 
   // Merge repeated headwords and check their links.
-  std::map<std::string, std::vector<uint16_t>> links;
+  std::map<std::string, std::vector<uint32_t>> links;
   for (const auto& headword : content.Headwords) {
     if (!ValidWord(headword.Word)) return Fail(error, "empty or invalid headword");
     auto& target = links[headword.Word];
-    for (uint16_t link : headword.Links) {
+    for (uint32_t link : headword.Links) {
       if (link / 5u >= content.Meanings.size())
         return Fail(error, "link of \"" + headword.Word + "\" names a missing meaning");
+      if (!wide && link > 0xFFFF) return Fail(error, "a link value beyond 16 bits");
       if (std::find(target.begin(), target.end(), link) == target.end()) target.push_back(link);
     }
     if (target.size() > 255) return Fail(error, "more than 255 links for \"" + headword.Word + "\"");
@@ -204,7 +219,7 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
 
   auto& nodes = trie.Nodes();
   std::vector<int> headwordAt(nodes.size(), -1);  // index into `ordered`
-  std::vector<const std::vector<uint16_t>*> ordered;
+  std::vector<const std::vector<uint32_t>*> ordered;
   for (const auto& entry : links) {
     headwordAt[trie.Represent(endOf[entry.first])] = static_cast<int>(ordered.size());
     ordered.push_back(&entry.second);
@@ -225,12 +240,19 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
   for (int n : order)
     if (nodes[n].tailOf >= 0) chainHead[n] = chains.Get(nodes[n].tail);
   const size_t total = order.size() + chains.Nodes().size();
-  if (total > kMaxNodes) return Fail(error, "more than 65536 trie nodes");
+  if (!wide && total > kMaxNodes) return Fail(error, "more than 65536 trie nodes");
+  if (total >= kWideMarker) return Fail(error, "too many trie nodes");
 
   TLinkArea area;
   std::string nodeTable;
+  const uint32_t maxOffset = wide ? 0xFFFFFFFFu : kOffsetMask;
   auto putNode = [&](uint32_t offset, uint32_t flags, uint8_t ch) {
-    PutLong(nodeTable, offset | flags | (static_cast<uint32_t>(ch) << 24));
+    if (wide) {
+      PutLong(nodeTable, flags | (static_cast<uint32_t>(ch) << 24));
+      PutLong(nodeTable, offset);
+    } else {
+      PutLong(nodeTable, offset | flags | (static_cast<uint32_t>(ch) << 24));
+    }
   };
   for (int n : order) {
     const TBuildNode& node = nodes[n];
@@ -243,26 +265,26 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
     std::string record;
     if (children.size() == 1) {
       flags |= kSingleChildBit;
-      PutWord(record, children[0]);
+      PutNumber(record, children[0], wide);
     } else {
       record += static_cast<char>(children.size());
-      for (uint32_t child : children) PutWord(record, child);
+      for (uint32_t child : children) PutNumber(record, child, wide);
     }
     if (n != 0 && node.parent != 0) {
       flags |= kHasParentBit;
-      PutWord(record, nodes[node.parent].number);
+      PutNumber(record, nodes[node.parent].number, wide);
     }
     const int headword = headwordAt[n];
     const bool tail = node.tailOf >= 0;
     if (tail || headword >= 0) {
       flags |= tail ? kTailChainBit : kEndOfWordBit;
-      const std::vector<uint16_t> none;
+      const std::vector<uint32_t> none;
       const auto& values = headword >= 0 ? *ordered[headword] : none;
       record += static_cast<char>(values.size());
-      for (uint16_t value : values) PutWord(record, value);
+      for (uint32_t value : values) PutNumber(record, value, wide);
     }
-    const uint32_t offset = area.Add(record);
-    if (offset > kOffsetMask) return Fail(error, "the link area exceeds 1 MiB");
+    const uint64_t offset = area.Add(record);
+    if (offset > maxOffset) return Fail(error, "the link area exceeds its offsets");
     putNode(offset, flags, node.character);
   }
   for (const auto& chain : chains.Nodes()) {
@@ -270,35 +292,42 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
     uint32_t flags = 0;
     if (chain.next >= 0) {
       flags |= kSingleChildBit;
-      PutWord(record, static_cast<uint32_t>(order.size() + chain.next));
+      PutNumber(record, static_cast<uint32_t>(order.size() + chain.next), wide);
     } else {
       record += '\0';
     }
-    const uint32_t offset = area.Add(record);
-    if (offset > kOffsetMask) return Fail(error, "the link area exceeds 1 MiB");
+    const uint64_t offset = area.Add(record);
+    if (offset > maxOffset) return Fail(error, "the link area exceeds its offsets");
     putNode(offset, flags, chain.character);
   }
 
   auto numberOf = [&](const std::string& word) { return nodes[trie.Represent(endOf[word])].number; };
   std::string meaningTable, wordIndex;
   for (const auto& meaning : content.Meanings) {
-    PutWord(meaningTable, numberOf(meaning.Headword));
+    PutNumber(meaningTable, numberOf(meaning.Headword), wide);
     for (const auto& list : meaning.Lists) PutWord(meaningTable, static_cast<uint32_t>(list.size()));
+    if (wordIndex.size() > 0xFFFFFFFFu) return Fail(error, "the word index exceeds 4 GiB");
     PutLong(meaningTable, static_cast<uint32_t>(wordIndex.size()));
     for (const auto& list : meaning.Lists)
-      for (const auto& word : list) PutWord(wordIndex, numberOf(word));
+      for (const auto& word : list) PutNumber(wordIndex, numberOf(word), wide);
   }
+  if (area.Bytes().size() > 0xFFFFFFFFu || wordIndex.size() > 0xFFFFFFFFu)
+    return Fail(error, "a block exceeds 4 GiB");
 
-  std::string header = "Vexlor thesaurus file 1.0\r\n";
+  std::string header = wide ? kWideSignature : kCompactSignature;
   header.resize(TThesaurusFile::kHeaderSize, '\0');
   bytes = header;
   PutShortString(bytes, content.Name);
   for (const auto& name : content.CategoryNames) PutShortString(bytes, name);
+  if (wide) PutLong(bytes, kWideMarker);
   PutLong(bytes, static_cast<uint32_t>(total));
   bytes += nodeTable;
   PutLong(bytes, static_cast<uint32_t>(area.Bytes().size()));
   bytes += area.Bytes();
-  PutWord(bytes, static_cast<uint32_t>(content.Meanings.size()));
+  if (wide)
+    PutLong(bytes, static_cast<uint32_t>(content.Meanings.size()));
+  else
+    PutWord(bytes, static_cast<uint32_t>(content.Meanings.size()));
   bytes += meaningTable;
   PutLong(bytes, static_cast<uint32_t>(wordIndex.size()));
   bytes += wordIndex;
@@ -310,8 +339,29 @@ bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesa
     stats->LinkAreaSize = area.Bytes().size();
     stats->WordIndexSize = wordIndex.size();
     stats->FileSize = bytes.size();
+    stats->Wide = wide;
   }
   return true;
+}
+
+}  // namespace
+
+bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
+                    std::string* error, bool allowWide) {
+  // Whatever fits the compact layout is written in it, unchanged.
+  std::string compactError;
+  if (Layout(content, false, bytes, stats, &compactError)) return true;
+  if (allowWide && Layout(content, true, bytes, stats, error)) return true;
+  if (!allowWide && error) *error = compactError;
+  bytes.clear();
+  return false;
+}
+
+bool WriteWideThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
+                        std::string* error) {
+  if (Layout(content, true, bytes, stats, error)) return true;
+  bytes.clear();
+  return false;
 }
 
 // ---- mythes source ---------------------------------------------------------
@@ -467,11 +517,32 @@ bool Known(const TCompileOptions& options, const std::string& word) {
 }
 
 // Single words of two letters or more: what a look-up under the caret finds.
-bool LookupWord(const std::string& word) {
-  if (word.size() < 2 || !Ansi::IsAlpha(word[0])) return false;
+// The compact layout's selection, kept as it is so that its files stay the same
+// (letters are those of the thesaurus's code page).
+bool LookupWord(const std::string& word, int codePage) {
+  if (word.size() < 2 || !Ansi::IsAlpha(word[0], codePage)) return false;
   for (char c : word)
     if (c == ' ' || (c >= '0' && c <= '9')) return false;
   return true;
+}
+
+// Any single word that begins with a letter of the code page, one-letter
+// words included (Russian has several common ones).
+bool SingleWord(const std::string& word, int codePage) {
+  if (word.empty()) return false;
+  const unsigned char first = static_cast<unsigned char>(word[0]);
+  const bool letter = Ansi::IsAlpha(word[0], codePage) || Ansi::LowerCaseTable(codePage)[first] != first ||
+                      Ansi::UpperCaseTable(codePage)[first] != first;
+  if (!letter) return false;
+  for (char c : word)
+    if (c == ' ' || (c >= '0' && c <= '9')) return false;
+  return true;
+}
+
+uint64_t Frequency(const TCompileOptions& options, const std::string& word) {
+  if (options.Frequencies.empty()) return 0;
+  auto it = options.Frequencies.find(Ansi::LowerCase(word, options.CodePage));
+  return it == options.Frequencies.end() ? 0 : it->second;
 }
 
 void Cap(std::vector<std::string>& list, size_t limit) {
@@ -503,15 +574,14 @@ TThesaurusMeaning MakeMeaning(const std::string& word, const TSourceSense& sense
 
 // The content for the first `count` headwords of `chosen`.
 TThesaurusContent BuildContent(const std::vector<const TSourceEntry*>& chosen, size_t count,
-                               const TCompileOptions& options, size_t& links) {
+                               const TCompileOptions& options, size_t maxMeanings, size_t& links,
+                               size_t& refused, std::vector<bool>& kept) {
   TThesaurusContent content;
   content.Name = options.Name;
   for (int c = 0; c < 5; ++c) content.CategoryNames[c] = kThesaurusCategoryNames[c];
-  std::unordered_map<std::string, uint16_t> meaningByKey;
+  std::unordered_map<std::string, uint32_t> meaningByKey;
   std::vector<TThesaurusHeadword> headwords(count);
   for (size_t i = 0; i < count; ++i) headwords[i].Word = chosen[i]->Word;
-  // Beyond this, meaning * 5 + category no longer fits in 16 bits.
-  const size_t maxMeanings = std::min<size_t>(options.MaxMeanings, 13107);
 
   // A headword's later senses queue behind the first senses of the headwords
   // ranked up to SenseSpacing places below it, so that when meanings run out
@@ -538,27 +608,147 @@ TThesaurusContent BuildContent(const std::vector<const TSourceEntry*>& chosen, s
     for (const auto& member : members) key += "|" + member;
 
     auto it = meaningByKey.find(key);
-    uint16_t meaning = 0;
+    uint32_t meaning = 0;
     if (it != meaningByKey.end()) {
       meaning = it->second;
     } else {
-      if (content.Meanings.size() >= maxMeanings) continue;
-      meaning = static_cast<uint16_t>(content.Meanings.size());
+      if (content.Meanings.size() >= maxMeanings) {
+        ++refused;  // a sense lost for want of meaning numbers
+        continue;
+      }
+      meaning = static_cast<uint32_t>(content.Meanings.size());
       meaningByKey.emplace(key, meaning);
       content.Meanings.push_back(MakeMeaning(entry.Word, sense, options));
     }
     auto& wordLinks = headwords[i].Links;
-    const uint16_t link = static_cast<uint16_t>(meaning * 5 + sense.Category);
+    const uint32_t link = meaning * 5 + static_cast<uint32_t>(sense.Category);
     if (wordLinks.size() < 255 && std::find(wordLinks.begin(), wordLinks.end(), link) == wordLinks.end())
       wordLinks.push_back(link);
   }
   links = 0;
-  for (auto& headword : headwords)
-    if (!headword.Links.empty()) {
+  kept.assign(count, false);
+  for (size_t i = 0; i < count; ++i) {
+    auto& headword = headwords[i];
+    kept[i] = !headword.Links.empty();
+    if (kept[i]) {
       links += headword.Links.size();
       content.Headwords.push_back(std::move(headword));
     }
+  }
   return content;
+}
+
+// Sources list headwords in lower case ("zutaten") and the same words as
+// written in text in their lists ("Zutaten"). A look-up of the written form
+// finds that list word in the trie, without meanings, and so never tries the
+// lower case: such list words become headwords with the same meanings. So
+// do the capitalised forms of headwords whose first letter the reader's
+// lower-case retry (Windows-1252's mapping) cannot bring back, as Polish
+// "Źródło" or Russian words beginning with Ч or Я.
+void AddWrittenSpellings(TThesaurusContent& content, int codePage) {
+  std::unordered_map<std::string, size_t> headwordAt;
+  for (size_t i = 0; i < content.Headwords.size(); ++i) headwordAt.emplace(content.Headwords[i].Word, i);
+  std::vector<TThesaurusHeadword> added;
+  std::unordered_set<std::string> done;
+  for (const auto& meaning : content.Meanings)
+    for (const auto& list : meaning.Lists)
+      for (const auto& word : list) {
+        if (headwordAt.count(word) || !done.insert(word).second) continue;
+        const std::string lower = Ansi::LowerCase(word, codePage);
+        auto it = lower == word ? headwordAt.end() : headwordAt.find(lower);
+        if (it != headwordAt.end()) added.push_back({word, content.Headwords[it->second].Links});
+      }
+  if (codePage != 1252) {
+    const unsigned char* upper = Ansi::UpperCaseTable(codePage);
+    const unsigned char* retry = Ansi::LowerCaseTable(1252);
+    for (const auto& headword : content.Headwords) {
+      const unsigned char first = static_cast<unsigned char>(headword.Word[0]);
+      if (upper[first] == first || retry[upper[first]] == first) continue;
+      std::string written = headword.Word;
+      written[0] = static_cast<char>(upper[first]);
+      if (!headwordAt.count(written) && done.insert(written).second) added.push_back({written, headword.Links});
+    }
+  }
+  for (auto& headword : added) content.Headwords.push_back(std::move(headword));
+}
+
+// The most looked-up eligible headwords that fit: in the compact layout and
+// with its selection (two letters or more), or in either layout with every
+// single word eligible. With `requireAll`, false unless all of them fit.
+bool Select(const std::vector<TSourceEntry>& entries, std::unordered_map<std::string, size_t>& mentions,
+            const TCompileOptions& options, bool compact, bool requireAll, std::string& bytes,
+            TCompileStats& stats, std::string& error) {
+  // Common words have many senses and are mentioned by many other entries.
+  std::vector<const TSourceEntry*> chosen;
+  std::unordered_set<std::string> seen;
+  for (const auto& entry : entries) {
+    const bool eligible = compact ? LookupWord(entry.Word, options.CodePage) : SingleWord(entry.Word, options.CodePage);
+    if (eligible && !entry.Senses.empty() && Known(options, entry.Word) && seen.insert(entry.Word).second)
+      chosen.push_back(&entry);
+  }
+  std::unordered_map<const TSourceEntry*, uint64_t> frequency;
+  if (!options.Frequencies.empty())
+    for (const TSourceEntry* entry : chosen) frequency[entry] = Frequency(options, entry->Word);
+  std::stable_sort(chosen.begin(), chosen.end(), [&](const TSourceEntry* a, const TSourceEntry* b) {
+    // Words met in real text first, the most frequent first.
+    if (!frequency.empty() && frequency[a] != frequency[b]) return frequency[a] > frequency[b];
+    const size_t ma = (mentions.count(a->Word) ? mentions[a->Word] : 0) + kSenseWeight * a->Senses.size();
+    const size_t mb = (mentions.count(b->Word) ? mentions[b->Word] : 0) + kSenseWeight * b->Senses.size();
+    if (ma != mb) return ma > mb;
+    if (a->Word.size() != b->Word.size()) return a->Word.size() < b->Word.size();
+    return a->Word < b->Word;
+  });
+  stats.EligibleHeadwords = chosen.size();
+
+  // The compact layout's own limits, or the caller's smaller ones.
+  auto cap = [&](size_t asked, size_t layout) {
+    if (!compact) return asked;
+    return asked == 0 ? layout : std::min(asked, layout);
+  };
+  const size_t maxNodes = cap(options.MaxNodes, kMaxNodes);
+  // Beyond 13107 meanings, meaning * 5 + category no longer fits in 16 bits.
+  const size_t maxMeanings = cap(options.MaxMeanings, 13107);
+  size_t refused = 0;
+  std::vector<bool> kept;
+  auto fits = [&](size_t count, std::string& out, TCompileStats& result) {
+    size_t links = 0;
+    refused = 0;
+    TThesaurusContent content =
+        BuildContent(chosen, count, options, maxMeanings == 0 ? SIZE_MAX : maxMeanings, links, refused, kept);
+    const size_t headwords = content.Headwords.size();
+    if (!compact) AddWrittenSpellings(content, options.CodePage);
+    TThesaurusLayoutStats layout;
+    if (!WriteThesaurus(content, out, &layout, nullptr, !compact) ||
+        (maxNodes != 0 && layout.Nodes > maxNodes))
+      return false;
+    result.KeptHeadwords = headwords;
+    result.KeptLinks = links;
+    result.Meanings = content.Meanings.size();
+    result.Layout = layout;
+    return true;
+  };
+
+  // The largest prefix of the ranking that fits.
+  size_t low = 0, high = chosen.size();
+  std::string scratch;
+  TCompileStats probe;
+  const bool all = fits(high, bytes, stats);
+  if (all) low = high;
+  if (requireAll && (!all || refused > 0)) return false;
+  while (low < high) {
+    const size_t mid = low + (high - low + 1) / 2;
+    if (fits(mid, scratch, probe))
+      low = mid;
+    else
+      high = mid - 1;
+  }
+  if (!all && !fits(low, bytes, stats)) {
+    error = "not even an empty thesaurus fits the limits";
+    return false;
+  }
+  for (size_t i = 0; i < chosen.size(); ++i)
+    if (i >= low || !kept[i]) stats.Dropped.push_back(chosen[i]->Word);
+  return true;
 }
 
 }  // namespace
@@ -575,48 +765,14 @@ bool CompileThesaurus(const std::vector<TSourceEntry>& entries, const TCompileOp
         for (const auto& word : *list) ++mentions[word];
   }
 
-  // Common words have many senses and are mentioned by many other entries.
-  std::vector<const TSourceEntry*> chosen;
-  std::unordered_set<std::string> seen;
-  for (const auto& entry : entries)
-    if (LookupWord(entry.Word) && !entry.Senses.empty() && Known(options, entry.Word) &&
-        seen.insert(entry.Word).second)
-      chosen.push_back(&entry);
-  std::stable_sort(chosen.begin(), chosen.end(), [&](const TSourceEntry* a, const TSourceEntry* b) {
-    const size_t ma = (mentions.count(a->Word) ? mentions[a->Word] : 0) + kSenseWeight * a->Senses.size();
-    const size_t mb = (mentions.count(b->Word) ? mentions[b->Word] : 0) + kSenseWeight * b->Senses.size();
-    if (ma != mb) return ma > mb;
-    if (a->Word.size() != b->Word.size()) return a->Word.size() < b->Word.size();
-    return a->Word < b->Word;
-  });
-  stats.EligibleHeadwords = chosen.size();
-
-  auto fits = [&](size_t count, std::string& out, TCompileStats& result) {
-    size_t links = 0;
-    const TThesaurusContent content = BuildContent(chosen, count, options, links);
-    TThesaurusLayoutStats layout;
-    if (!WriteThesaurus(content, out, &layout, nullptr) || layout.Nodes > options.MaxNodes) return false;
-    result.KeptHeadwords = content.Headwords.size();
-    result.KeptLinks = links;
-    result.Meanings = content.Meanings.size();
-    result.Layout = layout;
-    return true;
-  };
-
-  // The largest prefix of the ranking that fits.
-  size_t low = 0, high = chosen.size();
-  std::string scratch;
-  TCompileStats probe;
-  while (low < high) {
-    const size_t mid = low + (high - low + 1) / 2;
-    if (fits(mid, scratch, probe))
-      low = mid;
-    else
-      high = mid - 1;
+  // A source whose thesaurus fits the compact layout whole is compiled as it
+  // always was; one that does not is kept whole in the wide layout, every
+  // single word a headword (one-letter words too), unless the caller asks for
+  // the compact layout anyway.
+  if (!options.Compact) {
+    if (Select(entries, mentions, options, true, true, bytes, stats, error)) return true;
+    stats.Dropped.clear();
+    return Select(entries, mentions, options, false, false, bytes, stats, error);
   }
-  if (!fits(low, bytes, stats)) {
-    error = "not even an empty thesaurus fits the limits";
-    return false;
-  }
-  return true;
+  return Select(entries, mentions, options, true, false, bytes, stats, error);
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct TThesaurusMeaning {
 
 struct TThesaurusHeadword {
   std::string Word;
-  std::vector<uint16_t> Links;  // meaning * 5 + category, at most 255
+  std::vector<uint32_t> Links;  // meaning * 5 + category, at most 255
 };
 
 struct TThesaurusContent {
@@ -36,14 +37,20 @@ struct TThesaurusLayoutStats {
   size_t LinkAreaSize = 0;
   size_t WordIndexSize = 0;
   size_t FileSize = 0;
+  bool Wide = false;  // written in the wide layout
 };
 
 // Words are single-byte text; the empty word and words holding a zero byte
-// are refused. False (with a reason) when the content breaks a limit of the
-// format: 65536 nodes, 65536 meanings, 16-bit link values, a 1 MiB link
-// area, 255 links per word, 65535 words per list.
+// are refused. Content within the compact layout's limits (65536 nodes,
+// 65535 meanings, 16-bit link values, a 1 MiB link area) is written in it;
+// with `allowWide`, content beyond them is written in the wide layout (see
+// VltFormat). False (with a reason) when the content breaks a limit of the
+// layouts allowed, or has more than 255 links per word or 65535 words per list.
 bool WriteThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
-                    std::string* error);
+                    std::string* error, bool allowWide = false);
+// The wide layout whatever the content's size (tests and fuzz seeds).
+bool WriteWideThesaurus(const TThesaurusContent& content, std::string& bytes, TThesaurusLayoutStats* stats,
+                        std::string* error);
 
 // ---- Synonym source --------------------------------------------------------
 
@@ -76,14 +83,22 @@ extern const std::array<const char*, 5> kThesaurusCategoryNames;
 
 struct TCompileOptions {
   std::string Name = "English";
-  size_t MaxNodes = 65536;
-  size_t MaxMeanings = 13107;  // meaning * 5 + 4 stays within 16 bits
+  // Compact layout only, so that every reader of it reads the file: what
+  // does not fit is dropped, the least looked-up headwords first. Otherwise
+  // every eligible headword is kept, in the wide layout when needed.
+  bool Compact = false;
+  int CodePage = 1252;  // of the words: which bytes are letters
+  size_t MaxNodes = 0;     // 0 = the layout's limit
+  size_t MaxMeanings = 0;  // 0 = the layout's limit (compact: 13107, where meaning * 5 + 4 fills 16 bits)
   size_t MaxListWords = 0;     // words in the list the dialog shows, 0 = all
   size_t MaxOtherWords = 0;    // words in each of the other three lists, 0 = all
   size_t MaxSenses = 0;        // senses kept per headword (the first ones), 0 = all
   size_t SenseSpacing = 4000;  // rank distance between a headword's senses
   // When not empty, headwords must be in it (as written or in lower case).
   std::unordered_set<std::string> KnownWords;
+  // Occurrences of words in real text of the language (lower case): when a
+  // thesaurus must drop headwords, the most frequent ones are kept first.
+  std::unordered_map<std::string, uint64_t> Frequencies;
 };
 
 struct TCompileStats {
@@ -94,6 +109,7 @@ struct TCompileStats {
   size_t KeptLinks = 0;          // senses of kept headwords that made it in
   size_t Meanings = 0;           // distinct meanings written
   TThesaurusLayoutStats Layout;
+  std::vector<std::string> Dropped;  // eligible headwords left out, most looked-up first
 };
 
 // Keeps the most-mentioned headwords that fit the format's limits; senses

@@ -19,6 +19,7 @@
 #include "vl3DictionaryNames.h"
 #include "vl3MainDictionary.h"
 #include "vl3Platform.h"
+#include "vl3TerminalText.h"
 #include "vldict_custom.h"
 
 namespace {
@@ -29,8 +30,10 @@ constexpr int kUsage = 2;
 
 const char kUsageText[] =
     "usage: vldict compile [--lang N] [--title TEXT] [--utf8 | --ansi] [--codepage 1250|1251|1252]\n"
-    "                      WORDLIST OUT.vlm\n"
-    "         (a UTF-8 list is found and converted by itself; --ansi keeps the bytes as they are)\n"
+    "                      [--compact] WORDLIST OUT.vlm\n"
+    "         (a UTF-8 list is found and converted by itself; --ansi keeps the bytes as they are;\n"
+    "          a list too large for the compact layout, which older readers read, is written\n"
+    "          whole in the wide one; --compact drops the least common words to fit instead)\n"
     "       vldict info DICT.vlm\n"
     "       vldict lookup DICT.vlm < WORDS   (one word a line on standard input; answers\n"
     "                                         yes or no as the spell checker would)\n"
@@ -38,8 +41,11 @@ const char kUsageText[] =
     "  DICT.vlm is a path, a file name of the current folder or of the build's data\n"
     "  folder, or a language name (deutsch, ru_RU, ...).\n";
 
+// The terminal's encoding for info, lookup and words (-i, --encoding).
+int terminalEncoding = TerminalText::DefaultEncoding();
+
 void WriteUsage(std::ostream& out) {
-  out << kUsageText;
+  out << kUsageText << TerminalText::kEncodingUsage;
   WriteCustomUsage(out, false);
 }
 
@@ -97,7 +103,7 @@ bool LooksLikeUtf8(const std::string& text) {
 
 int Compile(const std::vector<std::string>& args) {
   TDictionaryCompileOptions options;
-  bool utf8 = false, ansi = false;
+  bool utf8 = false, ansi = false, compact = false;
   std::vector<std::string> files;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -112,6 +118,8 @@ int Compile(const std::vector<std::string>& args) {
       utf8 = true;
     } else if (arg == "--ansi") {
       ansi = true;
+    } else if (arg == "--compact") {
+      compact = true;
     } else if (arg == "--codepage") {
       uint32_t codePage = 0;
       if (i + 1 >= args.size() || !ParseLanguage(args[i + 1], codePage) ||
@@ -148,7 +156,9 @@ int Compile(const std::vector<std::string>& args) {
   if (leftOut > 0)
     std::cerr << "vldict: left out " << leftOut << " words that Windows-" << options.codePage
               << " cannot hold\n";
-  // A list too large for the format keeps the words users meet most.
+  // A list too large for the compact layout goes whole into the wide one;
+  // with --compact it keeps the words users meet most.
+  options.allowWide = !compact;
   options.dropToFit = true;
   std::string error;
   TDictionaryStats stats;
@@ -156,7 +166,10 @@ int Compile(const std::vector<std::string>& args) {
     return Fail(files[0] + ": " + error);
   std::cout << files[1] << ": kept " << stats.words << " words, dropped " << stats.dropped
             << " to fit the format; " << stats.nodes << " nodes, " << stats.linkAreaSize
-            << " bytes of child links, " << stats.fileSize << " bytes\n";
+            << " bytes of child links, " << stats.fileSize << " bytes; "
+            << (stats.wideLayout ? "wide layout (readers of the compact layout only refuse it)"
+                                 : "compact layout")
+            << "\n";
   return kOk;
 }
 
@@ -216,18 +229,14 @@ int Info(const std::vector<std::string>& args) {
   if (!OpenDictionary(args[0], dictionary)) return kFailed;
   char language[16];
   std::snprintf(language, sizeof language, "0x%04X", static_cast<unsigned>(dictionary.LangId()));
-#ifdef _WIN32
-  const std::string title = dictionary.DisplayTitle();
-#else
-  // The title is shown in the code page of its language; the terminal
-  // speaks UTF-8.
-  const std::string title =
-      Codepage::ToUtf8(dictionary.DisplayTitle(), Codepage::OfLanguage(dictionary.LangId()));
-#endif
+  // The title is in the code page of its language.
+  const std::string title = TerminalText::ToTerminal(
+      dictionary.DisplayTitle(), terminalEncoding, Codepage::OfLanguage(dictionary.LangId()));
   std::cout << "title: " << title << "\n"
             << "language: " << language << "\n"
             << "words: " << dictionary.StoredWordCount() << "\n"
-            << "nodes: " << dictionary.NodeCount() << "\n";
+            << "nodes: " << dictionary.NodeCount() << "\n"
+            << "layout: " << (dictionary.Wide() ? "wide" : "compact") << "\n";
   return kOk;
 }
 
@@ -248,10 +257,11 @@ int Lookup(const std::vector<std::string>& args) {
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    bool found = known(line);
-    std::string converted;
-    if (!found && LooksLikeUtf8(line) && Codepage::FromUtf8(line, codePage, converted))
-      found = known(converted);
+    const std::string word = TerminalText::FromTerminal(line, terminalEncoding, codePage);
+    bool found = known(word) || (word != line && known(line));
+    // A Windows console passes the file's bytes, but a script may pipe UTF-8.
+    if (!found && terminalEncoding == TerminalText::kAsFile && LooksLikeUtf8(line))
+      found = known(Codepage::Convert(line, Codepage::kUtf8, codePage));
     std::cout << line << (found ? "\tyes\n" : "\tno\n");
   }
   return kOk;
@@ -268,7 +278,8 @@ int Words(const std::vector<std::string>& args) {
     words.push_back(word);
     return true;
   });
-  const unsigned char* lower = Ansi::LowerCaseTable(Codepage::OfLanguage(dictionary.LangId()));
+  const int codePage = Codepage::OfLanguage(dictionary.LangId());
+  const unsigned char* lower = Ansi::LowerCaseTable(codePage);
   std::sort(words.begin(), words.end(), [lower](const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
@@ -279,7 +290,8 @@ int Words(const std::vector<std::string>& args) {
     if (a.size() != b.size()) return a.size() < b.size();
     return a < b;
   });
-  for (const std::string& word : words) {
+  for (const std::string& stored : words) {
+    const std::string word = TerminalText::ToTerminal(stored, terminalEncoding, codePage);
     std::fwrite(word.data(), 1, word.size(), stdout);
     std::fputc('\n', stdout);
   }
@@ -297,8 +309,12 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(true);
   if (argc < 2) return Usage("");
   const std::string command = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
+  std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "compile") return Compile(args);
+  std::string error;
+  if ((command == "info" || command == "lookup" || command == "words") &&
+      !TerminalText::TakeEncodingOption(args, terminalEncoding, error))
+    return Usage(error);
   if (command == "info") return Info(args);
   if (command == "lookup") return Lookup(args);
   if (command == "words") return Words(args);

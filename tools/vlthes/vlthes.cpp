@@ -1,6 +1,7 @@
 // vlthes: compiles mythes-format synonym lists into thesaurus files and
 // looks words up in them, the way the thesaurus component reads them.
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -10,6 +11,7 @@
 #include "vl3Ansi.h"
 #include "vl3Codepage.h"
 #include "vl3Platform.h"
+#include "vl3TerminalText.h"
 #include "vl3ThesaurusCompiler.h"
 #include "vl3ThesaurusFile.h"
 
@@ -18,43 +20,43 @@ namespace {
 const char kUsageText[] =
     "usage: vlthes compile [--name TEXT] [--known WORDLIST] [--max-senses N]\n"
     "                      [--spacing N] [--max-list N] [--max-other N] [--max-nodes N]\n"
-    "                      INPUT OUT.vlt\n"
+    "                      [--compact [--frequencies LIST]] INPUT OUT.vlt\n"
+    "         (every single-word headword is kept; a thesaurus too large for the compact\n"
+    "          layout, which older readers read, is written in the wide one. --compact\n"
+    "          writes the compact layout anyway and drops headwords to fit: the least\n"
+    "          frequent first by LIST, lines of \"word count\" counted in real text)\n"
+    "       vlthes lookup FILE.vlt < WORDS  (one word a line: \"word: yes\" when the thesaurus\n"
+    "                                      has meanings for it, else \"word: no\"; the time\n"
+    "                                      taken on standard error)\n"
     "       vlthes lookup FILE.vlt WORD   (each meaning: its headword and part of speech,\n"
     "                                      the words the thesaurus dialog shows for it,\n"
     "                                      then the file's other lists of that meaning)\n"
     "       vlthes words FILE.vlt\n"
     "       vlthes info FILE.vlt\n"
     "Any command takes --codepage 1250|1251|1252: the code page of the\n"
-    "thesaurus's words (default 1252).\n";
+    "thesaurus's words (compile: default 1252; the others: judged from the file).\n";
 
 // Bad usage: the reason and the usage on standard error, status 2.
 int Usage(const std::string& message = std::string()) {
   if (!message.empty()) std::fprintf(stderr, "vlthes: %s\n", message.c_str());
   std::fputs(kUsageText, stderr);
+  std::fputs(TerminalText::kEncodingUsage, stderr);
   return 2;
 }
 
-// The code page of the thesaurus's words (--codepage).
+// The code page of the thesaurus's words (--codepage; otherwise the one
+// the loaded file's letters point to).
 int codePage = 1252;
+bool codePageGiven = false;
+// The terminal's encoding (-i, --encoding).
+int terminalEncoding = TerminalText::DefaultEncoding();
 
-// The terminal speaks UTF-8 natively; under Windows the arguments and the
-// console already use the ANSI code page.
 std::string FromTerminal(const std::string& text) {
-#ifdef _WIN32
-  return text;
-#else
-  std::string ansi;
-  Codepage::FromUtf8(text, codePage, ansi);
-  return ansi;
-#endif
+  return TerminalText::FromTerminal(text, terminalEncoding, codePage);
 }
 
 std::string ToTerminal(const std::string& text) {
-#ifdef _WIN32
-  return text;
-#else
-  return Codepage::ToUtf8(text, codePage);
-#endif
+  return TerminalText::ToTerminal(text, terminalEncoding, codePage);
 }
 
 bool Load(TThesaurusFile& file, const std::string& path) {
@@ -75,25 +77,52 @@ bool Load(TThesaurusFile& file, const std::string& path) {
     std::fprintf(stderr, "vlthes: cannot open %s: no such file%s\n", path.c_str(), advice.c_str());
     return false;
   }
+  if (!codePageGiven) codePage = file.CodePage();
   return true;
 }
 
 // Every word that carries meanings.
 std::vector<std::string> WordsWithMeanings(TThesaurusFile& file) {
   std::vector<std::string> words;
-  const uint32_t count = std::min(file.NodeCount(), VltFormat::kMaxNodes);
+  const uint32_t count = file.Wide() ? file.NodeCount() : std::min(file.NodeCount(), VltFormat::kMaxNodes);
   for (uint32_t n = 0; n < count; ++n) {
     TForwardNode node;
     std::string word;
-    if (!file.ReadForwardNode(static_cast<uint16_t>(n), node) || node.Links.empty()) continue;
-    if (!(node.EndOfWord || node.TailChain) || !file.NodeToWord(word, static_cast<uint16_t>(n))) continue;
+    if (!file.ReadForwardNode(n, node) || node.Links.empty()) continue;
+    if (!(node.EndOfWord || node.TailChain) || !file.NodeToWord(word, n)) continue;
     words.push_back(word);
   }
   return words;
 }
 
+// "word count" lines (UTF-8); a line without a count ranks by its place.
+bool LoadFrequencies(const std::string& path, TCompileOptions& options) {
+  std::string text;
+  if (!Platform::ReadWholeFile(path, text)) return false;
+  uint64_t place = 0;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
+    const size_t space = line.find_first_of(" \t");
+    std::string word;
+    if (line.empty() || line[0] == '#' ||
+        !Codepage::FromUtf8(line.substr(0, space), codePage, word) || word.empty())
+      continue;
+    ++place;
+    uint64_t count = space == std::string::npos ? 0 : std::strtoull(line.c_str() + space + 1, nullptr, 10);
+    if (count == 0) count = UINT64_MAX - place;
+    uint64_t& known = options.Frequencies[Ansi::LowerCase(word, codePage)];
+    known = std::max(known, count);
+  }
+  return true;
+}
+
 int Compile(const std::vector<std::string>& args) {
   TCompileOptions options;
+  options.CodePage = codePage;
   std::vector<std::string> files;
   const std::pair<const char*, size_t*> numbers[] = {
       {"--max-nodes", &options.MaxNodes},   {"--max-list", &options.MaxListWords},
@@ -104,11 +133,18 @@ int Compile(const std::vector<std::string>& args) {
     size_t* number = nullptr;
     for (const auto& option : numbers)
       if (arg == option.first) number = option.second;
-    const bool takesValue = number != nullptr || arg == "--name" || arg == "--known";
-    if (takesValue && i + 1 < args.size()) {
+    const bool takesValue = number != nullptr || arg == "--name" || arg == "--known" || arg == "--frequencies";
+    if (arg == "--compact") {
+      options.Compact = true;
+    } else if (takesValue && i + 1 < args.size()) {
       const std::string value = args[++i];
       if (number != nullptr) {
         *number = std::strtoul(value.c_str(), nullptr, 10);
+      } else if (arg == "--frequencies") {
+        if (!LoadFrequencies(value, options)) {
+          std::fprintf(stderr, "vlthes: cannot read %s\n", value.c_str());
+          return 2;
+        }
       } else if (arg == "--name") {
         options.Name = FromTerminal(value);
       } else {
@@ -153,6 +189,16 @@ int Compile(const std::vector<std::string>& args) {
       files[1].c_str(), stats.KeptHeadwords, stats.SourceHeadwords, stats.SourceHeadwords - stats.KeptHeadwords,
       stats.SourceHeadwords - stats.EligibleHeadwords, stats.Meanings, stats.KeptLinks, stats.SourceSenses,
       stats.Layout.Words, stats.Layout.Nodes, stats.Layout.TailNodes, stats.Layout.FileSize);
+  std::printf("layout: %s\n", stats.Layout.Wide ? "wide (readers of the compact layout only refuse it)"
+                                                 : "compact (read by every reader)");
+  if (!stats.Dropped.empty()) {
+    // Say what a compact file lacks: how many, and the most looked-up of them.
+    std::string sample;
+    for (size_t i = 0; i < stats.Dropped.size() && i < 20; ++i)
+      sample += (i ? ", " : "") + ToTerminal(stats.Dropped[i]);
+    std::printf("dropped to fit: %zu single-word headwords, the most looked-up first: %s%s\n",
+                stats.Dropped.size(), sample.c_str(), stats.Dropped.size() > 20 ? ", ..." : "");
+  }
   return 0;
 }
 
@@ -242,6 +288,31 @@ int Lookup(const std::string& path, const std::string& word) {
   return 0;
 }
 
+// Words from standard input, answered the way the thesaurus component
+// looks them up; the time per look-up goes to standard error.
+int LookupList(const std::string& path) {
+  TThesaurusFile file;
+  const auto start = std::chrono::steady_clock::now();
+  if (!Load(file, path)) return 2;
+  const auto loaded = std::chrono::steady_clock::now();
+  size_t count = 0, found = 0;
+  char line[4096];
+  while (std::fgets(line, sizeof line, stdin) != nullptr) {
+    std::string word(line);
+    while (!word.empty() && (word.back() == '\n' || word.back() == '\r')) word.pop_back();
+    if (word.empty()) continue;
+    const bool has = file.Lookup(FromTerminal(word)) && !file.Results().empty();
+    ++count;
+    found += has ? 1 : 0;
+    std::printf("%s: %s\n", word.c_str(), has ? "yes" : "no");
+  }
+  const auto done = std::chrono::steady_clock::now();
+  using Ms = std::chrono::duration<double, std::milli>;
+  std::fprintf(stderr, "vlthes: %zu of %zu found; load %.1f ms, %.1f us a look-up\n", found, count,
+               Ms(loaded - start).count(), count ? Ms(done - loaded).count() * 1000 / count : 0.0);
+  return 0;
+}
+
 int Words(const std::string& path) {
   TThesaurusFile file;
   if (!Load(file, path)) return 2;
@@ -256,9 +327,10 @@ int Info(const std::string& path) {
   if (!Load(file, path)) return 2;
   uint64_t size = 0;
   Platform::GetFileSize(path, size);
-  std::printf("name: %s\nheadwords: %zu\nmeanings: %u\nnodes: %u\nlink area: %u bytes\n"
+  std::printf("name: %s\nlayout: %s\nheadwords: %zu\nmeanings: %u\nnodes: %u\nlink area: %u bytes\n"
               "word index: %u bytes\nfile size: %llu bytes\n",
-              ToTerminal(file.ThesaurusName()).c_str(), WordsWithMeanings(file).size(), file.MeaningCount(),
+              ToTerminal(file.ThesaurusName()).c_str(), file.Wide() ? "wide" : "compact",
+              WordsWithMeanings(file).size(), file.MeaningCount(),
               file.NodeCount(), file.LinkAreaSize(), file.WordIndexSize(),
               static_cast<unsigned long long>(size));
   for (int c = 0; c < file.CategoryNames().Count(); ++c)
@@ -274,6 +346,7 @@ int main(int argc, char** argv) {
   const std::string command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsageText, stdout);
+    std::fputs(TerminalText::kEncodingUsage, stdout);
     return 0;
   }
   args.erase(args.begin());
@@ -282,11 +355,15 @@ int main(int argc, char** argv) {
     if (i + 1 >= args.size()) return Usage("--codepage needs 1250, 1251 or 1252");
     codePage = std::atoi(args[i + 1].c_str());
     if (!Codepage::IsSupported(codePage)) return Usage("--codepage needs 1250, 1251 or 1252");
+    codePageGiven = true;
     args.erase(args.begin() + i, args.begin() + i + 2);
     break;
   }
+  std::string error;
+  if (!TerminalText::TakeEncodingOption(args, terminalEncoding, error)) return Usage(error);
   if (command == "compile") return Compile(args);
   if (command == "lookup") {
+    if (args.size() == 1) return LookupList(args[0]);
     if (args.size() != 2) return Usage("lookup needs a thesaurus file and one word");
     return Lookup(args[0], args[1]);
   }

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "vl3Ansi.h"
+#include "vl3Codepage.h"
 #include "vl3CommandLineChecker.h"
+#include "vl3TerminalText.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ int Usage(const std::string& message) {
   return 2;
 }
 
+#ifdef _WIN32
 bool LocaleIsUtf8() {
   for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
     const char* value = std::getenv(name);
@@ -26,6 +29,7 @@ bool LocaleIsUtf8() {
   }
   return false;
 }
+#endif
 
 // Where '*' and '#' keep the user's words when no -p is given, as ispell
 // keeps them in the home folder.
@@ -43,7 +47,14 @@ std::string DefaultPersonalDictionary() {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   TCheckerSettings settings;
+#ifdef _WIN32
   settings.Utf8 = LocaleIsUtf8();
+#else
+  // UTF-8 unless the locale names a single-byte code page.
+  const int encoding = TerminalText::DefaultEncoding();
+  settings.Utf8 = encoding == Codepage::kUtf8;
+  settings.TextCodePage = settings.Utf8 ? 0 : encoding;
+#endif
   settings.DictionaryFolders = {VX_DATA_DIR, "%AppDir%"};
   settings.PersonalDictionary = DefaultPersonalDictionary();
   TCheckerMode mode = cmNone;
