@@ -1,5 +1,6 @@
-// Speed of a silent check of a real rich edit through the window-control
-// parser, beside CheckString over the same text, and the messages it costs.
+// Speed of a silent check of a real rich edit and of a plain edit through the
+// window-control parser, beside CheckString over the same text, and the
+// messages and characters the reading costs.
 #include <richedit.h>
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "vl3Codepage.h"
+#include "vl3ParseEngine.h"
 #include "vl3Platform.h"
 #include "vl3SpellBase.h"
 #include "vl3StringList.h"
@@ -79,6 +81,7 @@ struct TMessageCounts {
   size_t all = 0;
   std::map<UINT, size_t> edit;
   std::map<UINT, double> editSeconds;
+  size_t charsAsked = 0;  // by the messages that copy text
 };
 
 // Counts through a subclass of the control's window procedure while it lives.
@@ -99,9 +102,17 @@ class TMessageCounter {
     auto* counter = static_cast<TMessageCounter*>(::GetPropA(hwnd, "VxMessageCounter"));
     TMessageCounts& counts = counter->counts_;
     ++counts.all;
-    if (message < EM_GETSEL || message > EM_GETIMESTATUS)
+    const bool reading =
+        message == WM_GETTEXT || message == WM_GETTEXTLENGTH || message == EM_GETTEXTRANGE;
+    if (!reading && (message < EM_GETSEL || message > EM_GETIMESTATUS))
       return ::CallWindowProcA(counter->previous_, hwnd, message, w, l);
     ++counts.edit[message];
+    if (message == EM_GETTEXTRANGE) {
+      const auto* range = reinterpret_cast<const TEXTRANGEA*>(l);
+      counts.charsAsked += static_cast<size_t>(range->chrg.cpMax - range->chrg.cpMin);
+    } else if (message == WM_GETTEXT) {
+      counts.charsAsked += static_cast<size_t>(w);
+    }
     LRESULT result = 0;
     counts.editSeconds[message] +=
         Seconds([&] { result = ::CallWindowProcA(counter->previous_, hwnd, message, w, l); });
@@ -167,6 +178,12 @@ const char* EditMessageName(UINT message) {
       return "EM_GETFIRSTVISIBLELINE";
     case EM_POSFROMCHAR:
       return "EM_POSFROMCHAR";
+    case EM_GETTEXTRANGE:
+      return "EM_GETTEXTRANGE";
+    case WM_GETTEXT:
+      return "WM_GETTEXT";
+    case WM_GETTEXTLENGTH:
+      return "WM_GETTEXTLENGTH";
     default:
       return "other";
   }
@@ -192,63 +209,119 @@ int main(int argc, char** argv) {
   ::LoadLibraryA("riched20.dll");
   HWND form = ::CreateWindowExA(0, "STATIC", "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480,
                                 nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-  HWND rich =
-      ::CreateWindowExA(0, "RichEdit20A", "",
-                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                            ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                        0, 0, 640, 480, form, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-  ::SendMessageA(rich, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
-  ::SendMessageA(rich, EM_SETTARGETDEVICE, 0, 1);  // one line per paragraph: no wrapping
-  ::SendMessageA(rich, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  const LRESULT lines = ::SendMessageA(rich, EM_GETLINECOUNT, 0, 0);
-
-  std::vector<double> controlRates, readingRates, stringRates;
-  size_t controlPrompts = 0, stringPrompts = 0, repeatPrompts = 0;
-  int32_t words = 0;
-  TMessageCounts counts;  // of the last run's first check
-  for (int run = 0; run < kRuns; ++run) {
-    // Fresh engines, so that every run answers the same prompts.
-    auto engine = MakeEngine(american, controlPrompts);
-    counts = TMessageCounts();
-    double seconds = 0;
-    {
-      TMessageCounter counter(rich, counts);
-      seconds = Seconds([&] { engine->CheckParser(new TWinAPIControlParser(rich), ctAll); });
+  std::printf("text: the first %zu lines of the fortunes prose, %zu bytes\n", wanted, text.size());
+  // The same text in a rich edit and in a plain multi-line edit, neither
+  // wrapping its lines.
+  for (const char* className : {"RichEdit20A", "EDIT"}) {
+    const bool richEdit = std::string(className) != "EDIT";
+    HWND control =
+        ::CreateWindowExA(0, className, "",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                              ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                          0, 0, 640, 480, form, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    if (richEdit) {
+      ::SendMessageA(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+      ::SendMessageA(control, EM_SETTARGETDEVICE, 0, 1);  // one line per paragraph: no wrapping
+    } else {
+      ::SendMessageA(control, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     }
-    words = engine->WordsChecked();
-    controlRates.push_back(words / seconds);
-    // Again with the same engine: the words answered before now pass, so
-    // this is the cost of reading the control alone.
-    const size_t answered = controlPrompts;
-    const double readSeconds =
-        Seconds([&] { engine->CheckParser(new TWinAPIControlParser(rich), ctAll); });
-    readingRates.push_back(engine->WordsChecked() / readSeconds);
-    repeatPrompts = controlPrompts - answered;
-    controlPrompts = answered;
+    ::SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT lines = ::SendMessageA(control, EM_GETLINECOUNT, 0, 0);
 
-    auto stringEngine = MakeEngine(american, stringPrompts);
-    std::string copy = text;
-    const double stringSeconds = Seconds([&] { stringEngine->CheckString(copy); });
-    stringRates.push_back(stringEngine->WordsChecked() / stringSeconds);
+    std::vector<double> controlRates, readingRates, stringRates;
+    size_t controlPrompts = 0, stringPrompts = 0, repeatPrompts = 0;
+    int32_t words = 0;
+    TMessageCounts counts, readCounts;  // of the last run's two checks
+    for (int run = 0; run < kRuns; ++run) {
+      // Fresh engines, so that every run answers the same prompts.
+      auto engine = MakeEngine(american, controlPrompts);
+      counts = TMessageCounts();
+      double seconds = 0;
+      {
+        TMessageCounter counter(control, counts);
+        seconds = Seconds([&] { engine->CheckParser(new TWinAPIControlParser(control), ctAll); });
+      }
+      words = engine->WordsChecked();
+      controlRates.push_back(words / seconds);
+      // Again with the same engine: the words answered before now pass, so
+      // this is the cost of reading the control alone.
+      const size_t answered = controlPrompts;
+      readCounts = TMessageCounts();
+      double readSeconds = 0;
+      {
+        TMessageCounter counter(control, readCounts);
+        readSeconds =
+            Seconds([&] { engine->CheckParser(new TWinAPIControlParser(control), ctAll); });
+      }
+      readingRates.push_back(engine->WordsChecked() / readSeconds);
+      repeatPrompts = controlPrompts - answered;
+      controlPrompts = answered;
+
+      auto stringEngine = MakeEngine(american, stringPrompts);
+      std::string copy = text;
+      const double stringSeconds = Seconds([&] { stringEngine->CheckString(copy); });
+      stringRates.push_back(stringEngine->WordsChecked() / stringSeconds);
+    }
+
+    std::printf("\n%s: %d lines, %d words, %zu prompts (answered with Ignore All)\n", className,
+                static_cast<int>(lines), words, controlPrompts);
+    std::printf("CheckParser over the control: median %.0f words/s (wall clock, %d runs)\n",
+                Median(controlRates), kRuns);
+    std::printf("the same check again, answered words now pass: median %.0f words/s (%zu prompts)\n",
+                Median(readingRates), repeatPrompts);
+    std::printf("CheckString over the same text:        median %.0f words/s (%zu prompts)\n",
+                Median(stringRates), stringPrompts);
+    // A text without mistakes: an engine that does not look for repeated
+    // words learns the text's unknown words from the string first, so that
+    // neither check below stops anywhere.
+    size_t cleanPrompts = 0;
+    auto clean = MakeEngine(american, cleanPrompts);
+    clean->Configuration()->SetSpellOptions(
+        clean->Configuration()->GetSpellOptions().Exclude(soRepeated));
+    std::string learn = text;
+    clean->CheckString(learn);
+    cleanPrompts = 0;
+    std::vector<double> cleanControl, cleanString;
+    for (int run = 0; run < kRuns; ++run) {
+      cleanControl.push_back(Seconds([&] {
+        clean->CheckParser(new TWinAPIControlParser(control), ctAll);
+      }));
+      cleanControl.back() = clean->WordsChecked() / cleanControl.back();
+      std::string copy = text;
+      cleanString.push_back(Seconds([&] { clean->CheckString(copy); }));
+      cleanString.back() = clean->WordsChecked() / cleanString.back();
+    }
+    std::printf("without mistakes (%zu prompts): control %.0f words/s, string %.0f words/s, "
+                "control against string %.2f\n",
+                cleanPrompts, Median(cleanControl), Median(cleanString),
+                Median(cleanControl) / Median(cleanString));
+
+    // The words alone, through a parsing engine without filters.
+    int32_t parsed = 0;
+    const double parseSeconds = Seconds([&] {
+      TWinAPIControlParser parser(control);
+      TMainParsingEngine engine;
+      engine.Initialize(&parser, ctAll);
+      std::string word;
+      for (engine.GetNextWord(word); !word.empty(); engine.GetNextWord(word)) ++parsed;
+    });
+    std::printf("the words of the control through a parsing engine alone: %.0f words/s\n",
+                parsed / parseSeconds);
+    std::printf("reading the control against the string: %.2f\n",
+                Median(readingRates) / Median(stringRates));
+    for (const TMessageCounts* c : {&counts, &readCounts}) {
+      size_t editMessages = 0;
+      for (const auto& [message, count] : c->edit) editMessages += count;
+      std::printf("%s: %.2f edit messages per line, %.2f messages of any kind, %.2f characters "
+                  "asked for per character of text\n",
+                  c == &counts ? "first check" : "check again", double(editMessages) / lines,
+                  double(c->all) / lines, double(c->charsAsked) / text.size());
+      for (const auto& [message, count] : c->edit)
+        std::printf("  %-22s %8zu  (%.2f per line, %.1f us each)\n", EditMessageName(message),
+                    count, double(count) / lines, 1e6 * c->editSeconds.at(message) / count);
+    }
+    ::DestroyWindow(control);
   }
-
-  std::printf(
-      "text: the first %d lines of the fortunes prose, %zu bytes, %d words, %zu prompts "
-      "(answered with Ignore All)\n",
-      static_cast<int>(lines), text.size(), words, controlPrompts);
-  std::printf("CheckParser over a RichEdit20A control: median %.0f words/s (wall clock, %d runs)\n",
-              Median(controlRates), kRuns);
-  std::printf("the same check again, answered words now pass: median %.0f words/s (%zu prompts)\n",
-              Median(readingRates), repeatPrompts);
-  std::printf("CheckString over the same text:        median %.0f words/s (%zu prompts)\n",
-              Median(stringRates), stringPrompts);
-  size_t editMessages = 0;
-  for (const auto& [message, count] : counts.edit) editMessages += count;
-  std::printf("messages per line: %.2f edit messages, %.2f messages of any kind\n",
-              double(editMessages) / lines, double(counts.all) / lines);
-  for (const auto& [message, count] : counts.edit)
-    std::printf("  %-22s %8zu  (%.2f per line, %.1f us each)\n", EditMessageName(message), count,
-                double(count) / lines, 1e6 * counts.editSeconds[message] / count);
   ::DestroyWindow(form);
   return 0;
 }

@@ -6,9 +6,13 @@
 #    and look-ups per second over the words of a real text;
 #  - the share of that text's words each checker accepts, and the share of
 #    the words hunspell accepts that ours rejects ("vx rej");
-#  - suggestions for misspellings made by one random edit of words from the
-#    held-out second half of the text (words both checkers accept, edits both
-#    reject): first and top-five accuracy and the median answer time.
+#  - suggestions for misspellings made by one, and by two, random edits of
+#    words from the held-out second half of the text (words both checkers
+#    accept, edits both reject): first and top-five accuracy and the median
+#    answer time of vxspell's accurate mode (its default), its standard mode
+#    (--suggestions=standard), hunspell and, where its dictionary of the
+#    language is installed, aspell. A second row per language has the
+#    two-edit figures.
 # Texts are what Debian packages offer in each language: fortune cookies
 # (fortunes-de, -es, -ru, -pl, -cs), manual pages (manpages-fr, -sv, -da,
 # -nl, -pt-br) and, for Afrikaans, the system's message translations.
@@ -69,37 +73,44 @@ text = sys.stdin.buffer.read().decode("utf-8", "replace")
 words = re.findall(r"[^\W\d_]+", text)[: int(sys.argv[1])]
 sys.stdout.write("\n".join(words) + "\n")
 '
-# Misspellings: one random insertion, deletion, substitution or swap of a
-# held-out word, with letters of the language.
+# Misspellings: N (the second argument) random insertions, deletions,
+# substitutions or swaps of a held-out word, with letters of the language.
 python_edits='
 import random, sys
 random.seed(19)
-words = [w for w in open(sys.argv[1], encoding="utf-8").read().split() if len(w) >= 4]
+edits = int(sys.argv[2])
+words = [w for w in open(sys.argv[1], encoding="utf-8").read().split() if len(w) >= 3 + edits]
 letters = sorted({c for w in words for c in w.lower()})
+def edit(w):
+    i = random.randrange(len(w))
+    kind = random.randrange(4)
+    if kind == 0:
+        return w[:i] + random.choice(letters) + w[i:]
+    if kind == 1:
+        return w[:i] + w[i + 1:]
+    if kind == 2:
+        return w[:i] + random.choice(letters) + w[i + 1:]
+    i = min(i, len(w) - 2)
+    return w[:i] + w[i + 1] + w[i] + w[i + 2:]
 seen, out = set(), []
 for w in words:
     if w in seen:
         continue
     seen.add(w)
-    i = random.randrange(len(w))
-    kind = random.randrange(4)
-    if kind == 0:
-        e = w[:i] + random.choice(letters) + w[i:]
-    elif kind == 1:
-        e = w[:i] + w[i + 1:]
-    elif kind == 2:
-        e = w[:i] + random.choice(letters) + w[i + 1:]
-    else:
-        i = min(i, len(w) - 2)
-        e = w[:i] + w[i + 1] + w[i] + w[i + 2:]
+    e = w
+    for _ in range(edits):
+        e = edit(e)
     if e != w:
         out.append(e + "\t" + w)
 random.shuffle(out)
 sys.stdout.write("\n".join(out) + "\n")
 '
+# aspell's dictionary names, where they differ from hunspell's.
+declare -A aspell_names=([de_DE]=de [fr_FR]=fr [es_ES]=es [sv_SE]=sv [da_DK]=da [nl_NL]=nl
+                         [pl_PL]=pl [pt_BR]=pt_BR [ru_RU]=ru [cs_CZ]=cs [af_ZA]=af)
 
-printf '%-10s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-26s | %-26s\n' language kept dropped "size KB" nodes "load ms" "look-up/s" \
-  "vx acc" "hs acc" "vx rej" "vxspell first/top5/median" "hunspell first/top5/median"
+printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-22s | %-22s | %-22s | %-22s\n' language kept dropped "size KB" nodes "load ms" "look-up/s" \
+  "vx acc" "hs acc" "vx rej" "accurate 1st/top5/ms" "standard 1st/top5/ms" "hunspell 1st/top5/ms" "aspell 1st/top5/ms"
 for entry in "${languages[@]}"; do
   IFS='|' read -r name codepage hunspell_name source <<<"$entry"
   # Arguments that name languages choose those rows only.
@@ -138,18 +149,29 @@ for entry in "${languages[@]}"; do
   sort -u "$work/$name.heldout" > "$work/$name.heldout.unique"
   { "${vx[@]}" -l < "$work/$name.heldout.unique"; "${hs[@]}" -l < "$work/$name.heldout.unique"; } | sort -u > "$work/$name.unknown"
   grep -vxF -f "$work/$name.unknown" "$work/$name.heldout.unique" | shuf --random-source=<(yes) > "$work/$name.known"
-  python3 -c "$python_edits" "$work/$name.known" > "$work/$name.edits"
-  cut -f1 "$work/$name.edits" > "$work/$name.edited"
-  { "${vx[@]}" -l < "$work/$name.edited"; "${hs[@]}" -l < "$work/$name.edited"; } | sort | uniq -d > "$work/$name.rejected"
-  awk -F'\t' 'NR == FNR { bad[$1] = 1; next } ($1 in bad)' "$work/$name.rejected" "$work/$name.edits" |
-    head -n "$misspellings" > "$work/$name.pairs"
-
-  score() {  # "first top5 median" of pipe_timer's line
+  score() {  # "first/top5/median" of pipe_timer's line
     awk '{ for (i = 1; i < NF; ++i) { if ($i == "first") f = $(i + 1); if ($i == "top5") t = $(i + 1); if ($i == "median_ms") m = $(i + 1) }
-           printf "%s/%s/%.1f ms", f, t, m }'
+           printf "%s/%s/%.2f", f, t, m }'
   }
-  vx_sugg=$("$bin/pipe_timer" "$work/$name.pairs" -- "${vx[@]}" -a | score)
-  hs_sugg=$("$bin/pipe_timer" "$work/$name.pairs" -- "${hs[@]}" -a | score)
+  as=()
+  aspell_name=${aspell_names[$hunspell_name]:-}
+  if command -v aspell >/dev/null && [ -n "$aspell_name" ] && aspell dump dicts 2>/dev/null | grep -qx "$aspell_name"; then
+    as=(aspell --lang="$aspell_name" --encoding=utf-8)
+  fi
+  declare -A sugg=()
+  for edits in 1 2; do
+    pairs="$work/$name.$edits.pairs"
+    python3 -c "$python_edits" "$work/$name.known" "$edits" > "$work/$name.edits"
+    cut -f1 "$work/$name.edits" > "$work/$name.edited"
+    { "${vx[@]}" -l < "$work/$name.edited"; "${hs[@]}" -l < "$work/$name.edited"; } | sort | uniq -d > "$work/$name.rejected"
+    awk -F'\t' 'NR == FNR { bad[$1] = 1; next } ($1 in bad)' "$work/$name.rejected" "$work/$name.edits" |
+      head -n "$misspellings" > "$pairs"
+    sugg[vx$edits]=$("$bin/pipe_timer" "$pairs" -- "${vx[@]}" -a | score)
+    sugg[std$edits]=$("$bin/pipe_timer" "$pairs" -- "${vx[@]}" -a --suggestions=standard | score)
+    sugg[hs$edits]=$("$bin/pipe_timer" "$pairs" -- "${hs[@]}" -a | score)
+    sugg[as$edits]="-"
+    [ ${#as[@]} -gt 0 ] && sugg[as$edits]=$("$bin/pipe_timer" "$pairs" -- "${as[@]}" -a | score)
+  done
 
   summary="$sources/$name.summary"
   kept=$("$bin/vldict" info "$dict" | sed -n 's/^words: //p')
@@ -157,7 +179,9 @@ for entry in "${languages[@]}"; do
   dropped=$([ -f "$summary" ] && sed -n 's/.*dropped \([0-9]*\).*/\1/p' "$summary" || echo "?")
   size=$(( $(stat -c %s "$dict") / 1024 ))
   read -r _ load _ lookups _ < <("$bin/dictionary_timer" "$dict" "$codepage" "$work/$name.measured")
-  printf '%-10s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-26s | %-26s\n' "$name" "$kept" "$dropped" "$size" "$nodes" "$load" "$lookups" \
-    "$vx_acc" "$hs_acc" "$vx_rej" "$vx_sugg" "$hs_sugg"
-  echo "           text: $source, $half words measured, $(wc -l < "$work/$name.pairs") misspellings" >&2
+  printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-22s | %-22s | %-22s | %-22s\n' "$name" "$kept" "$dropped" "$size" "$nodes" "$load" "$lookups" \
+    "$vx_acc" "$hs_acc" "$vx_rej" "${sugg[vx1]}" "${sugg[std1]}" "${sugg[hs1]}" "${sugg[as1]}"
+  printf '%-12s %9s %9s %8s %7s %7s %9s | %6s %6s %6s | %-22s | %-22s | %-22s | %-22s\n' "  two edits" "" "" "" "" "" "" \
+    "" "" "" "${sugg[vx2]}" "${sugg[std2]}" "${sugg[hs2]}" "${sugg[as2]}"
+  echo "             text: $source, $half words measured, $(wc -l < "$work/$name.1.pairs") + $(wc -l < "$work/$name.2.pairs") misspellings" >&2
 done

@@ -160,4 +160,6 @@ for entry in "${thesauri[@]}"; do
   "$bin/vlthes" compile --codepage "$codepage" --name "$title" "${known_args[@]}" "${frequency_args[@]}" $lists \
     "$text" "$out/$name.vlt" | tee "$work/$name.thesaurus.summary" || status=1
 done
+# Word counts beside the main dictionaries, for the accurate suggestions.
+bash "$root/tools/vlfreq/frequencies.sh" "$@" || true
 exit $status

@@ -19,6 +19,9 @@ const char kMSWordCustom[] = "_MSWordCustom";
 const char kActiveCustom[] = "_ActiveCustom";
 const char kDialogX[] = "_DialogX";
 const char kDialogY[] = "_DialogY";
+const char kSuggestionMode[] = "_SuggestionMode";
+const char kStandardMode[] = "Standard";
+const char kAccurateMode[] = "Accurate";
 const char kNewPaths[] = "_NewPaths";
 const char kUserData[] = "_UserData";
 const char kUserPrefix[] = "User_";
@@ -163,6 +166,17 @@ TSpellOptions TVexlorConfig::GetSpellOptions() {
 int32_t TVexlorConfig::GetDialogX() {
   EnsureLoaded();
   return dialogX_;
+}
+
+TSuggestionMode TVexlorConfig::GetSuggestionMode() {
+  EnsureLoaded();
+  return suggestionMode_;
+}
+
+void TVexlorConfig::SetSuggestionMode(TSuggestionMode mode) {
+  if (mode == suggestionMode_) return;
+  suggestionMode_ = mode;
+  NotifyChanged(false);
 }
 
 int32_t TVexlorConfig::GetDialogY() {
@@ -314,6 +328,7 @@ void TVexlorConfig::LoadFresh() {
   spellOptions_ = owner_->ConfigDefaultOptions();
   dialogX_ = -1;
   dialogY_ = -1;
+  suggestionMode_ = owner_->ConfigDefaultSuggestionMode();
   newDictionaryPaths_.Clear();
   SetActiveCustom(owner_->ExpandConfigID(owner_->ConfigDefaultActiveCustom()));
 }
@@ -337,6 +352,9 @@ void TVexlorConfig::LoadStored() {
   dialogX_ = ParseDialogPos(value);
   ReadString(kDialogY, "-1", value);
   dialogY_ = ParseDialogPos(value);
+  // Anything but the accurate mode's name (an older file has no key) is standard.
+  ReadString(kSuggestionMode, kStandardMode, value);
+  suggestionMode_ = Ansi::SameText(value, kAccurateMode) ? smAccurate : smStandard;
   newDictionaryPaths_.Clear();
   ReadWriteList(kNewPaths, newDictionaryPaths_, true);
   userNames_.Clear();
@@ -440,6 +458,8 @@ void TVexlorConfig::WriteAll() {
   for (int i = 0; i < userNames_.Count() && i < userValues_.Count(); ++i) {
     WriteString(kUserPrefix + userNames_[i], userValues_[i]);
   }
+  // Last, after the keys older readers know.
+  WriteString(kSuggestionMode, suggestionMode_ == smAccurate ? kAccurateMode : kStandardMode);
 }
 
 bool TVexlorConfig::Save() {

@@ -9,6 +9,11 @@
 #include "vl3SpellTypes.h"
 #include "vl3StringList.h"
 
+// How suggestions are made: by the standard single edits and sounds-alike
+// codes, or by the accurate search (more candidates, ranked by how people
+// mistype and how common a word is).
+enum TSuggestionMode : uint8_t { smStandard, smAccurate };
+
 // What the configuration needs from the component that owns it. The spell
 // checker engine implements this; tests use a small fake.
 class TConfigOwner {
@@ -29,6 +34,7 @@ class TConfigOwner {
   virtual const std::string& ConfigDefaultActiveCustom() const = 0;
   virtual TSpellOptions ConfigDefaultOptions() const = 0;
   virtual bool ConfigDefaultUseMSWordCustom() const = 0;
+  virtual TSuggestionMode ConfigDefaultSuggestionMode() const { return smStandard; }
 
   // Path macros, then "%ConfigID%"; ExpandConfigID replaces only the latter.
   virtual std::string ExpandPath(const std::string& path) = 0;
@@ -107,9 +113,14 @@ class TVexlorConfig {
   // and the owner hears of it (ConfigSaveFailed).
   virtual bool Save();
 
+  // Stored under its own key; settings saved without it read as standard.
+  TSuggestionMode GetSuggestionMode();
+  void SetSuggestionMode(TSuggestionMode mode);
+
   // ---- State -------------------------------------------------------------
   bool Modified() const { return modified_; }
   bool ConfigLoaded() const { return configLoaded_; }
+  TSuggestionMode SuggestionMode() const { return suggestionMode_; }  // without loading
   // The raw (unexpanded) active custom dictionary name.
   const std::string& ActiveCustom() const { return activeCustom_; }
   const TStringList& UserNames() const { return userNames_; }
@@ -141,6 +152,7 @@ class TVexlorConfig {
   TSpellOptions spellOptions_;
   int32_t dialogX_ = -1;
   int32_t dialogY_ = -1;
+  TSuggestionMode suggestionMode_ = smStandard;
   TStringList newDictionaryPaths_;     // sorted, no duplicates
   TOpenStorage openStorage_ = osNone;  // the INI file or registry key in use
   // Upper-case names of the keys the open file section or registry key holds:

@@ -156,6 +156,8 @@ void TMainDictionary::SetMapped(bool value) {
     listsFull_ = false;
     listChars_.clear();
     listChildren_.clear();
+    answerBlock_.reset();
+    answers_ = nullptr;
     return;
   }
 
@@ -440,7 +442,39 @@ bool TMainDictionary::WordExists(const std::string& word) {
   const uint8_t* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t length = word.size();
   if (length == 1) return firstLetters_[w[0] * kFirstLetterRecordSize] != 0;
+  if (length > sizeof(TAnswerSlot::word)) return WalkWord(w, length);
+  if (!answers_) {
+    constexpr size_t kLine = 64;
+    const size_t bytes = kAnswerPlaces * 2 * sizeof(TAnswerSlot) + kLine;
+    answerBlock_.reset(static_cast<uint8_t*>(std::calloc(bytes, 1)));
+    if (!answerBlock_) return WalkWord(w, length);
+    const uintptr_t at = reinterpret_cast<uintptr_t>(answerBlock_.get());
+    answers_ = reinterpret_cast<TAnswerSlot*>(answerBlock_.get() + (kLine - at % kLine) % kLine);
+  }
+  // Slots keep their words zero-padded, so that one fixed-size comparison
+  // decides.
+  char key[sizeof(TAnswerSlot::word)] = {};
+  uint32_t hash = 2166136261u;  // FNV-1a
+  for (size_t i = 0; i < length; ++i) {
+    key[i] = static_cast<char>(w[i]);
+    hash = (hash ^ w[i]) * 16777619u;
+  }
+  TAnswerSlot* place = answers_ + ((hash ^ (hash >> 15)) & (kAnswerPlaces - 1)) * 2;
+  if (place[0].length == length && std::memcmp(place[0].word, key, sizeof key) == 0)
+    return place[0].answer != 0;
+  if (place[1].length == length && std::memcmp(place[1].word, key, sizeof key) == 0) {
+    std::swap(place[0], place[1]);
+    return place[0].answer != 0;
+  }
+  const bool found = WalkWord(w, length);
+  place[1] = place[0];
+  place[0].length = static_cast<uint8_t>(length);
+  place[0].answer = found ? 1 : 0;
+  std::memcpy(place[0].word, key, sizeof key);
+  return found;
+}
 
+bool TMainDictionary::WalkWord(const uint8_t* w, size_t length) {
   const size_t pair = SecondLetterRow(w[0]) + w[1];
   const uint32_t second = secondLetterNodes_[pair];
   uint32_t kind = 0;
@@ -580,6 +614,49 @@ void TMainDictionary::EnumerateChildren(const TNode& node, size_t position,
     uint32_t number = 0;
     if (!ReadChildNumber(offset, number)) return;
     if (ReadNode(number, child)) EnumerateNode(child, position, visit);
+  }
+}
+
+bool TMainDictionary::WalkLetterTree(const TTreeVisitor& enter) {
+  if (!EnsureMapped()) return false;
+  // The same bound as EnumerateWords: cycles in a malformed file end here.
+  constexpr uint64_t kLettersPerWord = 64;
+  budget_ = std::max<uint64_t>(firstNumbers_[kNodeKinds],
+                               std::min<uint64_t>(wordCount_, 1u << 24) * kLettersPerWord) +
+            1;
+  TNode root;
+  if (ReadNode(0, root)) WalkTreeChildren(root, 0, enter);
+  return true;
+}
+
+void TMainDictionary::WalkTreeNode(const TNode& node, size_t position, const TTreeVisitor& enter) {
+  if (budget_ == 0 || position + 1 + node.extraCount > kMaxWordLength) return;
+  --budget_;
+  const size_t from = position;
+  wordBuffer_[position++] = static_cast<char>(node.ch);
+  if (node.extraCount > 0) {
+    std::memcpy(wordBuffer_ + position, node.extra, node.extraCount);
+    position += node.extraCount;
+  }
+  wordBuffer_[position] = 0;
+  if (!enter(wordBuffer_, from, position, node.wordEnd)) return;
+  WalkTreeChildren(node, position, enter);
+}
+
+void TMainDictionary::WalkTreeChildren(const TNode& node, size_t position,
+                                       const TTreeVisitor& enter) {
+  TChildren children;
+  if (!NodeChildren(node, children)) return;
+  TNode child;
+  if (children.singleLink) {
+    if (ReadNode(children.single, child)) WalkTreeNode(child, position, enter);
+    return;
+  }
+  uint32_t offset = children.offset;
+  for (uint32_t i = 0; i < children.count && budget_ > 0; ++i) {
+    uint32_t number = 0;
+    if (!ReadChildNumber(offset, number)) return;
+    if (ReadNode(number, child)) WalkTreeNode(child, position, enter);
   }
 }
 

@@ -77,6 +77,15 @@ class TMainDictionary {
   using TWordVisitor = std::function<bool(const std::string& word)>;
   bool EnumerateWords(const std::string& prefix, const TWordVisitor& visit);
 
+  // Depth-first walk over the whole letter tree for searches that prune by
+  // prefix. After each node's characters are written, `enter` gets the
+  // buffer (`length` bytes, the node's own from `from` on) and whether a
+  // word ends after the node's first character; it answers false to skip
+  // the node's subtree. False when the file cannot be mapped.
+  using TTreeVisitor =
+      std::function<bool(const char* word, size_t from, size_t length, bool wordEnd)>;
+  bool WalkLetterTree(const TTreeVisitor& enter);
+
   const std::string& SourcePath() const { return sourcePath_; }
   const std::string& DisplayTitle() const { return title_; }
   uint32_t LangId() const { return langId_; }
@@ -165,6 +174,8 @@ class TMainDictionary {
     count = links_[link];
     return true;
   }
+  // The tree walk behind WordExists.
+  bool WalkWord(const uint8_t* w, size_t length);
   // The link of a record whose first four bytes are `value`.
   uint32_t LinkOf(const uint8_t* record, uint32_t value) const {
     return wide_ ? (record[4] | (uint32_t(record[5]) << 8) | (uint32_t(record[6]) << 16) |
@@ -181,6 +192,8 @@ class TMainDictionary {
   // chain, then its children after that.
   void EnumerateNode(const TNode& node, size_t position, const TWordVisitor& visit);
   void EnumerateChildren(const TNode& node, size_t position, const TWordVisitor& visit);
+  void WalkTreeNode(const TNode& node, size_t position, const TTreeVisitor& enter);
+  void WalkTreeChildren(const TNode& node, size_t position, const TTreeVisitor& enter);
 
   std::string sourcePath_;
   std::string title_;
@@ -243,6 +256,22 @@ class TMainDictionary {
     uint32_t list;
   };
   std::vector<TDecodedChild> listChildren_;
+  // Answers for words already looked up, valid while mapped: running text
+  // repeats a small vocabulary, and one probe of a table costs less than a
+  // walk through the tree. A slot holds the word's length (0 = empty), the
+  // answer and the word; two slots share one place (in one cache line), the
+  // more recently used first, and a new word pushes out the other.
+  struct TAnswerSlot {
+    uint8_t length;
+    uint8_t answer;
+    char word[14];
+  };
+  static constexpr size_t kAnswerPlaces = size_t(1) << 15;  // of two slots each
+  struct TFreeSlots {
+    void operator()(uint8_t* p) const { std::free(p); }
+  };
+  std::unique_ptr<uint8_t[], TFreeSlots> answerBlock_;  // allocated zeroed on first use
+  TAnswerSlot* answers_ = nullptr;                      // inside it, on a cache line
 
   // State of the running search: one search per object at a time.
   std::string searchWord_;

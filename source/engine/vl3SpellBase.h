@@ -372,6 +372,10 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   bool ConfigUseMSWordCustom() const override { return configUseMSWordCustom_; }
   /// Whether a fresh configuration uses the word processor's custom dictionaries.
   bool ConfigDefaultUseMSWordCustom() const override { return configDefaultUseMSWordCustom_; }
+  /// How a fresh configuration makes suggestions.
+  TSuggestionMode ConfigDefaultSuggestionMode() const override {
+    return configDefaultSuggestionMode_;
+  }
   /// Whether the component is being designed (it then never writes settings).
   bool IsDesigning() const override;
 
@@ -414,6 +418,16 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   void SetConfigDefaultOptions(TSpellOptions v) { configDefaultOptions_ = v; }
   /// Sets whether a fresh configuration uses the word processor's custom dictionaries.
   void SetConfigDefaultUseMSWordCustom(bool v) { configDefaultUseMSWordCustom_ = v; }
+  /// Sets how a fresh configuration makes suggestions (smStandard unless set).
+  void SetConfigDefaultSuggestionMode(TSuggestionMode v) { configDefaultSuggestionMode_ = v; }
+  // The user's choice, kept with the configuration (loaded first, so that
+  // a value set before the first check is not read over).
+  /// How suggestions are made: smStandard (one edit and sounds-alike codes) or smAccurate. @{
+  TSuggestionMode SuggestionMode() const { return configuration_->GetSuggestionMode(); }
+  void SetSuggestionMode(TSuggestionMode v) {
+    configuration_->EnsureLoaded();
+    configuration_->SetSuggestionMode(v);
+  }
 
   /// The help file the dialogs' Help buttons open. @{
   const std::string& HelpFile() const { return helpFile_; }
@@ -784,6 +798,7 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   std::string configDefaultActiveCustom_ = "%ConfigID%.vlu";
   TSpellOptions configDefaultOptions_;
   bool configDefaultUseMSWordCustom_ = false;
+  TSuggestionMode configDefaultSuggestionMode_ = smStandard;
   std::string quoteChars_ = ">";
   TSpellDialogInitialPos dialogInitialPos_ = ipLastUserPos;
   TSpellDialogAvoidPos dialogSelectionAvoid_ = saAvoid;

@@ -2,6 +2,7 @@
 // inner and abbreviation periods and trims closing quotes and periods.
 #include "vl3ParseEngine.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 #include "vl3Ansi.h"
@@ -18,6 +19,8 @@ struct TVirtualAccess {
   bool MoveNext() { return parser->MoveNext(); }
   bool MovePrevious() { return parser->MovePrevious(); }
   void GetPosition(int32_t& x, int32_t& y) { parser->GetPosition(x, y); }
+  // Nothing taken in bulk: the scan steps one character at a time.
+  bool TakeRun(const std::array<bool, 256>&, std::string&) { return false; }
 };
 
 struct TStringAccess {
@@ -26,6 +29,23 @@ struct TStringAccess {
   bool MoveNext() { return parser->TStringParser::MoveNext(); }
   bool MovePrevious() { return parser->TStringParser::MovePrevious(); }
   void GetPosition(int32_t& x, int32_t& y) { parser->TStringParser::GetPosition(x, y); }
+  // Appends the characters after the current one that are in `table`, as
+  // many single steps of MoveNext and GetChar would, and stands on the last
+  // of them. True when it took at least one.
+  bool TakeRun(const std::array<bool, 256>& table, std::string& word) {
+    const std::string* text = parser->Text();
+    if (!text) return false;
+    int64_t limit = static_cast<int64_t>(text->size());
+    if (parser->HasEndBound()) limit = std::min<int64_t>(limit, parser->EndX());
+    const int32_t from = parser->X();  // 1-based: the next character is text[from]
+    int64_t at = from;
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text->data());
+    while (at < limit && table[bytes[at]]) ++at;
+    if (at == from) return false;
+    word.append(text->data() + from, static_cast<size_t>(at - from));
+    parser->SetPosition(static_cast<int32_t>(at), 0, ppCurrent);
+    return true;
+  }
 };
 
 // (x, y) lies after (bx, by) in reading order.
@@ -185,6 +205,8 @@ void TMainParsingEngine::ScanWord(TAccess p, std::string& word) {
     bool abbreviation = false;
     bool exhausted = false;
     for (;;) {
+      if (p.TakeRun(midWordChars_, word))
+        hasPeriod = hasPeriod || (midWordChars_[Byte('.')] && word.find('.') != std::string::npos);
       if (!p.MoveNext()) {
         if (!keepPartialLastWord_) word.clear();
         exhausted = true;

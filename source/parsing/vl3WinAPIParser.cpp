@@ -32,6 +32,14 @@ TEditControlKind KindOfClass(HWND control) {
   return ekEdit;
 }
 
+// Lines are read ahead in ranges of text: the first range after a pause is
+// small, and each further one four times the size, up to the largest.
+constexpr int32_t kFirstRange = 16384;
+constexpr int32_t kLargestRange = 1 << 20;
+// After a pause the next lines are read one at a time: where the check stops
+// every few lines, reading ranges would cost more than it saves.
+constexpr int32_t kSingleLinesAfterPause = 8;
+
 }  // namespace
 
 intptr_t TWinAPIControlParser::Send(unsigned message, uintptr_t w, intptr_t l) const {
@@ -55,12 +63,17 @@ void TWinAPIControlParser::Initialize(void* source) {
   selectedStart_ = 0;
   selectedLength_ = 0;
   controlKind_ = control_ ? KindOfClass(control_) : ekEdit;
+  DropCache();
+  rangeSize_ = kFirstRange;
+  rangeReading_ = true;
+  singleLines_ = 0;
 }
 
 // ---- Reading ---------------------------------------------------------------------
 
 void TWinAPIControlParser::ReadLine() {
   stale_ = false;
+  if (TakeCachedLine()) return;
   // EM_GETLINE takes the capacity in the buffer's first word and does not
   // terminate what it copies.
   const uint16_t capacity = kLineCapacity;
@@ -75,6 +88,128 @@ void TWinAPIControlParser::ReadLine() {
   lineIndex_ = y_;
   // Replacements may have changed the number of lines.
   lineCount_ = static_cast<int32_t>(Send(EM_GETLINECOUNT, 0, 0));
+  CacheLinesAfter();
+}
+
+// ---- Reading ahead ----------------------------------------------------------------
+//
+// One EM_GETLINE per line makes the control find the line from its start
+// each time, so a long text costs time in the square of its length. After
+// the control has copied a line, the text from that line on is read in one
+// range and split into lines, as long as the control's lines are its
+// paragraphs. What the control copied for the line tells how it copies a
+// line: with its line end (rich edits: CR, or CR LF for the 1.0 class) or
+// without it (edits, whose lines end in CR LF). A wrapped line, or any line
+// end the split did not see, would shift the lines after it, so the last
+// line cached must start where the control says; if not, the parser goes
+// back to reading one line at a time. The last line of the text is always
+// read alone. The cache is dropped whenever the text may have changed: at
+// every word the check stops at (the user may edit the text while the word
+// is shown), at replacements and when the parser is initialised again.
+
+void TWinAPIControlParser::DropCache() {
+  cacheText_.clear();
+  cachedLines_.clear();
+  cacheFirst_ = 0;
+}
+
+bool TWinAPIControlParser::TakeCachedLine() {
+  const int64_t i = static_cast<int64_t>(y_) - cacheFirst_;
+  if (i < 0 || i >= static_cast<int64_t>(cachedLines_.size())) return false;
+  const TCachedLine& cached = cachedLines_[static_cast<size_t>(i)];
+  const int32_t n = std::min(cached.length, kLineCapacity);
+  std::memcpy(line_, cacheText_.data() + cached.offset, static_cast<size_t>(n));
+  line_[n] = '\r';
+  line_[n + 1] = '\n';
+  line_[n + 2] = '\0';
+  lineLength_ = n + 2;
+  lineIndex_ = y_;
+  return true;
+}
+
+bool TWinAPIControlParser::ReadRange(int32_t start, int32_t end, std::string& text) const {
+  text.clear();
+  if (start < 0 || end <= start) return false;
+  if (controlKind_ == ekEdit) {
+    // Edits (and controls of unknown classes) only hand out their text from
+    // its start.
+    const int64_t length = Send(WM_GETTEXTLENGTH, 0, 0);
+    const int64_t wanted = std::min<int64_t>(end, length);
+    if (wanted <= start) return false;
+    std::string all(static_cast<size_t>(wanted) + 1, '\0');
+    const int64_t copied = std::clamp<int64_t>(
+        Send(WM_GETTEXT, static_cast<uintptr_t>(wanted) + 1, reinterpret_cast<intptr_t>(&all[0])),
+        0, wanted);
+    if (copied <= start) return false;
+    text.assign(all, static_cast<size_t>(start), static_cast<size_t>(copied - start));
+    return true;
+  }
+  std::string buffer(static_cast<size_t>(end - start) + 1, '\0');
+  TEXTRANGEA range = {};
+  range.chrg.cpMin = start;
+  range.chrg.cpMax = end;
+  range.lpstrText = &buffer[0];
+  const int64_t copied = std::clamp<int64_t>(
+      Send(EM_GETTEXTRANGE, 0, reinterpret_cast<intptr_t>(&range)), 0, end - start);
+  if (copied <= 0) return false;
+  text.assign(buffer, 0, static_cast<size_t>(copied));
+  return true;
+}
+
+void TWinAPIControlParser::CacheLinesAfter() {
+  DropCache();
+  if (!rangeReading_ || !control_ || y_ < 0 || y_ + 2 >= lineCount_) return;
+  if (singleLines_ > 0) {
+    --singleLines_;
+    return;
+  }
+  const int32_t copied = lineLength_ - 2;
+  if (copied >= kLineCapacity) return;  // truncated: nothing to compare with
+  const int32_t start = LineIndex(y_);
+  const int32_t next = LineIndex(y_ + 1);
+  std::string text;
+  const int64_t end = std::min<int64_t>(static_cast<int64_t>(next) + rangeSize_,
+                                        std::numeric_limits<int32_t>::max());
+  if (start < 0 || next <= start || !ReadRange(start, static_cast<int32_t>(end), text) ||
+      text.size() < static_cast<size_t>(next - start)) {
+    rangeReading_ = false;
+    return;
+  }
+  rangeSize_ = std::min(rangeSize_ * 4, kLargestRange);
+
+  const size_t span = static_cast<size_t>(next - start);
+  const size_t have = static_cast<size_t>(copied);
+  bool endCopied = false;
+  std::string lineEnd;
+  if (have == span && std::memcmp(line_, text.data(), span) == 0) {
+    endCopied = true;
+    size_t content = span;
+    while (content > 0 && (text[content - 1] == '\r' || text[content - 1] == '\n')) --content;
+    lineEnd = text.substr(content, span - content);
+  } else if (have < span && std::memcmp(line_, text.data(), have) == 0) {
+    lineEnd = text.substr(have, span - have);
+  }
+  if (lineEnd.empty() || lineEnd.find_first_not_of("\r\n") != std::string::npos) {
+    rangeReading_ = false;
+    return;
+  }
+
+  cacheText_ = std::move(text);
+  cacheFirst_ = y_;
+  cachedLines_.push_back(TCachedLine{0, copied});
+  size_t at = span;
+  for (int32_t line = y_ + 1; line + 1 < lineCount_; ++line) {
+    const size_t found = cacheText_.find(lineEnd, at);
+    if (found == std::string::npos) break;
+    const size_t length = found - at + (endCopied ? lineEnd.size() : 0);
+    cachedLines_.push_back(TCachedLine{static_cast<int32_t>(at), static_cast<int32_t>(length)});
+    at = found + lineEnd.size();
+  }
+  const int32_t last = cacheFirst_ + static_cast<int32_t>(cachedLines_.size()) - 1;
+  if (last > y_ && LineIndex(last) != start + cachedLines_.back().offset) {
+    DropCache();
+    rangeReading_ = false;
+  }
 }
 
 bool TWinAPIControlParser::PastEndBound() const {
@@ -119,7 +254,8 @@ void TWinAPIControlParser::GetLine(std::string& line) {
 
 void TWinAPIControlParser::SetPosition(int32_t x, int32_t y, TParserPositionKind kind) {
   if (kind == ppCurrent) {
-    // The line is read again on the next access.
+    // The line is read again on the next access (from the lines read ahead:
+    // moving does not change the text).
     stale_ = true;
     x_ = x;
     y_ = y;
@@ -148,6 +284,12 @@ void TWinAPIControlParser::SelectWord(int32_t length) {
   const int32_t start = Saturated(static_cast<int64_t>(LineIndex(y_)) + x_);
   selectedStart_ = start;
   selectedLength_ = length;
+  // The check stops here; whatever the user does meanwhile, reading goes on
+  // from the control's text as it then is.
+  stale_ = true;
+  DropCache();
+  rangeSize_ = kFirstRange;
+  singleLines_ = kSingleLinesAfterPause;
   Send(EM_SETSEL, static_cast<uintptr_t>(start), Saturated(static_cast<int64_t>(start) + length));
 }
 
@@ -165,6 +307,7 @@ void TWinAPIControlParser::ReplaceWord(const std::string& replacement, int32_t) 
   Send(EM_REPLACESEL, 0, reinterpret_cast<intptr_t>(replacement.c_str()));
   x_ = Saturated(static_cast<int64_t>(x_) + inserted);
   stale_ = true;
+  DropCache();
 }
 
 void TWinAPIControlParser::IgnoreWord(int32_t) {

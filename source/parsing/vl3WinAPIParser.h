@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "vl3ParserBase.h"
 
@@ -69,6 +70,12 @@ class TWinAPIControlParser : public TControlParser {
 
  private:
   void ReadLine();
+  // Lines after the one just read, taken from one read of a text range
+  // (see the .cpp); the cache is dropped whenever the text may have changed.
+  void CacheLinesAfter();
+  bool TakeCachedLine();
+  void DropCache();
+  bool ReadRange(int32_t start, int32_t end, std::string& text) const;
   intptr_t Send(unsigned message, uintptr_t w, intptr_t l) const;
   void ReadSelection(int32_t& start, int32_t& end) const;
   int32_t LineIndex(int32_t line) const;
@@ -89,4 +96,16 @@ class TWinAPIControlParser : public TControlParser {
   bool stale_ = true;
   int32_t selectedStart_ = 0;
   int32_t selectedLength_ = 0;
+  // Lines read ahead: cacheFirst_ is the line of cachedLines_[0]; each entry
+  // is where the line lies in cacheText_ and its length as EM_GETLINE copies it.
+  struct TCachedLine {
+    int32_t offset;
+    int32_t length;
+  };
+  std::string cacheText_;
+  std::vector<TCachedLine> cachedLines_;
+  int32_t cacheFirst_ = 0;
+  int32_t rangeSize_ = 0;     // characters to read next time; grows while reading on
+  bool rangeReading_ = true;  // false once the control's lines did not match its text
+  int32_t singleLines_ = 0;   // lines still to read one at a time after a pause
 };

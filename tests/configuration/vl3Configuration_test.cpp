@@ -444,7 +444,8 @@ TEST_F(ConfigurationTest, CallbackWritesFollowTheKeyOrder) {
       "_soLiveSpelling",  "_soLiveCorrect", "_soUser1",
       "_soUser2",         "_soUser3",       "_soUser4",
       "_DialogX",         "_DialogY",       "_NewPaths_count",
-      "_UserData_count",  "_UserData_0",    "User_Theme"};
+      "_UserData_count",  "_UserData_0",    "User_Theme",
+      "_SuggestionMode"};
   EXPECT_EQ(keys, expected);
 }
 

@@ -963,3 +963,45 @@ TEST(MainDictionaryRobustness, SurvivesThousandsOfCorruptedFiles) {
 }
 
 }  // namespace
+
+// Look-ups remember their answers in a table far smaller than the set of
+// probes below, so that words keep taking each other's places; every answer
+// must still be the tree's, also after unmapping and for long words.
+TEST(MainDictionaryLookup, RememberedAnswersStayRightWhenWordsShareTheirPlaces) {
+  std::mt19937 random(7);
+  std::set<std::string> words;
+  while (words.size() < 3000) {
+    std::string w;
+    const size_t length = 2 + random() % 18;
+    for (size_t i = 0; i < length; ++i) w += static_cast<char>('a' + random() % 6);
+    words.insert(w);
+  }
+  TTempFile file(Compiled(Words(words.begin(), words.end())));
+  TMainDictionary dictionary;
+  dictionary.Open(file.Path());
+  ASSERT_EQ(dictionary.SourcePath(), file.Path());
+
+  std::vector<std::string> probes;
+  for (const std::string& w : words) {
+    probes.push_back(w);
+    probes.push_back(w.substr(0, w.size() - 1));  // mostly absent
+    probes.push_back(w + "a");
+    std::string upper = w;
+    upper[0] = 'A';
+    probes.push_back(upper);  // absent: the words are lower case
+  }
+  while (probes.size() < 200000) {
+    std::string w;
+    const size_t length = 2 + random() % 16;
+    for (size_t i = 0; i < length; ++i) w += static_cast<char>('a' + random() % 6);
+    probes.push_back(w);
+  }
+  for (int round = 0; round < 2; ++round) {
+    std::shuffle(probes.begin(), probes.end(), random);
+    size_t wrong = 0;
+    for (const std::string& p : probes)
+      if (dictionary.WordExists(p) != (words.count(p) != 0)) ++wrong;
+    EXPECT_EQ(wrong, 0u) << "round " << round;
+    dictionary.SetMapped(false);
+  }
+}

@@ -438,3 +438,29 @@ TEST(MainParsingEngine, SplitsARealisticMailParagraph) {
                    "read", "it",  "twice",  "The", "Q3",   "numbers", "don't", "add",
                    "up",   "see", "p",      "4",   "i.e.", "the",     "table", "Ann"}));
 }
+
+TEST(MainParsingEngine, DerivedStringParsersAgreeWhereverTheEndBoundFalls) {
+  // The plain string parser's word characters are taken in runs; the end
+  // bound must cut them where single steps would.
+  struct TDerived : TStringParser {
+    using TStringParser::TStringParser;
+  };
+  const std::string text = "Hello, wonderful world. e.g. x'y don't dogs' 3.14 AT&T end";
+  for (int32_t bound = 0; bound <= static_cast<int32_t>(text.size()) + 2; ++bound) {
+    std::string a = text, b = text;
+    TStringParser plain(a);
+    TDerived derived(b);
+    plain.SetPosition(bound, 0, ppEnd);
+    derived.SetPosition(bound, 0, ppEnd);
+    TMainParsingEngine e1, e2;
+    e1.Initialize(&plain, ctSmart);
+    e2.Initialize(&derived, ctSmart);
+    std::string w1, w2;
+    do {
+      e1.GetNextWord(w1);
+      e2.GetNextWord(w2);
+      EXPECT_EQ(w1, w2) << "bound " << bound;
+      EXPECT_EQ(plain.X(), derived.X()) << "bound " << bound;
+    } while (!w1.empty() || !w2.empty());
+  }
+}

@@ -428,3 +428,118 @@ TEST(WinAPIControlParser, ASelectionCheckReadsOnlyTheSelectedWords) {
   EXPECT_EQ(LinesOf(memo), "qa teh|qb the qc|teh qd");
   EXPECT_EQ(checker.engine.WordCountParser(new TWinAPIControlParser(memo), ctFromCursor), 0);
 }
+
+namespace {
+
+// Every line as the control copies it, each followed by CR LF: what the
+// parser must read, however it reads the control.
+std::string CopiedLines(HWND control) {
+  std::string all;
+  const LRESULT count = ::SendMessageA(control, EM_GETLINECOUNT, 0, 0);
+  std::vector<char> line(20000);
+  for (LRESULT i = 0; i < count; ++i) {
+    *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(line.size() - 1);
+    const LRESULT n = ::SendMessageA(control, EM_GETLINE, i, reinterpret_cast<LPARAM>(line.data()));
+    all.append(line.data(), static_cast<size_t>(std::max<LRESULT>(n, 0)));
+    all += "\r\n";
+  }
+  return all;
+}
+
+// Lines of varied lengths, empty ones among them, some longer than a 400
+// pixel wide control.
+std::string ManyLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    if (i % 7 == 3) {
+      text += "\r\n";
+      continue;
+    }
+    text += "line " + std::to_string(i) + std::string(static_cast<size_t>(i % 5), ' ') + "word";
+    for (int w = 0; w < i % 23; ++w) text += " more";
+    text += "\r\n";
+  }
+  return text + "the end";
+}
+
+}  // namespace
+
+TEST(WinAPIControlParser, ReadsLongTextsInRangesWithTheSameBytesAsLineByLine) {
+  THostForm host;
+  struct TReadCase {
+    const char* className;
+    DWORD style;
+    bool inRanges;  // wrapped lines are read one at a time
+  };
+  const TReadCase cases[] = {{"EDIT", kMemoStyle | ES_AUTOHSCROLL | WS_HSCROLL, true},
+                             {"RICHEDIT", kMemoStyle | ES_AUTOHSCROLL | WS_HSCROLL, true},
+                             {"RichEdit20A", kMemoStyle | ES_AUTOHSCROLL | WS_HSCROLL, true},
+                             {"EDIT", kMemoStyle, false}};
+  const std::string text = ManyLines(400);
+  for (const TReadCase& c : cases) {
+    SCOPED_TRACE(c.className + std::string(c.inRanges ? "" : " wrapping"));
+    HWND memo = host.Add(c.className, c.style, "", 60);
+    ::SendMessageA(memo, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    ::SendMessageA(memo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const int lines = static_cast<int>(::SendMessageA(memo, EM_GETLINECOUNT, 0, 0));
+    const std::string expected = CopiedLines(memo);
+    ASSERT_GE(lines, 400);
+
+    TMessageLog log(memo);
+    TWinAPIControlParser parser(memo);
+    EXPECT_EQ(ReadOn(parser, expected.size() + 10), expected);
+    if (c.inRanges)
+      EXPECT_LT(log.Count(EM_GETLINE), 20) << "of " << lines << " lines";
+    else
+      EXPECT_GT(lines, 400) << "the long lines wrap";
+
+    // Backwards over a line end from a position set anew.
+    std::vector<char> copied(20000);
+    *reinterpret_cast<WORD*>(copied.data()) = static_cast<WORD>(copied.size() - 1);
+    const LRESULT n = ::SendMessageA(memo, EM_GETLINE, 200, reinterpret_cast<LPARAM>(copied.data()));
+    const std::string line200 = std::string(copied.data(), static_cast<size_t>(n)) + "\r\n";
+    parser.SetPosition(0, 200, ppCurrent);
+    EXPECT_EQ(parser.GetChar(), line200[0]);
+    ASSERT_TRUE(parser.MovePrevious());
+    EXPECT_EQ(parser.GetChar(), '\n');
+    ASSERT_TRUE(parser.MoveNext());
+    std::string line;
+    parser.GetLine(line);
+    EXPECT_EQ(line, line200);
+  }
+}
+
+TEST(WinAPIControlParser, TextChangedWhileTheCheckStopsIsReadAsItThenIs) {
+  THostForm host;
+  for (const TControlCase& c : kMultiLineControls) {
+    SCOPED_TRACE(c.className);
+    HWND memo = host.Add(c.className, c.style | ES_AUTOHSCROLL | WS_HSCROLL, ManyLines(300), 60);
+    TWinAPIControlParser parser(memo);
+    // The parser has read ahead past line 100 and stops at a word of line 2.
+    parser.SetPosition(0, 100, ppCurrent);
+    EXPECT_EQ(parser.GetChar(), 'l');
+    parser.SetPosition(4, 2, ppCurrent);
+    EXPECT_EQ(parser.GetChar(), ' ');
+    parser.SelectWord(4);
+
+    // Meanwhile the user retypes the first word of line 100 (same length)
+    // and joins lines 150 and 151.
+    const LRESULT line100 = ::SendMessageA(memo, EM_LINEINDEX, 100, 0);
+    ::SendMessageA(memo, EM_SETSEL, line100, line100 + 4);
+    ::SendMessageA(memo, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("LINE"));
+    const LRESULT line151 = ::SendMessageA(memo, EM_LINEINDEX, 151, 0);
+    const LRESULT breakLength = std::string(c.className) == "RichEdit20A" ? 1 : 2;
+    ::SendMessageA(memo, EM_SETSEL, line151 - breakLength, line151);
+    ::SendMessageA(memo, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(" "));
+    const LRESULT line2 = ::SendMessageA(memo, EM_LINEINDEX, 2, 0);
+    ::SendMessageA(memo, EM_SETSEL, line2, line2 + 4);
+
+    // The check goes on over the word: the rest reads as the control now holds it.
+    parser.IgnoreWord(10);
+    const std::string expected = CopiedLines(memo);
+    const size_t from = expected.find("line 2");
+    ASSERT_NE(from, std::string::npos);
+    EXPECT_EQ(ReadOn(parser, expected.size()), expected.substr(from + 4));
+    EXPECT_NE(expected.find("LINE 100"), std::string::npos);
+  }
+}

@@ -91,6 +91,9 @@ const char kCheckerUsage[] =
     "                     (repeated: -l lists a doubled word as \"the the\"; -a has no answer\n"
     "                     for it and passes it)\n"
     "  --max-suggestions N\n"
+    "  --suggestions MODE accurate (default: a wider search ranked by how people\n"
+    "                     mistype) or standard (single edits and sounds-alike words,\n"
+    "                     the component's default); also --suggestions=MODE\n"
     "  -H                 skip HTML and XML markup (also -T html|sgml|xml, --mode=html)\n"
     "  -B, -C             two words run together are errors (default) / are accepted\n"
     "  -v, -vv            print the version and stop\n"
@@ -244,6 +247,17 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCheckerSettings& se
         return false;
       }
       settings.MaxSuggestions = static_cast<int>(n);
+    } else if (arg == "--suggestions" || (longName == "--suggestions" && equals != std::string::npos)) {
+      if (arg == "--suggestions" && !value(v)) {
+        error = "--suggestions needs a mode (accurate or standard)";
+        return false;
+      }
+      const std::string chosen = Ansi::LowerCase(arg == "--suggestions" ? v : longValue);
+      if (chosen != "accurate" && chosen != "standard") {
+        error = "bad suggestion mode '" + chosen + "' (accurate or standard)";
+        return false;
+      }
+      settings.Suggestions = chosen == "accurate" ? smAccurate : smStandard;
     } else if (arg == "-H") {
       settings.ExtraOptions.Include(soHTML);
     } else if (arg == "-B" || arg == "-C") {
@@ -327,6 +341,7 @@ bool TCommandLineChecker::Open(const TCheckerSettings& settings, std::string& er
   e.SetUseHourglassCursor(false);
   e.SetMaxUndo(0);
   e.SetMaxSuggestions(settings.MaxSuggestions);
+  e.SetConfigDefaultSuggestionMode(settings.Suggestions);
   e.SetUIType(suiSilent);
 
   for (std::string& d : settings_.Dictionaries) d = CorePath(d);
@@ -455,6 +470,14 @@ void TCommandLineChecker::ListMisspelled(std::istream& in, std::ostream& out) {
   // The whole text in one check, so that filters and repeated words see
   // across lines; read in blocks to spare the stream's per-character path.
   std::string text;
+  // A file's size is known: one allocation instead of a doubling string.
+  const std::streampos here = in.tellg();
+  if (here != std::streampos(-1) && in.seekg(0, std::ios::end)) {
+    const std::streamoff size = in.tellg() - here;
+    in.seekg(here);
+    if (size > 0 && size < (std::streamoff(1) << 31)) text.reserve(static_cast<size_t>(size));
+  }
+  in.clear();
   char block[65536];
   while (in.read(block, sizeof block) || in.gcount() > 0)
     text.append(block, static_cast<size_t>(in.gcount()));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "vl3Configuration.h"
 #include "vl3SpellTypes.h"
 
 class TVexlorSpell3Base;
@@ -20,6 +21,7 @@ struct TCheckerSettings {
   bool OptionsGiven = false;       // otherwise the engine's default options
   TSpellOptions Options;
   int MaxSuggestions = -1;  // -1: all the engine offers
+  TSuggestionMode Suggestions = smAccurate;  // --suggestions=standard for the engine's default
   TSpellOptions ExtraOptions;     // added to the options in force (-H: markup)
   bool RunTogetherLegal = false;  // -C: two words written as one are accepted
 };
