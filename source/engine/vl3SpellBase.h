@@ -740,9 +740,9 @@ class TVexlorSpell3Base : public TComponent, public TConfigOwner {
   // Windows build, null elsewhere.
   /// The parser for a window control (null outside Windows).
   static TControlParser* NewWindowParser(void* control);
-  // After the main dictionaries open: the letters of their code pages
-  // become word characters, and the filters and suggestions take the first
-  // one's case mapping.
+  /// Makes the open main dictionaries' code-page letters word characters
+  /// and gives the filters and suggestions the first one's case mapping
+  /// (called when the dictionaries open).
   void UseDictionaryCodePages();
 
  private:
