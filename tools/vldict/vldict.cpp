@@ -87,20 +87,6 @@ bool ParseLanguage(const std::string& text, uint32_t& value) {
   return true;
 }
 
-// Text with at least one multi-byte sequence and no broken one: UTF-8, not
-// an ANSI code page (whose accented letters seldom form valid sequences).
-bool LooksLikeUtf8(const std::string& text) {
-  bool multiByte = false;
-  for (size_t pos = 0; pos < text.size();) {
-    uint32_t codePoint = 0;
-    const size_t length = Codepage::DecodeUtf8(text, pos, codePoint);
-    if (codePoint == Codepage::kInvalid) return false;
-    multiByte = multiByte || length > 1;
-    pos += length;
-  }
-  return multiByte;
-}
-
 int Compile(const std::vector<std::string>& args) {
   TDictionaryCompileOptions options;
   bool utf8 = false, ansi = false, compact = false;
@@ -138,7 +124,7 @@ int Compile(const std::vector<std::string>& args) {
 
   std::string text;
   if (!Platform::ReadWholeFile(files[0], text)) return Fail("cannot read " + files[0]);
-  if (!utf8 && !ansi && LooksLikeUtf8(text)) {
+  if (!utf8 && !ansi && TerminalText::LooksLikeUtf8(text)) {
     // Stored as they are, its accented letters would become two or three
     // letters each that no text in the code page contains.
     utf8 = true;
@@ -260,7 +246,7 @@ int Lookup(const std::vector<std::string>& args) {
     const std::string word = TerminalText::FromTerminal(line, terminalEncoding, codePage);
     bool found = known(word) || (word != line && known(line));
     // A Windows console passes the file's bytes, but a script may pipe UTF-8.
-    if (!found && terminalEncoding == TerminalText::kAsFile && LooksLikeUtf8(line))
+    if (!found && terminalEncoding == TerminalText::kAsFile && TerminalText::LooksLikeUtf8(line))
       found = known(Codepage::Convert(line, Codepage::kUtf8, codePage));
     std::cout << line << (found ? "\tyes\n" : "\tno\n");
   }
