@@ -10,7 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "../../tests/win32/vl3DesktopLock_win.h"
+
 namespace {
+
+// Types into the examples' windows: one program on the display at a time.
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 DWORD programId = 0;
 

@@ -9,9 +9,14 @@
 #include <utility>
 #include <vector>
 
+#include "../win32/vl3DesktopLock_win.h"
 #include "vl3CApi.h"  // constants and handle types; nothing is imported
 
 namespace {
+
+// Shows the spelling dialog and presses its buttons: one program on the
+// display at a time.
+[[maybe_unused]] TDesktopLock& desktop = HoldDesktop();
 
 // The signatures as a foreign program declares them from the header's
 // documentation; checked against the header below.

@@ -645,6 +645,12 @@ int TMonkey::Run(const std::string& demo, bool keep) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The test programs that type into windows take turns on the shared display
+  // through this mutex (tests/win32/vl3DesktopLock_win.h); so does the monkey,
+  // whose keys and clicks would otherwise land in their windows. Abandoned
+  // counts as acquired.
+  HANDLE desktop = ::CreateMutexA(nullptr, FALSE, "VxTestDesktopFocus");
+  if (desktop) ::WaitForSingleObject(desktop, 10 * 60 * 1000);
   uint32_t seed = static_cast<uint32_t>(::GetTickCount());
   int seconds = 60;
   bool keep = false, verbose = false;
