@@ -51,10 +51,10 @@ for block in "$work"/block.*; do
     status=1
     continue
   fi
-  spec=${marker#<!-- code: }
-  spec=${spec% -->}
-  file=${spec%%#*}
-  names=${spec#"$file"}
+  where=${marker#<!-- code: }
+  where=${where% -->}
+  file=${where%%#*}
+  names=${where#"$file"}
   : >"$work/expected"
   first=1
   for name in $names; do
@@ -68,7 +68,7 @@ for block in "$work"/block.*; do
     region "$root/$file" "$name" >>"$work/expected"
   done
   if ! diff -u "$work/expected" "$block" >"$work/diff"; then
-    echo "README.md: code block $n differs from $spec:" >&2
+    echo "README.md: code block $n differs from $where:" >&2
     cat "$work/diff" >&2
     status=1
   fi

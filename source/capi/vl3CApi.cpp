@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -49,6 +50,22 @@ std::set<const void*>& LiveHandles() {
 }
 
 bool IsLive(const void* handle) { return handle != nullptr && LiveHandles().count(handle) != 0; }
+
+// A new object, set up and registered as a live handle; a result code.
+template <typename T, typename SetUp>
+int NewHandle(T** handle, SetUp setUp) {
+  if (handle == nullptr) return VX_E_INVALID_ARGUMENT;
+  *handle = nullptr;
+  try {
+    auto object = std::make_unique<T>();
+    setUp(*object);
+    LiveHandles().insert(object.get());
+    *handle = object.release();
+    return VX_OK;
+  } catch (...) {
+    return VX_E_FAILED;
+  }
+}
 
 // The buffer rule: the size needed, terminating zero included; the text
 // only when it fits, else an empty string.
@@ -382,24 +399,7 @@ int WINAPI vxGetVersion(char* buffer, int size) {
 
 // ---- Spell checker ----------------------------------------------------------------
 
-int WINAPI vxSpellCreate(VXSPELL* spell) {
-  if (spell == nullptr) return VX_E_INVALID_ARGUMENT;
-  *spell = nullptr;
-  try {
-    auto* object = new VxSpellObject;
-    try {
-      SetUpSpell(*object);
-      LiveHandles().insert(object);
-    } catch (...) {
-      delete object;
-      throw;
-    }
-    *spell = object;
-    return VX_OK;
-  } catch (...) {
-    return VX_E_FAILED;
-  }
-}
+int WINAPI vxSpellCreate(VXSPELL* spell) { return NewHandle(spell, SetUpSpell); }
 
 int WINAPI vxSpellFree(VXSPELL spell) {
   try {
@@ -613,21 +613,7 @@ int WINAPI vxSpellShowConfigDialog(VXSPELL spell) {
 // ---- Thesaurus --------------------------------------------------------------------
 
 int WINAPI vxThesCreate(VXTHES* thes) {
-  if (thes == nullptr) return VX_E_INVALID_ARGUMENT;
-  *thes = nullptr;
-  try {
-    auto* object = new VxThesObject;
-    try {
-      LiveHandles().insert(object);
-    } catch (...) {
-      delete object;
-      throw;
-    }
-    *thes = object;
-    return VX_OK;
-  } catch (...) {
-    return VX_E_FAILED;
-  }
+  return NewHandle(thes, [](VxThesObject&) {});
 }
 
 int WINAPI vxThesFree(VXTHES thes) {

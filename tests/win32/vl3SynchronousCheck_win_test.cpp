@@ -95,6 +95,17 @@ class SynchronousCheckWin : public ::testing::Test {
     spell.SetEndMessage(emNever);
   }
 
+  // A shown form with a memo to check.
+  static TMemo* ShowHost(TForm& host) {
+    host.SetCaption("Host");
+    host.SetBounds(40, 40, 420, 200);
+    auto* memo = new TMemo(&host);
+    memo->SetBounds(8, 8, 380, 120);
+    host.Show();
+    Pump();
+    return memo;
+  }
+
   std::string folder;
 };
 
@@ -104,13 +115,7 @@ class SynchronousCheckWin : public ::testing::Test {
 // spelling dialog answers Tab, Enter and Escape as any dialog does.
 TEST_F(SynchronousCheckWin, ModelessDialogTakesDialogKeysWhileTheCheckWaits) {
   TForm host;
-  host.SetCaption("Host");
-  host.SetBounds(40, 40, 420, 200);
-  auto* memo = new TMemo(&host);
-  memo->SetBounds(8, 8, 380, 120);
-  host.Show();
-  Pump();
-
+  TMemo* memo = ShowHost(host);
   TVexlorSpell3 spell(&host);
   SetUpSpell(spell);
   spell.SetUIType(suiDialog);
@@ -177,12 +182,7 @@ TEST_F(SynchronousCheckWin, ModelessDialogTakesDialogKeysWhileTheCheckWaits) {
 // ended).
 TEST_F(SynchronousCheckWin, QuittingTheProgramEndsAWaitingCheck) {
   TForm host;
-  host.SetBounds(40, 40, 420, 200);
-  auto* memo = new TMemo(&host);
-  memo->SetBounds(8, 8, 380, 120);
-  host.Show();
-  Pump();
-
+  TMemo* memo = ShowHost(host);
   TVexlorSpell3 spell(&host);
   SetUpSpell(spell);
   spell.SetUIType(suiDialog);
